@@ -1,0 +1,27 @@
+# A module is every .cpp file of its folder (and of the sub-folders named
+# in SUBDIRS), built as one static library named after the module.
+function(add_module_library name)
+  cmake_parse_arguments(ARG "" "" "SUBDIRS;LIBS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  foreach(sub ${ARG_SUBDIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
+  endforeach()
+  file(GLOB srcs CONFIGURE_DEPENDS ${patterns})
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# One test program per tests/ folder, registered with CTest.
+function(add_module_tests name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${srcs})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 600)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+endfunction()

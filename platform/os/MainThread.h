@@ -1,0 +1,20 @@
+#pragma once
+// Closures posted from any thread and run on the GUI thread, in posting
+// order. The window system's message loop drains the queue; audio and
+// worker threads use it to deliver their events on the GUI thread.
+
+#include <functional>
+
+void PostToMainThread(std::function<void()> fn);
+
+// Runs the closures posted so far (not those they post in turn) and
+// returns how many ran. Called by the message loop, and by tests.
+int RunMainThreadQueue();
+
+// The message loop registers a waker so that a post from another thread
+// interrupts its wait. Pass an empty function to remove it.
+void SetMainThreadWaker(std::function<void()> waker);
+
+// The GUI thread is the one that first called MarkMainThread().
+void MarkMainThread();
+bool IsMainThread();
