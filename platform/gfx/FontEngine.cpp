@@ -11,11 +11,11 @@
 #include "platform/gfx/Region.h"
 #include "platform/gfx/TextUtf8.h"
 
-namespace {
-
-detail::FontRequest RequestFor(const TFont& font) {
+detail::FontRequest detail::RequestFor(const TFont& font) {
   return {font.Name(), font.Height(), (font.Style() & fsBold) != 0, (font.Style() & fsItalic) != 0};
 }
+
+namespace {
 
 // Writes one colour into a bitmap with a coverage per pixel, staying inside
 // the bitmap and the clip.
@@ -60,10 +60,10 @@ class CoverageWriter {
 
 }  // namespace
 
-TTextMetric FontMetrics(const TFont& font) { return detail::MetricsFor(RequestFor(font)).Text; }
+TTextMetric FontMetrics(const TFont& font) { return detail::MetricsFor(detail::RequestFor(font)).Text; }
 
 TSize MeasureText(const TFont& font, std::string_view utf8) {
-  const detail::FontRequest request = RequestFor(font);
+  const detail::FontRequest request = detail::RequestFor(font);
   const std::vector<int> advances = detail::AdvancesFor(request, DecodeUtf8(utf8));
   const int width = std::accumulate(advances.begin(), advances.end(), 0);
   return {width, detail::MetricsFor(request).Text.Height};
@@ -74,7 +74,7 @@ void RenderText(TBitmap& target, int x, int y, const TFont& font, std::string_vi
   if (target.Width() <= 0 || target.Height() <= 0 || utf8.empty()) return;
   CoverageWriter writer(target, clip, ColorToRGB(font.Color()));
   if (writer.Empty()) return;
-  const detail::FontRequest request = RequestFor(font);
+  const detail::FontRequest request = detail::RequestFor(font);
   const detail::FaceMetrics metrics = detail::MetricsFor(request);
   const std::vector<detail::GlyphPtr> glyphs =
       detail::GlyphsFor(request, DecodeUtf8(utf8), !antialias);

@@ -11,6 +11,8 @@
 
 #include "platform/gfx/FontEngine.h"
 
+class TFont;
+
 namespace detail {
 
 struct FontRequest {
@@ -48,6 +50,8 @@ struct GlyphImage {
 };
 
 using GlyphPtr = std::shared_ptr<const GlyphImage>;
+
+FontRequest RequestFor(const TFont& font);
 
 FaceMetrics MetricsFor(const FontRequest& request);
 
