@@ -33,5 +33,7 @@ VELMORA_EXCEPTION(EWriteError, EStreamError)
 VELMORA_EXCEPTION(EFOpenError, EStreamError)
 VELMORA_EXCEPTION(EFCreateError, EStreamError)
 VELMORA_EXCEPTION(EThread, Exception)
+VELMORA_EXCEPTION(EMathError, Exception)
+VELMORA_EXCEPTION(EInvalidOp, EMathError)
 
 #undef VELMORA_EXCEPTION

@@ -1,0 +1,88 @@
+#include "platform/os/Process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs in the grandchild after fork: only async-signal-safe calls.
+[[noreturn]] void ExecOrReport(char* const* argv, const char* folder, int reportFd) {
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  signal(SIGPIPE, SIG_DFL);
+  if (folder != nullptr && chdir(folder) != 0) {
+    int error = errno;
+    (void)!write(reportFd, &error, sizeof error);
+    _exit(127);
+  }
+  execvp(argv[0], argv);
+  int error = errno;
+  (void)!write(reportFd, &error, sizeof error);
+  _exit(127);
+}
+
+class RealProcessStarter : public IProcessStarter {
+ public:
+  bool StartDetached(const std::vector<std::string>& argv, const std::string& folder) override {
+    return StartDetachedProcess(argv, folder);
+  }
+};
+
+RealProcessStarter realStarter;
+IProcessStarter* currentStarter = &realStarter;
+
+}  // namespace
+
+bool StartDetachedProcess(const std::vector<std::string>& argv, const std::string& folder) {
+  if (argv.empty() || argv[0].empty()) return false;
+  // Everything the children need is prepared before fork.
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  const char* workFolder = folder.empty() ? nullptr : folder.c_str();
+
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) return false;
+
+  // Double fork: the middle child ends at once and we reap it, so the
+  // program is adopted by init and never becomes our zombie.
+  pid_t middle = fork();
+  if (middle < 0) {
+    close(report[0]);
+    close(report[1]);
+    return false;
+  }
+  if (middle == 0) {
+    close(report[0]);
+    setsid();
+    pid_t program = fork();
+    if (program == 0) ExecOrReport(args.data(), workFolder, report[1]);
+    if (program < 0) {
+      int error = errno;
+      (void)!write(report[1], &error, sizeof error);
+    }
+    _exit(0);
+  }
+
+  close(report[1]);
+  while (waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  // The pipe closes without data when exec succeeded.
+  int error = 0;
+  ssize_t n;
+  do {
+    n = read(report[0], &error, sizeof error);
+  } while (n < 0 && errno == EINTR);
+  close(report[0]);
+  return n == 0;
+}
+
+IProcessStarter& ProcessStarter() { return *currentStarter; }
+
+void SetProcessStarter(IProcessStarter* starter) {
+  currentStarter = starter != nullptr ? starter : &realStarter;
+}

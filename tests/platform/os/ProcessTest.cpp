@@ -1,0 +1,126 @@
+#include "platform/os/Process.h"
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/os/HelpViewer.h"
+#include "platform/os/MailClient.h"
+#include "platform/os/ShellOpen.h"
+#include "ScratchFolder.h"
+
+namespace {
+
+bool WaitForFile(const std::string& path) {
+  for (int i = 0; i < 500; ++i) {
+    if (std::filesystem::exists(path)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+bool NoChildrenLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
+
+class RecordingStarter : public IProcessStarter {
+ public:
+  bool StartDetached(const std::vector<std::string>& argv, const std::string& folder) override {
+    commands.push_back(argv);
+    folders.push_back(folder);
+    return true;
+  }
+  std::vector<std::vector<std::string>> commands;
+  std::vector<std::string> folders;
+};
+
+class StarterReplacement : public ::testing::Test {
+ protected:
+  void SetUp() override { SetProcessStarter(&recorder); }
+  void TearDown() override { SetProcessStarter(nullptr); }
+  RecordingStarter recorder;
+};
+
+}  // namespace
+
+TEST(DetachedProcess, ArgumentsArriveUnchangedAndNoZombieRemains) {
+  ScratchFolder dir;
+  // Blanks, quotes and shell characters are plain text in an argument.
+  std::string name = dir / "a b;$(echo c)'d\"";
+  ASSERT_TRUE(StartDetachedProcess({"touch", name}));
+  EXPECT_TRUE(WaitForFile(name));
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(DetachedProcess, RunsInTheGivenFolder) {
+  ScratchFolder dir;
+  ASSERT_TRUE(StartDetachedProcess({"touch", "made-here"}, dir.Path()));
+  EXPECT_TRUE(WaitForFile(dir / "made-here"));
+}
+
+TEST(DetachedProcess, AMissingProgramOrFolderIsReportedAndLeavesNoZombie) {
+  EXPECT_FALSE(StartDetachedProcess({"/no/such/program"}));
+  EXPECT_FALSE(StartDetachedProcess({"true"}, "/no/such/folder/"));
+  EXPECT_FALSE(StartDetachedProcess({}));
+  EXPECT_FALSE(StartDetachedProcess({""}));
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST_F(StarterReplacement, ShellOpenPassesTheTargetAsOneArgument) {
+  EXPECT_TRUE(ShellOpener().Open("/home/u/My Music/"));
+  EXPECT_TRUE(ShellOpener().Open("http://example.org/?a=1&b=2"));
+  ASSERT_EQ(recorder.commands.size(), 2u);
+  EXPECT_EQ(recorder.commands[0], (std::vector<std::string>{"xdg-open", "/home/u/My Music/"}));
+  EXPECT_EQ(recorder.commands[1][1], "http://example.org/?a=1&b=2");
+}
+
+TEST_F(StarterReplacement, ShellOpenRefusesWhatWouldReadAsAnOption) {
+  EXPECT_FALSE(ShellOpener().Open("--help"));
+  EXPECT_FALSE(ShellOpener().Open(""));
+  EXPECT_TRUE(recorder.commands.empty());
+}
+
+TEST_F(StarterReplacement, MailCarriesSubjectBodyAndEveryAttachment) {
+  TMailMessage message{"", "Share with you", "Hi,\r\n", {"/r/one.mp3", "/r/two words.wav"}};
+  EXPECT_TRUE(MailClient().SendMail(message));
+  ASSERT_EQ(recorder.commands.size(), 1u);
+  EXPECT_EQ(recorder.commands[0],
+            (std::vector<std::string>{"xdg-email", "--utf8", "--subject", "Share with you", "--body",
+                                      "Hi,\r\n", "--attach", "/r/one.mp3", "--attach",
+                                      "/r/two words.wav"}));
+
+  EXPECT_EQ(MailCommand({"friend@example.org", "", "", {}}),
+            (std::vector<std::string>{"xdg-email", "--utf8", "friend@example.org"}));
+  EXPECT_TRUE(MailCommand({"-x", "", "", {}}).empty());
+}
+
+TEST_F(StarterReplacement, HelpOpensAnExistingFileOnly) {
+  ScratchFolder dir;
+  std::string help = dir.Write("KorvexHelp.chm", "help");
+  EXPECT_FALSE(HelpViewer().ShowHelp(dir / "missing.chm", ""));
+  EXPECT_TRUE(HelpViewer().ShowHelp(help, "::/Main AE.html"));
+  ASSERT_EQ(recorder.commands.size(), 1u);
+  EXPECT_EQ(recorder.commands[0], (std::vector<std::string>{"xdg-open", help}));
+}
+
+TEST(ServiceReplacement, RecordersStandInForShellMailAndHelp) {
+  struct Recorder : IShellOpener, IMailClient, IHelpViewer {
+    bool Open(const std::string& t) override { return seen.push_back("open " + t), true; }
+    bool SendMail(const TMailMessage& m) override { return seen.push_back("mail " + m.Subject), true; }
+    bool ShowHelp(const std::string& f, const std::string&) override {
+      return seen.push_back("help " + f), true;
+    }
+    std::vector<std::string> seen;
+  } recorder;
+  SetShellOpener(&recorder);
+  SetMailClient(&recorder);
+  SetHelpViewer(&recorder);
+  ShellOpener().Open("x");
+  MailClient().SendMail({"", "s", "", {}});
+  HelpViewer().ShowHelp("h", "");
+  SetShellOpener(nullptr);
+  SetMailClient(nullptr);
+  SetHelpViewer(nullptr);
+  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"open x", "mail s", "help h"}));
+  EXPECT_NE(&ShellOpener(), static_cast<IShellOpener*>(&recorder));
+}
