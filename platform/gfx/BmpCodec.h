@@ -1,0 +1,13 @@
+#pragma once
+// Reading and writing BMP files.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class TBitmap;
+
+// Decodes a BMP file into target; EInvalidGraphic on anything malformed.
+void DecodeBmp(std::span<const std::uint8_t> data, TBitmap& target);
+// 24 bits per pixel, or 32 for a 32-bit bitmap so its alpha is kept.
+std::vector<std::uint8_t> EncodeBmp(const TBitmap& bitmap);

@@ -1,0 +1,44 @@
+#pragma once
+// Lines drawn with a pen: one-pixel pens follow their dash pattern (gaps in
+// the background colour when the background is opaque); wider pens are
+// solid and round, and every pixel they cover is painted once.
+
+#include <span>
+#include <vector>
+
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/PixelOps.h"
+
+namespace detail {
+
+struct PenSettings {
+  std::uint32_t pixel = 0;
+  std::uint32_t background = 0;
+  bool opaqueGaps = false;
+  int mode = pmCopy;
+  int width = 1;
+  TPenStyle style = psSolid;
+};
+
+class PenStroke {
+ public:
+  PenStroke(SpanPainter& painter, const PenSettings& pen);
+  ~PenStroke();  // paints what a wide pen collected
+  PenStroke(const PenStroke&) = delete;
+  PenStroke& operator=(const PenStroke&) = delete;
+
+  // From a towards b in bitmap coordinates; b itself is not drawn.
+  void Line(TPoint a, TPoint b);
+  void Plot(int x, int y);
+
+ private:
+  SpanPainter& painter_;
+  PenSettings pen_;
+  std::span<const int> dashes_;
+  int dashIndex_ = 0;
+  int dashLeft_ = 0;
+  std::vector<int> discInsets_;
+  TRgnBuilder wide_;
+};
+
+}  // namespace detail

@@ -1,0 +1,42 @@
+#pragma once
+// Resamples one row of a source rectangle to a destination width, either
+// by picking the nearest source pixel or by averaging the source area each
+// destination pixel covers (the halftone mode).
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/gfx/Bitmap.h"
+
+namespace detail {
+
+class StretchSampler {
+ public:
+  // The source rectangle must lie inside source.
+  StretchSampler(const TBitmap& source, const TRect& sourceRect, int destWidth, int destHeight, bool halftone);
+
+  // Destination row y (0-based inside the destination rectangle), columns
+  // [from, to), as 0x00RRGGBB pixels into out[0 .. to - from).
+  void Row(int y, int from, int to, std::uint32_t* out);
+
+ private:
+  struct Taps {
+    std::vector<int> first;              // first source index per destination index
+    std::vector<int> start;              // where its weights begin in weights
+    std::vector<int> count;              // number of source pixels
+    std::vector<std::uint32_t> weights;  // summing to kOne per destination index
+  };
+  static Taps AreaTaps(int destLength, int sourceLength);
+  static std::vector<int> NearestMap(int destLength, int sourceLength);
+
+  const TBitmap& source_;
+  TRect rect_;
+  bool halftone_;
+  int bpp_;
+  std::vector<int> columns_, rows_;  // nearest mode
+  Taps columnTaps_, rowTaps_;        // halftone mode
+  int blendedRow_ = -1;
+  std::vector<std::uint32_t> blended_;  // the current row blended vertically, 3 channels per column
+};
+
+}  // namespace detail
