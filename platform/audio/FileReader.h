@@ -1,0 +1,43 @@
+#pragma once
+// Decodes one audio file (WAV, MP3, OGG or WMA) into interleaved 16-bit
+// blocks. The length is counted exactly when the file is opened, and
+// positioning lands on the exact sample asked for.
+
+#include "platform/audio/AudioTypes.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace detail {
+
+class FileReader {
+ public:
+  FileReader();
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  // Returns AUDIO_OK or an AUDIO_ERR_* code; ErrorText() then says why.
+  int Open(const std::string& path, bool allowWma);
+  void Close();
+  bool IsOpen() const;
+
+  int SampleRate() const;
+  int Channels() const;  // channels delivered: at most two
+  std::int64_t LengthFrames() const;
+  std::int64_t Position() const;
+  const std::string& FormatText() const;
+  const std::string& ErrorText() const;
+
+  // Up to frames frames from the current position; empty at the end.
+  TSampleBlock Read(std::int64_t frames);
+  // Moves to frame (clamped to 0..length) and returns the frame reached.
+  std::int64_t Seek(std::int64_t frame);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace detail

@@ -1,0 +1,44 @@
+#pragma once
+// Converts sample data to interleaved 16-bit blocks at another rate and
+// channel count. Channel counts above two are mixed down by the library's
+// standard matrix.
+
+#include "platform/audio/AudioTypes.h"
+
+#include <cstdint>
+
+struct SwrContext;
+
+namespace detail {
+
+class Resampler {
+ public:
+  Resampler() = default;
+  ~Resampler();
+  Resampler(const Resampler&) = delete;
+  Resampler& operator=(const Resampler&) = delete;
+
+  // sampleFormat is the codec library's sample format number; pass
+  // Interleaved16() for our own blocks. Returns false on values the
+  // library refuses.
+  bool Configure(int inRate, int inChannels, int inSampleFormat, int outRate, int outChannels);
+  bool IsConfiguredFor(int inRate, int inChannels, int inSampleFormat) const;
+  bool IsPassThrough() const { return passThrough_; }
+
+  // Appends the converted samples to out. input holds one pointer per plane.
+  void Convert(const std::uint8_t* const* input, int frames, TSampleBlock& out);
+  // Appends what the rate converter still holds back.
+  void Flush(TSampleBlock& out);
+
+  static int Interleaved16();
+
+ private:
+  void Release();
+
+  SwrContext* context_ = nullptr;
+  bool passThrough_ = false;
+  int inRate_ = 0, inChannels_ = 0, inFormat_ = -1;
+  int outRate_ = 0, outChannels_ = 0;
+};
+
+}  // namespace detail

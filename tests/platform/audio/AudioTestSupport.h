@@ -1,0 +1,36 @@
+#pragma once
+// Shared helpers of the audio file tests: a scratch folder, test signals,
+// a tone detector and the command-line decoder as an outside witness.
+
+#include "platform/audio/AudioTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+class AudioFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  std::string PathOf(const std::string& name) const { return folder_ + "/" + name; }
+
+  std::string folder_;
+};
+
+// frames of a sine at frequency Hz, the same in every channel.
+TSampleBlock Tone(int sampleRate, int channels, int frames, double frequency, double amplitude = 0.5);
+// frames of a slowly rising ramp, distinct at every position (lossless checks).
+TSampleBlock Ramp(int channels, int frames, int startFrame = 0);
+
+// Share of the energy of channel 0 that lies at frequency (Goertzel).
+double ToneShare(const TSampleBlock& block, int sampleRate, int channels, double frequency);
+
+// Reads the whole file through TAudioFile2 in blocks of one second.
+TSampleBlock ReadAll(const std::string& path, int* sampleRate = nullptr, int* channels = nullptr);
+
+// True when the command-line decoder reads the whole file without an error.
+bool DecoderAccepts(const std::string& path);
+// Writes size bytes of the given byte source into path.
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
