@@ -1,0 +1,35 @@
+#pragma once
+// Second-order IIR sections with the usual cookbook designs, used for the
+// capture filters and the playback equaliser. One section filters one
+// channel; the caller keeps one per channel.
+
+namespace detail {
+
+struct BiquadCoefficients {
+  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;  // normalised so a0 = 1
+
+  static BiquadCoefficients Lowpass(double sampleRate, double cutoffHz, double q);
+  static BiquadCoefficients Highpass(double sampleRate, double cutoffHz, double q);
+  static BiquadCoefficients Peaking(double sampleRate, double centreHz, double q, double gainDb);
+  // Magnitude of the response at a frequency, for checks and tests.
+  double MagnitudeAt(double sampleRate, double hz) const;
+};
+
+class BiquadFilter {
+ public:
+  void SetCoefficients(const BiquadCoefficients& c) { c_ = c; }
+  void Reset() { z1_ = z2_ = 0; }
+  double Process(double x) {
+    // Transposed direct form II: good numeric behaviour at low cutoffs.
+    double y = c_.b0 * x + z1_;
+    z1_ = c_.b1 * x - c_.a1 * y + z2_;
+    z2_ = c_.b2 * x - c_.a2 * y;
+    return y;
+  }
+
+ private:
+  BiquadCoefficients c_;
+  double z1_ = 0, z2_ = 0;
+};
+
+}  // namespace detail

@@ -1,0 +1,19 @@
+#pragma once
+// A private sound server for the tests: a null output "TestSink" and an
+// input "KnownSignal" fed in real time with the same signal as the
+// virtual test-tone line (1 kHz at half of full scale, 44100 Hz stereo).
+// Started on first use, stopped when the test program ends.
+
+#include <string>
+
+namespace testserver {
+
+constexpr const char* kSignalInputName = "KnownSignal";
+constexpr const char* kSinkName = "TestSink";
+constexpr const char* kSinkMonitorName = "Monitor of TestSink";
+
+// The server's address for PULSE_SERVER, or empty when it could not start;
+// then `why` says what went wrong.
+std::string ServerAddress(std::string& why);
+
+}  // namespace testserver
