@@ -28,6 +28,8 @@ class CoverageWriter {
     colour_[2] = GetRValue(rgb);
     bounds_ = Rect(0, 0, target.Width(), target.Height());
     if (clip_) IntersectRect(bounds_, bounds_, clip_->BoundingBox());
+    // A one-rectangle clip is its bounding box: no need to ask per pixel.
+    if (clip_ && clip_->Rects().size() == 1) clip_ = nullptr;
   }
 
   void Blend(long long x, long long y, std::uint8_t coverage) {
@@ -44,7 +46,10 @@ class CoverageWriter {
   }
 
   void FillRows(long long left, long long right, long long top, int rows) {
-    for (long long y = top; y < top + rows; ++y)
+    const long long bottom = std::min<long long>(top + rows, bounds_.Bottom);
+    left = std::max<long long>(left, bounds_.Left);
+    right = std::min<long long>(right, bounds_.Right);
+    for (long long y = std::max<long long>(top, bounds_.Top); y < bottom; ++y)
       for (long long x = left; x < right; ++x) Blend(x, y, 255);
   }
 

@@ -165,6 +165,15 @@ struct StyleKey {
   friend auto operator<=>(const StyleKey&, const StyleKey&) = default;
 };
 
+struct SizeKey {
+  std::string Path;
+  int Index;
+  bool SynthesizeBold;
+  bool SynthesizeItalic;
+  int Height;
+  friend auto operator<=>(const SizeKey&, const SizeKey&) = default;
+};
+
 // All FreeType and fontconfig state, behind one lock: worker threads
 // measure text while the GUI thread draws.
 class FaceCache {
@@ -176,13 +185,15 @@ class FaceCache {
 
   std::mutex& Lock() { return mutex_; }
 
+  // Names that resolve to the same face file share its sized faces.
   SizedFace& Face(const FontRequest& request) {
-    auto it = sized_.find(request);
+    const FaceFile& file = File(request);
+    const SizeKey key{file.Path, file.Index, file.SynthesizeBold, file.SynthesizeItalic, request.Height};
+    auto it = sized_.find(key);
     if (it != sized_.end()) return *it->second;
     if (sized_.size() >= kMaxSizedFaces) sized_.clear();
-    const FaceFile& file = File(request);
     auto face = std::make_unique<SizedFace>(library_, file, request.Height);
-    return *sized_.emplace(request, std::move(face)).first->second;
+    return *sized_.emplace(key, std::move(face)).first->second;
   }
 
   const FaceFile& File(const FontRequest& request) {
@@ -205,7 +216,7 @@ class FaceCache {
   std::mutex mutex_;
   FT_Library library_ = nullptr;
   std::map<StyleKey, FaceFile> files_;
-  std::map<FontRequest, std::unique_ptr<SizedFace>> sized_;
+  std::map<SizeKey, std::unique_ptr<SizedFace>> sized_;
 };
 
 }  // namespace

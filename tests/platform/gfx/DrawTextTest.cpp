@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "platform/gfx/Canvas.h"
@@ -194,4 +195,20 @@ TEST(DrawText, OpaqueBackgroundAndNullHandle) {
   EXPECT_EQ(page.At(page.Width("Go") + 1, 0), kPaper);
   TRect rect = Rect(0, 0, 10, 10);
   EXPECT_EQ(DrawText(nullptr, "x", rect, DT_SINGLELINE), 0);
+}
+
+TEST(DrawText, CaptionWithoutAntialiasingKeepsTwoColours) {
+  constexpr TColor kTitle = 0x804020;
+  Page page(120, 20);
+  page.canvas.Brush()->SetColor(kTitle);
+  page.canvas.FillRect(Rect(0, 0, 120, 20));
+  page.canvas.Brush()->SetStyle(bsClear);
+  page.canvas.Font()->SetColor(0xFFFFFF);
+  page.canvas.Font()->SetStyle(fsBold);
+  Draw(page, "&Velmora Audio Editor - Recorded files", Rect(2, 0, 118, 20),
+       DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  std::set<TColor> colours;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 120; ++x) colours.insert(page.At(x, y));
+  EXPECT_EQ(colours, (std::set<TColor>{kTitle, 0xFFFFFF}));
 }
