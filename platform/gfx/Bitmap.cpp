@@ -79,10 +79,7 @@ std::uint8_t* TBitmap::ScanLine(int y) {
 const std::uint8_t* TBitmap::ScanLine(int y) const { return const_cast<TBitmap*>(this)->ScanLine(y); }
 
 TCanvas* TBitmap::Canvas() {
-  if (!canvas_) {
-    canvas_ = std::make_unique<TCanvas>(this);
-    canvas_->OnChange = [this](TObject*) { Changed(); };
-  }
+  if (!canvas_) canvas_ = std::make_unique<TCanvas>(this);
   return canvas_.get();
 }
 

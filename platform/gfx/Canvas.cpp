@@ -30,6 +30,7 @@ void TCanvas::SyncBrush() {
 }
 
 void TCanvas::Changed() {
+  if (target_) target_->NotifyCanvasChanged();
   if (OnChange) OnChange(this);
 }
 

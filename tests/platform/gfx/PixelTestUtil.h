@@ -16,9 +16,14 @@ inline TColor At(const TBitmap& bitmap, int x, int y) {
   return RGB(p[2], p[1], p[0]);
 }
 
+// Paints the whole bitmap, leaving its canvas's brush as it was.
 inline void Fill(TBitmap& bitmap, TColor color) {
-  bitmap.Canvas()->Brush()->SetColor(color);
-  bitmap.Canvas()->FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+  TCanvas& canvas = *bitmap.Canvas();
+  TBrush saved;
+  saved.Assign(*canvas.Brush());
+  canvas.Brush()->SetColor(color);
+  canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+  canvas.Brush()->Assign(saved);
 }
 
 // One character per pixel: '#' where the colour is ink, '.' otherwise.
