@@ -36,26 +36,25 @@ struct TAudioFile2::Writer {
   std::int64_t framesWritten = 0;
   TSampleBlock converted;
 
-  bool Put(const std::int16_t* samples, int frames, int channels) {
+  bool Put(const std::int16_t* samples, int frames) {
     if (frames <= 0) return true;
     framesWritten += frames;
-    (void)channels;
     return file->Write(samples, frames);
   }
 
   // Passes samples of the input format through the converter to the file.
   bool Convert(const std::int16_t* samples, int frames, int outputChannels) {
-    if (resampler.IsPassThrough()) return Put(samples, frames, outputChannels);
+    if (resampler.IsPassThrough()) return Put(samples, frames);
     converted.clear();
     auto bytes = reinterpret_cast<const std::uint8_t*>(samples);
     resampler.Convert(&bytes, frames, converted);
-    return Put(converted.data(), static_cast<int>(converted.size() / outputChannels), outputChannels);
+    return Put(converted.data(), static_cast<int>(converted.size() / outputChannels));
   }
 
   bool FlushConverter(int outputChannels) {
     converted.clear();
     resampler.Flush(converted);
-    return Put(converted.data(), static_cast<int>(converted.size() / outputChannels), outputChannels);
+    return Put(converted.data(), static_cast<int>(converted.size() / outputChannels));
   }
 };
 

@@ -168,15 +168,31 @@ struct FileReader::Impl {
                                 static_cast<int>((bitRate + 500) / 1000), rate, sourceChannels);
   }
 
+  // Whether the file really holds frame number frame, in full.
+  bool HoldsFrame(std::int64_t frame, int blockAlign) {
+    AVStream* audio = format->streams[stream];
+    bool holds = false;
+    if (av_seek_frame(format, stream, av_rescale_q(frame, AVRational{1, rate}, audio->time_base),
+                      AVSEEK_FLAG_BACKWARD) >= 0) {
+      while (av_read_frame(format, packet) >= 0) {
+        bool ours = packet->stream_index == stream;
+        holds = ours && packet->size >= blockAlign;
+        av_packet_unref(packet);
+        if (ours) break;
+      }
+    }
+    Rewind();
+    return holds;
+  }
+
   // Uncompressed data: the header's count when the file really holds it,
-  // otherwise the bytes that are there.
+  // otherwise the frames that are there.
   void CountPcmLength() {
     AVStream* audio = format->streams[stream];
     int blockAlign = audio->codecpar->block_align;
-    std::int64_t fileBytes = avio_size(format->pb);
     if (audio->duration != AV_NOPTS_VALUE && blockAlign > 0) {
       std::int64_t frames = av_rescale_q(audio->duration, audio->time_base, AVRational{1, rate});
-      if (frames >= 0 && frames * blockAlign <= fileBytes) {
+      if (frames == 0 || (frames > 0 && HoldsFrame(frames - 1, blockAlign))) {
         length = frames;
         return;
       }

@@ -64,7 +64,8 @@ bool Mp3Writer::Open(const std::string& path, int sampleRate, int channels,
       if (settings.vbrMode == 2) lame_set_VBR_mean_bitrate_kbps(flags, settings.bitRateKbps);
     }
     lame_set_bWriteVbrTag(flags, writeTag_ ? 1 : 0);
-    if (lame_init_params(flags) < 0) {
+    // The encoder would quietly resample a rate MP3 does not have.
+    if (lame_init_params(flags) < 0 || lame_get_out_samplerate(flags) != sampleRate) {
       Release();
       return Fail("The MP3 encoder does not accept " + std::to_string(sampleRate) + " Hz, " +
                   std::to_string(channels) + " channels at these settings");

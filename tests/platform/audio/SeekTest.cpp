@@ -1,0 +1,108 @@
+// Seek lands on the frame asked for: what follows a seek is what a read
+// from the start delivers at that position.
+
+#include "AudioTestSupport.h"
+
+#include "platform/audio/AudioFile2.h"
+#include "platform/audio/AudioFile2LameEnc.h"
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+struct SeekCase {
+  std::string name;
+  std::string extension;
+  std::function<void(TAudioFile2&)> chooseOutput;
+  int sampleRate;
+  int channels;
+  int maxDifference;  // per sample, after the decoder's warm-up
+};
+
+std::vector<SeekCase> Cases() {
+  return {
+      {"Wav", "wav", [](TAudioFile2& f) { f.SetWAVOutput(22050, 2, 16); }, 22050, 2, 0},
+      {"Mp3", "mp3",
+       [](TAudioFile2& f) {
+         TAudioFile2LameEnc encoder;
+         encoder.SetConstantBitRate(true);
+         encoder.SetQuality(5);
+         f.SetMP3Output(44100, 128, 2);
+       },
+       44100, 2, 64},
+      {"Ogg", "ogg", [](TAudioFile2& f) { f.SetOGGOutput(44100, 1, 499, 0, 0, 128); }, 44100, 1, 64},
+      {"Wma", "wma", [](TAudioFile2& f) { f.SetWMAEnabled(true); f.SetWMAOutput(13); }, 44100, 2, 64},
+  };
+}
+
+class SeekTest : public AudioFileTest, public ::testing::WithParamInterface<SeekCase> {};
+
+TEST_P(SeekTest, SeekReturnsTheFrameAndReadsContinueFromIt) {
+  const SeekCase& c = GetParam();
+  std::string path = PathOf("seek." + c.extension);
+  {
+    TAudioFile2 writer;
+    c.chooseOutput(writer);
+    writer.CreateWrite(path, 0);
+    ASSERT_EQ(writer.LastError(), 0) << writer.LastErrorText();
+    // A sweep, so that a position off by a few frames shows.
+    const int frames = c.sampleRate * 8;
+    TSampleBlock sweep(static_cast<size_t>(frames) * c.channels);
+    for (int i = 0; i < frames; ++i) {
+      double t = static_cast<double>(i) / c.sampleRate;
+      auto v = static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * (200 * t + 150 * t * t)));
+      for (int ch = 0; ch < c.channels; ++ch) sweep[static_cast<size_t>(i) * c.channels + ch] = v;
+    }
+    writer.WriteBlock(sweep);
+    writer.Close();
+  }
+  TSampleBlock whole = ReadAll(path);
+  ASSERT_FALSE(whole.empty());
+  const std::int64_t total = static_cast<std::int64_t>(whole.size()) / c.channels;
+
+  TAudioFile2 reader;
+  reader.SetWMAEnabled(true);
+  reader.OpenRead(path, 0, 1);
+  ASSERT_EQ(reader.LastError(), 0);
+  ASSERT_EQ(reader.LengthSamples(), total);
+
+  // Forward, backward, far, near the start, and after reading on.
+  for (std::int64_t target : {total / 2, std::int64_t{1}, total - 3000, std::int64_t{5000}, total / 3 + 777,
+                              std::int64_t{0}, total * 3 / 4}) {
+    SCOPED_TRACE("seek to " + std::to_string(target));
+    EXPECT_EQ(reader.Seek(target, 3), target);
+    TSampleBlock block = reader.ReadBlock(2000);
+    std::int64_t expected = std::min<std::int64_t>(2000, total - target);
+    ASSERT_EQ(static_cast<std::int64_t>(block.size()) / c.channels, expected);
+    int worst = 0;
+    for (size_t i = 0; i < block.size(); ++i)
+      worst = std::max(worst, std::abs(block[i] - whole[static_cast<size_t>(target) * c.channels + i]));
+    EXPECT_LE(worst, c.maxDifference);
+  }
+}
+
+TEST_P(SeekTest, SeekBeyondTheEndStopsAtTheEnd) {
+  const SeekCase& c = GetParam();
+  std::string path = PathOf("end." + c.extension);
+  {
+    TAudioFile2 writer;
+    c.chooseOutput(writer);
+    writer.CreateWrite(path, 0);
+    writer.WriteBlock(Tone(c.sampleRate, c.channels, c.sampleRate, 440));
+    writer.Close();
+  }
+  TAudioFile2 reader;
+  reader.SetWMAEnabled(true);
+  reader.OpenRead(path, 0, 1);
+  ASSERT_EQ(reader.LastError(), 0);
+  EXPECT_EQ(reader.Seek(reader.LengthSamples() + 100000, 3), reader.LengthSamples());
+  EXPECT_TRUE(reader.ReadBlock(1000).empty());
+  EXPECT_EQ(reader.Seek(-50, 3), 0);
+  EXPECT_FALSE(reader.ReadBlock(1000).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, SeekTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
