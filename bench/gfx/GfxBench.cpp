@@ -3,7 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "platform/gfx/Bitmap.h"
@@ -15,10 +18,37 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr std::int64_t kPixels = std::int64_t{kWidth} * kHeight;
 
+// The reporter below turns this into a rate.
 void ReportPixels(benchmark::State& state, std::int64_t pixelsPerIteration) {
-  state.counters["MP/s"] = benchmark::Counter(static_cast<double>(state.iterations() * pixelsPerIteration) / 1e6,
-                                              benchmark::Counter::kIsRate);
+  state.counters["pixels"] = static_cast<double>(pixelsPerIteration);
 }
+
+// Prints megapixels per second after each result, and at the end how the
+// bitmap copy compares with memcpy.
+class MegapixelReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      const auto pixels = run.counters.find("pixels");
+      if (pixels == run.counters.end() || run.iterations == 0 || run.real_accumulated_time <= 0) continue;
+      const double rate = pixels->second.value * static_cast<double>(run.iterations) / run.real_accumulated_time / 1e6;
+      rates_[run.benchmark_name()] = rate;
+      std::printf("  %-26s %10.1f megapixels per second\n", run.benchmark_name().c_str(), rate);
+    }
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    for (const char* depth : {"24", "32"}) {
+      const double copy = rates_["Memcpy/" + std::string(depth)];
+      const double blit = rates_["BitBltSrcCopy/" + std::string(depth)];
+      if (copy > 0) std::printf("BitBlt SRCCOPY at %s bits: %.0f%% of memcpy's rate\n", depth, 100 * blit / copy);
+    }
+  }
+
+ private:
+  std::map<std::string, double> rates_;
+};
 
 TPixelFormat FormatOf(const benchmark::State& state) { return state.range(0) == 32 ? pf32bit : pf24bit; }
 
@@ -89,4 +119,9 @@ BENCHMARK(FillRect)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
 BENCHMARK(BitBltSrcCopy)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
 BENCHMARK(StretchDrawHalftone)->Unit(benchmark::kMillisecond);
 BENCHMARK(TextOut)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  MegapixelReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+}
