@@ -199,6 +199,7 @@ class PulsePlayback : public PlaybackStream {
   bool Connect(pa_context* context, const std::string& device, std::string& error) {
     LoopLock lock(loop_);
     stream_ = ConnectStream(loop_, context, "Playback", format_, [&](pa_stream* s) {
+      stream_ = s;  // the first request for data may come while connecting
       pa_stream_set_write_callback(s, &PulsePlayback::OnWrite, this);
       pa_buffer_attr attr{};
       attr.maxlength = static_cast<std::uint32_t>(-1);
@@ -222,7 +223,12 @@ class PulsePlayback : public PlaybackStream {
   void DataAvailable() override {
     LoopLock lock(loop_);
     const std::size_t writable = pa_stream_writable_size(stream_);
-    if (writable != static_cast<std::size_t>(-1) && writable > 0) Fill(writable);
+    if (writable == static_cast<std::size_t>(-1) || writable == 0) return;
+    // Start at once rather than wait for a full prebuffer: the data arrives
+    // block by block from the GUI thread and may stop short of it.
+    if (Fill(writable) > 0) {
+      if (pa_operation* op = pa_stream_trigger(stream_, nullptr, nullptr)) pa_operation_unref(op);
+    }
   }
 
   void Drain() override {
@@ -257,18 +263,21 @@ class PulsePlayback : public PlaybackStream {
     static_cast<PulsePlayback*>(userdata)->drained_ = true;
   }
 
-  // Loop locked: writes up to `bytes` of queued data.
-  void Fill(std::size_t bytes) {
+  // Loop locked: writes up to `bytes` of queued data; returns the frames written.
+  std::size_t Fill(std::size_t bytes) {
     const std::size_t frameBytes = static_cast<std::size_t>(format_.channels) * 2;
     std::size_t frames = bytes / frameBytes;
+    std::size_t total = 0;
     while (frames > 0) {
       buffer_.resize(frames * format_.channels);
       const std::size_t got = pull_(buffer_.data(), frames);
-      if (got == 0) return;
+      if (got == 0) break;
       pa_stream_write(stream_, buffer_.data(), got * frameBytes, nullptr, 0, PA_SEEK_RELATIVE);
       written_ += static_cast<std::int64_t>(got);
       frames -= got;
+      total += got;
     }
+    return total;
   }
 
   pa_threaded_mainloop* loop_;

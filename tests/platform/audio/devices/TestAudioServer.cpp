@@ -50,19 +50,8 @@ class Server : public ::testing::Environment {
             " format=s16le rate=44100 channels=2 source_properties=device.description=" + kSignalInputName};
     std::vector<std::string> env = {"HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
                                     "XDG_CONFIG_HOME=" + (dir_ / "config").string(), "PATH=/usr/bin:/bin"};
-    std::vector<char*> argv, envp;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    // The server must not hold the test's output open, or the test runner
-    // would wait for it.
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    for (int fd = 0; fd <= 2; ++fd) posix_spawn_file_actions_addopen(&quiet, fd, "/dev/null", O_RDWR, 0);
-    const int spawned = posix_spawnp(&pid_, "pulseaudio", &quiet, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&quiet);
-    if (spawned != 0) {
+    pid_ = Spawn(args, env);
+    if (pid_ == 0) {
       pid_ = 0;
       why = "pulseaudio is not installed";
       return {};
@@ -87,6 +76,12 @@ class Server : public ::testing::Environment {
       return {};
     }
     feeder_ = std::thread([this] { Feed(); });
+    // An idle null sink renders seconds ahead and then sleeps; a silent
+    // low-latency stream keeps it working in small steps, as a sound card
+    // does, so output starts at once.
+    std::vector<std::string> keep = {"pacat", "--playback", "--latency-msec=20", "--device=testsink",
+                                     "--server=unix:" + socket, "/dev/zero"};
+    keeperPid_ = Spawn(keep, env);
     return "unix:" + socket;
   }
 
@@ -95,17 +90,38 @@ class Server : public ::testing::Environment {
     if (feeder_.joinable()) feeder_.join();
     if (fifoFd_ >= 0) close(fifoFd_);
     fifoFd_ = -1;
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      int status;
-      waitpid(pid_, &status, 0);
-      pid_ = 0;
-    }
+    Terminate(keeperPid_);
+    Terminate(pid_);
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
   }
 
  private:
+  // Starts a program with its output to /dev/null: a child must not hold
+  // the test's output open, or the test runner would wait for it.
+  static pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env) {
+    std::vector<char*> argv, envp;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    for (int fd = 0; fd <= 2; ++fd) posix_spawn_file_actions_addopen(&quiet, fd, "/dev/null", O_RDWR, 0);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), envp.data()) != 0) pid = 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    return pid;
+  }
+
+  static void Terminate(pid_t& pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    int status;
+    waitpid(pid, &status, 0);
+    pid = 0;
+  }
+
   // Writes the known signal in real time, 10 ms at a time.
   void Feed() {
     std::vector<std::int16_t> second(kRate * 2);  // exactly 1000 periods
@@ -130,6 +146,7 @@ class Server : public ::testing::Environment {
 
   fs::path dir_;
   pid_t pid_ = 0;
+  pid_t keeperPid_ = 0;
   int fifoFd_ = -1;
   std::atomic<bool> feeding_ = true;
   std::thread feeder_;
