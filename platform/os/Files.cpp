@@ -95,7 +95,11 @@ bool RenameFile(const std::string& from, const std::string& to) {
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string target = ResolvedTarget(path);
   struct stat existing {};
-  const mode_t mode = stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
+  const bool exists = stat(target.c_str(), &existing) == 0;
+  // A file we may not write stays as it is, even where its folder would
+  // let us replace it.
+  if (exists && access(target.c_str(), W_OK) != 0) return false;
+  const mode_t mode = exists ? existing.st_mode & 07777 : NewFileMode();
 
   std::string temp;
   int fd = CreateUniqueFile(target + ".tmp", temp);

@@ -28,4 +28,5 @@ bool RenameFile(const std::string& from, const std::string& to);
 // the target. A crash leaves either the old or the new contents. The
 // target keeps its permissions; a new file gets 0666 less the umask.
 // When the path is a symbolic link, the file it points to is replaced.
+// A file the user may not write is left alone (false).
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
