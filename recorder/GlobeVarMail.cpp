@@ -1,0 +1,37 @@
+// Handing a recording to the user's mail program.
+
+#include <system_error>
+#include <thread>
+
+#include "platform/os/MailClient.h"
+#include "recorder/GlobeVar.h"
+
+namespace {
+
+TMailMessage MessageFromList(const TStringList& list) {
+  TMailMessage message;
+  message.To = list.Values("to");
+  message.Subject = list.Values("subject");
+  message.Body = list.Values("body");
+  for (int index = 0;; ++index) {
+    std::string path = list.Values("attachment" + std::to_string(index));
+    if (path.empty()) break;
+    message.Attachments.push_back(path);
+  }
+  return message;
+}
+
+}  // namespace
+
+int SendMailMapi(HWND /*parent*/, const TStringList& list) {
+  TMailMessage message = MessageFromList(list);
+  // The client is taken now, on the caller's thread, so a replacement
+  // put in place later does not change where this mail goes.
+  IMailClient* client = &MailClient();
+  try {
+    std::thread([client, message = std::move(message)] { client->SendMail(message); }).detach();
+  } catch (const std::system_error&) {
+    return MAPI_E_FAILURE;
+  }
+  return SUCCESS_SUCCESS;
+}
