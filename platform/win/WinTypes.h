@@ -90,6 +90,12 @@ struct CREATESTRUCT {
   DWORD dwExStyle = 0;
 };
 
+// lParam of WM_STYLECHANGING (styleNew may be changed) and WM_STYLECHANGED.
+struct STYLESTRUCT {
+  DWORD styleOld = 0;
+  DWORD styleNew = 0;
+};
+
 struct WNDCLASS {
   UINT style = 0;  // CS_ bits
   WNDPROC lpfnWndProc = nullptr;

@@ -1,0 +1,176 @@
+// Window procedures, subclassing chains, posting and sending.
+
+#include <thread>
+
+#include "WinTestSupport.h"
+#include "platform/os/MainThread.h"
+
+namespace {
+
+WNDPROC savedProc = nullptr;
+std::vector<UINT> hookSaw;
+
+// Swallows WM_USER + 1, answers WM_USER + 2 itself, forwards the rest.
+LRESULT HookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  hookSaw.push_back(message);
+  if (message == WM_USER + 1) return 0;
+  if (message == WM_USER + 2) return 77;
+  return CallWindowProc(savedProc, hwnd, message, wParam, lParam);
+}
+
+WNDPROC outerSaved = nullptr;
+LRESULT OuterHookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_USER + 3) return CallWindowProc(outerSaved, hwnd, message, wParam, lParam) + 1000;
+  return CallWindowProc(outerSaved, hwnd, message, wParam, lParam);
+}
+
+class MessagesTest : public WinTest {};
+
+TEST_F(MessagesTest, SubclassChainSwallowsAnswersForwardsAndIsRemoved) {
+  HWND w = CreateTop(Bounds(10, 10, 100, 100));
+  Handle(w, WM_USER + 3, [](HWND, UINT, WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam * 2); });
+  hookSaw.clear();
+  savedProc = reinterpret_cast<WNDPROC>(SetWindowLong(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
+  outerSaved = reinterpret_cast<WNDPROC>(SetWindowLong(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterHookProc)));
+  ClearLog();
+
+  EXPECT_EQ(SendMessage(w, WM_USER + 1, 0, 0), 0);
+  EXPECT_EQ(Count(w, WM_USER + 1), 0) << "swallowed by the hook";
+  EXPECT_EQ(SendMessage(w, WM_USER + 2, 0, 0), 77);
+  EXPECT_EQ(Count(w, WM_USER + 2), 0);
+  EXPECT_EQ(SendMessage(w, WM_USER + 3, 21, 0), 1042) << "through both hooks to the original";
+  EXPECT_EQ(Count(w, WM_USER + 3), 1);
+
+  // Unhook in reverse order: the original procedure is back.
+  SetWindowLong(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(outerSaved));
+  SetWindowLong(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc));
+  hookSaw.clear();
+  EXPECT_EQ(SendMessage(w, WM_USER + 3, 5, 0), 10);
+  SendMessage(w, WM_USER + 1, 0, 0);
+  EXPECT_EQ(Count(w, WM_USER + 1), 1);
+  EXPECT_TRUE(hookSaw.empty());
+}
+
+TEST_F(MessagesTest, WindowLongsKeepStylesUserDataAndNotifyStyleChanges) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50), WS_POPUP | WS_THICKFRAME);
+  SetWindowLong(w, GWL_USERDATA, 1234);
+  EXPECT_EQ(GetWindowLong(w, GWL_USERDATA), 1234);
+  LONG_PTR old = SetWindowLong(w, GWL_STYLE, GetWindowLong(w, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_THICKFRAME));
+  EXPECT_EQ(static_cast<DWORD>(old), WS_POPUP | WS_THICKFRAME);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLong(w, GWL_STYLE)), WS_POPUP);
+  ASSERT_EQ(Count(w, WM_STYLECHANGED), 1);
+  EXPECT_EQ(GetWindowLong(nullptr, GWL_STYLE), 0);
+  EXPECT_EQ(GetClassName(w), "TestWindow");
+}
+
+TEST_F(MessagesTest, PostFromWorkerThreadArrivesOnGuiThread) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  std::thread::id seenOn;
+  Handle(w, WM_USER + 1, [&](HWND, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    seenOn = std::this_thread::get_id();
+    return 0;
+  });
+  std::thread worker([w] { EXPECT_TRUE(PostMessage(w, WM_USER + 1, 7, 8)); });
+  worker.join();
+  HeadlessPumpUntilIdle();
+  auto got = Logged(w, WM_USER + 1);
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].wParam, 7u);
+  EXPECT_EQ(seenOn, std::this_thread::get_id());
+}
+
+TEST_F(MessagesTest, BlockingLoopWakesForWorkerPostsAndClosures) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  bool closureRan = false;
+  std::thread worker([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    PostToMainThread([&] { closureRan = true; });
+    PostMessage(w, WM_USER + 5, 0, 0);
+  });
+  MSG msg;
+  do {
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    DispatchMessage(&msg);
+  } while (msg.message != WM_USER + 5);
+  worker.join();
+  EXPECT_TRUE(closureRan);
+}
+
+TEST_F(MessagesTest, PostToDestroyedWindowIsDropped) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  HWND other = CreateTop(Bounds(60, 0, 50, 50));
+  PostMessage(w, WM_USER + 1, 0, 0);
+  PostMessage(other, WM_USER + 1, 0, 0);
+  DestroyWindow(w);
+  EXPECT_FALSE(PostMessage(w, WM_USER + 2, 0, 0)) << "a dead handle refuses posts";
+  ClearLog();
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(Logged(WM_USER + 1).size(), 1u);
+  EXPECT_EQ(Logged(WM_USER + 1)[0].hwnd, other);
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(SendMessage(w, WM_USER + 1, 0, 0), 0);
+}
+
+TEST_F(MessagesTest, SendFromWorkerWaitsForTheGuiThreadsAnswer) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  Handle(w, WM_USER + 9, [](HWND, UINT, WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam + 1); });
+  LRESULT answer = 0;
+  std::thread worker([&] { answer = SendMessage(w, WM_USER + 9, 41, 0); });
+  while (answer == 0) {
+    MSG msg;
+    if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    std::this_thread::yield();
+  }
+  worker.join();
+  EXPECT_EQ(answer, 42);
+}
+
+TEST_F(MessagesTest, QuitEndsGetMessageAfterThePostedMessages) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  PostMessage(w, WM_USER + 1, 0, 0);
+  PostQuitMessage(3);
+  MSG msg;
+  ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 1));
+  EXPECT_FALSE(GetMessage(&msg, nullptr, 0, 0));
+  EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(MessagesTest, CreationSendsItsMessagesInOrderAndCanBeRefused) {
+  HWND w = CreateTop(Bounds(0, 0, 80, 60), WS_POPUP);
+  std::vector<UINT> creation;
+  for (UINT m : {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE})
+    for (const auto& entry : Logged(w, m)) creation.push_back(entry.message);
+  EXPECT_EQ(creation, (std::vector<UINT>{WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE}));
+
+  WNDCLASS refusing;
+  refusing.lpszClassName = "Refusing";
+  refusing.lpfnWndProc = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    return m == WM_CREATE ? -1 : DefWindowProc(h, m, wp, lp);
+  };
+  RegisterClass(refusing);
+  EXPECT_EQ(CreateWindowEx(0, "Refusing", "", WS_POPUP, 0, 0, 10, 10, nullptr), nullptr);
+  EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 10, 10, nullptr), nullptr);
+  EXPECT_EQ(CreateWindowEx(0, "TestWindow", "", WS_CHILD, 0, 0, 10, 10, nullptr), nullptr)
+      << "a child needs a parent";
+  EXPECT_EQ(GetTopLevelWindows().size(), 1u);
+}
+
+TEST_F(MessagesTest, DestroyGoesParentFirstThenChildrenAndDropsFocus) {
+  HWND top = CreateTop(Bounds(0, 0, 100, 100));
+  HWND child = CreateChild(top, Bounds(10, 10, 20, 20));
+  SetFocus(child);
+  ClearLog();
+  DestroyWindow(top);
+  auto destroys = Logged(WM_DESTROY);
+  ASSERT_EQ(destroys.size(), 2u);
+  EXPECT_EQ(destroys[0].hwnd, top);
+  EXPECT_EQ(destroys[1].hwnd, child);
+  auto finals = Logged(WM_NCDESTROY);
+  ASSERT_EQ(finals.size(), 2u);
+  EXPECT_EQ(finals[0].hwnd, child);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_FALSE(IsWindow(child));
+}
+
+}  // namespace
