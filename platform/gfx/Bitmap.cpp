@@ -45,7 +45,8 @@ void TBitmap::Reallocate(int width, int height, TPixelFormat format) {
   if (bpp == 4)  // new 32-bit pixels are white with alpha 0
     for (std::size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 0;
   const int oldBpp = BytesPerPixel();
-  const int keepW = std::min(width, width_), keepH = std::min(height, height_);
+  const int keepW = std::min(width, width_);
+  const int keepH = keepW > 0 ? std::min(height, height_) : 0;
   for (int y = 0; y < keepH; ++y) {
     const std::uint8_t* from = pixels_.data() + static_cast<std::size_t>(y) * width_ * oldBpp;
     std::uint8_t* to = pixels.data() + static_cast<std::size_t>(y) * width * bpp;

@@ -222,3 +222,34 @@ TEST(BmpCodec, FilesOnDisk) {
   EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
   EXPECT_EQ(loaded.Width(), 5);
 }
+
+// Random damage to the header and palette of valid files: every result is
+// either a picture or EInvalidGraphic.
+TEST(BmpCodec, RandomlyDamagedHeadersNeverCrash) {
+  BmpSpec paletted;
+  paletted.bitCount = 8;
+  paletted.colorsUsed = 2;
+  paletted.palette = {{{1, 2, 3}}, {{4, 5, 6}}};
+  paletted.rows = {{0, 1, 0}, {1, 0, 1}};
+  BmpSpec fields;
+  fields.bitCount = 16;
+  fields.compression = 3;
+  fields.masks = {0xF800, 0x07E0, 0x001F};
+  fields.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (const BmpSpec& spec : {paletted, fields}) {
+    const std::vector<std::uint8_t> valid = MakeBmp(spec);
+    for (int round = 0; round < 3000; ++round) {
+      std::vector<std::uint8_t> damaged = valid;
+      for (int hits = 1 + next() % 4; hits > 0; --hits)
+        damaged[next() % std::min<std::size_t>(damaged.size(), 70)] = static_cast<std::uint8_t>(next() >> 24);
+      if (next() % 5 == 0) damaged.resize(next() % damaged.size());
+      TBitmap b;
+      try {
+        b.LoadFromBytes(damaged);
+      } catch (const EInvalidGraphic&) {
+      }
+    }
+  }
+}

@@ -217,3 +217,20 @@ TEST(Font, DefaultsAndSizeConversion) {
   other.SetStyle(fsBold | fsUnderline);  // unchanged: no event
   EXPECT_EQ(changes, 2);
 }
+
+TEST(JpegImage, RandomlyDamagedFilesNeverCrash) {
+  const std::vector<std::uint8_t> valid = EncodeTwoColourJpeg(kOrange, kTeal);
+  std::uint32_t seed = 777;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (int round = 0; round < 500; ++round) {
+    std::vector<std::uint8_t> damaged = valid;
+    for (int hits = 1 + next() % 6; hits > 0; --hits)
+      damaged[next() % damaged.size()] = static_cast<std::uint8_t>(next() >> 24);
+    TJPEGImage jpeg;
+    try {
+      jpeg.LoadFromBytes(damaged);
+      EXPECT_EQ(jpeg.AsBitmap()->Width(), jpeg.Width());
+    } catch (const EInvalidGraphic&) {
+    }
+  }
+}
