@@ -158,9 +158,14 @@ void TStringList::SetValueFromIndex(int index, const std::string& value) {
 }
 
 void TStringList::LoadFromStream(TStream& stream) {
-  std::int64_t size = stream.Size() - stream.Position();
-  std::string bytes(static_cast<size_t>(std::max<std::int64_t>(size, 0)), '\0');
-  stream.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  std::int64_t size = std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+  std::string bytes;
+  try {
+    bytes.resize(static_cast<size_t>(size));
+  } catch (const std::exception&) {  // bad_alloc or length_error
+    throw EOutOfResources("Out of memory for " + std::to_string(size) + " bytes of text");
+  }
+  stream.ReadBuffer(bytes.data(), size);
   SetText(bytes);
 }
 
