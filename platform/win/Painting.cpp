@@ -31,7 +31,10 @@ HDC MakeDC(TWindow* w, const TRgn& area, TPoint origin) {
   dc.top = top->handle;
   dc.surface = top->surface;
   dc.area = area;
-  dc.canvas = std::make_unique<TCanvas>(dc.surface.get(), origin, &dc.area);
+  // The canvas takes its clip relative to its device origin.
+  TRgn clip = area;
+  clip.Offset(-origin.X, -origin.Y);
+  dc.canvas = std::make_unique<TCanvas>(dc.surface.get(), origin, &clip);
   HDC handle = dc.canvas.get();
   contexts.emplace(handle, std::move(dc));
   return handle;
