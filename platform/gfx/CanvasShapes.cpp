@@ -164,6 +164,13 @@ static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int corner
     return;
   }
   const int w = ctx.pen.width;
+  if (w > 1 && canvas.Pen()->Style() != psInsideFrame) {
+    // A wide pen is centred on the outline, so it reaches outside the box.
+    box = {box.Left - w / 2, box.Top - w / 2, box.Right + (w - 1) / 2, box.Bottom + (w - 1) / 2};
+    cornerWidth += w - 1;
+    cornerHeight += w - 1;
+  }
+  if (wholeEllipse) cornerWidth = box.Width(), cornerHeight = box.Height();
   const TRgn outer = ShapeRegion(box, cornerWidth, cornerHeight);
   TRect innerBox = box;
   InflateRect(innerBox, -w, -w);

@@ -61,8 +61,10 @@ void PenStroke::Plot(int x, int y) {
   }
 }
 
-// Bresenham's walk along the major axis, leaving out the end point.
+// Bresenham's walk along the major axis, leaving out the end point; a
+// wide pen's round cap covers the end point too.
 void PenStroke::Line(TPoint a, TPoint b) {
+  if (pen_.width > 1) Plot(b.X, b.Y);
   const int dx = std::abs(b.X - a.X), dy = std::abs(b.Y - a.Y);
   const int sx = b.X > a.X ? 1 : -1, sy = b.Y > a.Y ? 1 : -1;
   int x = a.X, y = a.Y;

@@ -27,7 +27,8 @@ class PenStroke {
   PenStroke(const PenStroke&) = delete;
   PenStroke& operator=(const PenStroke&) = delete;
 
-  // From a towards b in bitmap coordinates; b itself is not drawn.
+  // From a towards b in bitmap coordinates; b itself is not drawn by a
+  // one-pixel pen.
   void Line(TPoint a, TPoint b);
   void Plot(int x, int y);
 

@@ -63,6 +63,22 @@ TEST_F(CanvasShapes, WidePenIsCentredOnTheOutline) {
   EXPECT_EQ(Picture(bitmap, clBlack), (Rows{".######.", ".######.", ".##..##.", ".##..##.", ".######.", ".######."}));
 }
 
+TEST_F(CanvasShapes, WideLinesHaveRoundCapsAtBothEnds) {
+  TBitmap b(10, 5);
+  Fill(b, clWhite);
+  TCanvas& c = *b.Canvas();
+  c.Pen()->SetWidth(3);
+  c.MoveTo(2, 2);
+  c.LineTo(6, 2);
+  EXPECT_EQ(Picture(b, clBlack), (Rows{"..........", ".#######..", ".#######..", ".#######..", ".........."}));
+  // XOR paints each covered pixel once, however the caps overlap.
+  c.Pen()->SetMode(pmXor);
+  c.Pen()->SetColor(clWhite);
+  c.MoveTo(2, 2);
+  c.LineTo(6, 2);
+  EXPECT_EQ(Picture(b, clWhite), Rows(5, "##########"));
+}
+
 TEST_F(CanvasShapes, LinesLeaveOutTheirEndPoint) {
   canvas.MoveTo(1, 1);
   canvas.LineTo(6, 1);
@@ -138,7 +154,9 @@ TEST_F(CanvasShapes, EllipseFitsItsBoxAndIsSymmetric) {
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 12; ++x) {
       const bool painted = ink[y][x] == '.';
-      if (x < 1 || x >= 11 || y < 1 || y >= 9) EXPECT_FALSE(painted) << x << "," << y;
+      if (x < 1 || x >= 11 || y < 1 || y >= 9) {
+        EXPECT_FALSE(painted) << x << "," << y;
+      }
       EXPECT_EQ(painted, ink[9 - y][x] == '.') << "not mirrored at " << x << "," << y;  // box 1..8
       EXPECT_EQ(painted, ink[y][11 - x] == '.') << "not mirrored at " << x << "," << y;  // box 1..10
     }
