@@ -36,6 +36,15 @@ bool IsSupportedContainer(const AVInputFormat* format) {
          ContainerIs(format, "asf");
 }
 
+// Uncompressed samples, one whole frame per block: lengths and positions
+// follow from byte counts. Everything else is counted by decoding.
+bool IsPlainPcm(const AVCodecParameters* parameters) {
+  AVCodecID id = parameters->codec_id;
+  if (id < AV_CODEC_ID_PCM_S16LE || id >= AV_CODEC_ID_ADPCM_IMA_QT) return false;
+  int bits = av_get_exact_bits_per_sample(id);
+  return bits >= 8 && parameters->block_align == parameters->ch_layout.nb_channels * bits / 8;
+}
+
 std::string CodecTitle(AVCodecID id) {
   switch (id) {
     case AV_CODEC_ID_MP3: return "MPEG Layer 3";
@@ -148,7 +157,7 @@ struct FileReader::Impl {
       return Fail(AUDIO_ERR_UNKNOWN_FORMAT, "The file declares an impossible audio format");
     rate = decoder->sample_rate;
     channels = std::min(sourceChannels, 2);
-    pcm = av_get_exact_bits_per_sample(audio->codecpar->codec_id) > 0;
+    pcm = IsPlainPcm(audio->codecpar);
     return AUDIO_OK;
   }
 

@@ -1,7 +1,5 @@
 #include "AudioTestSupport.h"
 
-#include "platform/audio/AudioFile2.h"
-
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -49,6 +47,18 @@ double ToneShare(const TSampleBlock& block, int sampleRate, int channels, double
   double power = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
   // A pure tone of N samples carries N/2 times its energy in the Goertzel bin.
   return energy > 0 ? power / (energy * frames / 2.0) : 0;
+}
+
+int WriteWith(const std::string& path, const std::function<void(TAudioFile2&)>& chooseOutput,
+              const TSampleBlock& block) {
+  TAudioFile2 writer;
+  writer.SetWMAEnabled(true);
+  chooseOutput(writer);
+  writer.CreateWrite(path, 0);
+  if (writer.LastError() != 0) return writer.LastError();
+  writer.WriteBlock(block);
+  writer.Close();
+  return writer.LastError();
 }
 
 TSampleBlock ReadAll(const std::string& path, int* sampleRate, int* channels) {

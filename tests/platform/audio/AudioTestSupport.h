@@ -2,11 +2,13 @@
 // Shared helpers of the audio file tests: a scratch folder, test signals,
 // a tone detector and the command-line decoder as an outside witness.
 
+#include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioTypes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class AudioFileTest : public ::testing::Test {
@@ -25,6 +27,11 @@ TSampleBlock Ramp(int channels, int frames, int startFrame = 0);
 
 // Share of the energy of channel 0 that lies at frequency (Goertzel).
 double ToneShare(const TSampleBlock& block, int sampleRate, int channels, double frequency);
+
+// Writes block to path through a writer that chooseOutput sets up (WMA
+// enabled); returns the writer's LastError after closing.
+int WriteWith(const std::string& path, const std::function<void(TAudioFile2&)>& chooseOutput,
+              const TSampleBlock& block);
 
 // Reads the whole file through TAudioFile2 in blocks of one second.
 TSampleBlock ReadAll(const std::string& path, int* sampleRate = nullptr, int* channels = nullptr);

@@ -83,6 +83,25 @@ TEST_F(ComponentsTest, WmaOutputTakesTheProfilesFormat) {
   EXPECT_EQ(writer.Channels(), 2);
 }
 
+TEST_F(ComponentsTest, EveryWmaProfileWritesAFileOfItsFormat) {
+  TWMAFile2 profiles;
+  for (int k = 1; k <= profiles.ProfileCount(); ++k) {
+    SCOPED_TRACE(k);
+    std::string path = PathOf("profile" + std::to_string(k) + ".wma");
+    TAudioFile2 probe;
+    probe.SetWMAOutput(k);
+    int rate = probe.SampleRate(), channels = probe.Channels();
+    ASSERT_EQ(WriteWith(path, [k](TAudioFile2& f) { f.SetWMAOutput(k); }, Tone(rate, channels, rate / 2, 1000)), 0);
+    TAudioFile2 reader;
+    reader.SetWMAEnabled(true);
+    reader.OpenRead(path, 0, 1);
+    ASSERT_EQ(reader.LastError(), 0) << reader.LastErrorText();
+    EXPECT_EQ(reader.SampleRate(), rate);
+    EXPECT_EQ(reader.Channels(), channels);
+    EXPECT_GT(reader.LengthSamples(), 0);
+  }
+}
+
 // Streams a tone through the tempo change in blocks, as the splitter does.
 TSampleBlock Stretch(TAudioTransform2& transform, float percent, int seconds) {
   TSampleBlock out;

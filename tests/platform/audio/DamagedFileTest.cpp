@@ -41,12 +41,7 @@ class DamagedFileTest : public AudioFileTest {
 
   std::string WriteGood(const std::string& name, const std::function<void(TAudioFile2&)>& chooseOutput) {
     std::string path = PathOf(name);
-    TAudioFile2 writer;
-    writer.SetWMAEnabled(true);
-    chooseOutput(writer);
-    writer.CreateWrite(path, 0);
-    writer.WriteBlock(Tone(44100, 2, 44100 * 2, 1000));
-    writer.Close();
+    EXPECT_EQ(WriteWith(path, chooseOutput, Tone(44100, 2, 44100 * 2, 1000)), 0);
     return path;
   }
 };
