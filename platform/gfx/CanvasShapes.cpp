@@ -18,9 +18,13 @@ TRect Normalized(int x1, int y1, int x2, int y2) {
   return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-TRgn ShapeRegion(const TRect& box, int cornerWidth, int cornerHeight) {
+// The part of a rounded shape inside visible (ellipses are rounded shapes
+// whose corners are the whole box).
+TRgn ShapeRegion(const TRect& box, int cornerWidth, int cornerHeight, const TRect& visible) {
   TRgnBuilder builder;
-  detail::RoundRectSpans(box, cornerWidth, cornerHeight, [&](int y, int l, int r) { builder.AddSpan(y, l, r); });
+  detail::RoundRectSpans(box, cornerWidth, cornerHeight, visible.Top, visible.Bottom, [&](int y, int l, int r) {
+    builder.AddSpan(y, std::max(l, visible.Left), std::min(r, visible.Right));
+  });
   return builder.Build();
 }
 
@@ -105,7 +109,10 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   for (TPoint& p : shifted) p = {p.X + ctx.offset.X, p.Y + ctx.offset.Y};
   if (ctx.hasBrush) {
     TRgnBuilder inside;
-    detail::PolygonSpans(shifted, ALTERNATE, [&](int y, int l, int r) { inside.AddSpan(y, l, r); });
+    const TRect visible = ctx.painter.Bounds();
+    detail::PolygonSpans(shifted, ALTERNATE, visible.Top, visible.Bottom, [&](int y, int l, int r) {
+      inside.AddSpan(y, std::max(l, visible.Left), std::min(r, visible.Right));
+    });
     PaintRegion(ctx.painter, inside.Build(), ctx.brush, ctx.pen.mode);
   }
   if (ctx.hasPen) {
@@ -160,7 +167,9 @@ static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int corner
     box.Right -= 1;
     box.Bottom -= 1;
     if (wholeEllipse) cornerWidth = box.Width(), cornerHeight = box.Height();
-    if (ctx.hasBrush) PaintRegion(ctx.painter, ShapeRegion(box, cornerWidth, cornerHeight), ctx.brush, ctx.pen.mode);
+    if (ctx.hasBrush)
+      PaintRegion(ctx.painter, ShapeRegion(box, cornerWidth, cornerHeight, ctx.painter.Bounds()), ctx.brush,
+                  ctx.pen.mode);
     return;
   }
   const int w = ctx.pen.width;
@@ -171,10 +180,12 @@ static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int corner
     cornerHeight += w - 1;
   }
   if (wholeEllipse) cornerWidth = box.Width(), cornerHeight = box.Height();
-  const TRgn outer = ShapeRegion(box, cornerWidth, cornerHeight);
+  const TRect visible = ctx.painter.Bounds();
+  const TRgn outer = ShapeRegion(box, cornerWidth, cornerHeight, visible);
   TRect innerBox = box;
   InflateRect(innerBox, -w, -w);
-  const TRgn inner = innerBox.IsEmpty() ? TRgn() : ShapeRegion(innerBox, cornerWidth - 2 * w, cornerHeight - 2 * w);
+  const TRgn inner =
+      innerBox.IsEmpty() ? TRgn() : ShapeRegion(innerBox, cornerWidth - 2 * w, cornerHeight - 2 * w, visible);
   if (ctx.hasBrush) PaintRegion(ctx.painter, inner, ctx.brush, ctx.pen.mode);
   PaintRegion(ctx.painter, RgnSubtract(outer, inner), ctx.pen.pixel, ctx.pen.mode);
 }
@@ -204,17 +215,20 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   double sweep = std::fmod(angleOf(x4, y4) - start + 2 * twoPi, twoPi);
   if (sweep == 0) sweep = twoPi;
   const int w = ctx.pen.width;
-  const TRgn outer = ShapeRegion(box, box.Width(), box.Height());
+  TRect visible = ctx.painter.Bounds();  // in logical coordinates below
+  OffsetRect(visible, -ctx.offset.X, -ctx.offset.Y);
+  const TRgn outer = ShapeRegion(box, box.Width(), box.Height(), visible);
   TRect innerBox = box;
   InflateRect(innerBox, -w, -w);
-  const TRgn ring = RgnSubtract(outer, innerBox.IsEmpty() ? TRgn() : ShapeRegion(innerBox, innerBox.Width(), innerBox.Height()));
+  const TRgn ring = RgnSubtract(
+      outer, innerBox.IsEmpty() ? TRgn() : ShapeRegion(innerBox, innerBox.Width(), innerBox.Height(), visible));
+  TRgnBuilder swept;
   for (const TRect& r : ring.Rects())
     for (int y = r.Top; y < r.Bottom; ++y)
-      for (int x = r.Left; x < r.Right; ++x) {
-        const double a = std::fmod(angleOf(x + 0.5, y + 0.5) - start + 2 * twoPi, twoPi);
-        if (a <= sweep)
-          ctx.painter.Span(y + ctx.offset.Y, x + ctx.offset.X, x + ctx.offset.X + 1, ctx.pen.pixel, ctx.pen.mode);
-      }
+      for (int x = r.Left; x < r.Right; ++x)
+        if (std::fmod(angleOf(x + 0.5, y + 0.5) - start + 2 * twoPi, twoPi) <= sweep)
+          swept.AddSpan(y + ctx.offset.Y, x + ctx.offset.X, x + ctx.offset.X + 1);
+  PaintRegion(ctx.painter, swept.Build(), ctx.pen.pixel, ctx.pen.mode);
   Changed();
 }
 

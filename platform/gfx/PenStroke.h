@@ -1,7 +1,7 @@
 #pragma once
 // Lines drawn with a pen: one-pixel pens follow their dash pattern (gaps in
 // the background colour when the background is opaque); wider pens are
-// solid and round, and every pixel they cover is painted once.
+// solid with round caps, and every pixel they cover is painted once.
 
 #include <span>
 #include <vector>
@@ -27,18 +27,23 @@ class PenStroke {
   PenStroke(const PenStroke&) = delete;
   PenStroke& operator=(const PenStroke&) = delete;
 
-  // From a towards b in bitmap coordinates; b itself is not drawn by a
-  // one-pixel pen.
+  // From a towards b in bitmap coordinates; a one-pixel pen leaves out b,
+  // a wide pen's round cap covers it.
   void Line(TPoint a, TPoint b);
-  void Plot(int x, int y);
 
  private:
+  void ThinLine(TPoint a, TPoint b);
+  void WideLine(TPoint a, TPoint b);
+  void Dot(TPoint centre);
+  void Plot(int x, int y);
+  void SkipDashes(std::int64_t steps);
+
   SpanPainter& painter_;
   PenSettings pen_;
+  TRect visible_;  // the clip's bounding box: nothing outside is drawn
   std::span<const int> dashes_;
   int dashIndex_ = 0;
   int dashLeft_ = 0;
-  std::vector<int> discInsets_;
   TRgnBuilder wide_;
 };
 

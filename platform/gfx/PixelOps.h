@@ -45,6 +45,8 @@ class SpanPainter {
   SpanPainter(TBitmap& bitmap, const TRgn& clip) : bitmap_(bitmap), clip_(clip) {}
   // Pixels [left, right) of row y with the given pen mode.
   void Span(int y, int left, int right, std::uint32_t pixel, int penMode);
+  // The bounding box of everything that can be painted.
+  TRect Bounds() const { return clip_.BoundingBox(); }
   // Calls fn(left, right) for the visible parts of the run.
   template <typename Fn>
   void ForVisible(int y, int left, int right, Fn fn) const;

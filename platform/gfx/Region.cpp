@@ -197,7 +197,7 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int widthEllip
   const TRect box{std::min(left, right), std::min(top, bottom), std::max(left, right) - 1,
                   std::max(top, bottom) - 1};
   TRgnBuilder builder;
-  detail::RoundRectSpans(box, widthEllipse, heightEllipse,
+  detail::RoundRectSpans(box, widthEllipse, heightEllipse, detail::kAllRowsFrom, detail::kAllRowsTo,
                          [&](int y, int l, int r) { builder.AddSpan(y, l, r); });
   return new TRgn(builder.Build());
 }
@@ -214,6 +214,7 @@ HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode) {
   TRgnBuilder builder;
   if (points && count > 0)
     detail::PolygonSpans(std::span<const TPoint>(points, static_cast<std::size_t>(count)), fillMode,
+                         detail::kAllRowsFrom, detail::kAllRowsTo,
                          [&](int y, int l, int r) { builder.AddSpan(y, l, r); });
   return new TRgn(builder.Build());
 }

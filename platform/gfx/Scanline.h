@@ -1,7 +1,8 @@
 #pragma once
 // Scan conversion shared by regions and the canvas: which pixels of a row
 // an ellipse or polygon covers. A pixel belongs to a shape when its centre
-// lies inside it.
+// lies inside it. Callers pass the rows they need, so work stays in
+// proportion to what is visible, however large the shape.
 
 #include <functional>
 #include <span>
@@ -11,18 +12,27 @@
 
 namespace detail {
 
-// For each row e of an ellipse inscribed in a width × height box, how many
-// pixels at each end of the row lie outside the ellipse (width / 2 when the
-// row is empty but for the straight part between two corners).
-std::vector<int> EllipseRowInsets(int width, int height);
+using SpanSink = std::function<void(int y, int left, int right)>;
 
-// Pixel runs of a rounded rectangle covering [left, right) × [top, bottom)
-// with corner ellipses of cornerWidth × cornerHeight.
-void RoundRectSpans(const TRect& box, int cornerWidth, int cornerHeight,
-                    const std::function<void(int y, int left, int right)>& span);
+struct PointF {
+  double X, Y;
+};
 
-// Pixel runs of a polygon, ALTERNATE (1) or WINDING (2) fill.
-void PolygonSpans(std::span<const TPoint> points, int fillMode,
-                  const std::function<void(int y, int left, int right)>& span);
+// How many pixels at each end of row e of an ellipse inscribed in a
+// width × height box lie outside it (width / 2 when no pixel centre of the
+// row is inside).
+int EllipseRowInset(int width, int height, int row);
+
+// Runs of a rounded rectangle covering [left, right) × [top, bottom) with
+// corner ellipses of cornerWidth × cornerHeight, rows fromY..toY-1 only.
+void RoundRectSpans(const TRect& box, int cornerWidth, int cornerHeight, int fromY, int toY, const SpanSink& span);
+
+// Runs of a polygon, ALTERNATE (1) or WINDING (2) fill, rows fromY..toY-1.
+void PolygonSpans(std::span<const PointF> points, int fillMode, int fromY, int toY, const SpanSink& span);
+void PolygonSpans(std::span<const TPoint> points, int fillMode, int fromY, int toY, const SpanSink& span);
+
+// Every row a shape could reach.
+constexpr int kAllRowsFrom = -(1 << 30);
+constexpr int kAllRowsTo = 1 << 30;
 
 }  // namespace detail

@@ -235,3 +235,34 @@ TEST_F(CanvasShapes, ChangesAreAnnouncedByBitmapAndCanvas) {
   EXPECT_EQ(canvasChanges, 1);
   EXPECT_EQ(bitmapChanges, 1);
 }
+
+// Shapes far larger than the bitmap cost only what is visible.
+TEST_F(CanvasShapes, HugeShapesDrawTheirVisiblePartQuickly) {
+  const int far = 1 << 29;
+  canvas.Brush()->SetColor(clRed);
+  canvas.Ellipse(-far, -far, far, far);
+  EXPECT_EQ(Picture(bitmap, clRed), Rows(6, "########"));
+  canvas.MoveTo(-far, 2);
+  canvas.LineTo(far, 2);
+  EXPECT_EQ(Picture(bitmap, clBlack)[2], "########");
+  // A steep line keeps its exact pixels when only its middle is visible.
+  TBitmap tall(3, 4);
+  Fill(tall, clWhite);
+  tall.Canvas()->MoveTo(0, -1000000);
+  tall.Canvas()->LineTo(2, 1000000);  // x steps at the middle of the line
+  EXPECT_EQ(Picture(tall, clBlack), (Rows{".#.", ".#.", ".#.", ".#."}));
+  canvas.Pen()->SetWidth(1000);
+  canvas.Pen()->SetColor(clBlue);
+  canvas.MoveTo(-far, -far);
+  canvas.LineTo(far, far);
+  EXPECT_EQ(Picture(bitmap, clBlue), Rows(6, "########"));
+  Fill(bitmap, clWhite);
+  canvas.Pen()->SetWidth(1);
+  canvas.Pen()->SetColor(clBlack);
+  const TPoint triangle[] = {{-far, -far}, {far, -far}, {0, far}};
+  canvas.Polygon(triangle);
+  EXPECT_EQ(Picture(bitmap, clRed), Rows(6, "########"));
+  canvas.Arc(-far, -far, far, far, far, 0, 0, -far);  // its ring lies far outside
+  canvas.RoundRect(-far, -far, far, far, far, far);
+  EXPECT_EQ(Picture(bitmap, clRed), Rows(6, "########"));
+}
