@@ -102,25 +102,3 @@ TEST_F(StarterReplacement, HelpOpensAnExistingFileOnly) {
   ASSERT_EQ(recorder.commands.size(), 1u);
   EXPECT_EQ(recorder.commands[0], (std::vector<std::string>{"xdg-open", help}));
 }
-
-TEST(ServiceReplacement, RecordersStandInForShellMailAndHelp) {
-  struct Recorder : IShellOpener, IMailClient, IHelpViewer {
-    bool Open(const std::string& t) override { return seen.push_back("open " + t), true; }
-    bool SendMail(const TMailMessage& m) override { return seen.push_back("mail " + m.Subject), true; }
-    bool ShowHelp(const std::string& f, const std::string&) override {
-      return seen.push_back("help " + f), true;
-    }
-    std::vector<std::string> seen;
-  } recorder;
-  SetShellOpener(&recorder);
-  SetMailClient(&recorder);
-  SetHelpViewer(&recorder);
-  ShellOpener().Open("x");
-  MailClient().SendMail({"", "s", "", {}});
-  HelpViewer().ShowHelp("h", "");
-  SetShellOpener(nullptr);
-  SetMailClient(nullptr);
-  SetHelpViewer(nullptr);
-  EXPECT_EQ(recorder.seen, (std::vector<std::string>{"open x", "mail s", "help h"}));
-  EXPECT_NE(&ShellOpener(), static_cast<IShellOpener*>(&recorder));
-}
