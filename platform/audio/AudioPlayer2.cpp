@@ -35,6 +35,12 @@ struct TAudioPlayer2::PlaybackState {
     while (given < maxFrames && !queue.empty()) {
       const TSampleBlock& front = queue.front();
       const std::size_t available = (front.size() - frontOffset) / channels;
+      if (available == 0) {
+        // Less than a frame left (the block was cut for another channel count).
+        queue.pop_front();
+        frontOffset = 0;
+        continue;
+      }
       const std::size_t take = std::min(available, maxFrames - given);
       std::copy_n(front.begin() + static_cast<std::ptrdiff_t>(frontOffset), take * channels,
                   out + given * channels);
@@ -69,7 +75,8 @@ TAudioPlayer2::~TAudioPlayer2() {
 }
 
 detail::AudioBackend& TAudioPlayer2::Backend() {
-  if (!backend_) backend_ = detail::AcquireAudioBackend();
+  // A lost server connection is made again, between runs.
+  if (!backend_ || (!stream_ && !backend_->Healthy())) backend_ = detail::AcquireAudioBackend();
   return *backend_;
 }
 
@@ -239,7 +246,7 @@ void TAudioPlayer2::StartTicker() {
     generation = state_->generation;
   }
   tickerStopping_ = false;
-  ticker_ = std::thread([this, generation] { TickerLoop(generation); });
+  ticker_ = std::thread([this, generation, rate = sampleRate_] { TickerLoop(generation, rate); });
 }
 
 void TAudioPlayer2::StopTicker() {
@@ -253,8 +260,7 @@ void TAudioPlayer2::StopTicker() {
 }
 
 // Ticker thread: meters what is being heard and notices the end of output.
-void TAudioPlayer2::TickerLoop(int generation) {
-  const int sampleRate = sampleRate_;
+void TAudioPlayer2::TickerLoop(int generation, int sampleRate) {
   const std::int64_t periodFrames = detail::MsToFrames(kTimerIntervalMs, sampleRate);
   bool draining = false;
   std::unique_lock wait(tickerMutex_);

@@ -86,7 +86,7 @@ class TAudioPlayer2 : public TObject {
   void PostRunEvent(int generation, std::function<void()> fn);
   void StartTicker();
   void StopTicker();
-  void TickerLoop(int generation);
+  void TickerLoop(int generation, int sampleRate);
 
   std::shared_ptr<detail::AudioBackend> backend_;
   detail::DeviceSelection selection_{false};

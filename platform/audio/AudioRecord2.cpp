@@ -94,7 +94,8 @@ TAudioRecord2::~TAudioRecord2() {
 }
 
 detail::AudioBackend& TAudioRecord2::Backend() {
-  if (!backend_) backend_ = detail::AcquireAudioBackend();
+  // A lost server connection is made again, between runs.
+  if (!backend_ || (!stream_ && !backend_->Healthy())) backend_ = detail::AcquireAudioBackend();
   return *backend_;
 }
 

@@ -116,4 +116,16 @@ TEST_F(ComponentRules, PartFramesOfABlockAreNotPlayed) {
   ASSERT_TRUE(testpump::PumpUntil([&] { return ended > 0; }, 3000));
   EXPECT_EQ(player.PlayedSamples(), 2205);
   player.Stop();
+
+  // A mono block queued before the format turns to stereo leaves half a
+  // frame at its end; it is dropped rather than stalling the output.
+  player.SetFormat(44100, 1);
+  player.PlayBlock(TSampleBlock(4411, 100));
+  player.PlayBlock({});
+  player.SetFormat(44100, 2);
+  ended = 0;
+  player.Play();
+  ASSERT_TRUE(testpump::PumpUntil([&] { return ended > 0; }, 3000));
+  EXPECT_EQ(player.PlayedSamples(), 2205);
+  player.Stop();
 }
