@@ -1,5 +1,7 @@
 #include "platform/gfx/Canvas.h"
 
+#include "platform/gfx/PixelOps.h"
+
 namespace {
 
 // Stands for "everything" where the window system has no clip region yet.
@@ -37,7 +39,8 @@ void TCanvas::Changed() {
 void TCanvas::ClipChanged() { clipDirty_ = true; }
 
 TPoint TCanvas::LogicalToBitmap(TPoint p) const {
-  return {p.X + state_.viewportOrg.X + deviceOrigin_.X, p.Y + state_.viewportOrg.Y + deviceOrigin_.Y};
+  return {detail::ClampCoordinate(std::int64_t{p.X} + state_.viewportOrg.X + deviceOrigin_.X),
+          detail::ClampCoordinate(std::int64_t{p.Y} + state_.viewportOrg.Y + deviceOrigin_.Y)};
 }
 
 const TRgn& TCanvas::BitmapClip() const {

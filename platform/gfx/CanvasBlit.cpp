@@ -45,7 +45,7 @@ bool TCanvas::StretchBltBitmap(int x, int y, int width, int height, const TBitma
   const bool usesSource = detail::RopUsesSource(code), usesPattern = detail::RopUsesPattern(code);
   if (usesPattern && brush_.Style() == bsClear) return true;  // a hollow pattern paints nothing
   const TPoint o = LogicalToBitmap({x, y});
-  BlitJob job{Bounds(o.X, o.Y, width, height), Bounds(sx, sy, sw, sh), &source};
+  BlitJob job{detail::SafeBounds(o.X, o.Y, width, height), detail::SafeBounds(sx, sy, sw, sh), &source};
   std::optional<TBitmap> copy;
   if (usesSource) {
     if (sw <= 0 || sh <= 0) return false;
@@ -62,9 +62,13 @@ bool TCanvas::StretchBltBitmap(int x, int y, int width, int height, const TBitma
   const int bpp = target_->BytesPerPixel();
   const std::uint32_t pattern = detail::ToPixel(ColorToRGB(brush_.Color()));
   const bool sameSize = job.dest.Width() == job.source.Width() && job.dest.Height() == job.source.Height();
+  TRect visible;
+  if (!IntersectRect(visible, job.dest, BitmapClip().BoundingBox())) return true;
+  OffsetRect(visible, -job.dest.Left, -job.dest.Top);
   std::optional<detail::StretchSampler> sampler;
   if (usesSource && !sameSize)
-    sampler.emplace(*job.from, job.source, job.dest.Width(), job.dest.Height(), state_.stretchMode == HALFTONE);
+    sampler.emplace(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible,
+                    state_.stretchMode == HALFTONE);
   std::vector<std::uint32_t> samples;
 
   for (const TRect& clip : BitmapClip().Rects()) {
@@ -107,7 +111,7 @@ bool TCanvas::TransparentBltBitmap(int x, int y, int width, int height, const TB
                                    int sw, int sh, TColor keyColor) {
   if (!target_ || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return false;
   const TPoint o = LogicalToBitmap({x, y});
-  BlitJob job{Bounds(o.X, o.Y, width, height), Bounds(sx, sy, sw, sh), &source};
+  BlitJob job{detail::SafeBounds(o.X, o.Y, width, height), detail::SafeBounds(sx, sy, sw, sh), &source};
   if (!FitSource(job)) return true;
   std::optional<TBitmap> copy;
   if (&source == target_) {
@@ -115,9 +119,12 @@ bool TCanvas::TransparentBltBitmap(int x, int y, int width, int height, const TB
     copy->Assign(&source);
     job.from = &*copy;
   }
+  TRect visible;
+  if (!IntersectRect(visible, job.dest, BitmapClip().BoundingBox())) return true;
+  OffsetRect(visible, -job.dest.Left, -job.dest.Top);
   const std::uint32_t key = detail::ToPixel(ColorToRGB(keyColor));
   const int bpp = target_->BytesPerPixel();
-  detail::StretchSampler sampler(*job.from, job.source, job.dest.Width(), job.dest.Height(), false);
+  detail::StretchSampler sampler(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible, false);
   std::vector<std::uint32_t> samples;
   for (const TRect& clip : BitmapClip().Rects()) {
     TRect part;

@@ -15,7 +15,8 @@ using detail::ToPixel;
 namespace {
 
 TRect Normalized(int x1, int y1, int x2, int y2) {
-  return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  const TRect r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  return detail::Shifted(r, {0, 0});
 }
 
 // The part of a rounded shape inside visible (ellipses are rounded shapes
@@ -96,8 +97,7 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
   {
     PenStroke stroke(ctx.painter, ctx.pen);
     for (std::size_t i = 0; i + 1 < points.size(); ++i)
-      stroke.Line({points[i].X + ctx.offset.X, points[i].Y + ctx.offset.Y},
-                  {points[i + 1].X + ctx.offset.X, points[i + 1].Y + ctx.offset.Y});
+      stroke.Line(detail::Shifted(points[i], ctx.offset), detail::Shifted(points[i + 1], ctx.offset));
   }
   Changed();
 }
@@ -106,7 +106,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   if (!target_ || points.size() < 2) return;
   auto ctx = MakeContext(*this);
   std::vector<TPoint> shifted(points.begin(), points.end());
-  for (TPoint& p : shifted) p = {p.X + ctx.offset.X, p.Y + ctx.offset.Y};
+  for (TPoint& p : shifted) p = detail::Shifted(p, ctx.offset);
   if (ctx.hasBrush) {
     TRgnBuilder inside;
     const TRect visible = ctx.painter.Bounds();
@@ -126,7 +126,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (!target_) return;
   TRect box = Normalized(x1, y1, x2, y2);
   auto ctx = MakeContext(*this);
-  OffsetRect(box, ctx.offset.X, ctx.offset.Y);
+  box = detail::Shifted(box, ctx.offset);
   if (!ctx.hasPen) {  // without a pen the shape loses its right and bottom line
     if (ctx.hasBrush) PaintRegion(ctx.painter, TRgn({box.Left, box.Top, box.Right - 1, box.Bottom - 1}), ctx.brush, ctx.pen.mode);
     Changed();
@@ -162,7 +162,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 // the shape shrunk by the pen width leaves out; the brush fills the rest.
 static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int cornerHeight, bool wholeEllipse) {
   auto ctx = MakeContext(canvas);
-  OffsetRect(box, ctx.offset.X, ctx.offset.Y);
+  box = detail::Shifted(box, ctx.offset);
   if (!ctx.hasPen) {
     box.Right -= 1;
     box.Bottom -= 1;
@@ -234,9 +234,7 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 
 void TCanvas::FillRect(const TRect& rect) {
   if (!target_ || brush_.Style() == bsClear) return;
-  TRect box = rect;
-  const TPoint o = LogicalToBitmap({0, 0});
-  OffsetRect(box, o.X, o.Y);
+  const TRect box = detail::Shifted(rect, LogicalToBitmap({0, 0}));
   const std::uint32_t pixel = ToPixel(ColorToRGB(brush_.Color()));
   const int bpp = target_->BytesPerPixel();
   for (const TRect& clip : BitmapClip().Rects()) {
@@ -254,9 +252,7 @@ void TCanvas::FillRect(const TRect& rect) {
 
 void TCanvas::FrameRect(const TRect& rect) {
   if (!target_ || brush_.Style() == bsClear || rect.IsEmpty()) return;
-  TRect box = rect;
-  const TPoint o = LogicalToBitmap({0, 0});
-  OffsetRect(box, o.X, o.Y);
+  const TRect box = detail::Shifted(rect, LogicalToBitmap({0, 0}));
   TRect hole = box;
   InflateRect(hole, -1, -1);
   SpanPainter painter(*target_, BitmapClip());
@@ -266,9 +262,7 @@ void TCanvas::FrameRect(const TRect& rect) {
 
 void TCanvas::DrawFocusRect(const TRect& rect) {
   if (!target_ || rect.IsEmpty()) return;
-  TRect box = rect;
-  const TPoint o = LogicalToBitmap({0, 0});
-  OffsetRect(box, o.X, o.Y);
+  const TRect box = detail::Shifted(rect, LogicalToBitmap({0, 0}));
   TRect hole = box;
   InflateRect(hole, -1, -1);
   SpanPainter painter(*target_, BitmapClip());

@@ -2,6 +2,7 @@
 // Pixel-level helpers of the canvas: colour packing, raster operations and
 // clipped runs written straight into a bitmap's rows.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +11,24 @@
 #include "platform/gfx/Region.h"
 
 namespace detail {
+
+// Coordinates are kept within ±2^29, so that adding offsets and sizes never
+// overflows; nothing that far out is ever visible.
+constexpr int kFarCoordinate = 1 << 29;
+inline int ClampCoordinate(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, -kFarCoordinate, kFarCoordinate));
+}
+inline TPoint Shifted(TPoint p, TPoint by) {
+  return {ClampCoordinate(std::int64_t{p.X} + by.X), ClampCoordinate(std::int64_t{p.Y} + by.Y)};
+}
+inline TRect Shifted(const TRect& r, TPoint by) {
+  return {ClampCoordinate(std::int64_t{r.Left} + by.X), ClampCoordinate(std::int64_t{r.Top} + by.Y),
+          ClampCoordinate(std::int64_t{r.Right} + by.X), ClampCoordinate(std::int64_t{r.Bottom} + by.Y)};
+}
+// x, y, width, height as a rectangle, clamped.
+inline TRect SafeBounds(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) {
+  return {ClampCoordinate(x), ClampCoordinate(y), ClampCoordinate(x + width), ClampCoordinate(y + height)};
+}
 
 // A pixel as its three bytes B, G, R read little-endian: 0x00RRGGBB.
 inline std::uint32_t ToPixel(TColor rgb) {

@@ -11,33 +11,33 @@ constexpr std::uint32_t kOne = 4096;  // weight of a whole pixel; 255 * kOne * k
 }
 
 StretchSampler::StretchSampler(const TBitmap& source, const TRect& sourceRect, int destWidth, int destHeight,
-                               bool halftone)
-    : source_(source), rect_(sourceRect), halftone_(halftone), bpp_(source.BytesPerPixel()) {
+                               const TRect& visible, bool halftone)
+    : source_(source), rect_(sourceRect), visible_(visible), halftone_(halftone), bpp_(source.BytesPerPixel()) {
   if (halftone_) {
-    columnTaps_ = AreaTaps(destWidth, rect_.Width());
-    rowTaps_ = AreaTaps(destHeight, rect_.Height());
+    columnTaps_ = AreaTaps(destWidth, rect_.Width(), visible.Left, visible.Right);
+    rowTaps_ = AreaTaps(destHeight, rect_.Height(), visible.Top, visible.Bottom);
     blended_.resize(static_cast<std::size_t>(rect_.Width()) * 3);
   } else {
-    columns_ = NearestMap(destWidth, rect_.Width());
-    rows_ = NearestMap(destHeight, rect_.Height());
+    columns_ = NearestMap(destWidth, rect_.Width(), visible.Left, visible.Right);
+    rows_ = NearestMap(destHeight, rect_.Height(), visible.Top, visible.Bottom);
   }
 }
 
 // Source index whose span holds the destination pixel's centre.
-std::vector<int> StretchSampler::NearestMap(int destLength, int sourceLength) {
-  std::vector<int> map(static_cast<std::size_t>(destLength));
-  for (int i = 0; i < destLength; ++i)
-    map[static_cast<std::size_t>(i)] =
+std::vector<int> StretchSampler::NearestMap(int destLength, int sourceLength, int from, int to) {
+  std::vector<int> map(static_cast<std::size_t>(to - from));
+  for (int i = from; i < to; ++i)
+    map[static_cast<std::size_t>(i - from)] =
         static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * sourceLength) / (2 * std::int64_t{destLength}));
   return map;
 }
 
 // Destination pixel i covers source [i * s / d, (i + 1) * s / d); each source
 // pixel weighs by how much of that span it covers.
-StretchSampler::Taps StretchSampler::AreaTaps(int destLength, int sourceLength) {
+StretchSampler::Taps StretchSampler::AreaTaps(int destLength, int sourceLength, int from, int to) {
   Taps taps;
   const std::int64_t d = destLength, s = sourceLength;
-  for (std::int64_t i = 0; i < d; ++i) {
+  for (std::int64_t i = from; i < to; ++i) {
     const std::int64_t from = i * s, to = (i + 1) * s;  // in 1/d source pixels
     const int first = static_cast<int>(from / d), last = static_cast<int>((to - 1) / d);
     taps.first.push_back(first);
@@ -59,13 +59,15 @@ StretchSampler::Taps StretchSampler::AreaTaps(int destLength, int sourceLength) 
 
 void StretchSampler::Row(int y, int from, int to, std::uint32_t* out) {
   if (!halftone_) {
-    const std::uint8_t* row = source_.ScanLine(rect_.Top + rows_[static_cast<std::size_t>(y)]) + rect_.Left * bpp_;
-    for (int x = from; x < to; ++x) *out++ = ReadPixel(row + columns_[static_cast<std::size_t>(x)] * bpp_);
+    const std::uint8_t* row =
+        source_.ScanLine(rect_.Top + rows_[static_cast<std::size_t>(y - visible_.Top)]) + rect_.Left * bpp_;
+    for (int x = from; x < to; ++x)
+      *out++ = ReadPixel(row + columns_[static_cast<std::size_t>(x - visible_.Left)] * bpp_);
     return;
   }
   if (blendedRow_ != y) {
     std::fill(blended_.begin(), blended_.end(), 0);
-    const auto yi = static_cast<std::size_t>(y);
+    const auto yi = static_cast<std::size_t>(y - visible_.Top);
     for (int k = 0; k < rowTaps_.count[yi]; ++k) {
       const std::uint32_t weight = rowTaps_.weights[static_cast<std::size_t>(rowTaps_.start[yi] + k)];
       const std::uint8_t* p = source_.ScanLine(rect_.Top + rowTaps_.first[yi] + k) + rect_.Left * bpp_;
@@ -79,7 +81,7 @@ void StretchSampler::Row(int y, int from, int to, std::uint32_t* out) {
     blendedRow_ = y;
   }
   for (int x = from; x < to; ++x) {
-    const auto xi = static_cast<std::size_t>(x);
+    const auto xi = static_cast<std::size_t>(x - visible_.Left);
     std::uint32_t b = 0, g = 0, r = 0;
     const std::uint32_t* acc = blended_.data() + static_cast<std::size_t>(columnTaps_.first[xi]) * 3;
     const std::uint32_t* weight = columnTaps_.weights.data() + columnTaps_.start[xi];

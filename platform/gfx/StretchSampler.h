@@ -12,11 +12,14 @@ namespace detail {
 
 class StretchSampler {
  public:
-  // The source rectangle must lie inside source.
-  StretchSampler(const TBitmap& source, const TRect& sourceRect, int destWidth, int destHeight, bool halftone);
+  // The source rectangle must lie inside source. Only the visible part of
+  // the destination (relative to its top-left) is ever asked for, so only
+  // that part is prepared, however large the destination.
+  StretchSampler(const TBitmap& source, const TRect& sourceRect, int destWidth, int destHeight,
+                 const TRect& visible, bool halftone);
 
-  // Destination row y (0-based inside the destination rectangle), columns
-  // [from, to), as 0x00RRGGBB pixels into out[0 .. to - from).
+  // Destination row y, columns [from, to) (inside visible, relative to the
+  // destination's top-left), as 0x00RRGGBB pixels into out[0 .. to - from).
   void Row(int y, int from, int to, std::uint32_t* out);
 
  private:
@@ -26,11 +29,12 @@ class StretchSampler {
     std::vector<int> count;              // number of source pixels
     std::vector<std::uint32_t> weights;  // summing to kOne per destination index
   };
-  static Taps AreaTaps(int destLength, int sourceLength);
-  static std::vector<int> NearestMap(int destLength, int sourceLength);
+  static Taps AreaTaps(int destLength, int sourceLength, int from, int to);
+  static std::vector<int> NearestMap(int destLength, int sourceLength, int from, int to);
 
   const TBitmap& source_;
   TRect rect_;
+  TRect visible_;
   bool halftone_;
   int bpp_;
   std::vector<int> columns_, rows_;  // nearest mode

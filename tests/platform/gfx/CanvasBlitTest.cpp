@@ -172,3 +172,22 @@ TEST(CanvasBlit, PatBltAndCopyRect) {
   EXPECT_EQ(At(target, 2, 1), clNavy);
   EXPECT_EQ(At(target, 1, 1), clBlack);
 }
+
+TEST(CanvasBlit, ExtremeSizesAndPositionsStayCheap) {
+  TBitmap source(4, 4), dest(8, 8);
+  Fill(source, clRed);
+  Fill(dest, clWhite);
+  const int huge = 2147483647;
+  TCanvas& c = *dest.Canvas();
+  c.StretchBlt(0, 0, huge, huge, source.Canvas(), 0, 0, 4, 4, SRCCOPY);
+  EXPECT_EQ(Picture(dest, clRed), Rows(8, "########"));
+  Fill(dest, clWhite);
+  c.SetStretchBltMode(HALFTONE);
+  c.StretchBlt(-huge, -huge, huge, huge, source.Canvas(), 0, 0, 4, 4, SRCCOPY);
+  c.BitBlt(huge, huge, huge, huge, source.Canvas(), 0, 0, SRCCOPY);
+  c.StretchBlt(2, 2, 4, 4, source.Canvas(), -huge, -huge, huge, huge, SRCCOPY);
+  c.TransparentBlt(0, 0, huge, huge, source.Canvas(), 0, 0, 4, 4, clBlue);
+  c.Brush()->SetColor(clBlue);
+  c.FillRect(Rect(-huge - 1, -huge - 1, huge, huge));
+  EXPECT_EQ(Picture(dest, clBlue), Rows(8, "########"));
+}
