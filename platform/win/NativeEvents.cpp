@@ -35,7 +35,8 @@ void OnNativeStateChanged(HWND top, TNativeState state) {
 
 void OnNativeCloseRequest(HWND top) {
   TWindow* w = Find(top);
-  if (!w || !w->Enabled()) return;
+  // Pop-ups and hints are closed by whoever opened them, never by the display.
+  if (!w || !w->Enabled() || w->nativeKind != TNativeKind::Normal) return;
   Send(w, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 

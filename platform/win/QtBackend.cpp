@@ -200,6 +200,7 @@ class TQtBackend : public TWindowBackend {
       app_ = std::make_unique<QApplication>(argc, argv);
     }
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    canRaise_ = QGuiApplication::platformName() != "offscreen";
     dispatcher_ = QAbstractEventDispatcher::instance(QThread::currentThread());
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this](QWindow* focus) {
       auto* ours = dynamic_cast<TQtNativeWindow*>(focus);
@@ -259,12 +260,12 @@ class TQtBackend : public TWindowBackend {
     if (auto* w = Get(hwnd)) w->setMask(region ? ToQRegion(*region) : QRegion());
   }
   void RaiseNative(HWND hwnd) override {
-    if (auto* w = Get(hwnd)) w->raise();
+    if (auto* w = Get(hwnd); w && canRaise_) w->raise();
   }
   void ActivateNative(HWND hwnd) override {
     auto* w = Get(hwnd);
     if (w && w->isVisible() && QGuiApplication::focusWindow() != w) {
-      w->raise();
+      if (canRaise_) w->raise();
       w->requestActivate();
     }
   }
@@ -383,6 +384,7 @@ class TQtBackend : public TWindowBackend {
   QAbstractEventDispatcher* dispatcher_ = nullptr;
   std::map<HWND, std::unique_ptr<TQtNativeWindow>> windows_;
   HWND grabbed_ = nullptr;
+  bool canRaise_ = true;  // the offscreen platform has no stacking
   std::unique_ptr<TOpticalDriveWatcher> watcher_;
 };
 

@@ -60,7 +60,8 @@ HWND GetParent(HWND hwnd) {
 HWND SetParent(HWND child, HWND newParent) {
   TWindow* w = Find(child);
   TWindow* p = Find(newParent);
-  if (!w || (newParent && !p) || (p && IsDescendant(w, p))) return nullptr;
+  // Only child windows move between parents; a top-level keeps its native window.
+  if (!w || !w->parent || !p || IsDescendant(w, p)) return nullptr;
   HWND old = w->parent ? w->parent->handle : nullptr;
   if (w->Visible()) InvalidateParentArea(w, w->rect);
   std::erase(Siblings(w), w);
