@@ -125,7 +125,9 @@ void IniDocument::SetValue(const std::string& section, const std::string& key, c
     return;
   }
   if (std::optional<size_t> existing = FindKey(*range, key)) {
-    lines_[*existing] = line;
+    std::string storedKey;  // the file keeps its own spelling of the key
+    IsKeyLine(lines_[*existing], storedKey);
+    lines_[*existing] = storedKey + "=" + value;
     return;
   }
   // After the section's last non-blank line, so blank lines that part it

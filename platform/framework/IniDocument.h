@@ -20,7 +20,7 @@ class IniDocument {
   std::vector<std::string> SectionNames() const;
   std::vector<std::string> KeyNames(const std::string& section) const;
 
-  // Replaces the key's line, or adds it at the end of its section (made
+  // Replaces the value in the key's line, or adds the line at the end of its section (made
   // at the end of the file when missing).
   void SetValue(const std::string& section, const std::string& key, const std::string& value);
   // Both answer whether anything changed.

@@ -113,7 +113,7 @@ TEST_F(IniFile, WritesUpdateInPlaceAppendToTheirSectionAndKeepEverythingElse) {
             "; recorder settings\r\n"
             "\r\n"
             "[ OutputFormat ]\r\n"
-            "wavFREQ=6\r\n"
+            "WavFreq=6\r\n"
             "wavfreq=5\r\n"
             "MP3BitRate=\t6\r\n"
             "Comment line without equals\r\n"
