@@ -13,6 +13,7 @@ constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr std::int64_t kMaxSide = 32768;
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;  // 64 megapixels
 
 [[noreturn]] void Invalid(const std::string& why) { throw EInvalidGraphic("Invalid bitmap image: " + why); }
 
@@ -101,6 +102,7 @@ Header ReadHeader(const Reader& in) {
   if (h.compression != kBiRgb && h.bitCount != 16 && h.bitCount != 32) Invalid("bit fields need 16 or 32 bits");
   if (h.width <= 0 || h.height == 0 || h.width > kMaxSide || h.height > kMaxSide || h.height < -kMaxSide)
     Invalid("bad dimensions");
+  if (h.width * (h.height < 0 ? -h.height : h.height) > kMaxPixels) Invalid("the picture is too large");
   if (h.bitCount <= 8) {
     const std::size_t full = std::size_t{1} << h.bitCount;
     if (h.paletteEntries == 0 || h.paletteEntries > full) h.paletteEntries = full;

@@ -13,7 +13,11 @@
 
 namespace {
 
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 28;
+// Pictures larger than 64 megapixels are refused, and so are headers that
+// claim far more pixels than the file's size could encode, before any
+// pixel memory is taken.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+constexpr std::int64_t kMaxPixelsPerByte = 4096;
 
 // libjpeg reports errors through a callback that must not return; it jumps
 // back to the phase that was running. The phases keep only plain locals so
@@ -74,9 +78,10 @@ std::unique_ptr<TBitmap> Decode(std::span<const std::uint8_t> data) {
   } destroy{&info};
 
   if (!StartPhase(&info, &errors, data.data(), static_cast<unsigned long>(data.size()))) Invalid(errors.message);
-  if (info.output_components != 3 ||
-      static_cast<std::int64_t>(info.output_width) * info.output_height > kMaxPixels)
-    Invalid("unsupported size or colour layout");
+  const std::int64_t pixels = static_cast<std::int64_t>(info.output_width) * info.output_height;
+  if (pixels > kMaxPixels || pixels > static_cast<std::int64_t>(data.size()) * kMaxPixelsPerByte)
+    Invalid("the picture is too large");
+  if (info.output_components != 3) Invalid("unsupported colour layout");
   auto bitmap = std::make_unique<TBitmap>(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
   if (!RowsPhase(&info, &errors, bitmap.get())) Invalid(errors.message);
 #ifndef JCS_EXTENSIONS

@@ -234,3 +234,27 @@ TEST(JpegImage, RandomlyDamagedFilesNeverCrash) {
     }
   }
 }
+
+// A header claiming 60000 × 60000 pixels in a few hundred bytes is refused
+// before any pixel memory is taken.
+TEST(JpegImage, HeaderClaimingHugeSizeIsRefused) {
+  std::vector<std::uint8_t> bytes = EncodeTwoColourJpeg(kOrange, kTeal);
+  bool patched = false;
+  for (std::size_t i = 0; i + 8 < bytes.size(); ++i)
+    if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2)) {  // start of frame
+      bytes[i + 5] = 0xEA;  // height 60000
+      bytes[i + 6] = 0x60;
+      bytes[i + 7] = 0xEA;  // width 60000
+      bytes[i + 8] = 0x60;
+      patched = true;
+      break;
+    }
+  ASSERT_TRUE(patched);
+  TJPEGImage jpeg;
+  try {
+    jpeg.LoadFromBytes(bytes);
+    ADD_FAILURE() << "loaded";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_NE(e.Message().find("too large"), std::string::npos) << e.Message();
+  }
+}
