@@ -20,8 +20,8 @@ class IniDocument {
   std::vector<std::string> SectionNames() const;
   std::vector<std::string> KeyNames(const std::string& section) const;
 
-  // Replaces the value in the key's line, or adds the line at the end of its section (made
-  // at the end of the file when missing).
+  // Replaces the value in the key's line, or adds the line at the end
+  // of its section (made at the end of the file when missing).
   void SetValue(const std::string& section, const std::string& key, const std::string& value);
   // Both answer whether anything changed.
   bool DeleteKey(const std::string& section, const std::string& key);
