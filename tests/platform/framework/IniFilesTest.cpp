@@ -12,7 +12,7 @@
 
 namespace {
 
-// As a user might leave it after editing by hand in a Windows editor.
+// As a user might leave it after editing by hand with CR LF line ends.
 const char* const kHandEdited =
     "; recorder settings\r\n"
     "\r\n"
