@@ -20,6 +20,7 @@ struct TIniFile::FileIdentity {
   ino_t inode = 0;
   off_t size = 0;
   timespec modified {};
+  timespec changed {};  // also moves when only the permissions change
 
   static FileIdentity Of(const std::string& fileName) {
     FileIdentity identity;
@@ -30,13 +31,15 @@ struct TIniFile::FileIdentity {
       identity.inode = info.st_ino;
       identity.size = info.st_size;
       identity.modified = info.st_mtim;
+      identity.changed = info.st_ctim;
     }
     return identity;
   }
 
   bool operator==(const FileIdentity& other) const {
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+           changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
   }
 };
 
