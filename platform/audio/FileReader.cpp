@@ -36,6 +36,12 @@ bool IsSupportedContainer(const AVInputFormat* format) {
          ContainerIs(format, "asf");
 }
 
+// An ID3v2 tag header: "ID3", version, flags and a size of four 7-bit bytes.
+bool StartsWithId3Tag(const unsigned char* bytes) {
+  return bytes[0] == 'I' && bytes[1] == 'D' && bytes[2] == '3' && bytes[3] != 0xFF && bytes[4] != 0xFF &&
+         (bytes[6] | bytes[7] | bytes[8] | bytes[9]) < 0x80;
+}
+
 // Uncompressed samples, one whole frame per block: lengths and positions
 // follow from byte counts. Everything else is counted by decoding.
 bool IsPlainPcm(const AVCodecParameters* parameters) {
@@ -333,12 +339,16 @@ int FileReader::Open(const std::string& path, bool allowWma) {
   if (info.st_size == 0) return d.Fail(AUDIO_ERR_EMPTY_FILE, "The file is empty: " + path);
 
   // Judge the content alone: the file name's extension must not make
-  // random bytes pass for audio.
+  // random bytes pass for audio. Only behind a tag too long to look past
+  // does the extension count.
   AVIOContext* probe = nullptr;
   if (avio_open(&probe, path.c_str(), AVIO_FLAG_READ) < 0)
     return d.Fail(AUDIO_ERR_FILE_NOT_FOUND, "The file cannot be opened: " + path);
+  unsigned char start[10] = {};
+  bool tagged = avio_read(probe, start, sizeof start) == sizeof start && StartsWithId3Tag(start);
+  avio_seek(probe, 0, SEEK_SET);
   const AVInputFormat* container = nullptr;
-  int score = av_probe_input_buffer2(probe, &container, "", nullptr, 0, 0);
+  int score = av_probe_input_buffer2(probe, &container, tagged ? path.c_str() : "", nullptr, 0, 0);
   avio_closep(&probe);
   if (score < AVPROBE_SCORE_RETRY || !IsSupportedContainer(container))
     return d.Fail(AUDIO_ERR_UNKNOWN_FORMAT, "Not a WAV, MP3, OGG or WMA file: " + path);

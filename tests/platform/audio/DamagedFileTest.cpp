@@ -152,6 +152,32 @@ TEST_F(DamagedFileTest, WavHeadersThatLie) {
   ReadAll(oddBits);
 }
 
+// A large picture in the tag puts the first frame beyond where the format
+// is sniffed; such files still open, and random bytes behind a tag do not.
+TEST_F(DamagedFileTest, Mp3BehindALargeTagOpens) {
+  std::string plain = WriteGood("plain.mp3", [](TAudioFile2& f) { f.SetMP3Output(44100, 128, 2); });
+  const std::uint32_t tagBytes = 1536 * 1024;
+  std::string tag = "ID3";
+  tag += std::string("\x03\x00\x00", 3);
+  for (int shift : {21, 14, 7, 0}) tag += static_cast<char>((tagBytes >> shift) & 0x7F);
+  tag += std::string(tagBytes, '\0');  // padding, as tag editors leave it
+  std::string tagged = PathOf("tagged.mp3");
+  WriteBytes(tagged, tag + ReadBytes(plain));
+
+  TAudioFile2 plainReader, taggedReader;
+  plainReader.OpenRead(plain, 0, 1);
+  taggedReader.OpenRead(tagged, 0, 1);
+  ASSERT_EQ(taggedReader.LastError(), 0) << taggedReader.LastErrorText();
+  EXPECT_EQ(taggedReader.LengthSamples(), plainReader.LengthSamples());
+
+  std::string noise(300000, '\0');
+  std::mt19937 random(3);
+  for (char& b : noise) b = static_cast<char>(random());
+  std::string taggedNoise = PathOf("taggednoise.mp3");
+  WriteBytes(taggedNoise, tag + noise);
+  ExpectRefused(taggedNoise);
+}
+
 TEST_F(DamagedFileTest, WmaIsReadOnlyWhenEnabled) {
   std::string path = WriteGood("song.wma", [](TAudioFile2& f) { f.SetWMAOutput(13); });
   TAudioFile2 file;
