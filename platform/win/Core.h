@@ -15,6 +15,8 @@ namespace detail {
 // Appends a message; keyText travels with a key message to TranslateMessage.
 void QueueMessage(const MSG& msg, const std::string& keyText = {});
 void QueueMessageFirst(const MSG& msg);
+// A pointer move replaces a move still waiting at the end of the queue.
+void QueuePointerMove(const MSG& msg);
 // The first message for hwnd (nullptr: any) within the range; dead
 // windows' messages are dropped on the way.
 bool TakeQueued(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, bool remove);
@@ -101,6 +103,7 @@ extern bool applyingNativeGeometry;
 
 // ---- Window states (WindowStates.cpp) ----
 void SetMinimized(TWindow* w, bool minimized, bool fromNative);
+void MaximizeWindow(TWindow* w);
 // Where a maximized window goes: the work area, or the parent's client.
 TRect MaximizeArea(TWindow* w);
 // WM_GETMINMAXINFO over the defaults for that area.

@@ -74,7 +74,8 @@ void ActivateWindow(TWindow* top, WORD how, bool fromNative) {
 void ForgetFocusState(TWindow* w) {
   if (TWindow* f = Find(focus); f && IsDescendant(w, f)) {
     KillFocus(nullptr);
-    if (w->parent && !w->destroying) SetFocus(RootOf(w)->handle);
+    TWindow* root = RootOf(w);
+    if (w->parent && !w->destroying && root->handle == active) SetFocus(root->handle);
   }
   if (active == w->handle) {
     Deactivate(nullptr);

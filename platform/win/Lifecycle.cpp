@@ -88,7 +88,8 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     w->normalRect = w->rect;
     w->surface = std::make_shared<TBitmap>(std::max(1, w->rect.Width()), std::max(1, w->rect.Height()));
     auto& tops = TopLevels();
-    tops.insert(tops.begin(), w);
+    auto plain = std::find_if(tops.begin(), tops.end(), [](TWindow* t) { return !(t->exStyle & WS_EX_TOPMOST); });
+    tops.insert((exStyle & WS_EX_TOPMOST) ? tops.begin() : plain, w);
     TNativeWindowSpec spec{h, w->nativeKind, w->owner ? w->owner->handle : nullptr,
                            (exStyle & WS_EX_TOPMOST) != 0, w->rect, windowName};
     Backend().CreateNative(spec);
@@ -128,11 +129,11 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
   if (!Find(h)) return nullptr;
   if (child && !(exStyle & WS_EX_NOPARENTNOTIFY))
     Send(parentWindow, WM_PARENTNOTIFY, WM_CREATE, reinterpret_cast<LPARAM>(h));
-  if (style & WS_VISIBLE) {
-    int show = (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : (style & WS_MINIMIZE) ? SW_SHOWMINIMIZED : SW_SHOW;
-    if (style & (WS_MAXIMIZE | WS_MINIMIZE)) Find(h)->style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
-    ShowWindow(h, show);
-  }
+  // The state bits asked for are taken up here, by the state changes themselves.
+  Find(h)->style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
+  if (style & WS_MAXIMIZE) MaximizeWindow(Find(h));
+  if ((style & WS_MINIMIZE) && Find(h)) SetMinimized(Find(h), true, false);
+  if ((style & WS_VISIBLE) && Find(h)) ShowWindow(h, (style & WS_MINIMIZE) ? SW_SHOWNA : SW_SHOW);
   return IsWindow(h) ? h : nullptr;
 }
 

@@ -78,17 +78,17 @@ bool PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
   bool remove = (removeFlags & PM_REMOVE) != 0;
   RunMainThreadQueue();
   PollNative(!QueueHasMessage());
+  bool inRange = filterMin == 0 && filterMax == 0;
+  auto wants = [&](UINT m) { return inRange || (m >= filterMin && m <= filterMax); };
   MSG found;
   bool got = TakeQueued(&found, hwnd, filterMin, filterMax, remove);
   int exitCode = 0;
-  if (!got && !hwnd && QuitPending(&exitCode)) {
+  if (!got && !hwnd && wants(WM_QUIT) && QuitPending(&exitCode)) {
     found = MakeMsg(nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0);
     StampTimeAndPos(&found);
     if (!remove) PostQuitMessage(exitCode);
     got = true;
   }
-  bool inRange = filterMin == 0 && filterMax == 0;
-  auto wants = [&](UINT m) { return inRange || (m >= filterMin && m <= filterMax); };
   if (!got && wants(WM_PAINT)) {
     if (TWindow* w = NextWindowToPaint(hwnd)) {
       found = MakeMsg(w->handle, WM_PAINT, 0, 0);
@@ -97,7 +97,7 @@ bool PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
     }
   }
   if (!got && wants(WM_TIMER)) got = TakeDueTimer(&found, hwnd);
-  if (!got && !hwnd) got = TakeDueHover(&found);
+  if (!got && !hwnd && (wants(WM_MOUSEHOVER) || wants(WM_NCMOUSEHOVER))) got = TakeDueHover(&found);
   if (!got) {
     PresentDirty();
     return false;

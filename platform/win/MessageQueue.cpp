@@ -55,6 +55,18 @@ void QueueMessageFirst(const MSG& msg) {
   queue.push_front({msg, {}});
 }
 
+void QueuePointerMove(const MSG& msg) {
+  std::lock_guard lock(queueMutex);
+  if (!queue.empty()) {
+    MSG& last = queue.back().msg;
+    if (last.hwnd == msg.hwnd && last.message == msg.message && last.wParam == msg.wParam) {
+      last = msg;
+      return;
+    }
+  }
+  queue.push_back({msg, {}});
+}
+
 bool TakeQueued(MSG* out, HWND hwnd, UINT filterMin, UINT filterMax, bool remove) {
   std::lock_guard lock(queueMutex);
   for (auto it = queue.begin(); it != queue.end();) {

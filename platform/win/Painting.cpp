@@ -176,6 +176,16 @@ HDC GetWindowDC(HWND hwnd) {
 }
 
 HDC GetDC(HWND hwnd) {
+  if (!hwnd) {
+    // The screen: good for measuring; what is drawn goes nowhere.
+    static auto scratch = std::make_shared<TBitmap>(1, 1);
+    TDeviceContext dc;
+    dc.surface = scratch;
+    dc.canvas = std::make_unique<TCanvas>(scratch.get());
+    HDC handle = dc.canvas.get();
+    contexts.emplace(handle, std::move(dc));
+    return handle;
+  }
   TWindow* w = Find(hwnd);
   if (!w) return nullptr;
   TRgn area = ReallyVisible(w) ? VisibleClientArea(w) : TRgn();

@@ -41,7 +41,8 @@ void PostTo(TWindow* w, UINT message, WPARAM wParam, LPARAM lParam, TPoint scree
   MSG msg = MakeMsg(w->handle, message, wParam, lParam);
   msg.time = static_cast<DWORD>(Now());
   msg.pt = screen;
-  QueueMessage(msg);
+  if (message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE) QueuePointerMove(msg);
+  else QueueMessage(msg);
 }
 
 LPARAM ClientLParam(const TWindow* w, TPoint screen) {

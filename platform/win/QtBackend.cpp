@@ -85,6 +85,10 @@ class TQtNativeWindow : public QWindow {
   TQtNativeWindow(HWND hwnd, Qt::WindowFlags flags) : hwnd_(hwnd), store_(this) {
     setSurfaceType(QSurface::RasterSurface);
     setFlags(flags);
+    // Iconified or restored by the window manager.
+    QObject::connect(this, &QWindow::windowStateChanged, [this](Qt::WindowState state) {
+      OnNativeStateChanged(hwnd_, state == Qt::WindowMinimized ? TNativeState::Minimized : TNativeState::Normal);
+    });
   }
 
   HWND Handle() const { return hwnd_; }
@@ -202,7 +206,7 @@ class TQtBackend : public TWindowBackend {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     canRaise_ = QGuiApplication::platformName() != "offscreen";
     dispatcher_ = QAbstractEventDispatcher::instance(QThread::currentThread());
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this](QWindow* focus) {
+    focusConnection_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [](QWindow* focus) {
       auto* ours = dynamic_cast<TQtNativeWindow*>(focus);
       if (ours) OnNativeActivated(ours->Handle());
       else if (!focus) OnNativeActivated(nullptr);  // another application
@@ -213,7 +217,7 @@ class TQtBackend : public TWindowBackend {
   ~TQtBackend() override {
     watcher_.reset();
     windows_.clear();
-    QObject::disconnect(qApp, &QGuiApplication::focusWindowChanged, nullptr, nullptr);
+    QObject::disconnect(focusConnection_);
   }
 
   void CreateNative(const TNativeWindowSpec& spec) override {
@@ -381,6 +385,7 @@ class TQtBackend : public TWindowBackend {
   }
 
   std::unique_ptr<QApplication> app_;
+  QMetaObject::Connection focusConnection_;
   QAbstractEventDispatcher* dispatcher_ = nullptr;
   std::map<HWND, std::unique_ptr<TQtNativeWindow>> windows_;
   HWND grabbed_ = nullptr;

@@ -62,6 +62,8 @@ void Restore(TWindow* w) {
 
 }  // namespace
 
+void MaximizeWindow(TWindow* w) { Maximize(w); }
+
 TRect MaximizeArea(TWindow* w) {
   if (w->parent) return Rect(0, 0, w->parent->client.Width(), w->parent->client.Height());
   TRect work;

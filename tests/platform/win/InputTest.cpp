@@ -1,6 +1,7 @@
 // Pointer routing, capture, leave tracking, double clicks, keys and focus.
 
 #include "WinTestSupport.h"
+#include "platform/win/Backend.h"
 
 namespace {
 
@@ -57,6 +58,29 @@ TEST_F(InputTest, TrackingAWindowThePointerIsNotOverLeavesAtOnce) {
   Track(left);
   HeadlessPumpUntilIdle();
   EXPECT_EQ(Count(left, WM_MOUSELEAVE), 1);
+}
+
+TEST_F(InputTest, WaitingMovesAreMergedAndHoverComesAfterTheRest) {
+  HeadlessMouseMove({130, 140});
+  ClearLog();
+  // Three moves arrive before the application looks at its queue.
+  for (int x : {131, 132, 133}) detail::OnNativePointer(top, detail::TPointerAction::Move, {x, 140}, 0);
+  HeadlessPumpUntilIdle();
+  auto moves = Logged(left, WM_MOUSEMOVE);
+  ASSERT_EQ(moves.size(), 1u);
+  EXPECT_EQ(moves[0].lParam, MAKELPARAM(23, 30));
+
+  TRACKMOUSEEVENT t;
+  t.dwFlags = TME_HOVER;
+  t.hwndTrack = left;
+  t.dwHoverTime = 300;
+  TrackMouseEvent(&t);
+  HeadlessAdvanceClock(299);
+  EXPECT_EQ(Count(left, WM_MOUSEHOVER), 0);
+  HeadlessAdvanceClock(1);
+  EXPECT_EQ(Count(left, WM_MOUSEHOVER), 1);
+  HeadlessAdvanceClock(1000);
+  EXPECT_EQ(Count(left, WM_MOUSEHOVER), 1) << "once per tracking";
 }
 
 TEST_F(InputTest, SecondQuickPressIsADoubleClickThenTheSequenceStartsAgain) {
@@ -132,6 +156,19 @@ TEST_F(InputTest, ActivationMovesBetweenTopLevelsWithFocusAndApplicationState) {
   HeadlessActivate(top);
   EXPECT_EQ(GetActiveWindow(), top);
   EXPECT_EQ(Logged(other, WM_ACTIVATEAPP).back().wParam, static_cast<WPARAM>(TRUE));
+}
+
+TEST_F(InputTest, HidingTheFocusedChildOfAnInactiveWindowActivatesNothing) {
+  SetFocus(left);
+  HWND other = CreateTop(Bounds(500, 100, 100, 100));
+  SetFocus(right);  // back in the first window
+  SetActiveWindow(other);
+  ShowWindow(right, SW_HIDE);
+  EXPECT_EQ(GetActiveWindow(), other);
+  ShowWindow(right, SW_SHOW);
+  SetFocus(right);
+  ShowWindow(right, SW_HIDE);
+  EXPECT_EQ(GetFocus(), top) << "focus falls back to the active top-level";
 }
 
 TEST_F(InputTest, HidingTheActiveWindowActivatesAnother) {

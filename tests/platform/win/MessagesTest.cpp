@@ -136,6 +136,35 @@ TEST_F(MessagesTest, QuitEndsGetMessageAfterThePostedMessages) {
   EXPECT_EQ(msg.wParam, 3u);
 }
 
+TEST_F(MessagesTest, PeekMessageKeepsToItsRangeAndWindow) {
+  HWND a = CreateTop(Bounds(0, 0, 50, 50));
+  HWND b = CreateTop(Bounds(60, 0, 50, 50));
+  HeadlessPumpUntilIdle();
+  PostMessage(a, WM_USER + 1, 0, 0);
+  PostMessage(b, WM_USER + 2, 0, 0);
+  PostQuitMessage(0);
+  MSG msg;
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) << "WM_QUIT is outside the range";
+  ASSERT_TRUE(PeekMessage(&msg, b, 0, 0, PM_NOREMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 2));
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_USER + 2, WM_USER + 2, PM_REMOVE));
+  EXPECT_EQ(msg.hwnd, b);
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.hwnd, a);
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, WM_QUIT);
+}
+
+TEST_F(MessagesTest, ScreenDcMeasuresText) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_NE(screen, nullptr);
+  TSize size;
+  EXPECT_TRUE(GetTextExtentPoint32(screen, "Velmora", &size));
+  EXPECT_GT(size.cx, 0);
+  EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
+  EXPECT_EQ(ReleaseDC(nullptr, screen), 0) << "given back once";
+}
+
 TEST_F(MessagesTest, CreationSendsItsMessagesInOrderAndCanBeRefused) {
   HWND w = CreateTop(Bounds(0, 0, 80, 60), WS_POPUP);
   std::vector<UINT> creation;

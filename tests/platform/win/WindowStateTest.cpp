@@ -27,6 +27,20 @@ TEST_F(WindowStateTest, MaximizeFillsTheWorkAreaAsMinMaxInfoSaysAndRestoreReturn
   EXPECT_EQ(Logged(w, WM_SIZE).back().wParam, SIZE_RESTORED);
 }
 
+TEST_F(WindowStateTest, CreatedMaximizedWhileHiddenKeepsItsNormalPlace) {
+  HeadlessSetScreen(Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 728));
+  HWND w = CreateTop(Bounds(100, 100, 300, 200), WS_POPUP | WS_MAXIMIZE);
+  EXPECT_TRUE(IsZoomed(w));
+  EXPECT_FALSE(IsWindowVisible(w));
+  TRect r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r, Rect(0, 0, 1024, 728));
+  WINDOWPLACEMENT placement;
+  GetWindowPlacement(w, &placement);
+  EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+  EXPECT_EQ(placement.rcNormalPosition, Bounds(100, 100, 300, 200));
+}
+
 TEST_F(WindowStateTest, MinimizeByCommandAndRestoreReportTheirSizes) {
   HWND main = CreateTop(Bounds(0, 0, 100, 100));
   ClearLog();
