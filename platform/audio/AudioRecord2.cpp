@@ -67,7 +67,9 @@ struct TAudioRecord2::CaptureState {
     if (framesSinceTimer >= timerFrames) {
       postTimer(generation, static_cast<int>(recordedFrames), detail::PeakToPercent(peakLeft),
                 detail::PeakToPercent(peakRight));
-      framesSinceTimer = 0;
+      // Keep the remainder so the period is right on average, whatever
+      // size the server's fragments have.
+      framesSinceTimer %= timerFrames;
       peakLeft = peakRight = 0;
     }
   }

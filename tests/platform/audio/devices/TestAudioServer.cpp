@@ -1,6 +1,8 @@
 #include "TestAudioServer.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <time.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -96,6 +98,14 @@ class Server : public ::testing::Environment {
     fs::remove_all(dir_, ignored);
   }
 
+  double FeederCpuSeconds() {
+    if (!feeder_.joinable()) return 0;
+    clockid_t clock;
+    timespec t{};
+    if (pthread_getcpuclockid(feeder_.native_handle(), &clock) != 0 || clock_gettime(clock, &t) != 0) return 0;
+    return t.tv_sec + t.tv_nsec / 1e9;
+  }
+
  private:
   // Starts a program with its output to /dev/null: a child must not hold
   // the test's output open, or the test runner would wait for it.
@@ -152,10 +162,11 @@ class Server : public ::testing::Environment {
   std::thread feeder_;
 };
 
+Server* server = nullptr;
+
 }  // namespace
 
 std::string ServerAddress(std::string& why) {
-  static Server* server = nullptr;
   static std::string address, failure;
   if (!server) {
     signal(SIGPIPE, SIG_IGN);
@@ -167,5 +178,7 @@ std::string ServerAddress(std::string& why) {
   why = failure;
   return address;
 }
+
+double FeederCpuSeconds() { return server ? server->FeederCpuSeconds() : 0; }
 
 }  // namespace testserver
