@@ -242,8 +242,16 @@ TEST_F(ScheduleFileTest, GarbageAndBinaryFilesLoadNothing) {
   EXPECT_EQ(entries.size(), 1u);
 }
 
-TEST_F(ScheduleFileTest, AnUnwritableFileIsReportedAndLeftAsItWas) {
+TEST_F(ScheduleFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
   EXPECT_FALSE(WriteScheduleFile(folder_ / "no/such/folder/x.vsk", TwoEntries().Entries()));
+
+  // Too large to be a schedule: it reads as empty and is never overwritten.
+  const std::string bytes = "[Schedule]\nNumber=1\n" + std::string(9 << 20, ';');
+  const std::string file = folder_.Write("large.vsk", bytes);
+  std::vector<ScheduleEntry> entries;
+  EXPECT_FALSE(ReadScheduleFile(file, entries));
+  EXPECT_FALSE(WriteScheduleFile(file, TwoEntries().Entries()));
+  EXPECT_EQ(folder_.Read("large.vsk"), bytes);
 }
 
 }  // namespace
