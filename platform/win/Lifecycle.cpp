@@ -108,10 +108,7 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
   cs.lpszClass = className;
   cs.dwExStyle = exStyle;
 
-  if (!child) {
-    MINMAXINFO info{};
-    Send(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  }
+  if (!child) QueryMinMaxInfo(w, MaximizeArea(w));
   if (!Find(h) || !Send(Find(h), WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
     DestroyWindow(h);
     return nullptr;

@@ -30,6 +30,17 @@ LRESULT EdgeHit(TPoint p, int width, int height) {
   return HTNOWHERE;
 }
 
+// One-pixel lines: topLeft along the top and left, bottomRight along the others.
+void DrawEdgeLines(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
+  if (r.IsEmpty()) return;
+  c.Brush()->SetColor(topLeft);
+  c.FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1));
+  c.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom));
+  c.Brush()->SetColor(bottomRight);
+  c.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+  c.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
+}
+
 }  // namespace
 
 int FrameThickness(DWORD style, DWORD exStyle) {
@@ -98,10 +109,13 @@ void DefaultNcPaint(TWindow* w) {
   TRect all{0, 0, w->Width(), w->Height()};
   c.Brush()->SetColor(clBtnFace);
   c.FillRect(all);
-  if (frame > 1) {
-    c.Brush()->SetColor(clBtnShadow);
-    c.FrameRect(all);
-  }
+  // Classic edges: raised outside for frames, sunken inside for client edges.
+  bool clientEdge = (w->exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) != 0;
+  int outer = FrameThickness(w->style, 0);
+  if (outer > 1) DrawEdgeLines(c, all, cl3DLight, cl3DDkShadow);
+  TRect inner = all;
+  InflateRect(inner, -outer, -outer);
+  if (clientEdge) DrawEdgeLines(c, inner, clBtnShadow, clBtnHighlight);
   if (caption) {
     bool active = GetActiveWindow() == w->handle;
     int inner = FrameThickness(w->style, 0);

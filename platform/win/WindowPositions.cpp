@@ -68,7 +68,10 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
     Send(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!(w = Find(hwnd))) return false;
   }
+  // The procedure may have added SWP_NOMOVE or SWP_NOSIZE.
   flags = pos.flags;
+  if (flags & SWP_NOMOVE) pos.x = w->rect.Left, pos.y = w->rect.Top;
+  if (flags & SWP_NOSIZE) pos.cx = w->Width(), pos.cy = w->Height();
   TRect oldRect = w->rect, oldClient = w->client;
   bool wasVisible = w->Visible();
   w->rect = Bounds(pos.x, pos.y, std::max(0, pos.cx), std::max(0, pos.cy));

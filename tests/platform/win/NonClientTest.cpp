@@ -57,6 +57,24 @@ TEST_F(NonClientTest, CalcSizeHookSetsTheClientRectangleBeforeTheDefaultFrame) {
   EXPECT_EQ(sizes.back().lParam, MAKELPARAM(292, 196));
 }
 
+TEST_F(NonClientTest, PositionChangingHandlerMayRefuseTheMoveAndLimitTheSize) {
+  HWND w = CreateTop(Bounds(0, 0, 100, 100));
+  Handle(w, WM_WINDOWPOSCHANGING, [](HWND, UINT, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+    pos->flags |= SWP_NOMOVE;
+    pos->cx = std::min(pos->cx, 150);
+    return 0;
+  });
+  ClearLog();
+  SetWindowPos(w, nullptr, 50, 50, 400, 120, SWP_NOZORDER);
+  TRect r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r, Bounds(0, 0, 150, 120));
+  EXPECT_EQ(Count(w, WM_MOVE), 0);
+  ASSERT_EQ(Count(w, WM_SIZE), 1);
+  EXPECT_EQ(Logged(w, WM_SIZE)[0].lParam, MAKELPARAM(150, 120));
+}
+
 TEST_F(NonClientTest, HitTestAnswersEdgesCaptionAndClient) {
   HWND w = CreateTop(Bounds(100, 100, 200, 150), WS_POPUP | WS_THICKFRAME | WS_CAPTION);
   auto hit = [w](int x, int y) { return SendMessage(w, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };

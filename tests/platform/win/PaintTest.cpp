@@ -104,6 +104,21 @@ TEST_F(PaintTest, UpdateWindowPaintsAtOnceAndMovingAChildRepaintsWhatItUncovered
   EXPECT_EQ(PixelOf(*shown, 55, 15), 0x00FF00u);
 }
 
+TEST_F(PaintTest, RedrawWindowRepaintsTheFrameAndPaintsChildrenAtOnce) {
+  HWND top = CreateTop(Bounds(0, 0, 100, 80), WS_POPUP | WS_VISIBLE | WS_THICKFRAME | WS_CLIPCHILDREN);
+  HWND child = CreateChild(top, Bounds(10, 10, 30, 20));
+  HeadlessPumpUntilIdle();
+  ClearLog();
+  RedrawWindow(top, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(Count(top, WM_NCPAINT), 1);
+  EXPECT_EQ(Count(child, WM_PAINT), 0) << "a clipping parent leaves its children alone";
+
+  ClearLog();
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(PaintOrder(), (std::vector<HWND>{top, child})) << "painted before returning";
+}
+
 TEST_F(PaintTest, WindowRegionShapesTheNativeWindowAndTheHitTest) {
   HWND top = CreateTop(Bounds(100, 100, 10, 10), WS_POPUP | WS_VISIBLE);
   HRGN shape = CreateRectRgn(0, 0, 9, 10);  // the last column cut away
