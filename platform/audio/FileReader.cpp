@@ -73,6 +73,9 @@ std::string CodecTitle(AVCodecID id) {
 
 struct FileReader::Impl {
   std::string path;
+  // The file stays open for the reader's life; the demuxer is started anew
+  // on it to go back to the start.
+  AVIOContext* file = nullptr;
   const AVInputFormat* container = nullptr;
   AVFormatContext* format = nullptr;
   AVCodecContext* decoder = nullptr;
@@ -115,11 +118,17 @@ struct FileReader::Impl {
     avformat_close_input(&format);
     av_packet_free(&packet);
     av_frame_free(&frame);
+    avio_closep(&file);
     stream = -1;
   }
 
   bool OpenDemuxer() {
     avformat_close_input(&format);
+    if (avio_seek(file, 0, SEEK_SET) < 0) return false;
+    format = avformat_alloc_context();
+    if (!format) return false;
+    format->pb = file;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
     if (avformat_open_input(&format, path.c_str(), container, nullptr) < 0) return false;
     if (avformat_find_stream_info(format, nullptr) < 0) return false;
     stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
@@ -313,7 +322,7 @@ struct FileReader::Impl {
   }
 
   void SkipPacketsTo(std::int64_t ordinal) {
-    while (packetOrdinal < ordinal) {
+    while (packetOrdinal < ordinal && !demuxEnded) {
       if (av_read_frame(format, packet) < 0) {
         demuxEnded = decoderEnded = true;
         return;
@@ -341,15 +350,13 @@ int FileReader::Open(const std::string& path, bool allowWma) {
   // Judge the content alone: the file name's extension must not make
   // random bytes pass for audio. Only behind a tag too long to look past
   // does the extension count.
-  AVIOContext* probe = nullptr;
-  if (avio_open(&probe, path.c_str(), AVIO_FLAG_READ) < 0)
+  if (avio_open(&d.file, path.c_str(), AVIO_FLAG_READ) < 0)
     return d.Fail(AUDIO_ERR_FILE_NOT_FOUND, "The file cannot be opened: " + path);
   unsigned char start[10] = {};
-  bool tagged = avio_read(probe, start, sizeof start) == sizeof start && StartsWithId3Tag(start);
-  avio_seek(probe, 0, SEEK_SET);
+  bool tagged = avio_read(d.file, start, sizeof start) == sizeof start && StartsWithId3Tag(start);
+  avio_seek(d.file, 0, SEEK_SET);
   const AVInputFormat* container = nullptr;
-  int score = av_probe_input_buffer2(probe, &container, tagged ? path.c_str() : "", nullptr, 0, 0);
-  avio_closep(&probe);
+  int score = av_probe_input_buffer2(d.file, &container, tagged ? path.c_str() : "", nullptr, 0, 0);
   if (score < AVPROBE_SCORE_RETRY || !IsSupportedContainer(container))
     return d.Fail(AUDIO_ERR_UNKNOWN_FORMAT, "Not a WAV, MP3, OGG or WMA file: " + path);
   if (ContainerIs(container, "asf") && !allowWma)
@@ -424,6 +431,8 @@ std::int64_t FileReader::Seek(std::int64_t frame) {
   d.pending.clear();
   d.pendingOffset = 0;
   d.position = frame;
+  if (!d.format) d.Rewind();
+  if (!d.format) return frame;  // reads deliver nothing more
   if (d.pcm) {
     AVStream* audio = d.format->streams[d.stream];
     std::int64_t timestamp = av_rescale_q(frame, AVRational{1, d.rate}, audio->time_base);

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <thread>
@@ -176,6 +177,24 @@ TEST_F(DamagedFileTest, Mp3BehindALargeTagOpens) {
   std::string taggedNoise = PathOf("taggednoise.mp3");
   WriteBytes(taggedNoise, tag + noise);
   ExpectRefused(taggedNoise);
+}
+
+// The reader keeps the file it opened: seeking back still works after the
+// name was removed or taken by another file.
+TEST_F(DamagedFileTest, FileRemovedWhileOpenIsStillRead) {
+  std::string path = WriteGood("going.ogg", [](TAudioFile2& f) { f.SetOGGOutput(44100, 2, 499, 0, 0, 128); });
+  TAudioFile2 reader;
+  reader.OpenRead(path, 0, 1);
+  ASSERT_EQ(reader.LastError(), 0);
+  std::int64_t length = reader.LengthSamples();
+  ASSERT_FALSE(reader.ReadBlock(length / 2).empty());
+  std::remove(path.c_str());
+  WriteBytes(path, "not audio at all");
+  EXPECT_EQ(reader.Seek(100, 3), 100);
+  std::int64_t frames = 0;
+  for (TSampleBlock block = reader.ReadBlock(10000); !block.empty(); block = reader.ReadBlock(10000))
+    frames += static_cast<std::int64_t>(block.size() / 2);
+  EXPECT_EQ(frames, length - 100);
 }
 
 TEST_F(DamagedFileTest, WmaIsReadOnlyWhenEnabled) {
