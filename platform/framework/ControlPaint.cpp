@@ -1,0 +1,195 @@
+// Painting. A windowed control erases its background in its colour,
+// paints itself (PaintWindow) and then its windowless children, each on
+// the same canvas with the origin moved to the child and the drawing cut
+// to it. WM_PAINT with a canvas in wParam paints into that canvas instead
+// of the window: that is how double buffering and a child showing its
+// parent's background work.
+
+#include <algorithm>
+
+#include "platform/framework/Controls.h"
+
+namespace {
+
+// Restores a canvas's device-context state when it goes out of scope.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(dc_, saved_); }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+}  // namespace
+
+TCanvas* MeasuringCanvas(std::unique_ptr<TBitmap>& holder, const TFont& font) {
+  if (!holder) holder = std::make_unique<TBitmap>(1, 1);
+  holder->Canvas()->SetFont(font);
+  return holder->Canvas();
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  if (!dc) return;
+  TBrush brush;
+  brush.SetColor(Color());
+  FillRect(dc, ClientRect(), &brush);
+  m.Result = 1;
+}
+
+void TWinControl::WMPaint(TMessage& m) {
+  bool fromSystem = m.WParam == 0;
+  if (fromSystem && doubleBuffered_ && handle_) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    TRect client = ClientRect();
+    if (!client.IsEmpty()) {
+      TBitmap buffer(client.Width(), client.Height());
+      TCanvas* memory = buffer.Canvas();
+      Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
+      Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+      BitBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, SRCCOPY);
+    }
+    EndPaint(handle_, &ps);
+  } else {
+    PaintHandler(m);
+  }
+  if (fromSystem && handle_ && PaintsNatively()) {
+    HDC window = GetWindowDC(handle_);
+    if (window) {
+      PaintOverNative(*window);
+      ReleaseDC(handle_, window);
+    }
+  }
+}
+
+void TWinControl::PaintHandler(TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  PAINTSTRUCT ps;
+  bool own = dc == nullptr;
+  if (own) {
+    if (!handle_) return;
+    dc = BeginPaint(handle_, &ps);
+    if (!dc) return;
+  }
+  {
+    TSavedDC saved(dc);
+    // Opaque children cover their part: the control does not paint under them.
+    for (TControl* c : controls_)
+      if (!dynamic_cast<TWinControl*>(c) && c->Visible() && (c->ControlStyle() & csOpaque))
+        ExcludeClipRect(dc, c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height());
+    PaintWindow(dc);
+  }
+  PaintControls(dc, nullptr);
+  if (own) EndPaint(handle_, &ps);
+}
+
+// A control of our own window class has no native look of its own; the
+// controls that have one draw it here.
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+  auto it = controls_.begin();
+  if (first) it = std::find(controls_.begin(), controls_.end(), first);
+  TRect clip;
+  GetClipBox(dc, &clip);
+  for (; it != controls_.end(); ++it) {
+    TControl* c = *it;
+    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+    // A child asking for the background behind itself is not painted into it.
+    if (c->ControlState() & csPainting) continue;
+    TRect bounds = c->BoundsRect(), visible;
+    if (!IntersectRect(visible, bounds, clip)) continue;
+    TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+}
+
+void TWinControl::WMNCPaint(TMessage& m) {
+  DefaultHandler(m);
+  if (!handle_) return;
+  bool margin = borderWidth_ > 0;
+  if (!margin && !PaintsNatively()) return;
+  HDC window = GetWindowDC(handle_);
+  if (!window) return;
+  if (margin) {
+    // The margin lies around the client area, inside the window's frame.
+    TRect windowRect;
+    GetWindowRect(handle_, &windowRect);
+    TPoint origin = ClientOrigin();
+    TRect client = ClientRect();
+    OffsetRect(client, origin.X - windowRect.Left, origin.Y - windowRect.Top);
+    TRect outer = client;
+    InflateRect(outer, borderWidth_, borderWidth_);
+    TSavedDC saved(window);
+    ExcludeClipRect(window, client.Left, client.Top, client.Right, client.Bottom);
+    TBrush brush;
+    brush.SetColor(Color());
+    FillRect(window, outer, &brush);
+  }
+  if (PaintsNatively()) PaintOverNative(*window);
+  ReleaseDC(handle_, window);
+}
+
+// ---- TGraphicControl ------------------------------------------------------------
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+TCanvas* TGraphicControl::Canvas() {
+  if (paintCanvas_) return paintCanvas_;
+  return MeasuringCanvas(measureBitmap_, *Font());
+}
+
+void TGraphicControl::Dispatch(TMessage& m) {
+  if (m.Msg != WM_PAINT) {
+    TControl::Dispatch(m);
+    return;
+  }
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  if (!dc) return;
+  paintCanvas_ = dc;
+  dc->SetFont(*Font());
+  dc->Brush()->SetColor(Color());
+  dc->SetPen(TPen());
+  controlState_ |= csPainting;
+  try {
+    Paint();
+  } catch (...) {
+    controlState_ &= ~csPainting;
+    paintCanvas_ = nullptr;
+    throw;
+  }
+  controlState_ &= ~csPainting;
+  paintCanvas_ = nullptr;
+}
+
+// ---- TCustomControl -------------------------------------------------------------
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
+
+TCanvas* TCustomControl::Canvas() {
+  if (paintCanvas_) return paintCanvas_;
+  return MeasuringCanvas(measureBitmap_, *Font());
+}
+
+void TCustomControl::PaintWindow(HDC dc) {
+  TCanvas* previous = paintCanvas_;
+  paintCanvas_ = dc;
+  dc->SetFont(*Font());
+  dc->Brush()->SetColor(Color());
+  dc->SetPen(TPen());
+  controlState_ |= csPainting;
+  try {
+    Paint();
+  } catch (...) {
+    controlState_ &= ~csPainting;
+    paintCanvas_ = previous;
+    throw;
+  }
+  controlState_ &= ~csPainting;
+  paintCanvas_ = previous;
+}
