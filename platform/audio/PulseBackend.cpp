@@ -94,6 +94,13 @@ pa_sample_spec SampleSpec(StreamFormat format) {
   return spec;
 }
 
+void DisconnectStream(pa_stream* stream) {
+  pa_stream_set_read_callback(stream, nullptr, nullptr);
+  pa_stream_set_write_callback(stream, nullptr, nullptr);
+  pa_stream_disconnect(stream);
+  pa_stream_unref(stream);
+}
+
 // Connects a new stream and waits until it is ready; null on failure.
 template <typename Connect>
 pa_stream* ConnectStream(pa_threaded_mainloop* loop, pa_context* context, const char* name,
@@ -116,20 +123,10 @@ pa_stream* ConnectStream(pa_threaded_mainloop* loop, pa_context* context, const 
                pa_stream_get_state(stream) == PA_STREAM_READY;
   if (!ready) {
     error = std::string("The sound server refused the stream: ") + pa_strerror(pa_context_errno(context));
-    pa_stream_set_read_callback(stream, nullptr, nullptr);
-    pa_stream_set_write_callback(stream, nullptr, nullptr);
-    pa_stream_disconnect(stream);
-    pa_stream_unref(stream);
+    DisconnectStream(stream);
     return nullptr;
   }
   return stream;
-}
-
-void DisconnectStream(pa_stream* stream) {
-  pa_stream_set_read_callback(stream, nullptr, nullptr);
-  pa_stream_set_write_callback(stream, nullptr, nullptr);
-  pa_stream_disconnect(stream);
-  pa_stream_unref(stream);
 }
 
 std::uint32_t BytesFor(StreamFormat format, int ms) {
