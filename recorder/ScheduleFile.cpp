@@ -19,9 +19,9 @@ int EntryIndexOfKey(const std::string& key) {
   for (const char* name : kEntryKeys) {
     const std::string prefix = name;
     if (key.size() <= prefix.size() || !SameText(key.substr(0, prefix.size()), prefix)) continue;
+    // "Day" also begins "DayOfWeek3": only an all-digit rest is an index.
     const std::string digits = key.substr(prefix.size());
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
-    // "StartH" also starts "StartHx"; only an all-digit rest names an index.
     long long index = 0;
     for (char c : digits) {
       index = index * 10 + (c - '0');
