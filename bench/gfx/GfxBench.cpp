@@ -43,10 +43,10 @@ class MegapixelReporter : public benchmark::ConsoleReporter {
     for (const char* depth : {"24", "32"}) {
       const double copy = rates_["Memcpy/" + std::string(depth)];
       const double blit = rates_["BitBltSrcCopy/" + std::string(depth)];
-      if (copy > 0) std::printf("BitBlt SRCCOPY at %s bits: %.0f%% of memcpy's rate\n", depth, 100 * blit / copy);
+      if (copy > 0 && blit > 0) std::printf("BitBlt SRCCOPY at %s bits: %.0f%% of memcpy's rate\n", depth, 100 * blit / copy);
       const double set = rates_["Memset/" + std::string(depth)];
       const double fill = rates_["FillRect/" + std::string(depth)];
-      if (set > 0) std::printf("FillRect at %s bits: %.0f%% of memset's rate\n", depth, 100 * fill / set);
+      if (set > 0 && fill > 0) std::printf("FillRect at %s bits: %.0f%% of memset's rate\n", depth, 100 * fill / set);
     }
   }
 
