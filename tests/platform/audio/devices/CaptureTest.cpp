@@ -53,16 +53,22 @@ struct Recording {
   }
 };
 
-using Capture = OnEachBackend;
+class Capture : public OnEachBackend {
+ protected:
+  // Readies `r` to record the tone input in blocks of `blockMs`.
+  void Prepare(Recording& r, int channels, int blockMs, int timerMs = 100) {
+    ASSERT_TRUE(SelectToneInput(r.recorder));
+    r.recorder.SetFormat(kRate, channels);
+    r.recorder.SetBlockSize(r.recorder.MsToSamples(blockMs));
+    r.recorder.SetTimerInterval(timerMs);
+  }
+};
 
 }  // namespace
 
 TEST_P(Capture, DeliversEveryCapturedFrameInBlocksOnTheGuiThread) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 2);
-  r.recorder.SetBlockSize(r.recorder.MsToSamples(100));
-  r.recorder.SetTimerInterval(50);
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 2, 100, 50));
   r.Run(1200);
 
   ASSERT_GE(r.blockSizes.size(), 8u);
@@ -76,9 +82,7 @@ TEST_P(Capture, DeliversEveryCapturedFrameInBlocksOnTheGuiThread) {
 
 TEST_P(Capture, RecordingHoldsTheInputSignalAtItsLevel) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 2);
-  r.recorder.SetBlockSize(r.recorder.MsToSamples(400));
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 2, 400));
   r.Run(1500);
 
   const TSampleBlock tail = r.Tail(500);
@@ -89,9 +93,7 @@ TEST_P(Capture, RecordingHoldsTheInputSignalAtItsLevel) {
 
 TEST_P(Capture, TimerLevelsFollowTheSignal) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 2);
-  r.recorder.SetTimerInterval(50);
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 2, 100, 50));
   r.Run(1000);
 
   ASSERT_GE(r.ticks.size(), 10u);
@@ -112,9 +114,7 @@ TEST_P(Capture, TimerLevelsFollowTheSignal) {
 
 TEST_P(Capture, StartAfterStopResumesWithoutLosingBlocks) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 1);
-  r.recorder.SetBlockSize(r.recorder.MsToSamples(200));
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 1, 200));
   r.Run(500);
   const int firstRun = r.recorder.RecordedSamples();
   const std::size_t firstBlocks = r.blockNumbers.size();
@@ -134,9 +134,7 @@ TEST_P(Capture, StartAfterStopResumesWithoutLosingBlocks) {
 
 TEST_P(Capture, LastSamplesAreTheNewestValues) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 2);
-  r.recorder.SetBlockSize(r.recorder.MsToSamples(100));
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 2, 100));
   r.Run(600);
 
   const TSampleBlock last = r.recorder.GetLastSamples(20);
@@ -150,9 +148,7 @@ TEST_P(Capture, LastSamplesAreTheNewestValues) {
 
 TEST_P(Capture, PrintsCpuUseOfRealTimeCaptureInBlocks) {
   Recording r;
-  ASSERT_TRUE(SelectToneInput(r.recorder));
-  r.recorder.SetFormat(kRate, 2);
-  r.recorder.SetBlockSize(r.recorder.MsToSamples(400));
+  ASSERT_NO_FATAL_FAILURE(Prepare(r, 2, 400));
   // The whole process, less the thread that stands in for the sound card.
   auto cpuSeconds = [] {
     rusage u{};
