@@ -34,26 +34,18 @@ void PaintRegion(SpanPainter& painter, const TRgn& region, std::uint32_t pixel, 
     for (int y = r.Top; y < r.Bottom; ++y) painter.Span(y, r.Left, r.Right, pixel, mode);
 }
 
-}  // namespace
-
-namespace detail {
-
 // Everything a shape needs: the painter over the target, the logical to
 // bitmap offset and the pen and brush as pixels.
 struct ShapeContext {
   SpanPainter painter;
   TPoint offset;
-  PenSettings pen;
+  detail::PenSettings pen;
   bool hasPen;
   bool hasBrush;
   std::uint32_t brush;
 };
 
-}  // namespace detail
-
-namespace {
-
-detail::ShapeContext MakeContext(TCanvas& canvas) {
+ShapeContext MakeContext(TCanvas& canvas) {
   TPen& pen = *canvas.Pen();
   TBrush& brush = *canvas.Brush();
   detail::PenSettings settings;
@@ -158,9 +150,11 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   Changed();
 }
 
+namespace {
+
 // Ellipses and rounded rectangles: the pen covers the shape's pixels that
 // the shape shrunk by the pen width leaves out; the brush fills the rest.
-static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int cornerHeight, bool wholeEllipse) {
+void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int cornerHeight, bool wholeEllipse) {
   auto ctx = MakeContext(canvas);
   box = detail::Shifted(box, ctx.offset);
   if (!ctx.hasPen) {
@@ -189,6 +183,8 @@ static void RoundedShape(TCanvas& canvas, TRect box, int cornerWidth, int corner
   if (ctx.hasBrush) PaintRegion(ctx.painter, inner, ctx.brush, ctx.pen.mode);
   PaintRegion(ctx.painter, RgnSubtract(outer, inner), ctx.pen.pixel, ctx.pen.mode);
 }
+
+}  // namespace
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (!target_) return;
