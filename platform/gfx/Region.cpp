@@ -260,9 +260,7 @@ bool EqualRgn(HRGN a, HRGN b) { return a && b && *a == *b; }
 
 bool SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
   if (!region) return false;
-  HRGN fresh = CreateRectRgn(left, top, right, bottom);
-  *region = *fresh;
-  delete fresh;
+  *region = TRgn(TRect{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
   return true;
 }
 
