@@ -161,3 +161,29 @@ TEST(CanvasState, BrushHandlesFillWithoutChangingTheCanvasBrush) {
   EXPECT_EQ(GetSysColorBrush(COLOR_WINDOW)->Color(), clWhite);
   EXPECT_EQ(GetSysColorBrush(99), nullptr);
 }
+
+TEST(DeviceContextFunctions, RegionFillsInvertAndShapesThroughHandles) {
+  TBitmap b(6, 4);
+  Fill(b, clWhite);
+  HDC dc = b.Canvas()->Handle();
+  SetViewportOrgEx(dc, 1, 0, nullptr);
+  HRGN region = CreateRectRgn(0, 0, 2, 2);  // logical coordinates for FillRgn
+  HBRUSH brush = CreateSolidBrush(clGreen);
+  EXPECT_TRUE(FillRgn(dc, region, brush));
+  EXPECT_EQ(Picture(b, clGreen), (Rows{".##...", ".##...", "......", "......"}));
+  EXPECT_EQ(b.Canvas()->ClipRect(), Rect(-1, 0, 5, 4));  // the clip is back as it was
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  EXPECT_TRUE(InvertRect(dc, Rect(0, 3, 6, 4)));
+  EXPECT_EQ(Picture(b, clBlack)[3], "######");
+  EXPECT_TRUE(MoveToEx(dc, 0, 2, nullptr));
+  EXPECT_TRUE(LineTo(dc, 6, 2));
+  EXPECT_EQ(Picture(b, clBlack)[2], "######");
+  EXPECT_EQ(GetPixel(dc, 0, 2), clBlack);
+  EXPECT_EQ(SetPixel(dc, 0, 2, clBtnFace), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GetPixel(dc, 0, 2), GetSysColor(COLOR_BTNFACE));
+  EXPECT_FALSE(Polygon(dc, nullptr, 3));
+  EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, dc, 0, 0, SRCCOPY));
+  EXPECT_EQ(GetPixel(nullptr, 0, 0), CLR_INVALID);
+  DeleteObject(brush);
+  DeleteObject(region);
+}
