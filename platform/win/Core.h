@@ -2,6 +2,7 @@
 // How the parts of the window system call one another (GUI thread only).
 // Internal to platform/win.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -97,6 +98,10 @@ bool TrackerPointer(int action, TPoint screen);
 void TrackerCancel();
 
 // ---- Positions (WindowPositions.cpp) ----
+// Window sizes stay within 0..kMaxWindowSize, so that a wild value cannot
+// ask for a surface larger than any screen.
+constexpr int kMaxWindowSize = 8192;
+inline int ClampWindowSize(int size) { return std::clamp(size, 0, kMaxWindowSize); }
 // Set while a geometry the display reported is taken over, so that it is
 // not sent back to the display.
 extern bool applyingNativeGeometry;

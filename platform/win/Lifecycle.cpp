@@ -24,7 +24,7 @@ TRect InitialRect(bool topLevel, int x, int y, int width, int height) {
     width = topLevel ? 640 : 0;
     height = topLevel ? 480 : 0;
   }
-  return Bounds(x, y, std::max(0, width), std::max(0, height));
+  return Bounds(x, y, ClampWindowSize(width), ClampWindowSize(height));
 }
 
 void Unlink(TWindow* w) {

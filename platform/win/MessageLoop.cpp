@@ -108,6 +108,7 @@ bool PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
 }
 
 bool GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+  if (!msg) return false;
   while (!PeekMessage(msg, hwnd, filterMin, filterMax, PM_REMOVE)) WaitMessage();
   return msg->message != WM_QUIT;
 }

@@ -74,7 +74,7 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
   if (flags & SWP_NOSIZE) pos.cx = w->Width(), pos.cy = w->Height();
   TRect oldRect = w->rect, oldClient = w->client;
   bool wasVisible = w->Visible();
-  w->rect = Bounds(pos.x, pos.y, std::max(0, pos.cx), std::max(0, pos.cy));
+  w->rect = Bounds(pos.x, pos.y, ClampWindowSize(pos.cx), ClampWindowSize(pos.cy));
   bool moved = w->rect.Left != oldRect.Left || w->rect.Top != oldRect.Top;
   bool sized = w->rect.Width() != oldRect.Width() || w->rect.Height() != oldRect.Height();
   if (sized || (flags & SWP_FRAMECHANGED)) {

@@ -136,6 +136,46 @@ TEST_F(MessagesTest, QuitEndsGetMessageAfterThePostedMessages) {
   EXPECT_EQ(msg.wParam, 3u);
 }
 
+TEST_F(MessagesTest, HandlersMayPumpMessagesThemselves) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  std::vector<WPARAM> order;
+  Handle(w, WM_USER + 1, [&](HWND h, UINT, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    order.push_back(wParam);
+    if (wParam == 1) {
+      PostMessage(h, WM_USER + 1, 3, 0);
+      HeadlessPumpUntilIdle();  // as a long operation keeps its window alive
+      order.push_back(100);
+    }
+    return 0;
+  });
+  PostMessage(w, WM_USER + 1, 1, 0);
+  PostMessage(w, WM_USER + 1, 2, 0);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(order, (std::vector<WPARAM>{1, 2, 3, 100}));
+}
+
+TEST_F(MessagesTest, BadArgumentsAreRefusedQuietly) {
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  EXPECT_FALSE(GetWindowRect(w, nullptr));
+  EXPECT_FALSE(GetMessage(nullptr, nullptr, 0, 0));
+  EXPECT_EQ(BeginPaint(w, nullptr), nullptr);
+  EXPECT_FALSE(TrackMouseEvent(nullptr));
+  EXPECT_FALSE(SystemParametersInfo(SPI_GETWORKAREA, 0, nullptr, 0));
+  HWND dead = CreateTop(Bounds(0, 0, 5, 5));
+  DestroyWindow(dead);
+  EXPECT_FALSE(SetWindowPos(dead, nullptr, 0, 0, 1, 1, 0));
+  EXPECT_FALSE(ShowWindow(dead, SW_SHOW));
+  EXPECT_EQ(GetDC(dead), nullptr);
+  EXPECT_EQ(SetFocus(dead), nullptr);
+  EXPECT_EQ(SetTimer(dead, 1, 10, nullptr), 0u);
+  EXPECT_FALSE(DestroyWindow(dead));
+  // A wild size is held to what a surface may be.
+  SetWindowPos(w, nullptr, 0, 0, 1'000'000, -5, SWP_NOZORDER);
+  TRect r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r, Rect(0, 0, 8192, 0));
+}
+
 TEST_F(MessagesTest, PeekMessageKeepsToItsRangeAndWindow) {
   HWND a = CreateTop(Bounds(0, 0, 50, 50));
   HWND b = CreateTop(Bounds(60, 0, 50, 50));
