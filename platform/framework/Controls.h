@@ -357,6 +357,8 @@ class TWinControl : public TControl {
   // The owner window of a control without a parent (a top-level one).
   HWND ParentWindow() const { return parentWindow_; }
   void SetParentWindow(HWND window) { parentWindow_ = window; }
+  // Asks for a new window (CM_RECREATEWND), so style changes that only
+  // creation applies take effect; hooks of WindowProc see the request.
   void RecreateWnd();
   // The control behind a window of the framework (nullptr for others).
   static TWinControl* FindControl(HWND window);
@@ -484,6 +486,7 @@ class TWinControl : public TControl {
   virtual void CMEnter(TMessage& message);
   virtual void CMExit(TMessage& message);
   virtual void CMWantSpecialKey(TMessage& message) { message.Result = 0; }
+  virtual void CMRecreateWnd(TMessage& message);
   virtual void WMGetDlgCode(TMessage& message) { message.Result = 0; }
   void CMEnabledChanged(TMessage& message) override;
   void CMVisibleChanged(TMessage& message) override;

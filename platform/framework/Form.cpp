@@ -83,33 +83,23 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
-  // The bounds are the window's, frame included.
-}
-
-void TCustomForm::ApplyFrameStyle() {
-  if (!HandleAllocated()) return;
-  TCreateParams params;
-  CreateParams(params);
-  HWND window = Handle();
-  DWORD visible = static_cast<DWORD>(GetWindowLong(window, GWL_STYLE)) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
-  SetWindowLong(window, GWL_STYLE, static_cast<LONG_PTR>(params.Style | visible));
-  SetWindowLong(window, GWL_EXSTYLE, static_cast<LONG_PTR>(params.ExStyle));
-  SetWindowPos(window, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  // Frame hooks check the caption bits again on this notification.
-  Perform(CM_BORDERCHANGED, 0, 0);
+  // A window made anew for a shown form (a new frame style) shows again.
+  if (Visible()) {
+    ShowWindow(Handle(), ShowCommand());
+    if (active_) SetForegroundWindow(Handle());
+  }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
   if (value == borderStyle_) return;
   borderStyle_ = value;
-  ApplyFrameStyle();
+  RecreateWnd();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value) {
   if (value == borderIcons_) return;
   borderIcons_ = value;
-  ApplyFrameStyle();
+  RecreateWnd();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle value) {

@@ -136,7 +136,6 @@ class TCustomForm : public TCustomControl {
   void SetWindowFocus();
   void PlaceOnFirstShow();
   int ShowCommand() const;
-  void ApplyFrameStyle();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;

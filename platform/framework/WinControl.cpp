@@ -125,10 +125,14 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
+  if (handle_) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
+  bool wasFocused = Focused();
   DestroyHandle();
   HandleNeeded();
-  Perform(CM_RECREATEWND, 0, 0);
+  if (wasFocused && handle_) ::SetFocus(handle_);
 }
 
 bool TWinControl::Showing() const { return handle_ && IsWindowVisible(handle_); }

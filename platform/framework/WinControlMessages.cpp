@@ -81,6 +81,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case CM_ENTER: CMEnter(m); break;
     case CM_EXIT: CMExit(m); break;
     case CM_WANTSPECIALKEY: CMWantSpecialKey(m); break;
+    case CM_RECREATEWND: CMRecreateWnd(m); break;
     default: TControl::Dispatch(m); break;
   }
 }

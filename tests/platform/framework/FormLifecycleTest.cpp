@@ -131,6 +131,47 @@ TEST_F(FormLifecycleTest, PositionAndClientSize) {
   EXPECT_EQ(GetWindowLong(form->Handle(), GWL_STYLE) & WS_THICKFRAME, 0);
 }
 
+TEST_F(FormLifecycleTest, ANewBorderStyleMakesANewWindowThatHooksCanAdjust) {
+  TForm* form = ShownForm();
+  auto* child = new TSolidControl(form);
+  child->SetParent(form);
+  // A frame component keeps the system caption away, as skinned forms do.
+  TWndMethod saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    saved(m);
+    if (m.Msg == CM_RECREATEWND) {
+      HWND h = form->Handle();
+      SetWindowLong(h, GWL_STYLE, GetWindowLong(h, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION));
+      SetWindowPos(h, nullptr, 0, 0, 0, 0, 0x37);
+    }
+  };
+  HWND before = form->Handle();
+  form->SetBorderStyle(bsSizeable);
+  HeadlessPumpUntilIdle();
+  EXPECT_NE(form->Handle(), before);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsChild(form->Handle(), child->Handle()));
+  LONG_PTR style = GetWindowLong(form->Handle(), GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, 0);
+  EXPECT_NE(style & WS_THICKFRAME, 0);
+  form->WindowProc = saved;
+}
+
+TEST_F(FormLifecycleTest, WindowClassNamesAreTheControlClassNames) {
+  class TzelRadioGroupButton : public TSolidControl {
+   public:
+    using TSolidControl::TSolidControl;
+    std::string ClassName() const override { return "TzelRadioGroupButton"; }
+  };
+  TForm* form = ShownForm();
+  auto* item = new TzelRadioGroupButton(form);
+  item->SetParent(form);
+  EXPECT_EQ(GetClassName(item->Handle()), "TzelRadioGroupButton");
+  EXPECT_EQ(GetClassName(form->Handle()), "TForm");
+  EXPECT_EQ(TWinControl::FindControl(item->Handle()), item);
+}
+
 TEST_F(FormLifecycleTest, WindowStateFollowsTheWindow) {
   TForm* form = ShownForm();
   form->SetBorderStyle(bsSizeable);
