@@ -140,6 +140,7 @@ std::vector<std::uint8_t> TBitmap::SaveToBytes() const { return EncodeBmp(*this)
 
 void TBitmap::DrawOn(TCanvas& canvas, const TRect& dest) const {
   if (Empty()) return;
+  if (canvas.StretchBltMode() != HALFTONE) canvas.SetStretchBltMode(COLORONCOLOR);
   if (Transparent())
     canvas.TransparentBltBitmap(dest.Left, dest.Top, dest.Width(), dest.Height(), *this, 0, 0, width_,
                                 height_, TransparentColor());

@@ -119,7 +119,9 @@ constexpr TCopyMode cmWhiteness = WHITENESS;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
-// Stretch modes. BLACKONWHITE and WHITEONBLACK behave as COLORONCOLOR.
+// Stretch modes. When shrinking, BLACKONWHITE (the default) combines the
+// left-out pixels with AND, WHITEONBLACK with OR; COLORONCOLOR drops them;
+// HALFTONE averages.
 constexpr int BLACKONWHITE = 1;
 constexpr int WHITEONBLACK = 2;
 constexpr int COLORONCOLOR = 3;
@@ -185,6 +187,8 @@ class TCanvas : public TObject {
   void DrawFocusRect(const TRect& rect);
 
   // Pictures: Draw honours the graphic's transparency, then CopyMode.
+  // Stretching a picture leaves a HALFTONE mode alone and otherwise sets
+  // COLORONCOLOR on the canvas, as the framework does.
   void Draw(int x, int y, const TGraphic* graphic);
   void StretchDraw(const TRect& rect, const TGraphic* graphic);
   void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
@@ -257,7 +261,7 @@ class TCanvas : public TObject {
     int bkMode = OPAQUE;
     TColor bkColor = 0xFFFFFF;
     TColor textColor = 0;
-    int stretchMode = COLORONCOLOR;
+    int stretchMode = BLACKONWHITE;
     TPoint penPos;
   };
 

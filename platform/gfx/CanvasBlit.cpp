@@ -36,6 +36,15 @@ bool FitSource(BlitJob& job) {
   return !job.dest.IsEmpty();
 }
 
+detail::StretchKind StretchKindOf(int mode) {
+  switch (mode) {
+    case HALFTONE: return detail::StretchKind::Average;
+    case BLACKONWHITE: return detail::StretchKind::AndScans;
+    case WHITEONBLACK: return detail::StretchKind::OrScans;
+    default: return detail::StretchKind::Nearest;
+  }
+}
+
 }  // namespace
 
 bool TCanvas::StretchBltBitmap(int x, int y, int width, int height, const TBitmap& source, int sx, int sy,
@@ -67,8 +76,7 @@ bool TCanvas::StretchBltBitmap(int x, int y, int width, int height, const TBitma
   OffsetRect(visible, -job.dest.Left, -job.dest.Top);
   std::optional<detail::StretchSampler> sampler;
   if (usesSource && !sameSize)
-    sampler.emplace(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible,
-                    state_.stretchMode == HALFTONE);
+    sampler.emplace(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible, StretchKindOf(state_.stretchMode));
   std::vector<std::uint32_t> samples;
 
   for (const TRect& clip : BitmapClip().Rects()) {
@@ -124,7 +132,8 @@ bool TCanvas::TransparentBltBitmap(int x, int y, int width, int height, const TB
   OffsetRect(visible, -job.dest.Left, -job.dest.Top);
   const std::uint32_t key = detail::ToPixel(ColorToRGB(keyColor));
   const int bpp = target_->BytesPerPixel();
-  detail::StretchSampler sampler(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible, false);
+  detail::StretchSampler sampler(*job.from, job.source, job.dest.Width(), job.dest.Height(), visible,
+                                 detail::StretchKind::Nearest);
   std::vector<std::uint32_t> samples;
   for (const TRect& clip : BitmapClip().Rects()) {
     TRect part;

@@ -11,9 +11,12 @@ constexpr std::uint32_t kOne = 4096;  // weight of a whole pixel; 255 * kOne * k
 }
 
 StretchSampler::StretchSampler(const TBitmap& source, const TRect& sourceRect, int destWidth, int destHeight,
-                               const TRect& visible, bool halftone)
-    : source_(source), rect_(sourceRect), visible_(visible), halftone_(halftone), bpp_(source.BytesPerPixel()) {
-  if (halftone_) {
+                               const TRect& visible, StretchKind kind)
+    : source_(source), rect_(sourceRect), visible_(visible), kind_(kind), bpp_(source.BytesPerPixel()) {
+  if (kind_ == StretchKind::AndScans || kind_ == StretchKind::OrScans) {
+    ScanRanges(destWidth, rect_.Width(), visible.Left, visible.Right, columns_, columnCount_);
+    ScanRanges(destHeight, rect_.Height(), visible.Top, visible.Bottom, rows_, rowCount_);
+  } else if (kind_ == StretchKind::Average) {
     columnTaps_ = AreaTaps(destWidth, rect_.Width(), visible.Left, visible.Right);
     rowTaps_ = AreaTaps(destHeight, rect_.Height(), visible.Top, visible.Bottom);
     blended_.resize(static_cast<std::size_t>(rect_.Width()) * 3);
@@ -30,6 +33,21 @@ std::vector<int> StretchSampler::NearestMap(int destLength, int sourceLength, in
     map[static_cast<std::size_t>(i - from)] =
         static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * sourceLength) / (2 * std::int64_t{destLength}));
   return map;
+}
+
+void StretchSampler::ScanRanges(int destLength, int sourceLength, int from, int to, std::vector<int>& first,
+                                std::vector<int>& count) {
+  if (sourceLength <= destLength) {  // nothing is left out: plain nearest pixels
+    first = NearestMap(destLength, sourceLength, from, to);
+    count.assign(first.size(), 1);
+    return;
+  }
+  for (std::int64_t i = from; i < to; ++i) {
+    const auto begin = static_cast<int>(i * sourceLength / destLength);
+    const auto end = static_cast<int>((i + 1) * sourceLength / destLength);
+    first.push_back(begin);
+    count.push_back(end - begin);
+  }
 }
 
 // Destination pixel i covers source [i * s / d, (i + 1) * s / d); each source
@@ -57,8 +75,26 @@ StretchSampler::Taps StretchSampler::AreaTaps(int destLength, int sourceLength, 
   return taps;
 }
 
+void StretchSampler::CombinedRow(int y, int from, int to, std::uint32_t* out) const {
+  const bool isAnd = kind_ == StretchKind::AndScans;
+  const auto yi = static_cast<std::size_t>(y - visible_.Top);
+  for (int x = from; x < to; ++x) {
+    const auto xi = static_cast<std::size_t>(x - visible_.Left);
+    std::uint32_t value = isAnd ? 0xFFFFFF : 0;
+    for (int r = 0; r < rowCount_[yi]; ++r) {
+      const std::uint8_t* p = source_.ScanLine(rect_.Top + rows_[yi] + r) + (rect_.Left + columns_[xi]) * bpp_;
+      for (int c = 0; c < columnCount_[xi]; ++c, p += bpp_) value = isAnd ? value & ReadPixel(p) : value | ReadPixel(p);
+    }
+    *out++ = value;
+  }
+}
+
 void StretchSampler::Row(int y, int from, int to, std::uint32_t* out) {
-  if (!halftone_) {
+  if (kind_ == StretchKind::AndScans || kind_ == StretchKind::OrScans) {
+    CombinedRow(y, from, to, out);
+    return;
+  }
+  if (kind_ == StretchKind::Nearest) {
     const std::uint8_t* row =
         source_.ScanLine(rect_.Top + rows_[static_cast<std::size_t>(y - visible_.Top)]) + rect_.Left * bpp_;
     for (int x = from; x < to; ++x)

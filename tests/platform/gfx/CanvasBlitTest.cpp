@@ -91,9 +91,34 @@ TEST(CanvasBlit, StretchColorOnColorPicksNearestPixels) {
   EXPECT_EQ(Picture(dest, clWhite), (Rows{"....", "....", "..##", "..##"}));
   // Shrinking keeps one of every two source pixels.
   TBitmap small(1, 1);
+  small.Canvas()->SetStretchBltMode(COLORONCOLOR);
   small.Canvas()->StretchBlt(0, 0, 1, 1, dest.Canvas(), 0, 0, 4, 4, SRCCOPY);
   const TColor picked = At(small, 0, 0);
   EXPECT_TRUE(picked == clRed || picked == clGreen || picked == clBlue || picked == clWhite);
+}
+
+TEST(CanvasBlit, DefaultStretchModeAndsWhatAShrinkLeavesOut) {
+  TBitmap source(4, 1), dest(2, 1);
+  source.Canvas()->SetPixels(0, 0, RGB(0xF0, 0xFF, 0x0F));
+  source.Canvas()->SetPixels(1, 0, RGB(0x3C, 0x0F, 0xFF));
+  source.Canvas()->SetPixels(2, 0, clBlack);
+  source.Canvas()->SetPixels(3, 0, RGB(1, 2, 4));
+  dest.Canvas()->StretchBlt(0, 0, 2, 1, source.Canvas(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(At(dest, 0, 0), RGB(0x30, 0x0F, 0x0F));
+  EXPECT_EQ(At(dest, 1, 0), clBlack);
+  dest.Canvas()->SetStretchBltMode(WHITEONBLACK);
+  dest.Canvas()->StretchBlt(0, 0, 2, 1, source.Canvas(), 0, 0, 4, 1, SRCCOPY);
+  EXPECT_EQ(At(dest, 0, 0), RGB(0xFC, 0xFF, 0xFF));
+  EXPECT_EQ(At(dest, 1, 0), RGB(1, 2, 4));
+  // Drawing a picture switches a non-halftone canvas to plain pixel picking.
+  TBitmap picture(4, 1);
+  picture.Canvas()->CopyRect(Rect(0, 0, 4, 1), source.Canvas(), Rect(0, 0, 4, 1));
+  dest.Canvas()->StretchDraw(Rect(0, 0, 2, 1), &picture);
+  EXPECT_EQ(dest.Canvas()->StretchBltMode(), COLORONCOLOR);
+  EXPECT_EQ(At(dest, 1, 0), RGB(1, 2, 4));  // the right one of the pair
+  dest.Canvas()->SetStretchBltMode(HALFTONE);
+  dest.Canvas()->StretchDraw(Rect(0, 0, 2, 1), &picture);
+  EXPECT_EQ(dest.Canvas()->StretchBltMode(), HALFTONE);
 }
 
 TEST(CanvasBlit, StretchHalftoneAveragesTheCoveredArea) {

@@ -143,7 +143,7 @@ TEST(CanvasState, BrushDecidesTheBackgroundAndFontTheTextColour) {
   c.Font()->SetColor(clBlue);
   EXPECT_EQ(c.TextColor(), clBlue);
   EXPECT_EQ(SetBkMode(&c, 7), 0);  // not a mode: refused
-  EXPECT_EQ(SetStretchBltMode(&c, HALFTONE), COLORONCOLOR);
+  EXPECT_EQ(SetStretchBltMode(&c, HALFTONE), BLACKONWHITE);
 }
 
 TEST(CanvasState, BrushHandlesFillWithoutChangingTheCanvasBrush) {
