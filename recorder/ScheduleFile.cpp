@@ -102,9 +102,11 @@ bool ReadScheduleFile(const std::string& fileName, std::vector<ScheduleEntry>& e
 bool WriteScheduleFile(const std::string& fileName, const std::vector<ScheduleEntry>& entries) {
   try {
     TIniFile ini(fileName);
+    ini.BeginUpdate();
     ini.EraseSection(kSection);
     ini.WriteInteger(kSection, "Number", static_cast<int>(entries.size()));
     for (size_t i = 0; i < entries.size(); ++i) WriteEntry(ini, static_cast<int>(i), entries[i]);
+    ini.EndUpdate();
     return true;
   } catch (const Exception&) {
     return false;

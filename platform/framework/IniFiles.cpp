@@ -82,7 +82,16 @@ TIniFile::TIniFile(const std::string& fileName) : fileName_(fileName) {}
 
 TIniFile::~TIniFile() = default;
 
+void TIniFile::BeginUpdate() { ++updateDepth_; }
+
+void TIniFile::EndUpdate() {
+  if (updateDepth_ == 0 || --updateDepth_ > 0 || !pending_) return;
+  Store(*cached_);
+}
+
 const IniDocument& TIniFile::Document() {
+  // Inside an update the image in memory is newer than the file.
+  if (updateDepth_ > 0 && cached_) return *cached_;
   FileIdentity identity = FileIdentity::Of(fileName_);
   if (cached_ && cachedIdentity_ && *cachedIdentity_ == identity) return *cached_;
   std::string bytes;
@@ -98,6 +107,12 @@ void TIniFile::Store(const IniDocument& document) {
   // Writing what we could not read would throw its contents away.
   if (tooLarge_) throw EIniFileException("Unable to write to " + fileName_ + ": the file is too large");
   if (unreadable_) throw EIniFileException("Unable to write to " + fileName_ + ": the file cannot be read");
+  if (updateDepth_ > 0) {
+    cached_ = std::make_unique<IniDocument>(document);
+    pending_ = true;
+    return;
+  }
+  pending_ = false;
   if (!WriteFileAtomically(fileName_, document.Serialize()))
     throw EIniFileException("Unable to write to " + fileName_);
   cached_ = std::make_unique<IniDocument>(document);

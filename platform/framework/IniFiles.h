@@ -52,6 +52,13 @@ class TIniFile : public TObject {
   void EraseSection(const std::string& section);
   void DeleteKey(const std::string& section, const std::string& key);
 
+  // Between BeginUpdate and the matching EndUpdate, writes change the
+  // file's image in memory only; EndUpdate writes the file once. Saving
+  // many keys this way costs one write instead of one per key, and a save
+  // that fails half-way (EndUpdate never reached) leaves the file as it was.
+  void BeginUpdate();
+  void EndUpdate();
+
   std::string ClassName() const override { return "TIniFile"; }
 
   // Files larger than this are not taken for settings: they read as empty
@@ -68,4 +75,6 @@ class TIniFile : public TObject {
   std::unique_ptr<FileIdentity> cachedIdentity_;
   bool tooLarge_ = false;
   bool unreadable_ = false;
+  int updateDepth_ = 0;
+  bool pending_ = false;
 };

@@ -213,3 +213,27 @@ TEST_F(IniFile, ByteOrderMarkAndMissingFinalLineBreakArePreserved) {
   ini.WriteInteger("A", "k", 2);
   EXPECT_EQ(dir.Read("QmtCfg.ini"), "\xEF\xBB\xBF[A]\nk=2\n");
 }
+
+TEST_F(IniFile, AnUpdateWritesTheFileOnceAtItsEndOrNotAtAll) {
+  dir.Write("QmtCfg.ini", "[Mail]\nSubject=old\n");
+  {
+    TIniFile ini(path);
+    ini.BeginUpdate();
+    ini.WriteString("Mail", "Subject", "new");
+    ini.WriteInteger("Device", "Line", 2);
+    EXPECT_EQ(ini.ReadString("Mail", "Subject", ""), "new");  // the update sees its own writes
+    EXPECT_EQ(TIniFile(path).ReadString("Mail", "Subject", ""), "old");  // the file does not yet
+    ini.EndUpdate();
+  }
+  TIniFile reread(path);
+  EXPECT_EQ(reread.ReadString("Mail", "Subject", ""), "new");
+  EXPECT_EQ(reread.ReadInteger("Device", "Line", 0), 2);
+
+  {
+    // A save abandoned half-way leaves the file as it was.
+    TIniFile ini(path);
+    ini.BeginUpdate();
+    ini.WriteString("Mail", "Subject", "half");
+  }
+  EXPECT_EQ(TIniFile(path).ReadString("Mail", "Subject", ""), "new");
+}
