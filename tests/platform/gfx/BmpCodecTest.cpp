@@ -13,7 +13,7 @@ using pixeltest::At;
 namespace {
 
 // Writes a BMP file field by field, so each test states its bytes.
-struct BmpSpec {
+struct BmpLayout {
   int headerSize = 40;
   int width = 3;
   int height = 2;  // negative: rows stored top-down
@@ -29,7 +29,7 @@ void Put(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, in
   for (int i = 0; i < bytes; ++i) out[at + i] = (value >> (8 * i)) & 0xFF;
 }
 
-std::vector<std::uint8_t> MakeBmp(const BmpSpec& s) {
+std::vector<std::uint8_t> MakeBmp(const BmpLayout& s) {
   const bool core = s.headerSize == 12;
   const std::size_t entry = core ? 3 : 4;
   const std::size_t masksAfter = s.headerSize == 40 ? s.masks.size() * 4 : 0;
@@ -76,10 +76,10 @@ void ExpectRows(const TBitmap& b, const std::vector<std::vector<TColor>>& rows) 
 }
 
 // Loads, checks, writes, loads the written file and checks again.
-void ExpectDecodesAndRoundTrips(const BmpSpec& spec, const std::vector<std::vector<TColor>>& rows,
+void ExpectDecodesAndRoundTrips(const BmpLayout& layout, const std::vector<std::vector<TColor>>& rows,
                                 TPixelFormat format = pf24bit) {
   TBitmap b;
-  b.LoadFromBytes(MakeBmp(spec));
+  b.LoadFromBytes(MakeBmp(layout));
   EXPECT_EQ(b.PixelFormat(), format);
   ExpectRows(b, rows);
   TBitmap again;
@@ -93,25 +93,25 @@ constexpr TColor kGrey = RGB(132, 132, 132);
 }  // namespace
 
 TEST(BmpCodec, PalettedDepths) {
-  BmpSpec one;
+  BmpLayout one;
   one.bitCount = 1;
   one.palette = {{{0, 0, 0}}, {{255, 255, 255}}};
   one.rows = {{0xA0}, {0x40}};  // bottom row first: 1 0 1, then 0 1 0
   ExpectDecodesAndRoundTrips(one, {{clBlack, clWhite, clBlack}, {clWhite, clBlack, clWhite}});
 
-  BmpSpec four;
+  BmpLayout four;
   four.bitCount = 4;
   four.colorsUsed = 3;
   four.palette = {{{0, 0, 255}}, {{0, 255, 0}}, {{255, 0, 0}}};
   four.rows = {{0x22, 0x10}, {0x01, 0x20}};
   ExpectDecodesAndRoundTrips(four, {{clRed, clLime, clBlue}, {clBlue, clBlue, clLime}});
 
-  BmpSpec eight = four;
+  BmpLayout eight = four;
   eight.bitCount = 8;
   eight.rows = {{2, 0, 1}, {0, 1, 200}};  // index 200 lies past the palette: black
   ExpectDecodesAndRoundTrips(eight, {{clRed, clLime, clBlack}, {clBlue, clRed, clLime}});
 
-  BmpSpec old = eight;  // the old core header with three-byte palette entries
+  BmpLayout old = eight;  // the old core header with three-byte palette entries
   old.headerSize = 12;
   old.colorsUsed = 0;
   old.palette.resize(256);
@@ -120,12 +120,12 @@ TEST(BmpCodec, PalettedDepths) {
 }
 
 TEST(BmpCodec, SixteenBitDepths) {
-  BmpSpec rgb555;
+  BmpLayout rgb555;
   rgb555.bitCount = 16;
   rgb555.rows = {{0x10, 0x42, 0x00, 0x00, 0xFF, 0x7F}, {0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00}};
   ExpectDecodesAndRoundTrips(rgb555, {{clRed, clLime, clBlue}, {kGrey, clBlack, clWhite}});
 
-  BmpSpec rgb565;
+  BmpLayout rgb565;
   rgb565.bitCount = 16;
   rgb565.compression = 3;
   rgb565.masks = {0xF800, 0x07E0, 0x001F};
@@ -134,12 +134,12 @@ TEST(BmpCodec, SixteenBitDepths) {
 }
 
 TEST(BmpCodec, TrueColourDepthsAndRowOrder) {
-  BmpSpec topDown;
+  BmpLayout topDown;
   topDown.height = -2;
   topDown.rows = {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {1, 2, 3, 4, 5, 6, 7, 8, 9}};
   ExpectDecodesAndRoundTrips(topDown, {{clRed, clLime, clBlue}, {RGB(3, 2, 1), RGB(6, 5, 4), RGB(9, 8, 7)}});
 
-  BmpSpec bgra;
+  BmpLayout bgra;
   bgra.bitCount = 32;
   bgra.rows = {{1, 2, 3, 0x80, 4, 5, 6, 0, 7, 8, 9, 0xFF}, {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}};
   ExpectDecodesAndRoundTrips(bgra, {{clRed, clLime, clBlue}, {RGB(3, 2, 1), RGB(6, 5, 4), RGB(9, 8, 7)}}, pf32bit);
@@ -149,7 +149,7 @@ TEST(BmpCodec, TrueColourDepthsAndRowOrder) {
   again.LoadFromBytes(b.SaveToBytes());
   EXPECT_EQ(again.ScanLine(1)[3], 0x80) << "a 32-bit bitmap keeps its alpha";
 
-  BmpSpec v5;  // masks inside a version 5 header
+  BmpLayout v5;  // masks inside a version 5 header
   v5.headerSize = 124;
   v5.bitCount = 32;
   v5.compression = 3;
@@ -160,7 +160,7 @@ TEST(BmpCodec, TrueColourDepthsAndRowOrder) {
 }
 
 TEST(BmpCodec, BadDataRaisesAndKeepsThePicture) {
-  BmpSpec good;
+  BmpLayout good;
   good.rows = {{0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0}};
   const std::vector<std::uint8_t> valid = MakeBmp(good);
 
@@ -169,18 +169,18 @@ TEST(BmpCodec, BadDataRaisesAndKeepsThePicture) {
   bad.push_back({'B', 'M'});
   bad.push_back(std::vector<std::uint8_t>(valid.begin(), valid.end() - 1));  // truncated pixels
   auto edited = [&](auto change) {
-    BmpSpec s = good;
+    BmpLayout s = good;
     change(s);
     bad.push_back(MakeBmp(s));
   };
-  edited([](BmpSpec& s) { s.width = 0; });
-  edited([](BmpSpec& s) { s.height = 0; });
-  edited([](BmpSpec& s) { s.width = 30000; s.height = 30000; });  // claims 2.7 GB, holds 24 bytes
-  edited([](BmpSpec& s) { s.width = 1 << 30; });
-  edited([](BmpSpec& s) { s.height = -2147483647 - 1; });
-  edited([](BmpSpec& s) { s.bitCount = 7; });
-  edited([](BmpSpec& s) { s.compression = 1; });  // run-length encoded
-  edited([](BmpSpec& s) { s.compression = 3; });  // bit fields on 24 bits
+  edited([](BmpLayout& s) { s.width = 0; });
+  edited([](BmpLayout& s) { s.height = 0; });
+  edited([](BmpLayout& s) { s.width = 30000; s.height = 30000; });  // claims 2.7 GB, holds 24 bytes
+  edited([](BmpLayout& s) { s.width = 1 << 30; });
+  edited([](BmpLayout& s) { s.height = -2147483647 - 1; });
+  edited([](BmpLayout& s) { s.bitCount = 7; });
+  edited([](BmpLayout& s) { s.compression = 1; });  // run-length encoded
+  edited([](BmpLayout& s) { s.compression = 3; });  // bit fields on 24 bits
   std::vector<std::uint8_t> oddHeader = valid;
   Put(oddHeader, 14, 20, 4);
   bad.push_back(oddHeader);
@@ -191,7 +191,7 @@ TEST(BmpCodec, BadDataRaisesAndKeepsThePicture) {
   Put(farPixels, 10, 0xFFFFFFF0u, 4);
   bad.push_back(farPixels);
   std::vector<std::uint8_t> hugePalette = MakeBmp([&] {
-    BmpSpec s = good;
+    BmpLayout s = good;
     s.bitCount = 8;
     s.colorsUsed = 0xFFFFFFFFu;
     s.rows = {{0, 0, 0}, {0, 0, 0}};
@@ -226,20 +226,20 @@ TEST(BmpCodec, FilesOnDisk) {
 // Random damage to the header and palette of valid files: every result is
 // either a picture or EInvalidGraphic.
 TEST(BmpCodec, RandomlyDamagedHeadersNeverCrash) {
-  BmpSpec paletted;
+  BmpLayout paletted;
   paletted.bitCount = 8;
   paletted.colorsUsed = 2;
   paletted.palette = {{{1, 2, 3}}, {{4, 5, 6}}};
   paletted.rows = {{0, 1, 0}, {1, 0, 1}};
-  BmpSpec fields;
+  BmpLayout fields;
   fields.bitCount = 16;
   fields.compression = 3;
   fields.masks = {0xF800, 0x07E0, 0x001F};
   fields.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
   std::uint32_t seed = 12345;
   auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
-  for (const BmpSpec& spec : {paletted, fields}) {
-    const std::vector<std::uint8_t> valid = MakeBmp(spec);
+  for (const BmpLayout& layout : {paletted, fields}) {
+    const std::vector<std::uint8_t> valid = MakeBmp(layout);
     for (int round = 0; round < 3000; ++round) {
       std::vector<std::uint8_t> damaged = valid;
       for (int hits = 1 + next() % 4; hits > 0; --hits)
