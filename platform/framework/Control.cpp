@@ -147,7 +147,8 @@ TCustomForm* TControl::ParentForm() const {
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
-  if (parent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  for (TControl* p = parent; p; p = p->parent_)
+    if (p == this) throw EInvalidOperation("A control cannot be placed inside itself");
   if (parent_) parent_->RemoveControl(this);
   if (parent) parent->InsertControl(this);
 }

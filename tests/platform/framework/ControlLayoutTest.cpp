@@ -142,6 +142,11 @@ TEST_F(ControlLayoutTest, VisibleEnabledAndTextMirrorTheWindow) {
   EXPECT_FALSE(IsWindowVisible(c->Handle()));
   c->BringToFront();
   EXPECT_EQ(GetChildWindows(form->Handle()).front(), c->Handle());
+
+  auto* inner = Child<TSolidControl>(c, 0, 0, 10, 10);
+  EXPECT_THROW(c->SetParent(inner), EInvalidOperation);
+  EXPECT_THROW(c->SetParent(c), EInvalidOperation);
+  EXPECT_EQ(c->Parent(), form);
 }
 
 }  // namespace
