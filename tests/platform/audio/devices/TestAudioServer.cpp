@@ -25,14 +25,16 @@ extern char** environ;
 
 namespace testserver {
 namespace {
-
 namespace fs = std::filesystem;
 constexpr int kRate = 44100;
+}  // namespace
 
 class Server : public ::testing::Environment {
  public:
   std::string Start(std::string& why) {
-    dir_ = fs::temp_directory_path() / ("velmora-pulse-" + std::to_string(getpid()));
+    static int started = 0;
+    dir_ = fs::temp_directory_path() /
+           ("velmora-pulse-" + std::to_string(getpid()) + "-" + std::to_string(++started));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     const std::string socket = (dir_ / "native").string();
@@ -162,8 +164,8 @@ class Server : public ::testing::Environment {
   std::thread feeder_;
 };
 
+namespace {
 Server* server = nullptr;
-
 }  // namespace
 
 std::string ServerAddress(std::string& why) {
@@ -180,5 +182,11 @@ std::string ServerAddress(std::string& why) {
 }
 
 double FeederCpuSeconds() { return server ? server->FeederCpuSeconds() : 0; }
+
+OwnSoundServer::OwnSoundServer() : server_(std::make_unique<Server>()) { address_ = server_->Start(failure_); }
+
+OwnSoundServer::~OwnSoundServer() { server_->TearDown(); }
+
+void OwnSoundServer::Kill() { server_->TearDown(); }
 
 }  // namespace testserver

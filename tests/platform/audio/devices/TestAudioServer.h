@@ -4,6 +4,7 @@
 // virtual test-tone line (1 kHz at half of full scale, 44100 Hz stereo).
 // Started on first use, stopped when the test program ends.
 
+#include <memory>
 #include <string>
 
 namespace testserver {
@@ -19,5 +20,22 @@ std::string ServerAddress(std::string& why);
 // CPU time the thread feeding the known signal has used, in seconds; the
 // tests leave it out of the CPU use they measure.
 double FeederCpuSeconds();
+
+class Server;
+
+// A server of a test's own, for a test that takes it away on purpose.
+class OwnSoundServer {
+ public:
+  OwnSoundServer();
+  ~OwnSoundServer();
+  // Empty when it could not start; then Failure() says why.
+  const std::string& Address() const { return address_; }
+  const std::string& Failure() const { return failure_; }
+  void Kill();
+
+ private:
+  std::unique_ptr<Server> server_;
+  std::string address_, failure_;
+};
 
 }  // namespace testserver
