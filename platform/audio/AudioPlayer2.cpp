@@ -61,6 +61,7 @@ struct TAudioPlayer2::PlaybackState {
 };
 
 TAudioPlayer2::TAudioPlayer2() : state_(std::make_shared<PlaybackState>()) {
+  state_->history.Reset(channels_, static_cast<std::size_t>(sampleRate_) * kHistorySeconds);
   state_->postBlockPlayed = [this](int generation) {
     PostRunEvent(generation, [this] {
       if (OnEndArrayPlay) OnEndArrayPlay(this);

@@ -76,6 +76,7 @@ struct TAudioRecord2::CaptureState {
 };
 
 TAudioRecord2::TAudioRecord2() : state_(std::make_shared<CaptureState>()) {
+  state_->history.Reset(channels_, static_cast<std::size_t>(sampleRate_) * kHistorySeconds);
   std::weak_ptr<int> alive = alive_;
   state_->postBlocks = [this, alive] { detail::PostWhileAlive(alive, [this] { DeliverPendingBlocks(); }); };
   state_->postTimer = [this, alive](int generation, int position, int left, int right) {

@@ -37,6 +37,13 @@ TEST_F(ComponentRules, SampleAndMillisecondConversionsAreExactIntegerRules) {
   EXPECT_EQ(player.SamplesToMs(22049), 999);
 }
 
+TEST_F(ComponentRules, LastSamplesBeforeAnySoundAreSilence) {
+  TAudioRecord2 recorder;
+  TAudioPlayer2 player;
+  EXPECT_EQ(recorder.GetLastSamples(20), TSampleBlock(20, 0));
+  EXPECT_EQ(player.GetLastSamples(512), TSampleBlock(512, 0));
+}
+
 TEST_F(ComponentRules, WrongValuesAreRefusedAndChangeNothing) {
   TAudioRecord2 recorder;
   EXPECT_THROW(recorder.SetFormat(0, 2), Exception);
