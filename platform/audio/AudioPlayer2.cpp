@@ -35,18 +35,14 @@ struct TAudioPlayer2::PlaybackState {
     while (given < maxFrames && !queue.empty()) {
       const TSampleBlock& front = queue.front();
       const std::size_t available = (front.size() - frontOffset) / channels;
-      if (available == 0) {
-        // Less than a frame left (the block was cut for another channel count).
-        queue.pop_front();
-        frontOffset = 0;
-        continue;
-      }
       const std::size_t take = std::min(available, maxFrames - given);
       std::copy_n(front.begin() + static_cast<std::ptrdiff_t>(frontOffset), take * channels,
                   out + given * channels);
       given += take;
       frontOffset += take * channels;
-      if (frontOffset >= front.size()) {
+      // Less than a frame left ends a block too (it was cut for another
+      // channel count); waiting for the rest would stall the output.
+      if (front.size() - frontOffset < static_cast<std::size_t>(channels)) {
         queue.pop_front();
         frontOffset = 0;
         if (!endOfData) postBlockPlayed(generation);
