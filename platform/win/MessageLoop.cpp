@@ -187,11 +187,17 @@ void EnableTaskWindows(const std::vector<HWND>& windows) {
 void RunModalLoop(HWND modalWindow, const std::function<bool()>& done) {
   std::vector<HWND> disabled = DisableTaskWindows(modalWindow);
   try {
+    // done() is asked after every message and after every wait, since what
+    // ends the loop may come from the display without any message.
     while (!done()) {
       if (modalWindow && !IsWindow(modalWindow)) break;
       MSG msg;
-      if (!GetMessage(&msg, nullptr, 0, 0)) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
+      if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!done()) WaitMessage();  // PeekMessage may have run closures that end it
+        continue;
+      }
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
         break;
       }
       TranslateMessage(&msg);

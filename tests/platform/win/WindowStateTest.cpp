@@ -1,7 +1,11 @@
 // Show, hide, minimize, maximize, restore, close; timers; modal loops;
 // message boxes; device changes; the clipboard.
 
+#include <atomic>
+#include <thread>
+
 #include "WinTestSupport.h"
+#include "platform/os/MainThread.h"
 
 namespace {
 
@@ -122,6 +126,18 @@ TEST_F(WindowStateTest, ModalLoopDisablesTheOtherWindowsAndEnablesThemAfter) {
   EXPECT_TRUE(IsWindowEnabled(main));
   EXPECT_TRUE(IsWindowEnabled(tool));
   EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(WindowStateTest, ModalLoopEndsOnAConditionThatNoMessageAnnounces) {
+  HWND dialog = CreateTop(Bounds(50, 50, 100, 100));
+  std::atomic<bool> done = false;
+  std::thread worker([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    PostToMainThread([&] { done = true; });
+  });
+  RunModalLoop(dialog, [&] { return done.load(); });
+  worker.join();
+  EXPECT_TRUE(done);
 }
 
 TEST_F(WindowStateTest, MessageBoxAnswersAsScriptedAndRestoresTheWindows) {
