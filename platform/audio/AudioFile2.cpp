@@ -76,7 +76,8 @@ void TAudioFile2::OpenRead(const std::string& fileName, int, int) {
   Close();
   SetError(AUDIO_OK, "");
   int result = reader_.Open(fileName, wmaEnabled_);
-  if (result != AUDIO_OK) SetError(result, reader_.ErrorText());
+  readFailed_ = result != AUDIO_OK;
+  if (readFailed_) SetError(result, reader_.ErrorText());
 }
 
 TSampleBlock TAudioFile2::ReadBlock(std::int64_t count) { return reader_.Read(count); }
@@ -117,6 +118,7 @@ void TAudioFile2::SetWMAOutput(int profile) {
 
 void TAudioFile2::CreateWrite(const std::string& fileName, int) {
   Close();
+  readFailed_ = false;
   SetError(AUDIO_OK, "");
   const Output& out = *output_;
   if (!ValidRate(out.sampleRate) || !ValidChannels(out.channels))
@@ -227,6 +229,7 @@ std::int64_t TAudioFile2::LengthSamples() const {
 
 std::string TAudioFile2::FormatText() const {
   if (reader_.IsOpen()) return reader_.FormatText();
+  if (readFailed_) return "Unreadable file";
   const Output& out = *output_;
   switch (out.kind) {
     case OutputKind::Wav: return detail::DescribePcm(out.bitsPerSample, out.sampleRate, out.channels);

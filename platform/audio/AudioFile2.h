@@ -58,6 +58,8 @@ class TAudioFile2 : public TObject {
   int FileChannels() const;
   // Of a reader: the exact length; of a writer: frames written so far.
   std::int64_t LengthSamples() const;
+  // Of a reader: the file's format; after a failed OpenRead "Unreadable
+  // file"; otherwise the output format.
   std::string FormatText() const;
   int LastError() const { return lastError_; }
   std::string LastErrorText() const { return lastErrorText_; }
@@ -70,6 +72,7 @@ class TAudioFile2 : public TObject {
   [[noreturn]] void Raise(int code, const std::string& text);
 
   bool wmaEnabled_ = false;
+  bool readFailed_ = false;  // the last OpenRead failed
   int lastError_ = 0;
   std::string lastErrorText_;
   std::unique_ptr<Output> output_;

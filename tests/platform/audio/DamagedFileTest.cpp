@@ -30,7 +30,7 @@ class DamagedFileTest : public AudioFileTest {
     EXPECT_EQ(file.LengthSamples(), 0);
     EXPECT_TRUE(file.ReadBlock(1000).empty());
     EXPECT_EQ(file.Seek(500, 3), 0);
-    EXPECT_FALSE(file.FormatText().empty());
+    EXPECT_EQ(file.FormatText(), "Unreadable file");
 
     TAudioInformation2 information;
     information.SetWMAEnabled(true);
