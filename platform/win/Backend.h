@@ -41,6 +41,7 @@ class TWindowBackend {
   virtual void RaiseNative(HWND hwnd) = 0;
   virtual void ActivateNative(HWND hwnd) = 0;
   virtual void SetNativeEnabled(HWND hwnd, bool enabled) = 0;
+  virtual void SetNativeOwner(HWND hwnd, HWND owner) = 0;
   // Shows the pixels of dirty (window coordinates) from the window's surface.
   virtual void PresentNative(HWND hwnd, const TBitmap& surface, const TRgn& dirty) = 0;
   // Hands a move or an edge resize (HT code) to the window manager; false

@@ -75,6 +75,7 @@ class THeadlessBackend : public TWindowBackend, public IKeyState {
   void RaiseNative(HWND) override {}
   void ActivateNative(HWND) override {}
   void SetNativeEnabled(HWND, bool) override {}
+  void SetNativeOwner(HWND hwnd, HWND owner) override { natives[hwnd].spec.owner = owner; }
 
   void PresentNative(HWND hwnd, const TBitmap& surface, const TRgn& dirty) override {
     TBitmap& shown = natives[hwnd].presented;

@@ -261,7 +261,12 @@ class TQtBackend : public TWindowBackend {
     if (auto* w = Get(hwnd)) w->setTitle(QString::fromStdString(title));
   }
   void SetNativeMask(HWND hwnd, const TRgn* region) override {
-    if (auto* w = Get(hwnd)) w->setMask(region ? ToQRegion(*region) : QRegion());
+    auto* w = Get(hwnd);
+    if (!w) return;
+    if (!region) w->setMask(QRegion());
+    // An empty QRegion would mean "no mask"; a pixel beside the window shows nothing.
+    else if (region->Empty()) w->setMask(QRegion(-1, -1, 1, 1));
+    else w->setMask(ToQRegion(*region));
   }
   void RaiseNative(HWND hwnd) override {
     if (auto* w = Get(hwnd); w && canRaise_) w->raise();
@@ -274,6 +279,9 @@ class TQtBackend : public TWindowBackend {
     }
   }
   void SetNativeEnabled(HWND, bool) override {}  // input is filtered by the window system
+  void SetNativeOwner(HWND hwnd, HWND owner) override {
+    if (auto* w = Get(hwnd)) w->setTransientParent(Get(owner));
+  }
 
   void PresentNative(HWND hwnd, const TBitmap& surface, const TRgn& dirty) override {
     if (auto* w = Get(hwnd)) w->Present(surface, dirty);

@@ -39,7 +39,13 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
     case GWL_USERDATA: w->userData = value; break;
     case GWL_ID: w->id = static_cast<UINT_PTR>(value); break;
     case GWL_HWNDPARENT:
-      if (!w->parent) w->owner = RootOf(Find(reinterpret_cast<HWND>(value)));
+      if (!w->parent) {
+        TWindow* owner = RootOf(Find(reinterpret_cast<HWND>(value)));
+        for (TWindow* o = owner; o; o = o->owner)
+          if (o == w) return old;  // no window may end up owning itself
+        w->owner = owner;
+        Backend().SetNativeOwner(hwnd, owner ? owner->handle : nullptr);
+      }
       break;
     default: return 0;
   }

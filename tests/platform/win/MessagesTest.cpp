@@ -60,6 +60,12 @@ TEST_F(MessagesTest, WindowLongsKeepStylesUserDataAndNotifyStyleChanges) {
   EXPECT_EQ(static_cast<DWORD>(GetWindowLong(w, GWL_STYLE)), WS_POPUP);
   ASSERT_EQ(Count(w, WM_STYLECHANGED), 1);
   EXPECT_EQ(GetWindowLong(nullptr, GWL_STYLE), 0);
+
+  HWND owned = CreateTop(Bounds(0, 0, 20, 20));
+  SetWindowLong(owned, GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(w));
+  EXPECT_EQ(GetWindow(owned, GW_OWNER), w);
+  SetWindowLong(w, GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(owned));
+  EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr) << "an owner cycle is refused";
   EXPECT_EQ(GetClassName(w), "TestWindow");
 }
 

@@ -109,4 +109,15 @@ TEST_F(QtWindowTest, ShapedWindowShowsOurPixelsMovesOnCaptionDragAndCloses) {
   EXPECT_FALSE(IsRed(GrabScreen(), 300, 275)) << "closed windows leave the screen";
 }
 
+TEST_F(QtWindowTest, EmptyShapeLeavesNothingOnTheScreen) {
+  HWND w = CreateWindowEx(0, "Shaped", "Empty", WS_POPUP, 400, 400, 100, 100, nullptr);
+  SetWindowRgn(w, CreateRectRgn(0, 0, 0, 0), false);
+  ShowWindow(w, SW_SHOW);
+  PumpFor(1000);
+  EXPECT_FALSE(IsRed(GrabScreen(), 450, 450));
+  SetWindowRgn(w, nullptr, true);
+  PumpFor(3000, [] { return IsRed(GrabScreen(), 450, 450); });
+  EXPECT_TRUE(IsRed(GrabScreen(), 450, 450)) << "without a region the whole window shows";
+}
+
 }  // namespace
