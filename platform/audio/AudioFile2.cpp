@@ -29,10 +29,14 @@ struct TAudioFile2::Output {
   int wmaProfile = 15;
 };
 
+// The file being written, with its format fixed at creation.
 struct TAudioFile2::Writer {
   std::unique_ptr<detail::EncodedFileWriter> file;
   detail::Resampler resampler;
+  int outputRate = 0;
+  int outputChannels = 0;
   int inputChannels = 0;
+  std::string formatText;
   std::int64_t framesWritten = 0;
   TSampleBlock converted;
 
@@ -43,7 +47,7 @@ struct TAudioFile2::Writer {
   }
 
   // Passes samples of the input format through the converter to the file.
-  bool Convert(const std::int16_t* samples, int frames, int outputChannels) {
+  bool Convert(const std::int16_t* samples, int frames) {
     if (resampler.IsPassThrough()) return Put(samples, frames);
     converted.clear();
     auto bytes = reinterpret_cast<const std::uint8_t*>(samples);
@@ -51,7 +55,7 @@ struct TAudioFile2::Writer {
     return Put(converted.data(), static_cast<int>(converted.size() / outputChannels));
   }
 
-  bool FlushConverter(int outputChannels) {
+  bool FlushConverter() {
     converted.clear();
     resampler.Flush(converted);
     return Put(converted.data(), static_cast<int>(converted.size() / outputChannels));
@@ -168,6 +172,9 @@ void TAudioFile2::CreateWrite(const std::string& fileName, int) {
 
   auto writer = std::make_unique<Writer>();
   writer->file = std::move(file);
+  writer->outputRate = out.sampleRate;
+  writer->outputChannels = out.channels;
+  writer->formatText = FormatText();
   writer->inputChannels = inputChannels_ ? inputChannels_ : out.channels;
   int inputRate = inputRate_ ? inputRate_ : out.sampleRate;
   if (!writer->resampler.Configure(inputRate, writer->inputChannels, detail::Resampler::Interleaved16(),
@@ -187,22 +194,22 @@ void TAudioFile2::SetInputFormat(int sampleRate, int channels) {
   inputChannels_ = channels;
   if (!writer_) return;
   // Samples of the former format still in the converter go out first.
-  if (!writer_->FlushConverter(output_->channels)) Raise(AUDIO_ERR_WRITE, writer_->file->ErrorText());
+  if (!writer_->FlushConverter()) Raise(AUDIO_ERR_WRITE, writer_->file->ErrorText());
   writer_->inputChannels = channels;
   if (!writer_->resampler.Configure(sampleRate, channels, detail::Resampler::Interleaved16(),
-                                    output_->sampleRate, output_->channels))
+                                    writer_->outputRate, writer_->outputChannels))
     SetError(AUDIO_ERR_BAD_INPUT_FORMAT, "The input format cannot be converted");
 }
 
 void TAudioFile2::WriteBlock(const TSampleBlock& block) {
   if (!writer_) Raise(AUDIO_ERR_NOT_OPEN, "No file is open for writing");
   int frames = static_cast<int>(block.size() / static_cast<size_t>(writer_->inputChannels));
-  if (!writer_->Convert(block.data(), frames, output_->channels))
+  if (!writer_->Convert(block.data(), frames))
     Raise(AUDIO_ERR_WRITE, writer_->file->ErrorText());
 }
 
 void TAudioFile2::FinishWriter() {
-  bool ok = writer_->FlushConverter(output_->channels);
+  bool ok = writer_->FlushConverter();
   ok = writer_->file->Finish() && ok;
   if (!ok) SetError(AUDIO_ERR_WRITE, writer_->file->ErrorText());
   writer_.reset();
@@ -214,9 +221,15 @@ void TAudioFile2::Close() {
   inputRate_ = inputChannels_ = 0;
 }
 
-int TAudioFile2::SampleRate() const { return reader_.IsOpen() ? reader_.SampleRate() : output_->sampleRate; }
+int TAudioFile2::SampleRate() const {
+  if (reader_.IsOpen()) return reader_.SampleRate();
+  return writer_ ? writer_->outputRate : output_->sampleRate;
+}
 
-int TAudioFile2::Channels() const { return reader_.IsOpen() ? reader_.Channels() : output_->channels; }
+int TAudioFile2::Channels() const {
+  if (reader_.IsOpen()) return reader_.Channels();
+  return writer_ ? writer_->outputChannels : output_->channels;
+}
 
 int TAudioFile2::FileSampleRate() const { return reader_.IsOpen() ? reader_.SampleRate() : 0; }
 
@@ -230,6 +243,7 @@ std::int64_t TAudioFile2::LengthSamples() const {
 std::string TAudioFile2::FormatText() const {
   if (reader_.IsOpen()) return reader_.FormatText();
   if (readFailed_) return "Unreadable file";
+  if (writer_) return writer_->formatText;
   const Output& out = *output_;
   switch (out.kind) {
     case OutputKind::Wav: return detail::DescribePcm(out.bitsPerSample, out.sampleRate, out.channels);

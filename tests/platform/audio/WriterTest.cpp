@@ -53,6 +53,27 @@ TEST_F(WriterTest, InputIsConvertedToTheOutputRateAndChannels) {
   for (size_t i = 0; i < back.size(); i += 2) ASSERT_EQ(back[i], back[i + 1]) << "mono spread to both sides";
 }
 
+// Choosing another output while a file is written changes the next file,
+// not the one being written.
+TEST_F(WriterTest, OutputChoiceDuringWritingWaitsForTheNextFile) {
+  std::string path = PathOf("steady.wav");
+  TAudioFile2 writer;
+  writer.SetWAVOutput(22050, 1, 16);
+  writer.CreateWrite(path, 0);
+  std::string text = writer.FormatText();
+  writer.WriteBlock(Tone(22050, 1, 22050, 1000));
+  writer.SetMP3Output(44100, 128, 2);
+  EXPECT_EQ(writer.SampleRate(), 22050);
+  EXPECT_EQ(writer.Channels(), 1);
+  EXPECT_EQ(writer.FormatText(), text);
+  writer.WriteBlock(Tone(22050, 1, 22050, 1000));
+  writer.Close();
+  TAudioFile2 reader;
+  reader.OpenRead(path, 0, 1);
+  EXPECT_EQ(reader.SampleRate(), 22050);
+  EXPECT_EQ(reader.LengthSamples(), 2 * 22050);
+}
+
 TEST_F(WriterTest, ImpossibleInputFormatIsReportedAndIgnored) {
   std::string path = PathOf("kept.wav");
   TAudioFile2 writer;
