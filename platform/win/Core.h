@@ -75,6 +75,8 @@ void ForgetPointerState(TWindow* w);
 bool TakeDueHover(MSG* msg);
 std::optional<std::uint64_t> NextHoverDue();
 bool PointerButtonHeld(int virtualKey);
+// The display took the pointer over and will not report this button's release.
+void ForgetPointerButton(int virtualKey);
 WPARAM MouseKeyFlags();
 void ClearPointerState();
 

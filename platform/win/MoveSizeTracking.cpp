@@ -58,7 +58,10 @@ void StartMoveSize(TWindow* w, LRESULT hit) {
   if (!(w = Find(h))) return;
   if (!w->parent) {
     bool handed = hit == HTCAPTION ? Backend().StartSystemMove(h) : Backend().StartSystemResize(h, static_cast<int>(hit));
-    if (handed) return;
+    if (handed) {
+      ForgetPointerButton(VK_LBUTTON);
+      return;
+    }
   }
   Send(w, WM_ENTERSIZEMOVE, 0, 0);
   if (!(w = Find(h))) return;

@@ -182,6 +182,8 @@ std::optional<std::uint64_t> NextHoverDue() {
 
 bool PointerButtonHeld(int virtualKey) { return buttonsHeld.count(virtualKey) != 0; }
 
+void ForgetPointerButton(int virtualKey) { buttonsHeld.erase(virtualKey); }
+
 WPARAM MouseKeyFlags() {
   WPARAM flags = 0;
   if (PointerButtonHeld(VK_LBUTTON)) flags |= MK_LBUTTON;
