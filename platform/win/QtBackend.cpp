@@ -80,6 +80,10 @@ Qt::Edges EdgesOf(int hit) {
   }
 }
 
+// How many native events are being handled (they may nest); a window is
+// only freed when none is, as one may be destroyed from its own event.
+int nativeEventDepth = 0;
+
 class TQtNativeWindow : public QWindow {
  public:
   TQtNativeWindow(HWND hwnd, Qt::WindowFlags flags) : hwnd_(hwnd), store_(this) {
@@ -112,6 +116,13 @@ class TQtNativeWindow : public QWindow {
 
  protected:
   bool event(QEvent* e) override {
+    ++nativeEventDepth;
+    bool handled = HandleEvent(e);
+    --nativeEventDepth;
+    return handled;
+  }
+
+  bool HandleEvent(QEvent* e) {
     switch (e->type()) {
       case QEvent::Close:
         e->ignore();  // the window procedure decides
@@ -217,6 +228,7 @@ class TQtBackend : public TWindowBackend {
   ~TQtBackend() override {
     watcher_.reset();
     windows_.clear();
+    destroyed_.clear();
     QObject::disconnect(focusConnection_);
   }
 
@@ -237,9 +249,15 @@ class TQtBackend : public TWindowBackend {
 
   void DestroyNative(HWND hwnd) override {
     if (grabbed_ == hwnd) grabbed_ = nullptr;
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
     for (auto& [h, w] : windows_)
-      if (w->transientParent() == Get(hwnd)) w->setTransientParent(nullptr);
-    windows_.erase(hwnd);
+      if (w->transientParent() == it->second.get()) w->setTransientParent(nullptr);
+    it->second->setMouseGrabEnabled(false);
+    it->second->hide();
+    destroyed_.push_back(std::move(it->second));
+    windows_.erase(it);
+    if (nativeEventDepth == 0) destroyed_.clear();
   }
 
   void SetNativeGeometry(HWND hwnd, const TRect& r) override {
@@ -307,6 +325,7 @@ class TQtBackend : public TWindowBackend {
   }
 
   void ProcessEvents(int timeoutMs) override {
+    if (nativeEventDepth == 0) destroyed_.clear();
     if (timeoutMs == 0) {
       QCoreApplication::processEvents(QEventLoop::AllEvents);
       return;
@@ -396,6 +415,7 @@ class TQtBackend : public TWindowBackend {
   QMetaObject::Connection focusConnection_;
   QAbstractEventDispatcher* dispatcher_ = nullptr;
   std::map<HWND, std::unique_ptr<TQtNativeWindow>> windows_;
+  std::vector<std::unique_ptr<TQtNativeWindow>> destroyed_;  // freed outside their own events
   HWND grabbed_ = nullptr;
   bool canRaise_ = true;  // the offscreen platform has no stacking
   std::unique_ptr<TOpticalDriveWatcher> watcher_;
