@@ -48,8 +48,8 @@ class TWindowBackend {
   // when it cannot, and the window system then follows the pointer itself.
   virtual bool StartSystemMove(HWND hwnd) = 0;
   virtual bool StartSystemResize(HWND hwnd, int hitCode) = 0;
-  // Keeps the pointer on this native window while a button is held or the
-  // capture is set (nullptr releases).
+  // The capture is set on a window of this native window (nullptr: released);
+  // a display may keep the pointer events coming to it.
   virtual void GrabPointer(HWND hwnd) = 0;
   virtual void SetCursorShape(int cursorId) = 0;
 

@@ -248,12 +248,10 @@ class TQtBackend : public TWindowBackend {
   }
 
   void DestroyNative(HWND hwnd) override {
-    if (grabbed_ == hwnd) grabbed_ = nullptr;
     auto it = windows_.find(hwnd);
     if (it == windows_.end()) return;
     for (auto& [h, w] : windows_)
       if (w->transientParent() == it->second.get()) w->setTransientParent(nullptr);
-    it->second->setMouseGrabEnabled(false);
     it->second->hide();
     destroyed_.push_back(std::move(it->second));
     windows_.erase(it);
@@ -314,11 +312,10 @@ class TQtBackend : public TWindowBackend {
     Qt::Edges edges = EdgesOf(hitCode);
     return w && edges && w->startSystemResize(edges);
   }
-  void GrabPointer(HWND hwnd) override {
-    if (auto* old = Get(grabbed_); old && grabbed_ != hwnd) old->setMouseGrabEnabled(false);
-    grabbed_ = hwnd;
-    if (auto* w = Get(hwnd)) w->setMouseGrabEnabled(true);
-  }
+  // An active grab would take the pointer from every other program while
+  // the capture is set; the display's own grab while a button is held, and
+  // the grab of pop-up windows, give what the capture needs.
+  void GrabPointer(HWND) override {}
   void SetCursorShape(int cursorId) override {
     QCursor shape(ShapeOf(cursorId));
     for (auto& [h, w] : windows_) w->setCursor(shape);
@@ -416,7 +413,6 @@ class TQtBackend : public TWindowBackend {
   QAbstractEventDispatcher* dispatcher_ = nullptr;
   std::map<HWND, std::unique_ptr<TQtNativeWindow>> windows_;
   std::vector<std::unique_ptr<TQtNativeWindow>> destroyed_;  // freed outside their own events
-  HWND grabbed_ = nullptr;
   bool canRaise_ = true;  // the offscreen platform has no stacking
   std::unique_ptr<TOpticalDriveWatcher> watcher_;
 };

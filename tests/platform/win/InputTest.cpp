@@ -46,6 +46,8 @@ TEST_F(InputTest, LeaveIsPostedWhenThePointerLeavesAlsoUnderCapture) {
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.back().lParam, MAKELPARAM(190, 30)) << "moves still go to the capture";
   EXPECT_EQ(Count(right, WM_MOUSEMOVE), 0);
+  HeadlessMouseMove({900, 900});  // beyond every window
+  EXPECT_EQ(Logged(left, WM_MOUSEMOVE).back().lParam, MAKELPARAM(790, 790));
   ReleaseCapture();
   EXPECT_EQ(Count(left, WM_CAPTURECHANGED), 1);
   HeadlessMouseMove({301, 140});
