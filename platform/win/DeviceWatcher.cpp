@@ -40,6 +40,19 @@ int DriveIndex(const std::string& drive) {
 
 }  // namespace
 
+std::vector<TDriveChange> DriveChanges(const std::map<std::string, bool>& before,
+                                       const std::map<std::string, bool>& after) {
+  std::vector<TDriveChange> changes;
+  for (const auto& [drive, present] : after) {
+    auto it = before.find(drive);
+    bool was = it != before.end() && it->second;
+    if (present != was) changes.push_back({drive, present});
+  }
+  for (const auto& [drive, present] : before)
+    if (present && !after.count(drive)) changes.push_back({drive, false});
+  return changes;
+}
+
 std::map<std::string, bool> TOpticalDriveWatcher::Scan() {
   std::map<std::string, bool> drives;
   std::error_code error;
@@ -67,14 +80,8 @@ void TOpticalDriveWatcher::Run() {
   while (!stopCv_.wait_for(lock, kPollInterval, [this] { return stopping_; })) {
     lock.unlock();
     std::map<std::string, bool> now = Scan();
-    for (const auto& [drive, present] : now) {
-      bool before = known.count(drive) && known[drive];
-      if (present != before)
-        PostToMainThread([drive, present] { OnDeviceChange(present, "/dev/" + drive, DriveIndex(drive)); });
-    }
-    for (const auto& [drive, present] : known)
-      if (present && !now.count(drive))
-        PostToMainThread([drive] { OnDeviceChange(false, "/dev/" + drive, DriveIndex(drive)); });
+    for (const TDriveChange& change : DriveChanges(known, now))
+      PostToMainThread([change] { OnDeviceChange(change.arrival, "/dev/" + change.drive, DriveIndex(change.drive)); });
     known = std::move(now);
     lock.lock();
   }

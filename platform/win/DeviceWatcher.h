@@ -7,8 +7,20 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace detail {
+
+struct TDriveChange {
+  std::string drive;  // "sr0"
+  bool arrival;       // a disc was put in (else taken out)
+  friend bool operator==(const TDriveChange&, const TDriveChange&) = default;
+};
+
+// What changed between two scans; a drive that went away with a disc in it
+// counts as the disc taken out.
+std::vector<TDriveChange> DriveChanges(const std::map<std::string, bool>& before,
+                                       const std::map<std::string, bool>& after);
 
 class TOpticalDriveWatcher {
  public:
