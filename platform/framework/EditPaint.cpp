@@ -1,0 +1,108 @@
+// How the edit looks: the text in its formatting rectangle, scrolled to
+// keep the caret in sight, the selection and the caret.
+
+#include <algorithm>
+
+#include "platform/framework/Edits.h"
+#include "platform/gfx/TextUtf8.h"
+
+TCanvas* TCustomEdit::Measure() { return MeasuringCanvas(measureBitmap_, *Font()); }
+
+TRect TCustomEdit::TextRect() {
+  if (haveTextRect_) return textRect_;
+  TRect r = ClientRect();
+  InflateRect(r, -1, -1);
+  return r;
+}
+
+std::u32string TCustomEdit::Shown() const {
+  if (passwordChar_) return std::u32string(text_.size(), passwordChar_);
+  return text_;
+}
+
+int TCustomEdit::TextOrigin(int textWidth) {
+  TRect r = TextRect();
+  if (textWidth < r.Width()) {
+    if (alignment_ == taRightJustify) return r.Right - textWidth - 1;
+    if (alignment_ == taCenter) return r.Left + (r.Width() - textWidth) / 2;
+  }
+  return r.Left - scrollX_;
+}
+
+int TCustomEdit::TextX(int pos) {
+  std::u32string shown = Shown();
+  TCanvas* canvas = Measure();
+  int width = canvas->TextWidth(EncodeUtf8(shown));
+  int prefix = canvas->TextWidth(EncodeUtf8(std::u32string_view(shown).substr(0, static_cast<std::size_t>(pos))));
+  return TextOrigin(width) + prefix;
+}
+
+// The character boundary nearest to x.
+int TCustomEdit::PositionAt(int x) {
+  std::u32string shown = Shown();
+  int length = static_cast<int>(shown.size());
+  int previous = TextX(0);
+  for (int i = 1; i <= length; ++i) {
+    int next = TextX(i);
+    if (x < (previous + next) / 2) return i - 1;
+    previous = next;
+  }
+  return length;
+}
+
+void TCustomEdit::ScrollCaretIntoView() {
+  TRect r = TextRect();
+  std::u32string shown = Shown();
+  TCanvas* canvas = Measure();
+  int width = canvas->TextWidth(EncodeUtf8(shown));
+  int room = std::max(1, r.Width() - 1);
+  if (width < room) {
+    scrollX_ = 0;
+    return;
+  }
+  int caretX = canvas->TextWidth(EncodeUtf8(std::u32string_view(shown).substr(0, static_cast<std::size_t>(caret_))));
+  // Jump by a third of the room, so typing at the edge does not scroll on every key.
+  if (caretX < scrollX_) scrollX_ = std::max(0, caretX - room / 3);
+  else if (caretX > scrollX_ + room) scrollX_ = caretX - room + room / 3;
+  scrollX_ = std::clamp(scrollX_, 0, width - room + 1);
+}
+
+void TCustomEdit::PaintWindow(HDC dc) {
+  TCanvas* canvas = dc;
+  canvas->SetFont(*Font());
+  TRect client = ClientRect();
+  canvas->Brush()->SetColor(Color());
+  canvas->FillRect(client);
+  TRect r = TextRect();
+  canvas->SaveDC();
+  canvas->IntersectClipRect(r);
+  canvas->SetBkMode(TRANSPARENT);
+  std::u32string shown = Shown();
+  int length = static_cast<int>(shown.size());
+  int start = std::min(anchor_, caret_), end = std::max(anchor_, caret_);
+  bool showSelection = start != end && (Focused() || !hideSelection_);
+  int lineHeight = canvas->TextHeight("Wg");
+  int x0 = TextX(0);
+  auto part = [&](int from, int to) { return EncodeUtf8(std::u32string_view(shown).substr(from, to - from)); };
+  TColor textColor = Enabled() ? Font()->Color() : clGrayText;
+  if (!showSelection) {
+    canvas->SetTextColor(textColor);
+    canvas->TextOut(x0, r.Top, part(0, length));
+  } else {
+    int xs = TextX(start), xe = TextX(end);
+    canvas->SetTextColor(textColor);
+    canvas->TextOut(x0, r.Top, part(0, start));
+    canvas->Brush()->SetColor(clHighlight);
+    canvas->FillRect(Rect(xs, r.Top, xe, r.Top + lineHeight));
+    canvas->SetTextColor(clHighlightText);
+    canvas->TextOut(xs, r.Top, part(start, end));
+    canvas->SetTextColor(textColor);
+    canvas->TextOut(xe, r.Top, part(end, length));
+  }
+  if (CaretShown()) {
+    int x = std::min(TextX(caret_), r.Right - 1);
+    canvas->Brush()->SetColor(clWindowText);
+    canvas->FillRect(Rect(x, r.Top, x + 1, r.Top + lineHeight));
+  }
+  canvas->RestoreDC(-1);
+}

@@ -1,0 +1,3 @@
+#include "platform/framework/StdCtrls.h"
+
+TLabel::TLabel(TComponent* owner) : TCustomLabel(owner) {}
