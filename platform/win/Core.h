@@ -90,7 +90,6 @@ void ActivateWindow(TWindow* top, WORD how, bool fromNative);
 // Moves focus and activation away from a window that is hidden or dies.
 void ForgetFocusState(TWindow* w);
 void ClearFocusState();
-bool ApplicationActive();
 
 // ---- Move and size tracking (MoveSizeTracking.cpp) ----
 void StartMoveSize(TWindow* w, LRESULT hit);
@@ -118,7 +117,6 @@ MINMAXINFO QueryMinMaxInfo(TWindow* w, const TRect& area);
 
 // ---- Messages (MessageLoop.cpp) ----
 LRESULT Send(TWindow* w, UINT message, WPARAM wParam, LPARAM lParam);
-void PumpPending();
 
 // ---- The system (WindowSystem.cpp) ----
 std::uint64_t Now();

@@ -89,8 +89,6 @@ void ClearFocusState() {
   appActive = false;
 }
 
-bool ApplicationActive() { return appActive; }
-
 void OnNativeActivated(HWND top) {
   TWindow* w = Find(top);
   if (!top) {

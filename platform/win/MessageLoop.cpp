@@ -39,18 +39,6 @@ LRESULT Send(TWindow* w, UINT message, WPARAM wParam, LPARAM lParam) {
   return w->proc(w->handle, message, wParam, lParam);
 }
 
-void PumpPending() {
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that waits for it
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-}
-
 }  // namespace detail
 
 using namespace detail;
