@@ -7,9 +7,9 @@ namespace detail {
 void OnNativeExpose(HWND top) {
   TWindow* w = Find(top);
   if (!w || w->parent) return;
-  // The surface still holds the pixels; they are only shown again.
+  // The surface still holds the pixels; they are shown again once the
+  // paints waiting now are done.
   MarkDirty(w, TRgn(Rect(0, 0, w->Width(), w->Height())));
-  PresentDirty();
 }
 
 void OnNativeGeometry(HWND top, const TRect& screenRect) {
