@@ -98,14 +98,4 @@ TEST(SpectrumBandsTest, EachBandTakesItsLoudestBinAndNarrowBandsStillShow) {
   EXPECT_TRUE(std::none_of(bands.begin(), bands.end(), [](float v) { return v != v; }));  // no NaN
 }
 
-TEST(SpectrumBandsTest, BandOfFrequencyFindsTheBandOrNone) {
-  const std::vector<float> edges = {100.0f, 200.0f, 400.0f};
-  EXPECT_EQ(BandOfFrequency(edges, 100.0f), 0);
-  EXPECT_EQ(BandOfFrequency(edges, 199.9f), 0);
-  EXPECT_EQ(BandOfFrequency(edges, 200.0f), 1);
-  EXPECT_EQ(BandOfFrequency(edges, 400.0f), -1);
-  EXPECT_EQ(BandOfFrequency(edges, 50.0f), -1);
-  EXPECT_EQ(BandOfFrequency({}, 50.0f), -1);
-}
-
 }  // namespace
