@@ -20,7 +20,28 @@
 // Messages are retrieved in this order: posted and input messages, then
 // WM_PAINT for windows with an update region (parents before children),
 // then WM_TIMER for due timers. A post to a window that was destroyed in
-// the meantime is dropped.
+// the meantime is dropped. Pointer moves still waiting are merged.
+//
+// Painting: InvalidateRect adds to a window's update region (and to its
+// children's when the window lacks WS_CLIPCHILDREN); the window then gets
+// WM_NCPAINT when its frame needs it and WM_PAINT, whose BeginPaint sends
+// WM_ERASEBKGND and gives a DC clipped to the update region. What was
+// drawn is shown when the queue runs dry.
+//
+// Input: a pointer event goes to the capture window, or else to the
+// deepest visible, enabled window under the pointer, asked with
+// WM_NCHITTEST: HTCLIENT gives client messages in client coordinates,
+// other codes the WM_NC* messages in screen coordinates. A press on an
+// inactive window first sends WM_MOUSEACTIVATE. The default answer to
+// WM_NCLBUTTONDOWN starts a move (HTCAPTION) or an edge resize (HTLEFT ..
+// HTBOTTOMRIGHT): the display does it when it can, otherwise the window
+// follows the pointer until the button is up (Escape cancels). Keys go to
+// the focus window (system keys while Alt is held) and TranslateMessage
+// turns them into WM_CHAR / WM_SYSCHAR.
+//
+// Subclassing: SetWindowLong(GWL_WNDPROC, newProc) answers the previous
+// procedure, which newProc calls through CallWindowProc for whatever it
+// does not handle itself; putting the previous one back removes the hook.
 //
 // The backend is chosen at start: VELMORA_BACKEND=qt (a real display) or
 // VELMORA_BACKEND=headless (in-memory windows, a virtual clock and input
