@@ -60,12 +60,7 @@ void ActivateWindow(TWindow* top, WORD how, bool fromNative) {
   if (!appActive) SendActivateApp(true);
   if (!(top = Find(h))) return;
   active = h;
-  auto& tops = TopLevels();
-  if (!(top->exStyle & WS_EX_TOPMOST)) {
-    std::erase(tops, top);
-    auto plain = std::find_if(tops.begin(), tops.end(), [](TWindow* w) { return !(w->exStyle & WS_EX_TOPMOST); });
-    tops.insert(plain, top);
-  }
+  BringTopLevelToFront(top);
   Send(top, WM_NCACTIVATE, TRUE, 0);
   if ((top = Find(h)))
     Send(top, WM_ACTIVATE, MAKELPARAM(how, (top->style & WS_MINIMIZE) ? 1 : 0), reinterpret_cast<LPARAM>(old));

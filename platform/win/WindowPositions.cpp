@@ -11,16 +11,13 @@ namespace {
 void Reorder(TWindow* w, HWND after) {
   auto& list = Siblings(w);
   std::erase(list, w);
-  auto firstPlain = [&list] {
-    return std::find_if(list.begin(), list.end(), [](TWindow* s) { return !(s->exStyle & WS_EX_TOPMOST); });
-  };
   if (after == HWND_TOPMOST) w->exStyle |= WS_EX_TOPMOST;
   if (after == HWND_NOTOPMOST) w->exStyle &= ~WS_EX_TOPMOST;
   if (after == HWND_BOTTOM) {
     list.push_back(w);
   } else if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
-    bool front = w->parent || (w->exStyle & WS_EX_TOPMOST);
-    list.insert(front ? list.begin() : firstPlain(), w);
+    if (w->parent) list.insert(list.begin(), w);
+    else BringTopLevelToFront(w);  // takes its owned windows along
   } else {
     TWindow* a = Find(after);
     auto it = std::find(list.begin(), list.end(), a);
@@ -92,7 +89,6 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
     if (sized) ResizeSurface(w);
     if ((moved || sized) && !applyingNativeGeometry) Backend().SetNativeGeometry(hwnd, w->rect);
     if (visible != wasVisible) Backend().SetNativeVisible(hwnd, visible, activate);
-    else if (!(flags & SWP_NOZORDER) && visible && pos.hwndInsertAfter != HWND_BOTTOM) Backend().RaiseNative(hwnd);
   }
   if (!(flags & SWP_NOREDRAW)) {
     bool zChanged = !(flags & SWP_NOZORDER);

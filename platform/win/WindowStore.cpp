@@ -107,6 +107,32 @@ std::vector<TWindow*>& Siblings(TWindow* window) {
   return window->parent ? window->parent->children : topLevels;
 }
 
+namespace {
+
+bool OwnedBy(const TWindow* w, const TWindow* owner) {
+  for (const TWindow* o = w->owner; o; o = o->owner)
+    if (o == owner) return true;
+  return false;
+}
+
+}  // namespace
+
+void BringTopLevelToFront(TWindow* top) {
+  std::vector<TWindow*> group;  // owned windows in their order, then top
+  for (TWindow* w : topLevels)
+    if (OwnedBy(w, top)) group.push_back(w);
+  group.push_back(top);
+  std::erase_if(topLevels, [&group](TWindow* w) { return std::find(group.begin(), group.end(), w) != group.end(); });
+  bool topmost = (top->exStyle & WS_EX_TOPMOST) != 0;
+  auto at = topmost ? topLevels.begin()
+                    : std::find_if(topLevels.begin(), topLevels.end(),
+                                   [](TWindow* w) { return !(w->exStyle & WS_EX_TOPMOST); });
+  topLevels.insert(at, group.begin(), group.end());
+  if (!HasBackend()) return;
+  Backend().RaiseNative(top->handle);
+  for (auto it = group.rbegin() + 1; it != group.rend(); ++it) Backend().RaiseNative((*it)->handle);
+}
+
 }  // namespace detail
 
 // ---- Classes ------------------------------------------------------------------

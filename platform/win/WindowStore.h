@@ -76,6 +76,9 @@ bool IsDescendant(const TWindow* ancestor, const TWindow* window);
 
 // The z-order list the window belongs to.
 std::vector<TWindow*>& Siblings(TWindow* window);
+// Puts a top-level window first among the windows of its topmost group,
+// with the windows it owns (directly or not) just above it.
+void BringTopLevelToFront(TWindow* top);
 
 TWindowBackend& Backend();
 bool HasBackend();

@@ -173,6 +173,16 @@ TEST_F(InputTest, HidingTheFocusedChildOfAnInactiveWindowActivatesNothing) {
   EXPECT_EQ(GetFocus(), top) << "focus falls back to the active top-level";
 }
 
+TEST_F(InputTest, OwnedWindowsStayAboveTheirOwner) {
+  HWND tool = Create(WS_POPUP | WS_VISIBLE, Bounds(150, 120, 100, 100), top);  // owned by top
+  HWND other = CreateTop(Bounds(120, 110, 100, 100));
+  EXPECT_EQ(WindowFromPoint({160, 130}), other);
+  HeadlessClick({110, 300 - 5});  // on the owner, outside the others
+  EXPECT_EQ(GetActiveWindow(), top);
+  EXPECT_EQ(WindowFromPoint({160, 130}), tool) << "the owned window came along above its owner";
+  EXPECT_EQ(GetTopWindow(nullptr), tool);
+}
+
 TEST_F(InputTest, HidingTheActiveWindowActivatesAnother) {
   HWND other = CreateTop(Bounds(500, 100, 100, 100));
   ShowWindow(other, SW_HIDE);
