@@ -187,25 +187,28 @@ class TQtNativeWindow : public QWindow {
   QBackingStore store_;
 };
 
-// Qt aborts when it cannot reach the display; find out first.
-void CheckDisplay() {
+// Qt aborts when it cannot reach the display; find out first. The answer
+// holds the X connection while Qt makes its own.
+std::unique_ptr<TX11Connection> CheckDisplay() {
   if (!std::getenv("QT_QPA_PLATFORM")) {
     if (std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 0);
     else if (!std::getenv("WAYLAND_DISPLAY"))
       throw EOSError("No display to show windows on: DISPLAY is not set (QT_QPA_PLATFORM=offscreen runs without one)");
   }
   std::string platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform.rfind("xcb", 0) != 0) return;
-  if (!CanOpenX11Display()) {
+  if (platform.rfind("xcb", 0) != 0) return nullptr;
+  auto connection = std::make_unique<TX11Connection>();
+  if (!connection->IsOpen()) {
     const char* name = std::getenv("DISPLAY");
     throw EOSError("Cannot open the X display \"" + std::string(name ? name : "") + "\"");
   }
+  return connection;
 }
 
 class TQtBackend : public TWindowBackend {
  public:
   TQtBackend() {
-    CheckDisplay();
+    std::unique_ptr<TX11Connection> display = CheckDisplay();
     // Our pixels are the screen's pixels.
     setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 0);
     if (!QCoreApplication::instance()) {
