@@ -1,0 +1,254 @@
+#include "SkinFixtures.h"
+
+#include <zlib.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "platform/gfx/Bitmap.h"
+
+namespace {
+
+void Put16(TBytesVec& out, std::uint16_t v) {
+  out.push_back(v & 0xFF);
+  out.push_back(v >> 8);
+}
+void Put32(TBytesVec& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xFF);
+}
+void Append(TBytesVec& out, const TBytesVec& more) { out.insert(out.end(), more.begin(), more.end()); }
+void AppendText(TBytesVec& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
+
+// Written apart from the library's decrypter, from the application note.
+class TTestZipEncrypter {
+ public:
+  explicit TTestZipEncrypter(const std::string& password) {
+    for (char c : password) Update(static_cast<std::uint8_t>(c));
+  }
+  std::uint8_t Encrypt(std::uint8_t plain) {
+    const std::uint32_t t = (keys_[2] & 0xFFFF) | 2;
+    const auto cipher = static_cast<std::uint8_t>(plain ^ ((t * (t ^ 1)) >> 8));
+    Update(plain);
+    return cipher;
+  }
+
+ private:
+  static std::uint32_t Crc(std::uint32_t crc, std::uint8_t b) {
+    std::uint8_t byte = b;
+    return static_cast<std::uint32_t>(crc32(crc ^ 0xFFFFFFFFu, &byte, 1) ^ 0xFFFFFFFFu);
+  }
+  void Update(std::uint8_t p) {
+    keys_[0] = Crc(keys_[0], p);
+    keys_[1] = (keys_[1] + (keys_[0] & 0xFF)) * 134775813u + 1;
+    keys_[2] = Crc(keys_[2], static_cast<std::uint8_t>(keys_[1] >> 24));
+  }
+  std::uint32_t keys_[3] = {305419896u, 591751049u, 878082192u};
+};
+
+}  // namespace
+
+TBytesVec BytesOf(const std::string& text) { return TBytesVec(text.begin(), text.end()); }
+
+std::uint32_t Crc32Of(const TBytesVec& data) {
+  return static_cast<std::uint32_t>(crc32(0, data.data(), static_cast<uInt>(data.size())));
+}
+
+TBytesVec RawDeflate(const TBytesVec& data, int level, int strategy) {
+  z_stream z{};
+  if (deflateInit2(&z, level, Z_DEFLATED, -15, 9, strategy) != Z_OK) throw std::runtime_error("deflateInit2");
+  TBytesVec out(deflateBound(&z, data.size()) + 64);
+  z.next_in = const_cast<Bytef*>(data.data());
+  z.avail_in = static_cast<uInt>(data.size());
+  z.next_out = out.data();
+  z.avail_out = static_cast<uInt>(out.size());
+  if (deflate(&z, Z_FINISH) != Z_STREAM_END) throw std::runtime_error("deflate");
+  out.resize(z.total_out);
+  deflateEnd(&z);
+  return out;
+}
+
+TBytesVec CompressibleNoise(std::size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  TBytesVec out;
+  out.reserve(size);
+  while (out.size() < size) {
+    const unsigned choice = random() % 3;
+    if (choice == 0 || out.size() < 300) {
+      out.push_back(static_cast<std::uint8_t>(random()));
+    } else if (choice == 1) {
+      out.insert(out.end(), random() % 40 + 3, static_cast<std::uint8_t>(random()));
+    } else {
+      const std::size_t distance = random() % std::min<std::size_t>(out.size(), 32768) + 1;
+      const std::size_t length = random() % 258 + 3;
+      for (std::size_t i = 0; i < length; ++i) out.push_back(out[out.size() - distance]);
+    }
+  }
+  out.resize(size);
+  return out;
+}
+
+TArchiveEntry DeflatedEntry(const std::string& name, const TBytesVec& plain, const std::string& password,
+                            bool useTimeCheck) {
+  TArchiveEntry entry;
+  entry.name = name;
+  entry.crc = Crc32Of(plain);
+  entry.uncompressedSize = static_cast<std::uint32_t>(plain.size());
+  entry.data = RawDeflate(plain);
+  if (!password.empty()) {
+    entry.flags |= 0x01;
+    if (useTimeCheck) entry.flags |= 0x08;
+    TBytesVec header = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0};
+    header[11] = useTimeCheck ? static_cast<std::uint8_t>(entry.time >> 8) : static_cast<std::uint8_t>(entry.crc >> 24);
+    TTestZipEncrypter encrypter(password);
+    TBytesVec cipher;
+    for (std::uint8_t b : header) cipher.push_back(encrypter.Encrypt(b));
+    for (std::uint8_t b : entry.data) cipher.push_back(encrypter.Encrypt(b));
+    entry.data = cipher;
+  }
+  return entry;
+}
+
+TBytesVec BuildArchive(const std::vector<TArchiveEntry>& entries, bool markSk, const std::string& comment) {
+  TBytesVec out;
+  std::vector<std::uint32_t> localOffsets;
+  for (const TArchiveEntry& e : entries) {
+    localOffsets.push_back(static_cast<std::uint32_t>(out.size()));
+    Put32(out, 0x04034B50);
+    Put16(out, 20);
+    Put16(out, e.flags);
+    Put16(out, 8);
+    Put16(out, e.time);
+    Put16(out, 0x5A21);
+    Put32(out, e.crc);
+    Put32(out, static_cast<std::uint32_t>(e.data.size()));
+    Put32(out, e.uncompressedSize);
+    Put16(out, static_cast<std::uint16_t>(e.name.size()));
+    Put16(out, static_cast<std::uint16_t>(e.extra.size()));
+    AppendText(out, e.name);
+    Append(out, e.extra);
+    Append(out, e.data);
+  }
+  const auto directoryOffset = static_cast<std::uint32_t>(out.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const TArchiveEntry& e = entries[i];
+    Put32(out, 0x02014B50);
+    Put16(out, 20);
+    Put16(out, 20);
+    Put16(out, e.flags);
+    Put16(out, 8);
+    Put16(out, e.time);
+    Put16(out, 0x5A21);
+    Put32(out, e.crc);
+    Put32(out, static_cast<std::uint32_t>(e.data.size()));
+    Put32(out, e.uncompressedSize);
+    Put16(out, static_cast<std::uint16_t>(e.name.size()));
+    Put16(out, static_cast<std::uint16_t>(e.extra.size()));
+    Put16(out, 0);
+    Put16(out, 0);
+    Put16(out, 0);
+    Put32(out, 0);
+    Put32(out, localOffsets[i]);
+    AppendText(out, e.name);
+    Append(out, e.extra);
+  }
+  const auto directorySize = static_cast<std::uint32_t>(out.size() - directoryOffset);
+  Put32(out, 0x06054B50);
+  Put16(out, 0);
+  Put16(out, 0);
+  Put16(out, static_cast<std::uint16_t>(entries.size()));
+  Put16(out, static_cast<std::uint16_t>(entries.size()));
+  Put32(out, directorySize);
+  Put32(out, directoryOffset);
+  Put16(out, static_cast<std::uint16_t>(comment.size()));
+  AppendText(out, comment);
+  if (markSk && !out.empty()) out[0] = 'S', out[1] = 'K';
+  return out;
+}
+
+TItem IntegerItem(const std::string& name, std::int32_t value) {
+  TItem item{name, 1, {}};
+  Put32(item.data, static_cast<std::uint32_t>(value));
+  return item;
+}
+
+TItem FlagItem(const std::string& name, bool value) { return TItem{name, 2, {static_cast<std::uint8_t>(value)}}; }
+
+TItem TextItem(const std::string& name, const std::string& text) { return TItem{name, 3, BytesOf(text)}; }
+
+TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t color) {
+  TBitmap bitmap(width, height);
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* row = bitmap.ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      row[3 * x] = (color >> 16) & 0xFF;
+      row[3 * x + 1] = (color >> 8) & 0xFF;
+      row[3 * x + 2] = color & 0xFF;
+    }
+  }
+  return TItem{name, 0, bitmap.SaveToBytes()};
+}
+
+TBytesVec BuildItemFile(const std::vector<TItem>& items, const std::string& terminatorName) {
+  TBytesVec out;
+  AppendText(out, "PARLINDE_SK2");
+  Put32(out, 24);
+  Put32(out, 2);
+  Put32(out, 24);
+  const auto record = [&out](const std::string& name, std::uint8_t kind, const TBytesVec& data, bool last) {
+    const std::size_t at = out.size();
+    TBytesVec nameField(64, 0);
+    std::memcpy(nameField.data(), name.data(), std::min<std::size_t>(name.size(), 64));
+    Append(out, nameField);
+    out.push_back(kind);
+    Put32(out, data.empty() ? 0 : static_cast<std::uint32_t>(at + 77));
+    Put32(out, static_cast<std::uint32_t>(data.size()));
+    Put32(out, last ? 0 : static_cast<std::uint32_t>(at + 77 + data.size()));
+    Append(out, data);
+  };
+  for (const TItem& item : items) record(item.name, item.kind, item.data, false);
+  record(terminatorName, 2, {}, true);
+  return out;
+}
+
+TBytesVec BuildThemeFile(const std::vector<TItem>& items, const std::string& password) {
+  return BuildArchive({DeflatedEntry("SKINDATA.SK2", BuildItemFile(items), password)});
+}
+
+TPrivateTempFolder::TPrivateTempFolder() {
+  const char* previous = std::getenv("TMPDIR");
+  hadTmpDir_ = previous != nullptr;
+  if (previous) previousTmpDir_ = previous;
+  char pattern[] = "/tmp/skinthemeXXXXXX";
+  if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp");
+  path_ = std::string(pattern) + "/";
+  setenv("TMPDIR", path_.c_str(), 1);
+}
+
+TPrivateTempFolder::~TPrivateTempFolder() {
+  if (hadTmpDir_) setenv("TMPDIR", previousTmpDir_.c_str(), 1);
+  else unsetenv("TMPDIR");
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TPrivateTempFolder::Write(const std::string& name, const TBytesVec& bytes) const {
+  const std::string path = path_ + name;
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+std::vector<std::string> TPrivateTempFolder::Files() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+  return names;
+}
+
+TBytesVec ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return TBytesVec((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}

@@ -1,0 +1,73 @@
+#pragma once
+// Theme files made in the tests: deflate streams from zlib, "SK" archives,
+// encrypted entries, item files, and a private temporary folder.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using TBytesVec = std::vector<std::uint8_t>;
+
+TBytesVec BytesOf(const std::string& text);
+std::uint32_t Crc32Of(const TBytesVec& data);
+
+// A raw deflate stream (no zlib header). strategy: a zlib strategy such
+// as Z_FIXED or Z_DEFAULT_STRATEGY; level 0 stores.
+TBytesVec RawDeflate(const TBytesVec& data, int level = 9, int strategy = 0);
+
+// Random bytes that compress somewhat: runs and repeats mixed with noise.
+TBytesVec CompressibleNoise(std::size_t size, unsigned seed);
+
+struct TArchiveEntry {
+  std::string name;
+  TBytesVec data;  // as stored in the archive (compressed, maybe encrypted)
+  std::uint32_t crc = 0;
+  std::uint32_t uncompressedSize = 0;
+  std::uint16_t flags = 0;
+  std::uint16_t time = 0x6C21;
+  TBytesVec extra;
+};
+
+// Deflates plain into an entry, encrypted when a password is given (the
+// check byte taken from the CRC, or from the time with useTimeCheck).
+TArchiveEntry DeflatedEntry(const std::string& name, const TBytesVec& plain, const std::string& password = "",
+                            bool useTimeCheck = false);
+
+// A ZIP archive of the entries; markSk writes "SK" in place of "PK".
+TBytesVec BuildArchive(const std::vector<TArchiveEntry>& entries, bool markSk = true,
+                       const std::string& comment = "");
+
+// Items of an item file.
+struct TItem {
+  std::string name;
+  std::uint8_t kind = 0;  // 0 bitmap, 1 integer, 2 flag, 3 text
+  TBytesVec data;
+};
+TItem IntegerItem(const std::string& name, std::int32_t value);
+TItem FlagItem(const std::string& name, bool value);
+TItem TextItem(const std::string& name, const std::string& text);
+// A BMP of one colour (0x00BBGGRR).
+TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t color);
+
+// Header, records each followed by its data, then the terminator record.
+TBytesVec BuildItemFile(const std::vector<TItem>& items, const std::string& terminatorName = "");
+
+// A whole theme file holding the item file as "SKINDATA.SK2".
+TBytesVec BuildThemeFile(const std::vector<TItem>& items, const std::string& password = "");
+
+// Points $TMPDIR at a fresh folder for the lifetime of the object.
+class TPrivateTempFolder {
+ public:
+  TPrivateTempFolder();
+  ~TPrivateTempFolder();
+  const std::string& Path() const { return path_; }  // ends with "/"
+  std::string Write(const std::string& name, const TBytesVec& bytes) const;
+  std::vector<std::string> Files() const;
+
+ private:
+  std::string path_;
+  std::string previousTmpDir_;
+  bool hadTmpDir_ = false;
+};
+
+TBytesVec ReadWholeFile(const std::string& path);
