@@ -1,0 +1,195 @@
+// Setting up a recording: the encoder settings in their order, each format
+// recorded from the virtual capture device into a file that opens again,
+// and files that cannot be created reported by name.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "platform/audio/WMAFile2.h"
+#include "platform/os/MainThread.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/WriterSetup.h"
+#include "tests/platform/os/ScratchFolder.h"
+
+namespace {
+
+// The format settings the tests change, put back afterwards.
+struct SavedFormatSettings {
+  std::int32_t wavFreq = WavFreq, wavChannels = WavChannels, wavBits = WavSampleRate;
+  std::int32_t mp3Freq = MP3Freq, mp3Channels = MP3Channels, mp3BitRate = MP3BitRate, mp3Max = MP3MaxBitRate;
+  std::int32_t mp3Quality = MP3EncoderQuality, mp3VbrQuality = MP3VBRQuality;
+  bool mp3Vbr = MP3VBREnable, mp3Header = MP3VBRHeader;
+  std::int32_t oggFreq = OggFreq, oggChannels = OggChannels, oggQuality = OggBitRate, wma = WmaFormat;
+  ~SavedFormatSettings() {
+    WavFreq = wavFreq, WavChannels = wavChannels, WavSampleRate = wavBits;
+    MP3Freq = mp3Freq, MP3Channels = mp3Channels, MP3BitRate = mp3BitRate, MP3MaxBitRate = mp3Max;
+    MP3EncoderQuality = mp3Quality, MP3VBRQuality = mp3VbrQuality, MP3VBREnable = mp3Vbr, MP3VBRHeader = mp3Header;
+    OggFreq = oggFreq, OggChannels = oggChannels, OggBitRate = oggQuality, WmaFormat = wma;
+  }
+};
+
+int WmaProfileNamed(const std::string& name) {
+  TWMAFile2 profiles;
+  for (int k = 1; k <= profiles.ProfileCount(); ++k) {
+    profiles.SetProfile(k);
+    if (profiles.ProfileName() == name) return k;
+  }
+  return 0;
+}
+
+// Sign changes of channel 0 per second: about twice the tone's frequency.
+double CrossingsPerSecond(const TSampleBlock& samples, int channels, int sampleRate) {
+  int crossings = 0;
+  for (size_t i = static_cast<size_t>(channels); i < samples.size(); i += static_cast<size_t>(channels))
+    if ((samples[i] >= 0) != (samples[i - static_cast<size_t>(channels)] >= 0)) ++crossings;
+  return crossings * static_cast<double>(sampleRate) / static_cast<double>(samples.size() / channels);
+}
+
+class WriterSetupTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    MarkMainThread();
+    setenv("VELMORA_AUDIO", "virtual", 1);
+    WavFreq = 44100, WavChannels = 2, WavSampleRate = 16;
+    MP3Freq = 44100, MP3Channels = 2, MP3BitRate = 128, MP3MaxBitRate = 256;
+    MP3EncoderQuality = 2, MP3VBRQuality = 4, MP3VBREnable = false, MP3VBRHeader = false;
+    OggFreq = 22050, OggChannels = 1, OggBitRate = 399;
+    WmaFormat = WmaProfileNamed("44100Hz,stereo,128kbps");
+  }
+  void TearDown() override {
+    RunMainThreadQueue();
+    unsetenv("VELMORA_AUDIO");
+  }
+
+  // Records the virtual tone input for about ms through a writer set up
+  // for the format, as the main window does; answers the block size.
+  int Record(TOutputFormat format, const std::string& path, int ms) {
+    TAudioFile2 writer;
+    TAudioFile2LameEnc encoder;
+    TAudioRecord2 recorder;
+    recorder.SetDevice(0);
+    recorder.SetLine(0);
+    recorder.SetLineSelected(true);
+    CreateRecordingWriter(writer, encoder, format, path);
+    const int blockSamples = PrepareCapture(recorder, writer);
+    ApplyNoiseReduction(recorder, false);
+    recorder.OnEndArrayRecord = [&](TObject*, int) { writer.WriteBlock(recorder.GetBlock()); };
+    recorder.Start();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+      RunMainThreadQueue();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    recorder.Stop();
+    RunMainThreadQueue();
+    writer.Close();
+    EXPECT_EQ(writer.LastError(), 0) << writer.LastErrorText();
+    return blockSamples;
+  }
+
+  ScratchFolder folder;
+  SavedFormatSettings saved;
+};
+
+TEST_F(WriterSetupTest, EachFormatRecordsAFileThatOpensAgain) {
+  ASSERT_GT(WmaFormat, 0);
+  struct Case {
+    TOutputFormat format;
+    int rate, channels;
+  };
+  const Case cases[] = {{TOutputFormat::Wav, 44100, 2},
+                        {TOutputFormat::Mp3, 44100, 2},
+                        {TOutputFormat::Ogg, 22050, 1},
+                        {TOutputFormat::Wma, 44100, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(FormatName(c.format));
+    const std::string path = folder / ("take" + FormatExtension(c.format));
+    const int blockSamples = Record(c.format, path, 1000);
+    EXPECT_EQ(blockSamples, c.rate * 400 / 1000);
+
+    TAudioFile2 reader;
+    reader.SetWMAEnabled(true);
+    reader.OpenRead(path, 0, 1);
+    ASSERT_EQ(reader.LastError(), 0) << reader.LastErrorText();
+    EXPECT_EQ(reader.SampleRate(), c.rate);
+    EXPECT_EQ(reader.Channels(), c.channels);
+    const double seconds = static_cast<double>(reader.LengthSamples()) / c.rate;
+    EXPECT_GT(seconds, 0.7);
+    EXPECT_LT(seconds, 1.6);
+    const TSampleBlock audio = reader.ReadBlock(reader.LengthSamples());
+    const TSampleBlock tail(audio.end() - static_cast<std::ptrdiff_t>(audio.size() / 2), audio.end());
+    EXPECT_NEAR(CrossingsPerSecond(tail, reader.FileChannels(), reader.FileSampleRate()), 2000, 100)
+        << "the virtual input's 1 kHz tone";
+  }
+}
+
+TEST_F(WriterSetupTest, EncoderSettingsFollowTheVariableBitRateChoice) {
+  TAudioFile2LameEnc encoder;
+  MP3VBREnable = true, MP3MaxBitRate = 192, MP3VBRHeader = true, MP3VBRQuality = 3, MP3EncoderQuality = 5;
+  encoder.SetVBRMode(2);
+  ApplyMp3EncoderSettings(encoder);
+  EXPECT_FALSE(encoder.ConstantBitRate());
+  EXPECT_EQ(encoder.MaxBitRate(), 192);
+  EXPECT_TRUE(encoder.VBRHeader());
+  EXPECT_EQ(encoder.VBRMode(), 0);
+  EXPECT_EQ(encoder.VBRQuality(), 3);
+  EXPECT_EQ(encoder.Quality(), 5);
+
+  // Constant bit rate leaves the variable settings as they were.
+  MP3VBREnable = false, MP3MaxBitRate = 320, MP3EncoderQuality = 7;
+  ApplyMp3EncoderSettings(encoder);
+  EXPECT_TRUE(encoder.ConstantBitRate());
+  EXPECT_EQ(encoder.MaxBitRate(), 192);
+  EXPECT_EQ(encoder.Quality(), 7);
+}
+
+TEST_F(WriterSetupTest, WmaIsEnabledOnlyForWmaOutput) {
+  TAudioFile2 writer;
+  TAudioFile2LameEnc encoder;
+  ChooseWriterOutput(writer, encoder, TOutputFormat::Wma);
+  EXPECT_TRUE(writer.WMAEnabled());
+  ChooseWriterOutput(writer, encoder, TOutputFormat::Ogg);
+  EXPECT_FALSE(writer.WMAEnabled());
+  EXPECT_EQ(writer.SampleRate(), 22050);
+  EXPECT_EQ(writer.Channels(), 1);
+}
+
+TEST_F(WriterSetupTest, AFileThatCannotBeCreatedIsReportedByName) {
+  TAudioFile2 writer;
+  TAudioFile2LameEnc encoder;
+  const std::string missing = folder / "no such folder/take.wav";
+  try {
+    CreateRecordingWriter(writer, encoder, TOutputFormat::Wav, missing);
+    FAIL() << "no error";
+  } catch (const EAudioFileError& error) {
+    EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
+    EXPECT_EQ(error.Code(), writer.LastError());
+  }
+  // Settings the writer cannot honour are errors too, and leave no file.
+  WavSampleRate = 12;
+  EXPECT_THROW(CreateRecordingWriter(writer, encoder, TOutputFormat::Wav, folder / "odd.wav"), EAudioFileError);
+  WmaFormat = 9999;
+  EXPECT_THROW(CreateRecordingWriter(writer, encoder, TOutputFormat::Wma, folder / "odd.wma"), EAudioFileError);
+  EXPECT_FALSE(std::filesystem::exists(folder / "odd.wav"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "odd.wma"));
+}
+
+TEST_F(WriterSetupTest, NoiseReductionSwitchesBothCutFiltersAndNeverTheNoiseLevel) {
+  TAudioRecord2 recorder;
+  recorder.SetNoiseLevelEnabled(true);
+  ApplyNoiseReduction(recorder, true);
+  EXPECT_TRUE(recorder.LowCutEnabled());
+  EXPECT_TRUE(recorder.HighCutEnabled());
+  EXPECT_FALSE(recorder.NoiseLevelEnabled());
+  EXPECT_FLOAT_EQ(recorder.LowCutFrequency(), 100.0f);
+  EXPECT_FLOAT_EQ(recorder.HighCutFrequency(), 8000.0f);
+  EXPECT_FLOAT_EQ(recorder.NoiseLevel(), 50.0f);
+  ApplyNoiseReduction(recorder, false);
+  EXPECT_FALSE(recorder.LowCutEnabled());
+  EXPECT_FALSE(recorder.HighCutEnabled());
+}
+
+}  // namespace
