@@ -1,0 +1,7 @@
+#include "platform/framework/ExtCtrls.h"
+
+TPaintBox::TPaintBox(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
+
+void TPaintBox::Paint() {
+  if (OnPaint) OnPaint(this);
+}
