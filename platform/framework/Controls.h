@@ -171,6 +171,9 @@ class TControl : public TComponent {
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
+  // Anchored edges keep their distance to the parent's edges as the parent
+  // resizes, measured from where the control lies when anchors, bounds or
+  // parent are set (or when a description of the form is loaded).
   TAnchors Anchors() const { return anchors_; }
   void SetAnchors(TAnchors anchors);
   bool AutoSize() const { return autoSize_; }

@@ -60,6 +60,25 @@ TEST_F(ControlLayoutTest, AnchorsKeepDistancesWhenTheParentResizes) {
   EXPECT_EQ(stretch->BoundsRect(), Rect(10, 50, 340, 130));
 }
 
+TEST_F(ControlLayoutTest, AFormDescribedInCodeAnchorsToItsFinalSize) {
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetBorderStyle(bsNone);
+  TComponentLoader loader(form);
+  auto* button = loader.Create<TSolidControl>("btnClose");
+  button->SetParent(form);
+  loader.Set(button, "Left", 520);
+  loader.Set(button, "Top", 380);
+  loader.Set(button, "Width", 80);
+  loader.Set(button, "Height", 30);
+  loader.Set(button, "Anchors", akRight | akBottom);
+  loader.Set(form, "Width", 608);  // the form's own size comes after its controls
+  loader.Set(form, "Height", 431);
+  loader.End();
+  form->SetBounds(0, 0, 708, 481);
+  EXPECT_EQ(button->BoundsRect(), Rect(620, 430, 700, 460));
+}
+
 TEST_F(ControlLayoutTest, ConstraintsAndOnCanResizeLimitTheSize) {
   TForm* form = ShownForm();
   auto* c = Child<TSolidControl>(form, 0, 0, 50, 50);

@@ -185,6 +185,22 @@ TEST_F(FormLifecycleTest, WindowStateFollowsTheWindow) {
   EXPECT_EQ(form->Width(), 300);
 }
 
+TEST_F(FormLifecycleTest, ASizeFromTheWindowManagerGoesThroughOnCanResizeAndConstraints) {
+  TForm* form = ShownForm(300, 200);
+  form->Constraints()->SetMinWidth(250);
+  form->OnCanResize = [](TObject*, int&, int& h, bool& resize) { resize = h <= 400; };
+  HWND h = form->Handle();
+  SetWindowPos(h, nullptr, 0, 0, 100, 300, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(form->Width(), 250);
+  EXPECT_EQ(form->Height(), 300);
+  SetWindowPos(h, nullptr, 0, 0, 500, 500, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(form->Width(), 250);  // refused as a whole
+  EXPECT_EQ(form->Height(), 300);
+  TRect r;
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.Width(), 250);
+}
+
 TEST_F(FormLifecycleTest, ActivationEvents) {
   TForm* first = ShownForm();
   TForm* second = ShownForm();
