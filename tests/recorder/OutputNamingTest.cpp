@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/Exceptions.h"
+#include "LocalTimeOf.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/OutputNaming.h"
 #include "recorder/RecordRows.h"
@@ -11,20 +12,8 @@
 
 namespace {
 
-SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
-  SYSTEMTIME t;
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(day);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  t.wSecond = static_cast<WORD>(second);
-  t.wMilliseconds = static_cast<WORD>(ms);
-  return t;
-}
-
 TEST(OutputName, NamingRuleTable) {
-  const SYSTEMTIME start = At(2024, 1, 31, 13, 5, 9);
+  const SYSTEMTIME start = LocalTimeOf(2024, 1, 31, 13, 5, 9);
   struct Case {
     const char* prefix;
     const char* suffix;
@@ -49,7 +38,7 @@ TEST(OutputName, NamingRuleTable) {
   }
   TNamingSettings dated;
   dated.UseDate = true;
-  EXPECT_EQ(OutputBaseName(At(987, 12, 1, 0, 0, 0), dated), "0987-12-01 00-00-00");
+  EXPECT_EQ(OutputBaseName(LocalTimeOf(987, 12, 1, 0, 0, 0), dated), "0987-12-01 00-00-00");
 }
 
 TEST(OutputName, NewIsAppendedWhileTheNameIsTakenUnlessOverwriting) {
@@ -57,7 +46,7 @@ TEST(OutputName, NewIsAppendedWhileTheNameIsTakenUnlessOverwriting) {
   TNamingSettings naming;
   naming.Folder = folder.Path();
   naming.Prefix = "Recorded";
-  const SYSTEMTIME start = At(2024, 1, 31, 13, 5, 9);
+  const SYSTEMTIME start = LocalTimeOf(2024, 1, 31, 13, 5, 9);
 
   EXPECT_EQ(OutputPathFor(start, naming, TOutputFormat::Mp3), folder / "Recorded 13-05-09.mp3");
   folder.Write("Recorded 13-05-09.mp3", "x");
@@ -76,7 +65,7 @@ TEST(OutputName, AFolderOfTheSameNameDoesNotCountAsATakenFile) {
   std::filesystem::create_directory(folder / "13-05-09.wav");
   TNamingSettings naming;
   naming.Folder = folder.Path();
-  EXPECT_EQ(OutputPathFor(At(2024, 1, 31, 13, 5, 9), naming, TOutputFormat::Wav), folder / "13-05-09.wav");
+  EXPECT_EQ(OutputPathFor(LocalTimeOf(2024, 1, 31, 13, 5, 9), naming, TOutputFormat::Wav), folder / "13-05-09.wav");
 }
 
 TEST(OutputName, SettingsComeFromTheRecorderOrTheJoinerGlobals) {
@@ -95,10 +84,10 @@ TEST(OutputName, SettingsComeFromTheRecorderOrTheJoinerGlobals) {
   const TNamingSettings recording = RecordingNaming();
   const TNamingSettings joining = JoinNaming();
   EXPECT_EQ(recording.Folder, "/rec/");
-  EXPECT_EQ(OutputBaseName(At(2024, 2, 29, 23, 59, 59), recording), "Recorded 2024-02-29 23-59-59 x");
+  EXPECT_EQ(OutputBaseName(LocalTimeOf(2024, 2, 29, 23, 59, 59), recording), "Recorded 2024-02-29 23-59-59 x");
   EXPECT_TRUE(recording.Overwrite);
   EXPECT_EQ(joining.Folder, "/join/");
-  EXPECT_EQ(OutputBaseName(At(2024, 2, 29, 23, 59, 59), joining), "Merged 23-59-59");
+  EXPECT_EQ(OutputBaseName(LocalTimeOf(2024, 2, 29, 23, 59, 59), joining), "Merged 23-59-59");
   OutputPath = savedPath, PreName = savedPre, PosName = savedPos, UseDate = savedDate, Overwrite = savedOverwrite;
   JoinFolder = savedJoinFolder, JoinPrefix = savedJoinPrefix, JoinUseDate = savedJoinDate;
 }
@@ -121,8 +110,8 @@ TEST(OutputFormat, RadioButtonsAndStoredChoice) {
 
 TEST(RecordRows, EachRecordingAddsARowWithItsTexts) {
   TRecordRows rows;
-  EXPECT_EQ(rows.StartRecording(At(2024, 1, 31, 13, 5, 9), TOutputFormat::Ogg, "/r/a.ogg"), 0);
-  EXPECT_EQ(rows.StartRecording(At(2024, 1, 31, 13, 5, 10), TOutputFormat::Wav, "/r/b.wav"), 1);
+  EXPECT_EQ(rows.StartRecording(LocalTimeOf(2024, 1, 31, 13, 5, 9), TOutputFormat::Ogg, "/r/a.ogg"), 0);
+  EXPECT_EQ(rows.StartRecording(LocalTimeOf(2024, 1, 31, 13, 5, 10), TOutputFormat::Wav, "/r/b.wav"), 1);
   EXPECT_FALSE(rows.LastRowReused());
   const TRecordRow& first = rows.Row(0);
   EXPECT_EQ(first.Caption, "OGG");
@@ -139,10 +128,11 @@ TEST(RecordRows, EachRecordingAddsARowWithItsTexts) {
 // plays the file it holds, not the one before.
 TEST(RecordRows, TwoStartsInOneSecondShareOneRowThatNamesTheSecondFile) {
   TRecordRows rows;
-  rows.StartRecording(At(2024, 1, 31, 13, 5, 9, 100), TOutputFormat::Wav, "/r/Recorded 13-05-09.wav");
+  rows.StartRecording(LocalTimeOf(2024, 1, 31, 13, 5, 9, 0, 100), TOutputFormat::Wav, "/r/Recorded 13-05-09.wav");
   rows.Row(0).Status = "Done";
   rows.Row(0).Size = "   1 KB";
-  EXPECT_EQ(rows.StartRecording(At(2024, 1, 31, 13, 5, 9, 900), TOutputFormat::Mp3, "/r/Recorded 13-05-09.mp3"), 0);
+  const SYSTEMTIME laterThatSecond = LocalTimeOf(2024, 1, 31, 13, 5, 9, 0, 900);
+  EXPECT_EQ(rows.StartRecording(laterThatSecond, TOutputFormat::Mp3, "/r/Recorded 13-05-09.mp3"), 0);
   EXPECT_TRUE(rows.LastRowReused());
   ASSERT_EQ(rows.Count(), 1);
   EXPECT_EQ(rows.Row(0).Path, "/r/Recorded 13-05-09.mp3");
@@ -150,7 +140,7 @@ TEST(RecordRows, TwoStartsInOneSecondShareOneRowThatNamesTheSecondFile) {
   EXPECT_EQ(rows.Row(0).Status, "Recording...");
   EXPECT_EQ(rows.Row(0).Size, "");
   // The same time of day on another date is another row.
-  EXPECT_EQ(rows.StartRecording(At(2024, 2, 1, 13, 5, 9), TOutputFormat::Wav, "/r/c.wav"), 1);
+  EXPECT_EQ(rows.StartRecording(LocalTimeOf(2024, 2, 1, 13, 5, 9), TOutputFormat::Wav, "/r/c.wav"), 1);
   EXPECT_FALSE(rows.LastRowReused());
 }
 

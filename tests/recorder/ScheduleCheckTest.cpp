@@ -7,23 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "LocalTimeOf.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/ScheduleCheck.h"
 
 namespace {
-
-// dayOfWeek as the clock gives it: 0 Sunday .. 6 Saturday.
-SYSTEMTIME At(int year, int month, int day, int dayOfWeek, int hour, int minute, int second) {
-  SYSTEMTIME t;
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(day);
-  t.wDayOfWeek = static_cast<WORD>(dayOfWeek);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  t.wSecond = static_cast<WORD>(second);
-  return t;
-}
 
 ScheduleEntry Entry(int startH, int startM, int startS, int stopH, int stopM, int stopS, int day = 0, int month = 0,
                     int year = 0, int dayOfWeek = 0) {
@@ -62,25 +50,25 @@ using Log = std::vector<std::string>;
 
 TEST_F(ScheduleCheckTest, DailyEntryStartsAndStopsWithinTenSeconds) {
   const std::vector<ScheduleEntry> daily{Entry(8, 0, 0, 8, 30, 0)};
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 7, 59, 59)), Log{});
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 0, 0)), Log{"start"});
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 0, 5)), Log{});  // already recording
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 7, 59, 59, 3)), Log{});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 0, 0, 3)), Log{"start"});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 0, 5, 3)), Log{});  // already recording
   recording = false;  // the user stopped it: the schedule starts again
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 0, 10)), Log{"start"});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 0, 10, 3)), Log{"start"});
   recording = false;
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 0, 11)), Log{});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 0, 11, 3)), Log{});
   recording = true;
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 29, 59)), Log{});
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 30, 0)), Log{"stop"});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 29, 59, 3)), Log{});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 30, 0, 3)), Log{"stop"});
   // Stop acts whether or not a recording runs (it also ends playback).
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 30, 10)), Log{"stop"});
-  EXPECT_EQ(Check(daily, At(2024, 1, 31, 3, 8, 30, 11)), Log{});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 30, 10, 3)), Log{"stop"});
+  EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 30, 11, 3)), Log{});
 }
 
 TEST_F(ScheduleCheckTest, EntriesOutOfUseOrOfNoKindNeverAct) {
   ScheduleEntry off = Entry(8, 0, 0, 8, 0, 5);
   off.Use = false;
-  const SYSTEMTIME now = At(2024, 1, 31, 3, 8, 0, 5);
+  const SYSTEMTIME now = LocalTimeOf(2024, 1, 31, 8, 0, 5, 3);
   EXPECT_EQ(Check({off}, now), Log{});
   EXPECT_EQ(Check({Entry(8, 0, 0, 8, 0, 5, 31, 0, 0, 3)}, now), Log{});    // day of month and week
   EXPECT_EQ(Check({Entry(8, 0, 0, 8, 0, 5, 0, 1, 2024)}, now), Log{});     // month and year, no day
@@ -100,20 +88,20 @@ TEST_F(ScheduleCheckTest, EachKindAppliesOnItsDays) {
   const ScheduleEntry monthly31 = Entry(0, 0, 0, 0, 0, 0, 31);
   const ScheduleEntry yearlyLeapDay = Entry(0, 0, 0, 0, 0, 0, 29, 2);
   const Case cases[] = {
-      {Entry(0, 0, 0, 0, 0, 0), At(2024, 2, 29, 4, 0, 0, 0), true},
-      {once, At(2024, 2, 29, 4, 0, 0, 0), true},
-      {once, At(2025, 2, 28, 5, 0, 0, 0), false},
-      {once, At(2024, 3, 29, 5, 0, 0, 0), false},
-      {sunday, At(2024, 3, 3, 0, 0, 0, 0), true},
-      {sunday, At(2024, 3, 4, 1, 0, 0, 0), false},
-      {monday, At(2024, 3, 4, 1, 0, 0, 0), true},
-      {monday, At(2024, 3, 3, 0, 0, 0, 0), false},
-      {monthly31, At(2024, 1, 31, 3, 0, 0, 0), true},
-      {monthly31, At(2024, 2, 29, 4, 0, 0, 0), false},  // no catching up in short months
-      {monthly31, At(2024, 3, 1, 5, 0, 0, 0), false},
-      {yearlyLeapDay, At(2024, 2, 29, 4, 0, 0, 0), true},
-      {yearlyLeapDay, At(2025, 2, 28, 5, 0, 0, 0), false},
-      {yearlyLeapDay, At(2024, 3, 29, 5, 0, 0, 0), false},
+      {Entry(0, 0, 0, 0, 0, 0), LocalTimeOf(2024, 2, 29, 0, 0, 0, 4), true},
+      {once, LocalTimeOf(2024, 2, 29, 0, 0, 0, 4), true},
+      {once, LocalTimeOf(2025, 2, 28, 0, 0, 0, 5), false},
+      {once, LocalTimeOf(2024, 3, 29, 0, 0, 0, 5), false},
+      {sunday, LocalTimeOf(2024, 3, 3, 0, 0, 0, 0), true},
+      {sunday, LocalTimeOf(2024, 3, 4, 0, 0, 0, 1), false},
+      {monday, LocalTimeOf(2024, 3, 4, 0, 0, 0, 1), true},
+      {monday, LocalTimeOf(2024, 3, 3, 0, 0, 0, 0), false},
+      {monthly31, LocalTimeOf(2024, 1, 31, 0, 0, 0, 3), true},
+      {monthly31, LocalTimeOf(2024, 2, 29, 0, 0, 0, 4), false},  // no catching up in short months
+      {monthly31, LocalTimeOf(2024, 3, 1, 0, 0, 0, 5), false},
+      {yearlyLeapDay, LocalTimeOf(2024, 2, 29, 0, 0, 0, 4), true},
+      {yearlyLeapDay, LocalTimeOf(2025, 2, 28, 0, 0, 0, 5), false},
+      {yearlyLeapDay, LocalTimeOf(2024, 3, 29, 0, 0, 0, 5), false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(EntryAppliesOn(c.entry, c.date), c.applies)
@@ -124,18 +112,18 @@ TEST_F(ScheduleCheckTest, EachKindAppliesOnItsDays) {
 TEST_F(ScheduleCheckTest, NoWindowReachesAcrossMidnight) {
   // 23:59:55 is not "seven seconds ago" at 00:00:02 of the next day.
   const std::vector<ScheduleEntry> lateEntry{Entry(23, 59, 55, 23, 59, 58)};
-  EXPECT_EQ(Check(lateEntry, At(2024, 1, 1, 1, 0, 0, 2)), Log{});
-  EXPECT_EQ(Check(lateEntry, At(2023, 12, 31, 0, 23, 59, 59)), (Log{"start", "stop"}));
+  EXPECT_EQ(Check(lateEntry, LocalTimeOf(2024, 1, 1, 0, 0, 2, 1)), Log{});
+  EXPECT_EQ(Check(lateEntry, LocalTimeOf(2023, 12, 31, 23, 59, 59, 0)), (Log{"start", "stop"}));
   const std::vector<ScheduleEntry> midnight{Entry(0, 0, 0, 0, 0, 5)};
   recording = false;
-  EXPECT_EQ(Check(midnight, At(2023, 12, 31, 0, 23, 59, 59)), Log{});
-  EXPECT_EQ(Check(midnight, At(2024, 1, 1, 1, 0, 0, 3)), (Log{"start"}));
-  EXPECT_TRUE(WithinActionWindow(At(2024, 1, 1, 1, 0, 0, 10), 0, 0, 0));
-  EXPECT_FALSE(WithinActionWindow(At(2024, 1, 1, 1, 0, 0, 11), 0, 0, 0));
+  EXPECT_EQ(Check(midnight, LocalTimeOf(2023, 12, 31, 23, 59, 59, 0)), Log{});
+  EXPECT_EQ(Check(midnight, LocalTimeOf(2024, 1, 1, 0, 0, 3, 1)), (Log{"start"}));
+  EXPECT_TRUE(WithinActionWindow(LocalTimeOf(2024, 1, 1, 0, 0, 10, 1), 0, 0, 0));
+  EXPECT_FALSE(WithinActionWindow(LocalTimeOf(2024, 1, 1, 0, 0, 11, 1), 0, 0, 0));
 }
 
 TEST_F(ScheduleCheckTest, EntriesActInOrderStartBeforeStop) {
-  const SYSTEMTIME now = At(2024, 1, 31, 3, 12, 0, 3);
+  const SYSTEMTIME now = LocalTimeOf(2024, 1, 31, 12, 0, 3, 3);
   // One entry starting and stopping within the same ten seconds.
   EXPECT_EQ(Check({Entry(12, 0, 0, 12, 0, 1)}, now), (Log{"start", "stop"}));
   // Two entries starting together start one recording.
@@ -150,7 +138,7 @@ TEST_F(ScheduleCheckTest, CheckNowUsesTheSharedEntriesAndTheClock) {
   class FixedClock : public IClock {
    public:
     std::uint64_t TickCount64() override { return 0; }
-    SYSTEMTIME LocalTime() override { return At(2024, 3, 3, 0, 21, 15, 4); }
+    SYSTEMTIME LocalTime() override { return LocalTimeOf(2024, 3, 3, 21, 15, 4, 0); }
   } clock;
   SetClock(&clock);
   ScheduleEntries = {Entry(21, 15, 0, 22, 0, 0, 0, 0, 0, 7)};
