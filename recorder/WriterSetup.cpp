@@ -47,6 +47,20 @@ int PrepareCapture(TAudioRecord2& recorder, const TAudioFile2& writer) {
   return blockSamples;
 }
 
+int PrepareRecording(TAudioRecord2& recorder, TAudioFile2& writer, TAudioFile2LameEnc& encoder,
+                     TOutputFormat format, const std::string& path, bool reduceNoise) {
+  CreateRecordingWriter(writer, encoder, format, path);
+  try {
+    const int blockSamples = PrepareCapture(recorder, writer);
+    ApplyNoiseReduction(recorder, reduceNoise);
+    recorder.Start();
+    return blockSamples;
+  } catch (...) {
+    writer.Close();
+    throw;
+  }
+}
+
 void ApplyNoiseReduction(TAudioRecord2& recorder, bool reduce) {
   recorder.SetLowCutEnabled(reduce);
   recorder.SetLowCutFrequency(100.0f);

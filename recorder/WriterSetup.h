@@ -28,6 +28,13 @@ constexpr int kRecordBlockMs = 400;
 // block size in samples per channel.
 int PrepareCapture(TAudioRecord2& recorder, const TAudioFile2& writer);
 
+// The whole set-up of a recording, in order: the writer for the format,
+// capture in its format, the noise filters, then capture starts; answers
+// the block size. When capture cannot start, the file is closed (a valid,
+// empty file) before the error is passed on, so no writer is left open.
+int PrepareRecording(TAudioRecord2& recorder, TAudioFile2& writer, TAudioFile2LameEnc& encoder,
+                     TOutputFormat format, const std::string& path, bool reduceNoise);
+
 // The low-cut (100 Hz) and high-cut (8000 Hz) filters on or off together;
 // the noise-level filter stays off (level 50).
 void ApplyNoiseReduction(TAudioRecord2& recorder, bool reduce);

@@ -78,11 +78,8 @@ class WriterSetupTest : public testing::Test {
     recorder.SetDevice(0);
     recorder.SetLine(0);
     recorder.SetLineSelected(true);
-    CreateRecordingWriter(writer, encoder, format, path);
-    const int blockSamples = PrepareCapture(recorder, writer);
-    ApplyNoiseReduction(recorder, false);
     recorder.OnEndArrayRecord = [&](TObject*, int) { writer.WriteBlock(recorder.GetBlock()); };
-    recorder.Start();
+    const int blockSamples = PrepareRecording(recorder, writer, encoder, format, path, false);
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
       RunMainThreadQueue();
@@ -182,6 +179,22 @@ TEST_F(WriterSetupTest, AFileThatCannotBeCreatedIsReportedByName) {
   EXPECT_THROW(CreateRecordingWriter(writer, encoder, TOutputFormat::Wma, folder / "odd.wma"), EAudioFileError);
   EXPECT_FALSE(std::filesystem::exists(folder / "odd.wav"));
   EXPECT_FALSE(std::filesystem::exists(folder / "odd.wma"));
+}
+
+// Capture that cannot start (a device gone) leaves a finished, empty file
+// and no open writer.
+TEST_F(WriterSetupTest, CaptureThatCannotStartClosesTheNewFile) {
+  TAudioFile2 writer;
+  TAudioFile2LameEnc encoder;
+  TAudioRecord2 recorder;
+  recorder.SetDevice(recorder.DeviceCount() + 1);
+  const std::string path = folder / "unstarted.wav";
+  EXPECT_ANY_THROW(PrepareRecording(recorder, writer, encoder, TOutputFormat::Wav, path, false));
+  EXPECT_THROW(writer.WriteBlock(TSampleBlock(100, 0)), EAudioFileError);
+  TAudioFile2 reader;
+  reader.OpenRead(path, 0, 1);
+  EXPECT_EQ(reader.LastError(), 0) << reader.LastErrorText();
+  EXPECT_EQ(reader.LengthSamples(), 0);
 }
 
 TEST_F(WriterSetupTest, NoiseReductionSwitchesBothCutFiltersAndNeverTheNoiseLevel) {
