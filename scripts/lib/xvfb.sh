@@ -6,7 +6,7 @@ start_xvfb_if_needed() {
   local n
   for n in $(seq 90 120); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
     export DISPLAY=":$n"
