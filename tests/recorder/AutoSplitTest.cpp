@@ -100,15 +100,4 @@ TEST(AutoSplit, DueOnlyWhenOnAndLongerThanTheLength) {
   EXPECT_EQ(SplitLengthMs({true, 1, 5, false}), 65'000);
 }
 
-TEST(AutoSplit, SettingsComeFromTheGlobals) {
-  const bool savedStop = TimeStop, savedNew = TimeNewRecord;
-  const std::int32_t savedMinute = TimeMinute, savedSecond = TimeSecond;
-  TimeStop = true, TimeMinute = 2, TimeSecond = 3, TimeNewRecord = true;
-  const TSplitSettings split = SplitSettings();
-  EXPECT_TRUE(split.TimeStop);
-  EXPECT_EQ(SplitLengthMs(split), 123'000);
-  EXPECT_TRUE(split.TimeNewRecord);
-  TimeStop = savedStop, TimeMinute = savedMinute, TimeSecond = savedSecond, TimeNewRecord = savedNew;
-}
-
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "platform/base/Exceptions.h"
 #include "LocalTimeOf.h"
-#include "recorder/GlobeVar.h"
 #include "recorder/OutputNaming.h"
 #include "recorder/RecordRows.h"
 #include "tests/platform/os/ScratchFolder.h"
@@ -66,30 +65,6 @@ TEST(OutputName, AFolderOfTheSameNameDoesNotCountAsATakenFile) {
   TNamingSettings naming;
   naming.Folder = folder.Path();
   EXPECT_EQ(OutputPathFor(LocalTimeOf(2024, 1, 31, 13, 5, 9), naming, TOutputFormat::Wav), folder / "13-05-09.wav");
-}
-
-TEST(OutputName, SettingsComeFromTheRecorderOrTheJoinerGlobals) {
-  const std::string savedPath = OutputPath, savedPre = PreName, savedPos = PosName;
-  const bool savedDate = UseDate, savedOverwrite = Overwrite;
-  const std::string savedJoinFolder = JoinFolder, savedJoinPrefix = JoinPrefix;
-  const bool savedJoinDate = JoinUseDate;
-  OutputPath = "/rec/";
-  PreName = "Recorded";
-  PosName = "x";
-  UseDate = true;
-  Overwrite = true;
-  JoinFolder = "/join/";
-  JoinPrefix = "Merged";
-  JoinUseDate = false;
-  const TNamingSettings recording = RecordingNaming();
-  const TNamingSettings joining = JoinNaming();
-  EXPECT_EQ(recording.Folder, "/rec/");
-  EXPECT_EQ(OutputBaseName(LocalTimeOf(2024, 2, 29, 23, 59, 59), recording), "Recorded 2024-02-29 23-59-59 x");
-  EXPECT_TRUE(recording.Overwrite);
-  EXPECT_EQ(joining.Folder, "/join/");
-  EXPECT_EQ(OutputBaseName(LocalTimeOf(2024, 2, 29, 23, 59, 59), joining), "Merged 23-59-59");
-  OutputPath = savedPath, PreName = savedPre, PosName = savedPos, UseDate = savedDate, Overwrite = savedOverwrite;
-  JoinFolder = savedJoinFolder, JoinPrefix = savedJoinPrefix, JoinUseDate = savedJoinDate;
 }
 
 TEST(OutputFormat, RadioButtonsAndStoredChoice) {

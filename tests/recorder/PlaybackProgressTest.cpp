@@ -35,10 +35,4 @@ TEST(PlaybackProgress, PlaceOnTheBarGivesTheSampleToSeek) {
   EXPECT_EQ(SeekTarget(1000, huge), huge);
 }
 
-TEST(PlaybackProgress, TimerPositionIsTheLargestReportedValue) {
-  EXPECT_EQ(PlayerTimerPosition(44100, 80, 90), 44100);
-  EXPECT_EQ(PlayerTimerPosition(10, 80, 90), 90);
-  EXPECT_EQ(PlayerTimerPosition(0, 0, 0), 0);
-}
-
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "recorder/GlobeVar.h"
 #include "recorder/VoxDetector.h"
 
 namespace {
@@ -151,26 +150,6 @@ TEST_F(VoxDetectorTest, ResetForgetsTheCounts) {
   EXPECT_EQ(vox.LoudTicks(), 0);
   EXPECT_EQ(vox.QuietTicks(), 0);
   EXPECT_FALSE(vox.VoiceActive());
-}
-
-TEST(VoxDetector, TickWorksWhileRecordingOrScanning) {
-  EXPECT_TRUE(TVoxDetector::TickWorks(true, true, false));
-  EXPECT_TRUE(TVoxDetector::TickWorks(false, false, true));
-  EXPECT_FALSE(TVoxDetector::TickWorks(false, true, true));
-  EXPECT_FALSE(TVoxDetector::TickWorks(false, false, false));
-}
-
-TEST(VoxDetector, SettingsComeFromTheGlobals) {
-  const std::int16_t savedAttack = AttackLevel, savedRelease = ReleaseTime;
-  const bool savedNewTrack = NewTrack;
-  AttackLevel = -30;
-  ReleaseTime = 250;
-  NewTrack = true;
-  const TVoxSettings settings = VoxSettings();
-  EXPECT_EQ(settings.AttackLevel, -30);
-  EXPECT_EQ(settings.ReleaseTime, 250);
-  EXPECT_TRUE(settings.NewTrack);
-  AttackLevel = savedAttack, ReleaseTime = savedRelease, NewTrack = savedNewTrack;
 }
 
 }  // namespace

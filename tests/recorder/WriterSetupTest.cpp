@@ -150,17 +150,6 @@ TEST_F(WriterSetupTest, EncoderSettingsFollowTheVariableBitRateChoice) {
   EXPECT_EQ(encoder.Quality(), 7);
 }
 
-TEST_F(WriterSetupTest, WmaIsEnabledOnlyForWmaOutput) {
-  TAudioFile2 writer;
-  TAudioFile2LameEnc encoder;
-  ChooseWriterOutput(writer, encoder, TOutputFormat::Wma);
-  EXPECT_TRUE(writer.WMAEnabled());
-  ChooseWriterOutput(writer, encoder, TOutputFormat::Ogg);
-  EXPECT_FALSE(writer.WMAEnabled());
-  EXPECT_EQ(writer.SampleRate(), 22050);
-  EXPECT_EQ(writer.Channels(), 1);
-}
-
 TEST_F(WriterSetupTest, AFileThatCannotBeCreatedIsReportedByName) {
   TAudioFile2 writer;
   TAudioFile2LameEnc encoder;
@@ -195,21 +184,6 @@ TEST_F(WriterSetupTest, CaptureThatCannotStartClosesTheNewFile) {
   reader.OpenRead(path, 0, 1);
   EXPECT_EQ(reader.LastError(), 0) << reader.LastErrorText();
   EXPECT_EQ(reader.LengthSamples(), 0);
-}
-
-TEST_F(WriterSetupTest, NoiseReductionSwitchesBothCutFiltersAndNeverTheNoiseLevel) {
-  TAudioRecord2 recorder;
-  recorder.SetNoiseLevelEnabled(true);
-  ApplyNoiseReduction(recorder, true);
-  EXPECT_TRUE(recorder.LowCutEnabled());
-  EXPECT_TRUE(recorder.HighCutEnabled());
-  EXPECT_FALSE(recorder.NoiseLevelEnabled());
-  EXPECT_FLOAT_EQ(recorder.LowCutFrequency(), 100.0f);
-  EXPECT_FLOAT_EQ(recorder.HighCutFrequency(), 8000.0f);
-  EXPECT_FLOAT_EQ(recorder.NoiseLevel(), 50.0f);
-  ApplyNoiseReduction(recorder, false);
-  EXPECT_FALSE(recorder.LowCutEnabled());
-  EXPECT_FALSE(recorder.HighCutEnabled());
 }
 
 }  // namespace
