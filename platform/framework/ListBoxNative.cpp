@@ -454,7 +454,7 @@ void TCustomListBox::DefaultHandler(TMessage& m) {
       return;
     }
     case WM_LBUTTONDOWN:
-      if (CanFocus() && !Focused()) SetFocus();
+      if (focusOnClick_ && CanFocus() && !Focused()) SetFocus();
       ClickAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, KeysToShiftState(m.WParam), false);
       tracking_ = true;
       return;

@@ -172,6 +172,7 @@ class TCustomListBox : public TScrollingControl {
   virtual void MeasureItem(int index, int& height);
   virtual std::string ItemText(int index);
   DWORD ListStyle() const;
+  bool focusOnClick_ = true;  // the list of a combo box leaves the focus where it is
 
  private:
   friend class TListBoxStrings;
@@ -235,4 +236,187 @@ class TCustomListBox : public TScrollingControl {
 class TListBox : public TCustomListBox {
  public:
   using TCustomListBox::TCustomListBox;
+};
+
+// ---- Combo box -------------------------------------------------------------------
+
+constexpr LRESULT CB_OKAY = 0;
+constexpr LRESULT CB_ERR = -1;
+
+constexpr UINT CB_GETEDITSEL = 0x0140;
+constexpr UINT CB_LIMITTEXT = 0x0141;
+constexpr UINT CB_SETEDITSEL = 0x0142;
+constexpr UINT CB_ADDSTRING = 0x0143;
+constexpr UINT CB_DELETESTRING = 0x0144;
+constexpr UINT CB_GETCOUNT = 0x0146;
+constexpr UINT CB_GETCURSEL = 0x0147;
+constexpr UINT CB_GETLBTEXT = 0x0148;  // lParam: std::string*
+constexpr UINT CB_GETLBTEXTLEN = 0x0149;
+constexpr UINT CB_INSERTSTRING = 0x014A;
+constexpr UINT CB_RESETCONTENT = 0x014B;
+constexpr UINT CB_FINDSTRING = 0x014C;
+constexpr UINT CB_SELECTSTRING = 0x014D;
+constexpr UINT CB_SETCURSEL = 0x014E;
+constexpr UINT CB_SHOWDROPDOWN = 0x014F;
+constexpr UINT CB_GETITEMDATA = 0x0150;
+constexpr UINT CB_SETITEMDATA = 0x0151;
+constexpr UINT CB_GETDROPPEDCONTROLRECT = 0x0152;  // lParam: TRect* (screen)
+constexpr UINT CB_SETITEMHEIGHT = 0x0153;
+constexpr UINT CB_GETITEMHEIGHT = 0x0154;
+constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
+constexpr UINT CB_GETCOMBOBOXINFO = 0x0164;  // lParam: COMBOBOXINFO*
+
+constexpr WORD CBN_SELCHANGE = 1;
+constexpr WORD CBN_DBLCLK = 2;
+constexpr WORD CBN_SETFOCUS = 3;
+constexpr WORD CBN_KILLFOCUS = 4;
+constexpr WORD CBN_EDITCHANGE = 5;
+constexpr WORD CBN_EDITUPDATE = 6;
+constexpr WORD CBN_DROPDOWN = 7;
+constexpr WORD CBN_CLOSEUP = 8;
+constexpr WORD CBN_SELENDOK = 9;
+constexpr WORD CBN_SELENDCANCEL = 10;
+
+constexpr DWORD CBS_SIMPLE = 0x0001;
+constexpr DWORD CBS_DROPDOWN = 0x0002;
+constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+constexpr DWORD CBS_OWNERDRAWFIXED = 0x0010;
+constexpr DWORD CBS_OWNERDRAWVARIABLE = 0x0020;
+constexpr DWORD CBS_AUTOHSCROLL = 0x0040;
+constexpr DWORD CBS_SORT = 0x0100;
+constexpr DWORD CBS_HASSTRINGS = 0x0200;
+
+// Client coordinates; stateButton is 0, STATE_SYSTEM_PRESSED while the
+// list is down, or STATE_SYSTEM_INVISIBLE for a combo box without a button.
+struct COMBOBOXINFO {
+  DWORD cbSize = sizeof(COMBOBOXINFO);
+  TRect rcItem;
+  TRect rcButton;
+  DWORD stateButton = 0;
+  HWND hwndCombo = nullptr;
+  HWND hwndItem = nullptr;  // the edit (nullptr for a drop-down list)
+  HWND hwndList = nullptr;
+};
+bool GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+class TComboBox;
+class TCustomEdit;
+
+namespace detail {
+// The list of a combo box: a pop-up window below it, or a child under the
+// edit of a simple combo box.
+class TComboListBox : public TCustomListBox {
+ public:
+  TComboListBox(TComponent* owner, TComboBox* combo);
+  std::string ClassName() const override { return "TComboLBox"; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void Dispatch(TMessage& message) override;
+  void CNCommand(TMessage& message) override;
+  void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
+  void MeasureItem(int index, int& height) override;
+
+ private:
+  bool PopupMouse(TMessage& m);
+  TComboBox* combo_;
+};
+}  // namespace detail
+
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+  ~TComboBox() override;
+  std::string ClassName() const override { return "TComboBox"; }
+
+  TListBoxStrings* Items();
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle value);
+  int ItemIndex();
+  // Selects without OnChange or OnSelect (as the program sets it).
+  void SetItemIndex(int value);
+  bool DroppedDown();
+  void SetDroppedDown(bool value);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int value) { dropDownCount_ = std::max(1, value); }
+  bool AutoComplete() const { return autoComplete_; }
+  void SetAutoComplete(bool value) { autoComplete_ = value; }
+  bool Sorted() const;
+  void SetSorted(bool value);
+  int ItemHeight();
+  void SetItemHeight(int value);
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int value);
+  void SetText(const std::string& value) override;
+  // The text in the field (the edit's, or the selected item's).
+  std::string FieldText();
+  TCustomEdit* Edit() const { return edit_; }
+  TCustomListBox* ListBox() const { return list_; }
+  void Clear();
+  TCanvas* Canvas();
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnSelect;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnCloseUp;
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
+
+  void DefaultHandler(TMessage& message) override;
+
+ protected:
+  friend class detail::TComboListBox;
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void Dispatch(TMessage& message) override;
+  void PaintWindow(HDC dc) override;
+  void WMGetDlgCode(TMessage& message) override { message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
+  void CMWantSpecialKey(TMessage& message) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void WMButtonDown(TMessage& message, TMouseButton button, bool doubleClick) override;
+  virtual void Change();
+  virtual void Select();
+  virtual void DropDown();
+  virtual void CloseUp();
+  virtual void CNCommand(TMessage& message);
+  virtual void CNDrawItem(TMessage& message);
+  virtual void CNMeasureItem(TMessage& message);
+  virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+  virtual void MeasureItem(int index, int& height);
+
+ private:
+  // The native part (ComboBoxNative.cpp).
+  bool HandleComboMessage(TMessage& m);
+  bool HasEdit() const { return style_ == csDropDown || style_ == csSimple; }
+  bool HasButton() const { return style_ != csSimple; }
+  TRect ButtonRect();
+  TRect FieldRect();
+  void LayoutParts();
+  void ShowList(bool show, bool accept);
+  void SelectFromUser(int index);
+  void ShowSelectionInField();
+  void EditChanged();
+  void AutoCompleteEdit();
+  void SearchByChar(char32_t ch);
+  bool NavigateKey(WORD key, TShiftState shift);
+  void Notify(WORD code);
+  DWORD ComboStyle() const;
+
+  TComboBoxStyle style_ = csDropDown;
+  detail::TComboListBox* list_ = nullptr;
+  TCustomEdit* edit_ = nullptr;
+  int dropDownCount_ = 8;
+  bool autoComplete_ = true;
+  int maxLength_ = 0;
+  bool dropped_ = false;
+  int selectionWhenDropped_ = -1;
+  bool settingText_ = false;
+  bool typed_ = false;
+  std::string search_;
+  DWORD lastSearchTime_ = 0;
+  std::unique_ptr<TBitmap> measureBitmap_;
+  TCanvas* paintCanvas_ = nullptr;
 };

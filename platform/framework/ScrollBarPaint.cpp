@@ -54,6 +54,11 @@ void DrawArrow(TCanvas& c, const TRect& r, int direction, bool enabled, bool pre
 
 }  // namespace
 
+void DrawArrowButton(TCanvas& canvas, const TRect& rect, TArrowDirection direction, bool enabled, bool pressed) {
+  DrawButton(canvas, rect, pressed);
+  DrawArrow(canvas, rect, static_cast<int>(direction), enabled, pressed);
+}
+
 void DrawScrollBar(TCanvas& canvas, const TRect& rect, bool vertical, const SCROLLINFO& info, bool enabled,
                    TScrollBarPart pressed) {
   if (rect.IsEmpty()) return;
@@ -71,8 +76,6 @@ void DrawScrollBar(TCanvas& canvas, const TRect& rect, bool vertical, const SCRO
     if (pressed == sbpPageDown) Fill(canvas, span(layout.thumbBottom, length - layout.arrow), cl3DDkShadow);
     DrawButton(canvas, span(layout.thumbTop, layout.thumbBottom), false);
   }
-  DrawButton(canvas, first, pressed == sbpLineUp);
-  DrawButton(canvas, last, pressed == sbpLineDown);
-  DrawArrow(canvas, first, vertical ? 0 : 2, enabled, pressed == sbpLineUp);
-  DrawArrow(canvas, last, vertical ? 1 : 3, enabled, pressed == sbpLineDown);
+  DrawArrowButton(canvas, first, vertical ? adUp : adLeft, enabled, pressed == sbpLineUp);
+  DrawArrowButton(canvas, last, vertical ? adDown : adRight, enabled, pressed == sbpLineDown);
 }

@@ -125,6 +125,9 @@ enum TScrollBarPart { sbpNone = 0, sbpLineUp = 1, sbpPageUp = 2, sbpThumb = 3, s
 // The classic look: arrow buttons, a dithered track, a raised thumb.
 void DrawScrollBar(TCanvas& canvas, const TRect& rect, bool vertical, const SCROLLINFO& info,
                    bool enabled, TScrollBarPart pressed);
+// One arrow button of that look (a combo box's drop button is one).
+enum TArrowDirection { adUp, adDown, adLeft, adRight };
+void DrawArrowButton(TCanvas& canvas, const TRect& rect, TArrowDirection direction, bool enabled, bool pressed);
 
 namespace detail {
 // The stored state of one bar of a window (SB_HORZ, SB_VERT or SB_CTL).
@@ -189,6 +192,8 @@ class TScrollingControl : public TWinControl {
   void Dispatch(TMessage& message) override;
   // Repaints the non-client bars.
   void RedrawBars();
+  // Whether a click on a bar is being followed.
+  bool TrackingBar() const { return tracker_.Active(); }
 
  private:
   void NcCalcSize(TMessage& message);

@@ -1,0 +1,184 @@
+// The combo box: dropping the list down and choosing by mouse and keys,
+// events, auto-completion, owner drawing and the combo box information.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "FormTestSupport.h"
+#include "platform/framework/Edits.h"
+#include "platform/framework/ListControls.h"
+
+namespace {
+
+class ComboBoxTest : public HeadlessFormsTest {
+ protected:
+  TComboBox* MakeCombo(TForm* form, TComboBoxStyle style) {
+    auto* combo = new TComboBox(form);
+    combo->SetParent(form);
+    combo->SetStyle(style);
+    combo->SetBounds(20, 20, 150, 22);
+    for (const char* s : {"apple", "banana", "cherry", "date", "elder"}) combo->Items()->Add(s);
+    combo->OnChange = [this](TObject*) { events.push_back("change"); };
+    combo->OnDropDown = [this](TObject*) { events.push_back("dropdown"); };
+    combo->OnCloseUp = [this](TObject*) { events.push_back("closeup"); };
+    HeadlessPumpUntilIdle();
+    return combo;
+  }
+  TPoint ButtonPoint(TComboBox* combo) {
+    COMBOBOXINFO info;
+    GetComboBoxInfo(combo->Handle(), &info);
+    return combo->ClientToScreen({(info.rcButton.Left + info.rcButton.Right) / 2, info.rcButton.Top + 5});
+  }
+  TPoint ListItemPoint(TComboBox* combo, int index) {
+    TCustomListBox* list = combo->ListBox();
+    TRect r = list->ItemRect(index);
+    return list->ClientToScreen({r.Left + 10, (r.Top + r.Bottom) / 2});
+  }
+  std::vector<std::string> events;
+};
+
+TEST_F(ComboBoxTest, ClickingTheButtonDropsAPopUpListBelowAndAClickOnAnItemChoosesIt) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDownList);
+  HeadlessClick(ButtonPoint(combo));
+  ASSERT_TRUE(combo->DroppedDown());
+  HWND list = combo->ListBox()->Handle();
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_EQ(GetParent(list), form->Handle());  // owned by the form's window, not a child
+  EXPECT_NE(GetWindowLong(list, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  TRect listRect, comboRect;
+  GetWindowRect(list, &listRect);
+  GetWindowRect(combo->Handle(), &comboRect);
+  EXPECT_EQ(listRect.Top, comboRect.Bottom);
+  EXPECT_EQ(listRect.Left, comboRect.Left);
+  EXPECT_EQ(listRect.Height(), 5 * combo->ListBox()->ItemHeight() + 2);
+
+  HeadlessMouseMove(ListItemPoint(combo, 2));
+  HeadlessClick(ListItemPoint(combo, 2));
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(combo->Text(), "cherry");
+  EXPECT_EQ(events, (std::vector<std::string>{"dropdown", "change", "closeup"}));
+}
+
+TEST_F(ComboBoxTest, ClickOutsideClosesWithoutChoosing) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDownList);
+  combo->SetItemIndex(1);
+  HeadlessClick(ButtonPoint(combo));
+  HeadlessMouseMove(ListItemPoint(combo, 4));  // pointing alone changes nothing
+  HeadlessClick(form->ClientToScreen({280, 180}));
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(events, (std::vector<std::string>{"dropdown", "closeup"}));
+}
+
+TEST_F(ComboBoxTest, KeyboardMovesTheChoiceAndOpensAndClosesTheList) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDownList);
+  int selects = 0;
+  combo->OnSelect = [&](TObject*) { ++selects; };
+  combo->SetFocus();
+  HeadlessKeyPress(VK_DOWN);
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  HeadlessKeyPress(VK_DOWN);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(selects, 2);
+  HeadlessKeyPress(VK_F4);
+  EXPECT_TRUE(combo->DroppedDown());
+  HeadlessKeyPress(VK_DOWN);
+  HeadlessKeyPress(VK_RETURN);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  HeadlessKeyDown(VK_MENU);
+  HeadlessKeyPress(VK_DOWN);
+  HeadlessKeyUp(VK_MENU);
+  EXPECT_TRUE(combo->DroppedDown());
+  HeadlessKeyPress(VK_ESCAPE);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  HeadlessKeyPress('E', "e");
+  EXPECT_EQ(combo->Text(), "elder");
+  // With OnSelect assigned a choice does not count as a change as well.
+  EXPECT_TRUE(std::find(events.begin(), events.end(), "change") == events.end());
+}
+
+TEST_F(ComboBoxTest, SettingItemIndexOrTextFiresNoEvents) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDown);
+  combo->SetItemIndex(3);
+  EXPECT_EQ(combo->Text(), "date");
+  EXPECT_EQ(combo->Edit()->Text(), "date");
+  combo->SetText("something else");
+  EXPECT_EQ(combo->FieldText(), "something else");
+  combo->SetItemIndex(-1);
+  combo->SetItemIndex(99);
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ComboBoxTest, TypingCompletesToTheFirstMatchingItem) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDown);
+  combo->SetFocus();
+  HeadlessText("b");
+  EXPECT_EQ(combo->Edit()->Text(), "banana");
+  EXPECT_EQ(combo->Edit()->SelStart(), 1);
+  EXPECT_EQ(combo->Edit()->SelLength(), 5);
+  HeadlessText("ax");
+  EXPECT_EQ(combo->Edit()->Text(), "bax");
+  EXPECT_EQ(combo->Text(), "bax");
+  EXPECT_GE(events.size(), 2u);
+  EXPECT_EQ(events.back(), "change");
+  combo->SetAutoComplete(false);
+  combo->Edit()->SetText("");
+  HeadlessText("c");
+  EXPECT_EQ(combo->Edit()->Text(), "c");
+}
+
+TEST_F(ComboBoxTest, ComboBoxInfoReportsButtonStateAndWindows) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csDropDown);
+  COMBOBOXINFO info;
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  EXPECT_EQ(info.hwndCombo, combo->Handle());
+  EXPECT_EQ(info.hwndItem, combo->Edit()->Handle());
+  EXPECT_EQ(info.hwndList, combo->ListBox()->Handle());
+  EXPECT_EQ(info.rcButton.Right, combo->ClientWidth());
+  EXPECT_EQ(info.rcButton.Width(), GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(info.stateButton, 0u);
+  combo->SetDroppedDown(true);
+  GetComboBoxInfo(combo->Handle(), &info);
+  EXPECT_EQ(info.stateButton, STATE_SYSTEM_PRESSED);
+  combo->SetDroppedDown(false);
+  combo->SetStyle(csSimple);
+  GetComboBoxInfo(combo->Handle(), &info);
+  EXPECT_EQ(info.stateButton, STATE_SYSTEM_INVISIBLE);
+  EXPECT_EQ(GetParent(info.hwndList), combo->Handle());
+  EXPECT_FALSE(GetComboBoxInfo(nullptr, &info));
+}
+
+TEST_F(ComboBoxTest, OwnerDrawnFieldAndItemsCarryTheirStates) {
+  TForm* form = ShownForm();
+  TComboBox* combo = MakeCombo(form, csOwnerDrawFixed);
+  std::vector<std::pair<int, TOwnerDrawState>> drawn;
+  combo->OnDrawItem = [&](TWinControl*, int index, const TRect&, TOwnerDrawState state) {
+    drawn.push_back({index, state});
+  };
+  combo->SetItemIndex(1);
+  combo->SetFocus();
+  combo->Repaint();
+  ASSERT_FALSE(drawn.empty());
+  EXPECT_EQ(drawn.back().first, 1);
+  EXPECT_EQ(drawn.back().second, odComboBoxEdit | odSelected | odFocused);
+  drawn.clear();
+  combo->SetDroppedDown(true);
+  combo->ListBox()->Repaint();
+  ASSERT_EQ(drawn.size(), 5u);
+  EXPECT_EQ(drawn[1].second & odSelected, odSelected);
+  EXPECT_EQ(drawn[0].second & odComboBoxEdit, 0u);
+}
+
+}  // namespace
