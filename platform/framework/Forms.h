@@ -183,7 +183,9 @@ class TApplication : public TComponent {
   }
   TCustomForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and runs the message loop until Terminate.
+  // Shows the main form and runs the message loop until Terminate. The
+  // program then ends with DestroyForms (each form's OnDestroy runs) and
+  // ShutdownWindowSystem.
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }

@@ -118,6 +118,21 @@ TEST_F(PaintTest, AChildShowsItsParentsPixelsWithoutTheOtherWindowedChildren) {
   EXPECT_EQ(PixelAt(h, 115, 125), clRed);    // which shows below the glass
 }
 
+TEST_F(PaintTest, APanelDrawsItsBevelsAroundItsColour) {
+  auto* panel = new TCustomPanel(form);
+  panel->SetColor(clSilver);
+  panel->SetBevelInner(bvLowered);
+  panel->SetBounds(10, 10, 100, 50);
+  panel->SetParent(form);
+  HeadlessPumpUntilIdle();
+  HWND h = form->Handle();
+  EXPECT_EQ(PixelAt(h, 10, 10), ColorToRGB(clBtnHighlight));  // raised outside
+  EXPECT_EQ(PixelAt(h, 109, 59), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(h, 11, 11), ColorToRGB(clBtnShadow));  // lowered inside
+  EXPECT_EQ(PixelAt(h, 108, 58), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(h, 60, 35), clSilver);
+}
+
 TEST_F(PaintTest, AHookDrawsOverANativeControlAndItsMargin) {
   auto* native = new TFramedNative(form);
   native->SetColor(clWhite);
