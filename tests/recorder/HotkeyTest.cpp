@@ -149,17 +149,17 @@ TEST_F(HotkeyThreadTest, PressAndHoldPostsOneStartThenOneStop) {
   PumpFor(150);  // about 150 polls while held
   HeadlessKeyUp(static_cast<int>(kKeyR));
   HeadlessKeyUp(VK_CONTROL);
-  PumpFor(50);
+  PumpFor(100);
   HeadlessKeyDown(static_cast<int>(kKeyF9));
-  PumpFor(50);
+  PumpFor(100);
   HeadlessKeyUp(static_cast<int>(kKeyF9));
-  PumpFor(50);
+  PumpFor(100);
   HeadlessKeyDown(VK_MENU);
   HeadlessKeyDown(static_cast<int>(kKeyS));
   PumpFor(100);
   HeadlessKeyUp(static_cast<int>(kKeyS));
   HeadlessKeyUp(VK_MENU);
-  PumpFor(50);
+  PumpFor(100);
 
   EXPECT_EQ(received, (std::vector<WPARAM>{HOTKEY_START, HOTKEY_START, HOTKEY_STOP}));
 }
@@ -169,10 +169,10 @@ TEST_F(HotkeyThreadTest, ChangedSettingsTakeEffectAtTheNextPoll) {
   HotkeySettings none;
   SetHotkeys(none);
   HeadlessKeyDown(static_cast<int>(kKeyF9));
-  PumpFor(50);
+  PumpFor(100);
   EXPECT_TRUE(received.empty());
   SetHotkeys(Combinations());
-  PumpFor(50);
+  PumpFor(100);
   EXPECT_EQ(received, std::vector<WPARAM>{HOTKEY_START});
   HeadlessKeyUp(static_cast<int>(kKeyF9));
 }
