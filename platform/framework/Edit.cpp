@@ -137,16 +137,15 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::CMTextChanged(TMessage& m) {
   TWinControl::CMTextChanged(m);
-  // Text set from outside: the caret goes to the start, the undo is gone.
-  if (!committing_) {
-    std::u32string text = DecodeUtf8(Text());
-    if (text != text_) {
-      text_ = std::move(text);
-      anchor_ = caret_ = 0;
-      scrollX_ = 0;
-      canUndo_ = false;
-      modified_ = false;
-    }
+  // Text set from outside (also from an OnChange handler while typing):
+  // the caret goes to the start, the undo is gone.
+  std::u32string text = DecodeUtf8(Text());
+  if (text != text_) {
+    text_ = std::move(text);
+    anchor_ = caret_ = 0;
+    scrollX_ = 0;
+    canUndo_ = false;
+    modified_ = false;
   }
   Invalidate();
   Change();

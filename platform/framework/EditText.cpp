@@ -47,18 +47,11 @@ void TCustomEdit::Commit(const std::u32string& text, int caret) {
   anchor_ = caret_ = std::clamp(caret, 0, static_cast<int>(text_.size()));
   modified_ = true;
   std::string utf8 = EncodeUtf8(text_);
-  committing_ = true;
-  try {
-    if (HandleAllocated()) {
-      TMessage set{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(utf8.c_str()), 0};
-      TWinControl::DefaultHandler(set);
-    }
-    TControl::SetText(utf8);
-  } catch (...) {
-    committing_ = false;
-    throw;
+  if (HandleAllocated()) {
+    TMessage set{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(utf8.c_str()), 0};
+    TWinControl::DefaultHandler(set);
   }
-  committing_ = false;
+  TControl::SetText(utf8);
   ScrollCaretIntoView();
   StartCaret();
 }

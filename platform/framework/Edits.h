@@ -131,7 +131,6 @@ class TCustomEdit : public TWinControl {
   TRect textRect_;
   bool caretOn_ = false;
   bool mouseSelecting_ = false;
-  bool committing_ = false;
   std::unique_ptr<TBitmap> measureBitmap_;
 };
 

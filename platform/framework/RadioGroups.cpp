@@ -44,6 +44,7 @@ void TCustomRadioGroup::ItemsChanged() {
     button->SetParent(this);
     buttons_.push_back(button);
   }
+  if (itemIndex_ >= items_.Count()) itemIndex_ = -1;
   updating_ = true;
   for (int i = 0; i < items_.Count(); ++i) {
     TRadioButton* button = buttons_[static_cast<std::size_t>(i)];
@@ -51,7 +52,6 @@ void TCustomRadioGroup::ItemsChanged() {
     button->SetChecked(i == itemIndex_);
   }
   updating_ = false;
-  if (itemIndex_ >= items_.Count()) itemIndex_ = -1;
   ArrangeButtons();
 }
 
