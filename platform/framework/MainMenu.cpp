@@ -13,7 +13,10 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {
 
 TMainMenu::~TMainMenu() {
   UnhookForm();
-  if (bar_ && form_ && !form_->IsDestroying()) delete bar_;
+  if (bar_ && form_ && !form_->IsDestroying()) {
+    bar_->RemoveFreeNotification(this);
+    delete bar_;
+  }
 }
 
 // The form's window procedure is chained, so the bar follows the form's
@@ -49,10 +52,10 @@ void TMainMenu::UpdateMenuBar() {
   bool wanted = form_->Menu() == this;
   if (wanted && !bar_) {
     bar_ = new TMenuBar(nullptr, this);
+    bar_->FreeNotification(this);  // the form frees it with its children
     bar_->SetParent(form_);
   } else if (!wanted && bar_) {
     delete bar_;
-    bar_ = nullptr;
     return;
   }
   if (bar_) bar_->RebuildButtons();
@@ -65,6 +68,7 @@ void TMainMenu::MenuChanged(TMenuItem* item) {
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
   TMenu::Notification(component, operation);
+  if (operation == opRemove && component == bar_) bar_ = nullptr;
   if (operation == opRemove && component == form_) {
     bar_ = nullptr;  // freed with the form
     form_ = nullptr;

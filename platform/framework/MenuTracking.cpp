@@ -123,6 +123,7 @@ class TMenuTracker {
   }
 
  private:
+  void Loop(HWND first);
   void Notify(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (owner_ && IsWindow(owner_)) SendMessage(owner_, msg, wParam, lParam);
   }
@@ -469,6 +470,22 @@ void TMenuTracker::OnChar(char32_t ch) {
   Select(level, next == matches.end() ? matches[0] : *next, false);
 }
 
+void TMenuTracker::Loop(HWND first) {
+  MSG msg;
+  while (!done_ && IsWindow(first)) {
+    if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      WaitMessage();
+      continue;
+    }
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
+}
+
 detail::TMenuTrackResult TMenuTracker::Run(TMenuItem* root, TPoint at, bool selectFirst, TPopupAlignment alignment) {
   bool wasTracking = trackingNow;
   trackingNow = true;
@@ -480,18 +497,14 @@ detail::TMenuTrackResult TMenuTracker::Run(TMenuItem* root, TPoint at, bool sele
     SetCapture(first);
     SetFocus(first);
     if (selectFirst) Select(0, NextSelectable(0, -1, 1), false);
-    MSG msg;
-    while (!done_ && IsWindow(first)) {
-      if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        WaitMessage();
-        continue;
-      }
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
-        break;
-      }
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
+    try {
+      Loop(first);
+    } catch (...) {
+      // The menu goes away before the error travels on.
+      if (IsOurs(GetCapture())) ReleaseCapture();
+      levels_.clear();
+      trackingNow = wasTracking;
+      throw;
     }
     if (IsOurs(GetCapture())) ReleaseCapture();
   }

@@ -144,7 +144,7 @@ void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     return;
   }
   pressed_ = true;
-  if (TWinControl* p = Parent()) SetCapture(p->Handle());
+  SetMouseCapture(true);
   if (bar) bar->Invalidate();
 }
 
@@ -152,7 +152,7 @@ void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
   TGraphicControl::MouseUp(button, shift, x, y);
   if (button != mbLeft || !pressed_) return;
   pressed_ = false;
-  if (TWinControl* p = Parent(); p && GetCapture() == p->Handle()) ReleaseCapture();
+  SetMouseCapture(false);
   if (TToolBar* bar = ToolBar()) bar->Invalidate();
   if (x >= 0 && y >= 0 && x < Width() && y < Height()) Click();
 }
@@ -434,6 +434,7 @@ void TToolBar::TrackMenu(TToolButton* button, bool fromKeyboard) {
     Invalidate();
     Update();
     if (tempMenu_->OnPopup) tempMenu_->OnPopup(tempMenu_);
+    item->Click();  // lets the item bring its sub-items up to date
     detail::TMenuBarLink link;
     link.Current = current;
     link.Count = static_cast<int>(menuButtons.size());
@@ -446,7 +447,14 @@ void TToolBar::TrackMenu(TToolButton* button, bool fromKeyboard) {
     TMenu* look = item->GetParentMenu() ? item->GetParentMenu() : tempMenu_;
     TPoint at = ClientToScreen({b->Left(), b->Top() + b->Height()});
     HWND owner = ParentForm() && ParentForm()->HandleAllocated() ? ParentForm()->Handle() : nullptr;
-    detail::TMenuTrackResult result = detail::TrackMenu(look, item, at, owner, &link, fromKeyboard);
+    detail::TMenuTrackResult result;
+    try {
+      result = detail::TrackMenu(look, item, at, owner, &link, fromKeyboard);
+    } catch (...) {
+      dropped_ = nullptr;
+      Invalidate();
+      throw;
+    }
     dropped_ = nullptr;
     chosen = result.Chosen;
     current = result.SwitchTo;
