@@ -176,6 +176,18 @@ TEST_F(EditTest, RefusedCharactersBeepAndChangeNothing) {
   EXPECT_EQ(Beeps(), before + 5);
 }
 
+TEST_F(EditTest, TextReplacedByAnOnChangeHandlerIsWhatTypingContinuesFrom) {
+  edit->OnChange = [this](TObject*) {
+    if (edit->Text() == "ab") edit->SetText("abc");
+  };
+  Type("ab");
+  EXPECT_EQ(edit->Text(), "abc");
+  Key(VK_END);
+  Type("d");
+  EXPECT_EQ(edit->Text(), "abcd");
+  EXPECT_EQ(GetWindowText(edit->Handle()), "abcd");
+}
+
 TEST_F(EditTest, KeyPressHandlerCanDropACharacter) {
   edit->OnKeyPress = [](TObject*, char32_t& key) {
     if (key == U'-') key = 0;
