@@ -1,0 +1,433 @@
+// The native part of the list view: the LVM_ messages, item states with
+// their LVN_ notifications (a refused change does not happen), rows laid
+// out under the header, scrolling, painting, and selection by mouse and keys.
+
+#include <algorithm>
+
+#include "platform/framework/ListView.h"
+#include "platform/gfx/DrawText.h"
+
+namespace {
+constexpr int kLinePixels = 8;  // one step of sideways scrolling
+}
+
+int TListView::HeaderHeight() {
+  if (!showColumnHeaders_) return 0;
+  TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
+  return c->TextHeight("Wg") + 6;
+}
+
+int TListView::RowHeight() {
+  TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
+  int h = c->TextHeight("Wg") + 3;
+  if (smallImages_) h = std::max(h, smallImages_->Height() + 1);
+  return h;
+}
+
+int TListView::RowsPerPage() { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
+
+int TListView::TotalColumnWidth() const {
+  int total = 0;
+  for (int i = 0; i < columns_.Count(); ++i) total += columns_.Items(i)->Width();
+  return total;
+}
+
+TRect TListView::RowRect(int index) {
+  int y = HeaderHeight() + (index - top_) * RowHeight();
+  int width = std::max(TotalColumnWidth(), ClientWidth() + scrollX_);
+  return {-scrollX_, y, width - scrollX_, y + RowHeight()};
+}
+
+int TListView::RowAt(int y) {
+  if (y < HeaderHeight()) return -1;
+  int row = top_ + (y - HeaderHeight()) / RowHeight();
+  return row < static_cast<int>(items_.size()) ? row : -1;
+}
+
+void TListView::LayoutHeader() {
+  if (!header_) return;
+  int width = std::max(TotalColumnWidth(), ClientWidth() + scrollX_);
+  MoveWindow(header_, -scrollX_, 0, width, HeaderHeight(), true);
+}
+
+void TListView::UpdateScrollBars() {
+  if (!HandleAllocated()) return;
+  static bool updating = false;  // a bar shown or hidden resizes the client and calls back
+  if (updating) return;
+  updating = true;
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMax = std::max(0, static_cast<int>(items_.size()) - 1);
+  si.nPage = static_cast<UINT>(RowsPerPage());
+  si.nPos = top_;
+  SetScrollInfo(Handle(), SB_VERT, &si, true);
+  si.nMax = std::max(0, TotalColumnWidth() - 1);
+  si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
+  si.nPos = scrollX_;
+  SetScrollInfo(Handle(), SB_HORZ, &si, true);
+  updating = false;
+}
+
+void TListView::Changed() {
+  if (updateCount_ > 0) return;
+  ScrollRows(top_);
+  ScrollPixels(scrollX_);
+  LayoutHeader();
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TListView::ScrollRows(int top) {
+  int maxTop = std::max(0, static_cast<int>(items_.size()) - RowsPerPage());
+  top = std::clamp(top, 0, maxTop);
+  if (top == top_) return;
+  top_ = top;
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TListView::ScrollPixels(int x) {
+  int maxX = std::max(0, TotalColumnWidth() - ClientWidth());
+  x = std::clamp(x, 0, maxX);
+  if (x == scrollX_) return;
+  scrollX_ = x;
+  LayoutHeader();
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TListView::EnsureVisible(int index, bool partialOK) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  int page = RowsPerPage();
+  if (index < top_) ScrollRows(index);
+  else if (index >= top_ + page && !(partialOK && index == top_ + page)) ScrollRows(index - page + 1);
+}
+
+LRESULT TListView::Notify(UINT code, int item, int subItem, UINT newState, UINT oldState, UINT changed) {
+  if (!HandleAllocated()) return 0;
+  NMLISTVIEW nm;
+  nm.hdr.hwndFrom = Handle();
+  nm.hdr.code = code;
+  nm.iItem = item;
+  nm.iSubItem = subItem;
+  nm.uNewState = newState;
+  nm.uOldState = oldState;
+  nm.uChanged = changed;
+  return NotifyOwnControl(Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+}
+
+// Asks first (a non-zero answer refuses), then changes and tells.
+bool TListView::ChangeState(int index, UINT state, UINT mask) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return false;
+  TListItem* item = items_[index].get();
+  UINT old = item->state_;
+  UINT wanted = (old & ~mask) | (state & mask);
+  if (wanted == old) return true;
+  if (Notify(LVN_ITEMCHANGING, index, 0, wanted, old, LVIF_STATE) != 0) return false;
+  if (index >= static_cast<int>(items_.size()) || items_[index].get() != item) return false;
+  // Only one item has the focus; one selected item unless multi-select.
+  if (wanted & LVIS_FOCUSED)
+    for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+      if (i != index && (items_[i]->state_ & LVIS_FOCUSED)) ChangeState(i, 0, LVIS_FOCUSED);
+  // A single-select list view keeps its selected item when that one may not let go.
+  if ((wanted & LVIS_SELECTED) && !(old & LVIS_SELECTED) && !multiSelect_)
+    for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+      if (i != index && (items_[i]->state_ & LVIS_SELECTED) && !ChangeState(i, 0, LVIS_SELECTED)) return false;
+  index = IndexOf(item);
+  if (index < 0) return false;
+  item->state_ = wanted;
+  Invalidate();
+  Notify(LVN_ITEMCHANGED, index, 0, wanted, old, LVIF_STATE);
+  return true;
+}
+
+bool TListView::HandleListViewMessage(TMessage& m) {
+  int index = static_cast<int>(static_cast<std::intptr_t>(m.WParam));
+  int count = static_cast<int>(items_.size());
+  switch (m.Msg) {
+    case LVM_GETITEMCOUNT: m.Result = count; return true;
+    case LVM_DELETEITEM:
+      if (index < 0 || index >= count) {
+        m.Result = FALSE;
+        return true;
+      }
+      items_.erase(items_.begin() + index);
+      if (anchor_ == index) anchor_ = -1;
+      else if (anchor_ > index) --anchor_;
+      Changed();
+      m.Result = TRUE;
+      return true;
+    case LVM_DELETEALLITEMS:
+      items_.clear();
+      anchor_ = -1;
+      top_ = 0;
+      Changed();
+      m.Result = TRUE;
+      return true;
+    case LVM_GETNEXTITEM: {
+      UINT want = static_cast<UINT>(m.LParam) & (LVNI_FOCUSED | LVNI_SELECTED);
+      m.Result = -1;
+      for (int i = std::max(0, index + 1); i < count; ++i) {
+        UINT s = items_[i]->state_;
+        if ((want & LVNI_FOCUSED) && !(s & LVIS_FOCUSED)) continue;
+        if ((want & LVNI_SELECTED) && !(s & LVIS_SELECTED)) continue;
+        m.Result = i;
+        break;
+      }
+      return true;
+    }
+    case LVM_GETITEMRECT: {
+      auto* r = reinterpret_cast<TRect*>(m.LParam);
+      if (!r || index < 0 || index >= count) {
+        m.Result = FALSE;
+        return true;
+      }
+      *r = RowRect(index);
+      m.Result = TRUE;
+      return true;
+    }
+    case LVM_ENSUREVISIBLE: EnsureVisible(index, m.LParam != 0); m.Result = TRUE; return true;
+    case LVM_SCROLL: {
+      // Rows scroll by whole rows, rounded as the pixels give.
+      int dx = static_cast<int>(static_cast<std::intptr_t>(m.WParam));
+      int dy = static_cast<int>(m.LParam);
+      ScrollPixels(scrollX_ + dx);
+      int rows = dy / RowHeight();
+      if (rows == 0 && dy != 0) rows = dy > 0 ? 1 : -1;
+      ScrollRows(top_ + rows);
+      m.Result = TRUE;
+      return true;
+    }
+    case LVM_GETHEADER: m.Result = reinterpret_cast<LRESULT>(header_); return true;
+    case LVM_GETTOPINDEX: m.Result = top_; return true;
+    case LVM_GETCOUNTPERPAGE: m.Result = RowsPerPage(); return true;
+    case LVM_SETITEMSTATE: {
+      auto* lvs = reinterpret_cast<const LVITEMSTATE*>(m.LParam);
+      if (!lvs) {
+        m.Result = FALSE;
+        return true;
+      }
+      bool ok = true;
+      if (index == -1) {
+        for (int i = 0; i < count && i < static_cast<int>(items_.size()); ++i)
+          ok = ChangeState(i, lvs->state, lvs->stateMask) && ok;
+      } else {
+        ok = ChangeState(index, lvs->state, lvs->stateMask);
+      }
+      m.Result = ok ? TRUE : FALSE;
+      return true;
+    }
+    case LVM_GETITEMSTATE:
+      m.Result = index >= 0 && index < count ? (items_[index]->state_ & static_cast<UINT>(m.LParam)) : 0;
+      return true;
+    case LVM_GETSELECTEDCOUNT:
+      m.Result = std::count_if(items_.begin(), items_.end(), [](const auto& i) { return i->Selected(); });
+      return true;
+    default: return false;
+  }
+}
+
+void TListView::SelectOnly(int index) {
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+    if (i != index && items_[i]->Selected() && !ChangeState(i, 0, LVIS_SELECTED) && !multiSelect_) return;
+  ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void TListView::SelectRange(int from, int to) {
+  if (from > to) std::swap(from, to);
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+    ChangeState(i, i >= from && i <= to ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+void TListView::ClickRow(int index, TShiftState shift) {
+  if (index < 0) {
+    if (!(shift & (ssCtrl | ssShift))) ClearSelection();
+    return;
+  }
+  if (multiSelect_ && (shift & ssShift) && anchor_ >= 0) {
+    SelectRange(anchor_, index);
+    ChangeState(index, LVIS_FOCUSED, LVIS_FOCUSED);
+  } else if (multiSelect_ && (shift & ssCtrl)) {
+    UINT now = items_[index]->state_ & LVIS_SELECTED;
+    ChangeState(index, (now ? 0 : LVIS_SELECTED) | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    anchor_ = index;
+  } else {
+    SelectOnly(index);
+    anchor_ = index;
+  }
+  EnsureVisible(index, false);
+}
+
+void TListView::KeyNavigate(WORD key, TShiftState shift) {
+  int count = static_cast<int>(items_.size());
+  if (count == 0) return;
+  TListItem* focused = ItemFocused();
+  int from = focused ? IndexOf(focused) : -1;
+  int page = std::max(1, RowsPerPage() - 1);
+  int target;
+  switch (key) {
+    case VK_UP: target = from - 1; break;
+    case VK_DOWN: target = from + 1; break;
+    case VK_PRIOR: target = from - page; break;
+    case VK_NEXT: target = from + page; break;
+    case VK_HOME: target = 0; break;
+    case VK_END: target = count - 1; break;
+    case VK_SPACE:
+      if (from >= 0 && multiSelect_ && (shift & ssCtrl))
+        ChangeState(from, items_[from]->Selected() ? 0 : LVIS_SELECTED, LVIS_SELECTED);
+      else if (from >= 0) ChangeState(from, LVIS_SELECTED, LVIS_SELECTED);
+      return;
+    case VK_LEFT: ScrollPixels(scrollX_ - kLinePixels); return;
+    case VK_RIGHT: ScrollPixels(scrollX_ + kLinePixels); return;
+    default: return;
+  }
+  if (from < 0) target = 0;
+  target = std::clamp(target, 0, count - 1);
+  if (multiSelect_ && (shift & ssCtrl)) {
+    ChangeState(target, LVIS_FOCUSED, LVIS_FOCUSED);
+    EnsureVisible(target, false);
+    return;
+  }
+  ClickRow(target, shift & ssShift);
+}
+
+void TListView::DefaultHandler(TMessage& m) {
+  if (HandleListViewMessage(m)) return;
+  switch (m.Msg) {
+    case WM_VSCROLL: {
+      int page = RowsPerPage();
+      switch (LOWORD(m.WParam)) {
+        case SB_LINEUP: ScrollRows(top_ - 1); break;
+        case SB_LINEDOWN: ScrollRows(top_ + 1); break;
+        case SB_PAGEUP: ScrollRows(top_ - page); break;
+        case SB_PAGEDOWN: ScrollRows(top_ + page); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollRows(HIWORD(m.WParam)); break;
+        case SB_TOP: ScrollRows(0); break;
+        case SB_BOTTOM: ScrollRows(static_cast<int>(items_.size())); break;
+        default: break;
+      }
+      return;
+    }
+    case WM_HSCROLL:
+      switch (LOWORD(m.WParam)) {
+        case SB_LINELEFT: ScrollPixels(scrollX_ - kLinePixels); break;
+        case SB_LINERIGHT: ScrollPixels(scrollX_ + kLinePixels); break;
+        case SB_PAGELEFT: ScrollPixels(scrollX_ - ClientWidth()); break;
+        case SB_PAGERIGHT: ScrollPixels(scrollX_ + ClientWidth()); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollPixels(HIWORD(m.WParam)); break;
+        default: break;
+      }
+      return;
+    case WM_MOUSEWHEEL:
+      ScrollRows(top_ - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3);
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: {
+      if (CanFocus() && !Focused()) SetFocus();
+      TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+      TListItem* item = GetItemAt(p.X, p.Y);
+      int index = item ? IndexOf(item) : -1;
+      // A right click keeps a selection it falls into.
+      if (m.Msg == WM_RBUTTONDOWN && item && item->Selected()) return;
+      ClickRow(index, KeysToShiftState(m.WParam));
+      return;
+    }
+    case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam), KeyboardShiftState()); return;
+    case WM_NOTIFY: {
+      auto* nm = reinterpret_cast<const NMHEADER*>(m.LParam);
+      if (!nm || nm->hdr.hwndFrom != header_ || !header_) break;
+      if (nm->hdr.code == HDN_ITEMCLICK && columnClick_) {
+        NMLISTVIEW click;
+        click.hdr.hwndFrom = Handle();
+        click.hdr.code = LVN_COLUMNCLICK;
+        click.iSubItem = nm->iItem;
+        NotifyOwnControl(Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+      } else if (nm->hdr.code == HDN_ITEMCHANGED && nm->pitem && (nm->pitem->mask & HDI_WIDTH) &&
+                 nm->iItem >= 0 && nm->iItem < columns_.Count()) {
+        // A width dragged in the header (or set by a hook) becomes the column's.
+        columns_.Items(nm->iItem)->width_ = std::max(0, nm->pitem->cxy);
+        Changed();
+      }
+      return;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_SIZE:
+      TScrollingControl::DefaultHandler(m);
+      Changed();
+      return;
+    default: break;
+  }
+  TScrollingControl::DefaultHandler(m);
+}
+
+void TListView::PaintWindow(HDC dc) {
+  if (!dc) return;
+  bool focused = Focused();
+  int count = static_cast<int>(items_.size());
+  int bottom = ClientHeight();
+  for (int i = top_; i < count; ++i) {
+    TRect r = RowRect(i);
+    if (r.Top >= bottom) break;
+    PaintRow(*dc, i, r, focused);
+  }
+  if (!gridLines_) return;
+  // Column lines go all the way down.
+  dc->Brush()->SetColor(clBtnFace);
+  int x = -scrollX_;
+  for (int c = 0; c < columns_.Count(); ++c) {
+    x += columns_.Items(c)->Width();
+    dc->FillRect({x - 1, HeaderHeight(), x, bottom});
+  }
+}
+
+void TListView::PaintRow(TCanvas& c, int index, const TRect& row, bool focused) {
+  TListItem* item = items_[index].get();
+  bool selected = item->Selected();
+  int saved = c.SaveDC();
+  c.SetFont(*Font());
+  c.SetBkMode(TRANSPARENT);
+  int x = row.Left;
+  int columns = std::max(1, columns_.Count());
+  TRect highlight;
+  for (int col = 0; col < columns; ++col) {
+    int width = columns_.Count() > 0 ? columns_.Items(col)->Width() : ClientWidth();
+    TRect cell{x, row.Top, x + width, row.Bottom};
+    x += width;
+    std::string text = col == 0 ? item->Caption() : (col - 1 < item->SubItems()->Count() ? (*item->SubItems())[col - 1] : "");
+    TRect textRect = cell;
+    textRect.Left += 2;
+    if (col == 0 && smallImages_) {
+      if (item->ImageIndex() >= 0) smallImages_->Draw(&c, cell.Left + 2, cell.Top + (cell.Height() - smallImages_->Height()) / 2, item->ImageIndex(), Enabled());
+      textRect.Left += smallImages_->Width() + 2;
+    }
+    bool paintSelected = selected && (rowSelect_ || col == 0);
+    if (paintSelected) {
+      TRect fill = col == 0 && !rowSelect_ ? TRect{textRect.Left - 2, cell.Top, textRect.Left + c.TextWidth(text) + 4, cell.Bottom} : cell;
+      fill.Right = std::min(fill.Right, cell.Right);
+      c.Brush()->SetColor(focused ? clHighlight : clBtnFace);
+      c.FillRect(fill);
+      if (col == 0) highlight = fill;
+      else highlight.Right = fill.Right;
+    }
+    c.Font()->SetColor(paintSelected && focused ? clHighlightText : (Enabled() ? Font()->Color() : clGrayText));
+    textRect.Right -= 4;
+    TAlignment align = columns_.Count() > 0 ? columns_.Items(col)->Alignment() : taLeftJustify;
+    UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS |
+                 (align == taRightJustify ? DT_RIGHT : align == taCenter ? DT_CENTER : DT_LEFT);
+    DrawText(&c, text, textRect, flags);
+  }
+  if (gridLines_) {
+    c.Brush()->SetColor(clBtnFace);
+    c.FillRect({row.Left, row.Bottom - 1, row.Right, row.Bottom});
+  }
+  if (focused && item->Focused()) {
+    TRect focus = rowSelect_ ? TRect{row.Left, row.Top, std::min(row.Right, x), row.Bottom} : highlight;
+    if (focus.IsEmpty()) focus = {row.Left, row.Top, row.Left + (columns_.Count() ? columns_.Items(0)->Width() : row.Width()), row.Bottom};
+    c.DrawFocusRect(focus);
+  }
+  c.RestoreDC(saved);
+}
