@@ -91,6 +91,19 @@ TEST_F(SkinArchive, TruncatedArchivesAreRefusedAndLeaveNoOutput) {
   }
 }
 
+TEST_F(SkinArchive, ADynamicBlockWithTooManyCodesLeavesTheEntryShort) {
+  TArchiveEntry entry;
+  entry.name = "SKINDATA.SK2";
+  entry.uncompressedSize = 3;
+  // A stored block "abc", then a final dynamic block with HLIT 287.
+  entry.data = {0x00, 0x03, 0x00, 0xFC, 0xFF, 'a', 'b', 'c', 0xF5, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(Extract(BuildArchive({entry})), zelExtractDamaged);
+  EXPECT_FALSE(FileExists(output));
+  entry.data.resize(8);
+  entry.data[0] = 0x01;  // the stored block alone, made final
+  EXPECT_EQ(Extract(BuildArchive({entry})), zelExtractOk);
+}
+
 TEST_F(SkinArchive, EncryptedEntriesNeedTheRightPassword) {
   const TBytesVec byCrc = BuildArchive({DeflatedEntry("SKINDATA.SK2", plain, "secret")});
   const TBytesVec byTime = BuildArchive({DeflatedEntry("SKINDATA.SK2", plain, "secret", true)});
