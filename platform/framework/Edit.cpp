@@ -37,10 +37,28 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TCustomEdit::SetStyleBit(DWORD bit, bool on) {
+void TCustomEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  SyncFromStyle();
+}
+
+void TCustomEdit::SetStyleBits(DWORD mask, DWORD bits) {
   if (!HandleAllocated()) return;
-  LONG_PTR style = GetWindowLong(Handle(), GWL_STYLE);
-  SetWindowLong(Handle(), GWL_STYLE, on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit)));
+  auto style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
+  SetWindowLong(Handle(), GWL_STYLE, static_cast<LONG_PTR>((style & ~mask) | (bits & mask)));
+}
+
+void TCustomEdit::SyncFromStyle() {
+  if (!HandleAllocated()) return;
+  auto style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
+  alignment_ = (style & ES_RIGHT) ? taRightJustify : (style & ES_CENTER) ? taCenter : taLeftJustify;
+  numbersOnly_ = (style & ES_NUMBER) != 0;
+  readOnly_ = (style & ES_READONLY) != 0;
+  hideSelection_ = (style & ES_NOHIDESEL) == 0;
+  charCase_ = (style & ES_UPPERCASE) ? ecUpperCase : (style & ES_LOWERCASE) ? ecLowerCase : ecNormal;
+  if ((style & ES_PASSWORD) && !passwordChar_) passwordChar_ = U'*';
+  if (!(style & ES_PASSWORD)) passwordChar_ = 0;
+  Invalidate();
 }
 
 void TCustomEdit::SetReadOnly(bool value) {
@@ -62,8 +80,8 @@ void TCustomEdit::SetPasswordChar(char32_t value) {
 void TCustomEdit::SetCharCase(TEditCharCase value) {
   if (value == charCase_) return;
   charCase_ = value;
-  SetStyleBit(ES_UPPERCASE, value == ecUpperCase);
-  SetStyleBit(ES_LOWERCASE, value == ecLowerCase);
+  SetStyleBits(ES_UPPERCASE | ES_LOWERCASE,
+               value == ecUpperCase ? ES_UPPERCASE : value == ecLowerCase ? ES_LOWERCASE : 0);
   // The text already there takes the new case too.
   std::u32string converted = ApplyCharCase(text_);
   if (converted != text_) {
@@ -75,7 +93,7 @@ void TCustomEdit::SetCharCase(TEditCharCase value) {
 
 void TCustomEdit::SetHideSelection(bool value) {
   hideSelection_ = value;
-  SetStyleBit(ES_NOHIDESEL, !value);
+  SetStyleBits(ES_NOHIDESEL, value ? 0 : ES_NOHIDESEL);
   Invalidate();
 }
 
@@ -87,7 +105,7 @@ void TCustomEdit::SetAlignment(TAlignment value) {
 
 void TCustomEdit::SetNumbersOnly(bool value) {
   numbersOnly_ = value;
-  SetStyleBit(ES_NUMBER, value);
+  SetStyleBits(ES_NUMBER, value ? ES_NUMBER : 0);
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle value) {

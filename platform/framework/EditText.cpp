@@ -231,13 +231,14 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
     case EM_GETLIMITTEXT: m.Result = maxLength_ > 0 ? maxLength_ : 0x7FFFFFFE; return true;
     case EM_SETREADONLY:
       readOnly_ = m.WParam != 0;
-      SetStyleBit(ES_READONLY, readOnly_);
+      SetStyleBits(ES_READONLY, readOnly_ ? ES_READONLY : 0);
       Invalidate();
       m.Result = 1;
       return true;
     case EM_SETPASSWORDCHAR:
       passwordChar_ = static_cast<char32_t>(m.WParam);
-      SetStyleBit(ES_PASSWORD, passwordChar_ != 0);
+      SetStyleBits(ES_PASSWORD, passwordChar_ ? ES_PASSWORD : 0);
+      passwordChar_ = static_cast<char32_t>(m.WParam);
       scrollX_ = 0;
       ScrollCaretIntoView();
       Invalidate();
@@ -247,6 +248,9 @@ bool TCustomEdit::HandleEditMessage(TMessage& m) {
     case EM_SETMODIFY: modified_ = m.WParam != 0; return true;
     case EM_SCROLLCARET: ScrollCaretIntoView(); Invalidate(); return true;
     case EM_GETLINECOUNT: m.Result = 1; return true;
+    case WM_STYLECHANGED:
+      if (static_cast<int>(m.WParam) == GWL_STYLE) SyncFromStyle();
+      return false;
     case WM_SETFOCUS: StartCaret(); Invalidate(); return false;
     case WM_KILLFOCUS:
       StopCaret();

@@ -71,6 +71,7 @@ class TCustomEdit : public TWinControl {
  protected:
   virtual void Change();
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void PaintWindow(HDC dc) override;
   void DefaultHandler(TMessage& message) override;
   void WMGetDlgCode(TMessage& message) override;
@@ -96,7 +97,10 @@ class TCustomEdit : public TWinControl {
   std::u32string ApplyCharCase(std::u32string text) const;
   int WordStart(int pos) const;
   int WordEnd(int pos) const;
-  void SetStyleBit(DWORD bit, bool on);
+  // One write of the window style: the bits of mask become those of bits.
+  void SetStyleBits(DWORD mask, DWORD bits);
+  // Takes the edit styles a subclass may have set at creation or later.
+  void SyncFromStyle();
 
   // Looks and places (EditPaint.cpp).
   TRect TextRect();

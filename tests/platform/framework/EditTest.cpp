@@ -7,6 +7,19 @@
 
 namespace {
 
+// An edit whose subclass asks for its styles at creation, as a number
+// field does.
+class TNumberField : public TEdit {
+ public:
+  explicit TNumberField(TComponent* owner) : TEdit(owner) {}
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TEdit::CreateParams(params);
+    params.Style |= ES_RIGHT | ES_NUMBER;
+  }
+};
+
 class EditTest : public StdControlsTest {
  protected:
   void SetUp() override {
@@ -268,6 +281,20 @@ TEST_F(EditTest, RightAlignedTextEndsAtTheRightEdgeAndTheCaretBlinks) {
   EXPECT_TRUE(right->CaretShown());
   edit->SetFocus();
   EXPECT_FALSE(right->CaretShown());
+}
+
+TEST_F(EditTest, StylesFromASubclassOrSetLaterTakeEffect) {
+  auto* field = Place<TNumberField>(10, 50, 100, 21);
+  EXPECT_EQ(field->Alignment(), taRightJustify);
+  EXPECT_TRUE(field->NumbersOnly());
+  field->SetFocus();
+  Type("4x2");
+  EXPECT_EQ(field->Text(), "42");
+  LONG_PTR style = GetWindowLong(field->Handle(), GWL_STYLE);
+  SetWindowLong(field->Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(ES_NUMBER)) | ES_UPPERCASE);
+  Type("k");
+  EXPECT_EQ(field->Text(), "42K");
+  EXPECT_EQ(field->CharCase(), ecUpperCase);
 }
 
 TEST_F(EditTest, SelectionIsHiddenWithoutFocusUnlessAsked) {
