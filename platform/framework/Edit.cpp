@@ -20,6 +20,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   Publish("Alignment", &TCustomEdit::Alignment, &TCustomEdit::SetAlignment);
   Publish("NumbersOnly", &TCustomEdit::NumbersOnly, &TCustomEdit::SetNumbersOnly);
   Publish("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle);
+  Publish("OEMConvert", &TCustomEdit::OEMConvert, &TCustomEdit::SetOEMConvert);
 }
 
 TCustomEdit::~TCustomEdit() = default;
@@ -34,6 +35,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   if (charCase_ == ecUpperCase) params.Style |= ES_UPPERCASE;
   if (charCase_ == ecLowerCase) params.Style |= ES_LOWERCASE;
   if (passwordChar_) params.Style |= ES_PASSWORD;
+  if (oemConvert_) params.Style |= ES_OEMCONVERT;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -106,6 +108,11 @@ void TCustomEdit::SetAlignment(TAlignment value) {
 void TCustomEdit::SetNumbersOnly(bool value) {
   numbersOnly_ = value;
   SetStyleBits(ES_NUMBER, value ? ES_NUMBER : 0);
+}
+
+void TCustomEdit::SetOEMConvert(bool value) {
+  oemConvert_ = value;
+  SetStyleBits(ES_OEMCONVERT, value ? ES_OEMCONVERT : 0);
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle value) {

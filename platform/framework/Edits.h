@@ -42,6 +42,9 @@ class TCustomEdit : public TWinControl {
   void SetNumbersOnly(bool value);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
+  // Kept for the ES_OEMCONVERT style; text is Unicode throughout here.
+  bool OEMConvert() const { return oemConvert_; }
+  void SetOEMConvert(bool value);
   bool Modified() const { return modified_; }
   void SetModified(bool value) { modified_ = value; }
 
@@ -128,6 +131,7 @@ class TCustomEdit : public TWinControl {
   bool numbersOnly_ = false;
   TBorderStyle borderStyle_ = bsSingle;
   bool modified_ = false;
+  bool oemConvert_ = false;
   std::u32string undoText_;
   int undoCaret_ = 0;
   bool canUndo_ = false;

@@ -20,6 +20,21 @@ class TNumberField : public TEdit {
   }
 };
 
+// A frame drawn over the edit's margin, as a skin does.
+class TFramedEdit : public TEdit {
+ public:
+  explicit TFramedEdit(TComponent* owner) : TEdit(owner) {
+    SetBorderStyle(bsNone);
+    SetBorderWidth(2);
+  }
+
+ protected:
+  void PaintOverNative(TCanvas& canvas) override {
+    canvas.Brush()->SetColor(clLime);
+    canvas.FrameRect(Rect(0, 0, Width(), Height()));
+  }
+};
+
 class EditTest : public StdControlsTest {
  protected:
   void SetUp() override {
@@ -295,6 +310,20 @@ TEST_F(EditTest, StylesFromASubclassOrSetLaterTakeEffect) {
   Type("k");
   EXPECT_EQ(field->Text(), "42K");
   EXPECT_EQ(field->CharCase(), ecUpperCase);
+}
+
+TEST_F(EditTest, ASubclassPaintsOverTheEditAndItsMargin) {
+  auto* framed = Place<TFramedEdit>(10, 50, 100, 21);
+  framed->SetText("WWW");
+  EXPECT_EQ(framed->ClientWidth(), 96);
+  TPoint origin = framed->ClientOrigin();
+  TPoint corner = framed->Parent()->ClientToScreen({framed->Left(), framed->Top()});
+  EXPECT_EQ(origin.X - corner.X, 2);
+  EXPECT_EQ(PixelOf(framed, -2, -2), ColorToRGB(clLime));           // the window's edge
+  EXPECT_EQ(PixelOf(framed, -1, 5), ColorToRGB(framed->Color()));  // the margin
+  bool text = false;  // the text is still there under the frame
+  for (int x = 0; x < 40; ++x) text = text || GetGValue(PixelOf(framed, x, 6)) < 0x40;
+  EXPECT_TRUE(text);
 }
 
 TEST_F(EditTest, SelectionIsHiddenWithoutFocusUnlessAsked) {
