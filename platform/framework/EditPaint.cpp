@@ -37,17 +37,16 @@ int TCustomEdit::TextX(int pos) {
   return TextOrigin(width) + prefix;
 }
 
-// The character boundary nearest to x.
+// The character boundary nearest to x (the boundaries' places only grow
+// along the text, so a binary search finds it).
 int TCustomEdit::PositionAt(int x) {
-  std::u32string shown = Shown();
-  int length = static_cast<int>(shown.size());
-  int previous = TextX(0);
-  for (int i = 1; i <= length; ++i) {
-    int next = TextX(i);
-    if (x < (previous + next) / 2) return i - 1;
-    previous = next;
+  int low = 0, high = static_cast<int>(text_.size());
+  while (low < high) {
+    int middle = (low + high) / 2;
+    if (x < (TextX(middle) + TextX(middle + 1)) / 2) high = middle;
+    else low = middle + 1;
   }
-  return length;
+  return low;
 }
 
 void TCustomEdit::ScrollCaretIntoView() {
