@@ -22,8 +22,13 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
   Destroying();
-  // Children go first (as the window they live in still exists), also
-  // those another component owns.
+  // Hooks set on this control may belong to objects already gone.
+  WindowProc = [this](TMessage& m) { TWinControl::WndProc(m); };
+  messageHandlers_.clear();
+  // Leave the parent while this is still a windowed control to it: its tab
+  // list and its form's active control forget this one, and the window goes.
+  if (parent_) parent_->RemoveControl(this);
+  // Children go next, also those another component owns.
   while (!controls_.empty()) {
     TControl* child = controls_.back();
     RemoveControl(child);

@@ -161,6 +161,21 @@ TEST_F(KeyboardTest, AcceleratorsPressTheControlOfTheirCharacter) {
   EXPECT_FALSE(IsAccel(U'n', "&&Name"));
 }
 
+TEST_F(KeyboardTest, AFreedFocusedControlLeavesNoTraceInTheTabOrder) {
+  cancel->SetFocus();
+  HWND window = cancel->Handle();
+  delete cancel;
+  HeadlessPumpUntilIdle();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  std::vector<TWinControl*> order;
+  form->GetTabOrderList(order);
+  EXPECT_EQ(order, (std::vector<TWinControl*>{edit, ok, skipped, last}));
+  ok->SetFocus();
+  Tab();
+  EXPECT_TRUE(last->Focused());
+}
+
 TEST_F(KeyboardTest, KeyPreviewLetsTheFormSeeKeysFirst) {
   std::vector<std::string> seen;
   form->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
