@@ -6,6 +6,7 @@
 // parent's background work.
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/framework/Controls.h"
 
@@ -20,6 +21,33 @@ class TSavedDC {
  private:
   HDC dc_;
   int saved_;
+};
+
+// Ends the painting of a window also when a Paint raised, so the window is
+// not asked to paint again and again.
+class TPaintScope {
+ public:
+  explicit TPaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+  ~TPaintScope() { EndPaint(window_, &ps_); }
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_;
+  HDC dc_;
+};
+
+class TWindowDCScope {
+ public:
+  explicit TWindowDCScope(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~TWindowDCScope() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
 };
 
 }  // namespace
@@ -42,36 +70,31 @@ void TWinControl::WMEraseBkgnd(TMessage& m) {
 void TWinControl::WMPaint(TMessage& m) {
   bool fromSystem = m.WParam == 0;
   if (fromSystem && doubleBuffered_ && handle_) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
+    TPaintScope paint(handle_);
     TRect client = ClientRect();
-    if (!client.IsEmpty()) {
+    if (paint.Dc() && !client.IsEmpty()) {
       TBitmap buffer(client.Width(), client.Height());
       TCanvas* memory = buffer.Canvas();
       Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
       Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-      BitBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, SRCCOPY);
+      BitBlt(paint.Dc(), 0, 0, client.Width(), client.Height(), memory, 0, 0, SRCCOPY);
     }
-    EndPaint(handle_, &ps);
   } else {
     PaintHandler(m);
   }
   if (fromSystem && handle_ && PaintsNatively()) {
-    HDC window = GetWindowDC(handle_);
-    if (window) {
-      PaintOverNative(*window);
-      ReleaseDC(handle_, window);
-    }
+    TWindowDCScope window(handle_);
+    if (window.Dc()) PaintOverNative(*window.Dc());
   }
 }
 
 void TWinControl::PaintHandler(TMessage& m) {
   HDC dc = reinterpret_cast<HDC>(m.WParam);
-  PAINTSTRUCT ps;
-  bool own = dc == nullptr;
-  if (own) {
+  std::optional<TPaintScope> paint;
+  if (!dc) {
     if (!handle_) return;
-    dc = BeginPaint(handle_, &ps);
+    paint.emplace(handle_);
+    dc = paint->Dc();
     if (!dc) return;
   }
   {
@@ -83,7 +106,6 @@ void TWinControl::PaintHandler(TMessage& m) {
     PaintWindow(dc);
   }
   PaintControls(dc, nullptr);
-  if (own) EndPaint(handle_, &ps);
 }
 
 // A control of our own window class has no native look of its own; the
@@ -114,7 +136,8 @@ void TWinControl::WMNCPaint(TMessage& m) {
   if (!handle_) return;
   bool margin = borderWidth_ > 0;
   if (!margin && !PaintsNatively()) return;
-  HDC window = GetWindowDC(handle_);
+  TWindowDCScope windowDc(handle_);
+  HDC window = windowDc.Dc();
   if (!window) return;
   if (margin) {
     // The margin lies around the client area, inside the window's frame.
@@ -132,7 +155,6 @@ void TWinControl::WMNCPaint(TMessage& m) {
     FillRect(window, outer, &brush);
   }
   if (PaintsNatively()) PaintOverNative(*window);
-  ReleaseDC(handle_, window);
 }
 
 // ---- TGraphicControl ------------------------------------------------------------

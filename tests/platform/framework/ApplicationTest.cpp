@@ -46,6 +46,28 @@ TEST_F(ApplicationTest, AnErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
   EXPECT_EQ(HeadlessShownMessageBoxes().size(), 1u);  // an abort shows nothing
 }
 
+class TBrokenPainter : public TSolidControl {
+ public:
+  using TSolidControl::TSolidControl;
+
+ protected:
+  void Paint() override { throw EInvalidGraphic("Bitmap image is not valid"); }
+};
+
+TEST_F(ApplicationTest, APaintThatRaisesIsShownOnceAndNotAskedForAgain) {
+  TForm* form = ShownForm();
+  auto* broken = new TBrokenPainter(form);
+  broken->SetBounds(0, 0, 20, 20);
+  broken->SetParent(form);
+  HeadlessPumpUntilIdle();
+  ASSERT_EQ(HeadlessShownMessageBoxes().size(), 1u);
+  EXPECT_EQ(HeadlessShownMessageBoxes()[0].text, "Bitmap image is not valid");
+  broken->SetDoubleBuffered(true);
+  broken->Invalidate();
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(HeadlessShownMessageBoxes().size(), 2u);
+}
+
 TEST_F(ApplicationTest, MessageFiltersSeeQueuedMessagesFirstAndMayStopThem) {
   TForm* form = ShownForm();
   int reached = 0;
