@@ -1,12 +1,235 @@
 #pragma once
-// The options window of the recorder.
+// The options window of the recorder: it owns the settings file, turns its
+// controls into the shared settings values of GlobeVar, and edits the
+// recording schedule.
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/framework/Edits.h"
+#include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/ListControls.h"
+#include "platform/framework/StdCtrls.h"
+#include "recorder/OptionsSpinBox.h"
+#include "recorder/ScheduleList.h"
+
+class TAudioRecord2;
+
+// What the options window needs of the main window, which is built
+// elsewhere; each link may be left empty.
+struct TOptionsMainLink {
+  std::function<void(bool checked)> SetVoxChecked;  // the main window's VOX box
+  std::function<std::string()> InputLineText;       // its input-line list
+  std::function<int()> SelectedFormat;              // 0 WAV, 1 MP3, 2 OGG, 3 WMA
+  std::function<void()> RefreshInputLines;          // after a device change
+};
+
+// One row of the hotkey page: check box, modifier list, "+" and key list.
+struct THotkeyRow {
+  TCheckBox* Use = nullptr;
+  TComboBox* Modifier = nullptr;
+  TLabel* Plus = nullptr;
+  TComboBox* Key = nullptr;
+};
+
+// The "Save" page of one tool: folder box and button, the name parts
+// (recorder and joiner) or the where-to-save choice (converter and
+// splitter), and what to do with a name that exists.
+struct TOutputPage {
+  TPanel* Page = nullptr;
+  TEdit* Folder = nullptr;
+  TButton* Browse = nullptr;
+  TEdit* Prefix = nullptr;
+  TCheckBox* UseDate = nullptr;
+  TEdit* Suffix = nullptr;
+  TRadioButton* ToSource = nullptr;     // "Save to original file path"
+  TRadioButton* ToAppointed = nullptr;  // "Always save to "
+  TRadioButton* AddNew = nullptr;
+  TRadioButton* Overwrite = nullptr;
+};
 
 class TfrmOptions : public TForm {
  public:
   explicit TfrmOptions(TComponent* owner);
+  ~TfrmOptions() override;
   std::string ClassName() const override { return "TfrmOptions"; }
+
+  // The settings file: controls from the file, the file from the
+  // controls, the controls at their factory values.
+  void LoadSettings();
+  void SaveSettings();
+  void ApplyDefaults();
+  // The controls, decoded, into the shared values of GlobeVar.
+  void PublishSettings();
+
+  // The schedule page.
+  void AddScheduleEntry(const std::string& startText, const std::string& stopText, bool use, WORD year, WORD month,
+                        WORD day, WORD dayOfWeek);
+  void ReplaceScheduleEntry(const std::string& startText, const std::string& stopText, WORD year, WORD month,
+                            WORD day, WORD dayOfWeek);
+  void SaveScheduleFile(const std::string& fileName);
+  void LoadScheduleFile(const std::string& fileName);
+  const TScheduleList& Schedule() const { return schedule_; }
+  int SelectedScheduleRow();
+  void SetScheduleRowChecked(int row, bool checked);
+
+  // The mail body box, line by line.
+  TStringList BodyLines() const;
+  void SetBodyLines(const TStringList& lines);
+
+  // Tries a folder as an output folder by creating and deleting a file
+  // in it; false when the file cannot be created.
+  static bool FolderIsWritable(const std::string& folder);
+
+  // Links to the rest of the recorder, set by the main window.
+  TOptionsMainLink MainWindow;
+  TAudioRecord2* Recorder = nullptr;
+  // The folder-selection dialog: the chosen folder, or "" when none.
+  std::function<std::string()> SelectFolder;
+  // The confirm dialog, showing a message.
+  std::function<void(const std::string& text)> ShowMessage;
+  // The schedule file dialogs: true with a chosen name.
+  std::function<bool(std::string& fileName)> ChooseScheduleFileToSave;
+  std::function<bool(std::string& fileName)> ChooseScheduleFileToLoad;
+
+  // Pages (shown one at a time by the page buttons).
+  std::vector<TPanel*> Pages;
+  std::vector<TButton*> PageButtons;
+  void ShowPage(int index);
+
+  // "Format"
+  TComboBox* comboWavFreq;
+  TComboBox* comboWavChannels;
+  TComboBox* comboWavSampleRate;
+  TComboBox* comboMp3Freq;
+  TComboBox* comboMp3Channels;
+  TComboBox* comboMp3BitRate;
+  TComboBox* comboMp3EncoderQuality;
+  TLabel* lblMp3MaxBitRate;
+  TComboBox* comboMp3MaxBitRate;
+  TLabel* lblMp3VbrQuality;
+  TComboBox* comboMp3VbrQuality;
+  TCheckBox* cboxMp3Vbr;
+  TCheckBox* cboxMp3VbrHeader;
+  TComboBox* comboOggFreq;
+  TComboBox* comboOggChannels;
+  TComboBox* comboOggQuality;
+  TComboBox* comboWmaFormat;
+
+  // "Hotkeys": start 1, start 2, stop 1, stop 2.
+  std::array<THotkeyRow, 4> hotkeyRows;
+
+  // "Schedule"
+  TListBox* listSchedule;
+  TButton* btnAdd;
+  TButton* btnEdit;
+  TButton* btnTag;
+  TButton* btnDelete;
+  TButton* btnClear;
+  TButton* btnSave;
+  TButton* btnLoad;
+  std::array<TButton*, 4> scheduleHeaders;  // "Use", "Start time", "Stop time", "Frequency"
+
+  // "Automation"
+  TCheckBox* cboxVox;
+  TSpinBox spinAttackLevel;
+  TSpinBox spinReleaseTime;
+  TRadioButton* rbVoxNewTrack;
+  TRadioButton* rbVoxPause;
+  TCheckBox* cboxAutoSplit;
+  TSpinBox spinTimeMinute;
+  TSpinBox spinTimeSecond;
+  TRadioButton* rbSplitStop;
+  TRadioButton* rbSplitNewRecord;
+  TCheckBox* cboxVolumeStop;
+  TSpinBox spinVolumeLevel;
+  TSpinBox spinVolumeTime;
+  std::vector<TControl*> volumeControls;  // enabled with cboxVolumeStop
+
+  // "Save"
+  TOutputPage recorderPage;
+  TOutputPage converterPage;
+  TOutputPage splitterPage;
+  TOutputPage joinerPage;
+
+  // "EMail"
+  TEdit* editSubject;
+  TEdit* memoBody;
+
+  // "Device"
+  TComboBox* comboDevice;
+
+  TButton* btnDefault;
+  TButton* btnOk;
+  TButton* btnCancel;
+
+  // Handlers.
+  void cboxMp3VbrClick(TObject* sender);
+  void HotkeyUseClick(TObject* sender);
+  void cboxAutoSplitClick(TObject* sender);
+  void cboxVoxClick(TObject* sender);
+  void cboxVolumeStopClick(TObject* sender);
+  void NameEditKeyPress(TObject* sender, char32_t& key);
+  void ReleaseTimeKeyPress(TObject* sender, char32_t& key);
+  void ReleaseTimeChange(TObject* sender);
+  void FolderButtonClick(TObject* sender);
+  void comboDeviceChange(TObject* sender);
+  void btnDefaultClick(TObject* sender);
+  void btnOkClick(TObject* sender);
+  void btnCancelClick(TObject* sender);
+  void btnAddClick(TObject* sender);
+  void btnEditClick(TObject* sender);
+  void btnDeleteClick(TObject* sender);
+  void btnClearClick(TObject* sender);
+  void btnSaveClick(TObject* sender);
+  void btnLoadClick(TObject* sender);
+  void ScheduleHeaderClick(TObject* sender);
+  void FormShow(TObject* sender);
+  void FormClose(TObject* sender, TCloseAction& action);
+
+ private:
+  // The state of every control that Cancel puts back.
+  struct TSnapshot {
+    std::vector<int> ListIndexes;
+    std::vector<bool> Checks;
+    std::vector<std::string> Texts;
+    std::vector<ScheduleEntry> Entries;
+  };
+
+  void BuildFormatPage();
+  void BuildHotkeyPage();
+  void BuildSchedulePage();
+  void BuildAutomationPage();
+  void BuildSavePages();
+  void BuildMailAndDevicePages();
+  TPanel* AddPage(const std::string& caption);
+  TOutputPage BuildOutputPage(TPanel* parent, const std::string& name, bool withNameParts);
+
+  void RefreshVbrEnabling();
+  void RefreshHotkeyEnabling();
+  void RefreshVolumeEnabling();
+  void CreateFirstRunSettings();
+  void SaveSettingsTo(const std::string& fileName);
+  void EnsureOutputFolders();
+  void RefreshScheduleList();
+
+  TSnapshot TakeSnapshot();
+  void RestoreSnapshot(const TSnapshot& snapshot);
+
+  TScheduleList schedule_;
+  int sortColumn_ = 0;
+  bool closedByOk_ = false;
+  bool restoring_ = false;  // putting the snapshot back: no effect on other windows
+  TSnapshot snapshot_;
+  std::string rememberedReleaseTime_;
+  // Controls whose state the snapshot holds (the VOX box and the device
+  // list are left out: they act at once).
+  std::vector<TComboBox*> snapshotLists_;
+  std::vector<TCustomCheckBox*> snapshotChecks_;
+  std::vector<TCustomEdit*> snapshotTexts_;
 };
 
 extern TfrmOptions* frmOptions;
