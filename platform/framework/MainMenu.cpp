@@ -44,7 +44,13 @@ void TMainMenu::FormWindowProc(TMessage& m) {
     return;
   }
   hook_->saved(m);
-  if (m.Msg == CM_VISIBLECHANGED || m.Msg == WM_SHOWWINDOW || m.Msg == CM_MENUCHANGED) UpdateMenuBar();
+  // The form's Menu is a plain field: the bar catches up when the form is
+  // shown, activated or resized.
+  bool barWanted = form_->Menu() == this;
+  if ((m.Msg == CM_VISIBLECHANGED || m.Msg == WM_SHOWWINDOW || m.Msg == CM_MENUCHANGED || m.Msg == WM_ACTIVATE ||
+       m.Msg == WM_SIZE) &&
+      barWanted != (bar_ != nullptr))
+    UpdateMenuBar();
 }
 
 void TMainMenu::UpdateMenuBar() {

@@ -72,6 +72,11 @@ TEST_F(MainMenuTest, TheFormShowsItsMenuAsABarOfTopItems) {
   form->SetMenu(nullptr);
   menu->UpdateMenuBar();
   EXPECT_EQ(Bar(), nullptr);
+  // A menu given to a form already shown appears once the form changes.
+  form->SetMenu(menu);
+  form->SetWidth(420);
+  ASSERT_NE(Bar(), nullptr);
+  EXPECT_EQ(Bar()->ButtonCount(), 3);
 }
 
 TEST_F(MainMenuTest, AClickDropsTheMenuAndArrowsMoveAcrossTheBar) {
