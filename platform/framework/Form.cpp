@@ -15,6 +15,17 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
   Publish("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle);
   Publish("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview);
   Publish("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult);
+  Publish("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+  // Form descriptions give the size of the client area rather than the window's.
+  PublishProperty({"ClientWidth", TPropKind::Integer, [this] { return TPropValue(std::int64_t{ClientWidth()}); },
+                   [this](const TPropValue& v) { SetClientWidth(detail::FromPropValue<int>(v, "ClientWidth")); }});
+  PublishProperty({"ClientHeight", TPropKind::Integer,
+                   [this] { return TPropValue(std::int64_t{ClientHeight()}); },
+                   [this](const TPropValue& v) { SetClientHeight(detail::FromPropValue<int>(v, "ClientHeight")); }});
+  PublishProperty({"WindowState", TPropKind::Integer, [this] { return TPropValue(std::int64_t{WindowState()}); },
+                   [this](const TPropValue& v) {
+                     SetWindowState(detail::FromPropValue<TWindowState>(v, "WindowState"));
+                   }});
   Screen->AddForm(this);
   RegisterGlobalComponent(this);
 }

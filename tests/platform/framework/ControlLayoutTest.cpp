@@ -72,9 +72,12 @@ TEST_F(ControlLayoutTest, AFormDescribedInCodeAnchorsToItsFinalSize) {
   loader.Set(button, "Width", 80);
   loader.Set(button, "Height", 30);
   loader.Set(button, "Anchors", akRight | akBottom);
-  loader.Set(form, "Width", 608);  // the form's own size comes after its controls
-  loader.Set(form, "Height", 431);
+  loader.Set(form, "ClientWidth", 608);  // the form's own size comes after its controls
+  loader.Set(form, "ClientHeight", 431);
+  loader.SetReference(form, "ActiveControl", "btnClose");
   loader.End();
+  EXPECT_EQ(form->Width(), 608);
+  EXPECT_EQ(form->ActiveControl(), button);
   form->SetBounds(0, 0, 708, 481);
   EXPECT_EQ(button->BoundsRect(), Rect(620, 430, 700, 460));
 }
