@@ -1,0 +1,7 @@
+#include "recorder/Burner.h"
+
+TfrmBurner* frmBurner = nullptr;
+
+TfrmBurner::TfrmBurner(TComponent* owner) : TForm(owner) {
+  SetCaption("Burner");
+}

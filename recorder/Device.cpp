@@ -1,0 +1,7 @@
+#include "recorder/Device.h"
+
+TfrmDevice* frmDevice = nullptr;
+
+TfrmDevice::TfrmDevice(TComponent* owner) : TForm(owner) {
+  SetCaption("Device");
+}

@@ -1,0 +1,7 @@
+#include "recorder/EraseProgress.h"
+
+TfrmEraseProgress* frmEraseProgress = nullptr;
+
+TfrmEraseProgress::TfrmEraseProgress(TComponent* owner) : TForm(owner) {
+  SetCaption("Erase");
+}

@@ -1,0 +1,7 @@
+#include "recorder/Player.h"
+
+TfrmPlayer* frmPlayer = nullptr;
+
+TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
+  SetCaption("Player");
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The recorder's folders: where it runs from, where it keeps its settings
+// and where its recordings, conversions, splits and merges go.
+
+#include <string>
+
+// The folder under the settings and the documents folders.
+constexpr const char* kRecorderFolderName = "Velmora Mp3 Recorder";
+
+// Sets AppFolder, SettingsFolder, RecordedFolder, ConvertedFolder,
+// SplittedFolder and MergedFolder, creating the missing ones. Answers
+// false when one of them could not be created (the names are set anyway).
+bool SetUpRecorderFolders();

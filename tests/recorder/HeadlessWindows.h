@@ -1,0 +1,37 @@
+#pragma once
+// A headless window system per test, every form freed at the end, and a
+// scratch folder removed with it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/framework/Forms.h"
+#include "platform/win/Headless.h"
+
+class HeadlessWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitWindowSystem(TBackendKind::Headless);
+    HeadlessSetScreen(Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 740));
+  }
+  void TearDown() override {
+    Application->DestroyForms();
+    ShutdownWindowSystem();
+    if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
+  }
+
+  // A fresh empty folder, ending in "/".
+  std::string Scratch() {
+    if (scratch_.empty()) {
+      std::string pattern = std::filesystem::temp_directory_path().string() + "/recspine-XXXXXX";
+      scratch_ = mkdtemp(pattern.data());
+    }
+    return scratch_ + "/";
+  }
+
+ private:
+  std::string scratch_;
+};
