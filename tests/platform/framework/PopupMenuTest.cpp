@@ -226,4 +226,39 @@ TEST_F(PopupMenuTest, ContextMenuComesFromTheControlOrItsParents) {
   EXPECT_FALSE(ShowContextMenu(child, {10, 10}));
 }
 
+TEST_F(PopupMenuTest, TheFocusedControlKeepsItsFocusAcrossTheMenu) {
+  auto* control = new TSolidControl(form);
+  control->SetParent(form);
+  control->SetBounds(0, 0, 50, 50);
+  control->SetFocus();
+  int enters = 0, exits = 0;
+  control->OnEnter = [&](TObject*) { ++enters; };
+  control->OnExit = [&](TObject*) { ++exits; };
+  AddItem(menu->Items(), "One");
+  PopupWhile([] { HeadlessKeyPress(VK_ESCAPE); });
+  EXPECT_EQ(GetFocus(), control->Handle());
+  EXPECT_EQ(enters + exits, 0);
+  EXPECT_TRUE(form->Active());
+}
+
+TEST_F(PopupMenuTest, MenusStayOnTheScreenAndEmptyOnesShowNothing) {
+  AddItem(menu->Items(), "One");
+  MakeOwnerDrawn(menu->Items());
+  TRect shown;
+  PostToMainThread([&] {
+    for (HWND top : GetTopLevelWindows())
+      if (GetClassName(top).find("TMenuWindow") != std::string::npos) GetWindowRect(top, &shown);
+    HeadlessKeyPress(VK_ESCAPE);
+  });
+  menu->Popup(1000, 750);
+  EXPECT_EQ(shown, Rect(1000 - 106, 768 - 36, 1000, 768));
+
+  menu->Items()->Items(0)->SetVisible(false);
+  int entered = 0;
+  form->SetMessageHandler(WM_ENTERMENULOOP, [&](TMessage&) { ++entered; });
+  menu->Popup(10, 10);  // returns at once: nothing to show
+  EXPECT_EQ(entered, 1);
+  EXPECT_TRUE(clicked.empty());
+}
+
 }  // namespace
