@@ -69,7 +69,9 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
-  if (!ProcessMessage()) WaitMessage();
+  if (ProcessMessage()) return;
+  detail::CheckMouseControl();
+  WaitMessage();
 }
 
 void TApplication::Minimize() {

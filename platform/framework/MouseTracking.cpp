@@ -60,6 +60,10 @@ void UpdateMouseControl(HWND window, UINT msg) {
     track.hwndTrack = window;
     if (TrackMouseEvent(&track)) trackedWindow = window;
   }
+  CheckMouseControl();
+}
+
+void CheckMouseControl() {
   TPoint cursor;
   GetCursorPos(&cursor);
   TControl* now = ControlAtScreenPoint(cursor);
