@@ -1,0 +1,378 @@
+// The tree view control: expanding and collapsing with their events,
+// selection, scrolling, keys and mouse, and its plain look (dotted lines,
+// boxed +/- buttons, images and text).
+
+#include "platform/framework/TreeView.h"
+
+#include <algorithm>
+
+#include "platform/gfx/DrawText.h"
+
+namespace {
+constexpr int kButtonSize = 9;
+}
+
+TTreeView::TTreeView(TComponent* owner) : TScrollingControl(owner), nodes_(this) {
+  controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption | csOpaque;
+  SetBounds(0, 0, 121, 97);
+  SetTabStop(true);
+  SetColor(clWindow);
+}
+
+TTreeView::~TTreeView() {
+  selected_ = nullptr;
+  updateCount_ = 1;  // nothing to lay out while the nodes go
+  nodes_.roots_.clear();
+}
+
+void TTreeView::CreateParams(TCreateParams& params) {
+  TScrollingControl::CreateParams(params);
+  params.Style |= WS_VSCROLL;
+  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TTreeView::CreateWnd() {
+  TScrollingControl::CreateWnd();
+  Changed();
+}
+
+void TTreeView::SetImages(TImageList* value) {
+  images_ = value;
+  Changed();
+}
+
+void TTreeView::SetShowLines(bool value) {
+  showLines_ = value;
+  Invalidate();
+}
+
+void TTreeView::SetShowButtons(bool value) {
+  showButtons_ = value;
+  Invalidate();
+}
+
+void TTreeView::SetShowRoot(bool value) {
+  showRoot_ = value;
+  Invalidate();
+}
+
+void TTreeView::SetIndent(int value) {
+  indent_ = std::max(kButtonSize + 4, value);
+  Invalidate();
+}
+
+void TTreeView::SetBorderStyle(TBorderStyle value) {
+  if (borderStyle_ == value) return;
+  borderStyle_ = value;
+  RecreateWnd();
+}
+
+void TTreeView::Changed() {
+  if (updateCount_ > 0) return;
+  ScrollTo(top_);
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TTreeView::NodeRemoving(TTreeNode* node) {
+  for (TTreeNode* n = selected_; n; n = n->Parent())
+    if (n == node) {
+      // The selection moves to what stays: the parent of the removed node.
+      selected_ = nullptr;
+      if (node->Parent() && updateCount_ == 0) SetSelected(node->Parent());
+      break;
+    }
+}
+
+void TTreeView::VisibleNodes(std::vector<TTreeNode*>& out) const {
+  std::vector<TTreeNode*> stack;
+  for (auto it = nodes_.roots_.rbegin(); it != nodes_.roots_.rend(); ++it) stack.push_back(it->get());
+  while (!stack.empty()) {
+    TTreeNode* n = stack.back();
+    stack.pop_back();
+    out.push_back(n);
+    if (n->Expanded())
+      for (int i = n->Count() - 1; i >= 0; --i) stack.push_back(n->Item(i));
+  }
+}
+
+int TTreeView::RowHeight() {
+  TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
+  return std::max({c->TextHeight("Wg") + 2, ImageWidth() > 0 ? 17 : 0, kButtonSize + 4});
+}
+
+int TTreeView::RowsPerPage() { return std::max(1, ClientHeight() / RowHeight()); }
+
+int TTreeView::RowOf(TTreeNode* node) {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  auto it = std::find(rows.begin(), rows.end(), node);
+  return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
+}
+
+int TTreeView::NodeX(TTreeNode* node) const { return (node->Level() + (showRoot_ ? 1 : 0)) * indent_ + 2; }
+
+int TTreeView::ImageWidth() const { return images_ ? images_->Width() : 0; }
+
+void TTreeView::ScrollTo(int top) {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  top = std::clamp(top, 0, std::max(0, static_cast<int>(rows.size()) - RowsPerPage()));
+  if (top == top_) return;
+  top_ = top;
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TTreeView::EnsureVisible(TTreeNode* node) {
+  int row = RowOf(node);
+  if (row < 0) return;
+  if (row < top_) ScrollTo(row);
+  else if (row >= top_ + RowsPerPage()) ScrollTo(row - RowsPerPage() + 1);
+}
+
+void TTreeView::UpdateScrollBars() {
+  if (!HandleAllocated()) return;
+  static bool updating = false;  // a bar shown or hidden resizes the client and calls back
+  if (updating) return;
+  updating = true;
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMax = std::max(0, static_cast<int>(rows.size()) - 1);
+  si.nPage = static_cast<UINT>(RowsPerPage());
+  si.nPos = top_;
+  SetScrollInfo(Handle(), SB_VERT, &si, true);
+  updating = false;
+}
+
+TTreeNode* TTreeView::TopItem() {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  return top_ < static_cast<int>(rows.size()) ? rows[top_] : nullptr;
+}
+
+TTreeNode* TTreeView::GetNodeAt(int x, int y) {
+  if (y < 0 || x < 0 || x >= ClientWidth()) return nullptr;
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  int row = top_ + y / RowHeight();
+  return row < static_cast<int>(rows.size()) ? rows[row] : nullptr;
+}
+
+void TTreeView::FullExpand() {
+  for (auto& n : nodes_.roots_) n->Expand(true);
+}
+
+void TTreeView::FullCollapse() {
+  for (auto& n : nodes_.roots_) n->Collapse(true);
+}
+
+bool TTreeView::CanExpand(TTreeNode* node) {
+  bool allow = true;
+  if (OnExpanding) OnExpanding(this, node, allow);
+  return allow;
+}
+
+void TTreeView::Expanded(TTreeNode* node) {
+  if (OnExpanded) OnExpanded(this, node);
+}
+
+bool TTreeView::CanCollapse(TTreeNode* node) {
+  bool allow = true;
+  if (OnCollapsing) OnCollapsing(this, node, allow);
+  return allow;
+}
+
+void TTreeView::Collapsed(TTreeNode* node) {
+  if (OnCollapsed) OnCollapsed(this, node);
+}
+
+bool TTreeView::CanChange(TTreeNode* node) {
+  bool allow = true;
+  if (OnChanging) OnChanging(this, node, allow);
+  return allow;
+}
+
+void TTreeView::Change(TTreeNode* node) {
+  if (OnChange) OnChange(this, node);
+}
+
+bool TTreeView::SetExpandedState(TTreeNode* node, bool expand) {
+  if (!node || node->expanded_ == expand) return true;
+  if (expand) {
+    if (!CanExpand(node)) return false;
+    // The event may have filled the node, or found it has nothing to show.
+    if (node->children_.empty()) {
+      node->hasChildren_ = false;
+      Changed();
+      return false;
+    }
+    node->expanded_ = true;
+    Changed();
+    Expanded(node);
+    return true;
+  }
+  if (!CanCollapse(node)) return false;
+  node->expanded_ = false;
+  // A selection inside the collapsed part moves up to the node.
+  for (TTreeNode* n = selected_ ? selected_->Parent() : nullptr; n; n = n->Parent())
+    if (n == node) {
+      SetSelected(node);
+      break;
+    }
+  Changed();
+  Collapsed(node);
+  return true;
+}
+
+void TTreeView::SetSelected(TTreeNode* node) {
+  if (node == selected_) return;
+  if (!CanChange(node)) return;
+  selected_ = node;
+  if (node) node->MakeVisible();
+  Invalidate();
+  Change(node);
+}
+
+void TTreeView::KeyNavigate(WORD key) {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  if (rows.empty()) return;
+  int row = selected_ ? RowOf(selected_) : -1;
+  int target = row;
+  switch (key) {
+    case VK_UP: target = row - 1; break;
+    case VK_DOWN: target = row + 1; break;
+    case VK_PRIOR: target = row - RowsPerPage() + 1; break;
+    case VK_NEXT: target = row + RowsPerPage() - 1; break;
+    case VK_HOME: target = 0; break;
+    case VK_END: target = static_cast<int>(rows.size()) - 1; break;
+    case VK_LEFT:
+      if (selected_ && selected_->Expanded()) selected_->SetExpanded(false);
+      else if (selected_ && selected_->Parent()) SetSelected(selected_->Parent());
+      return;
+    case VK_RIGHT:
+      if (selected_ && !selected_->Expanded() && selected_->HasChildren()) selected_->SetExpanded(true);
+      else if (selected_ && selected_->Expanded() && selected_->Count() > 0) SetSelected(selected_->Item(0));
+      return;
+    case VK_ADD:
+      if (selected_) selected_->SetExpanded(true);
+      return;
+    case VK_SUBTRACT:
+      if (selected_) selected_->SetExpanded(false);
+      return;
+    default: return;
+  }
+  if (row < 0) target = 0;
+  target = std::clamp(target, 0, static_cast<int>(rows.size()) - 1);
+  SetSelected(rows[target]);
+}
+
+void TTreeView::DefaultHandler(TMessage& m) {
+  switch (m.Msg) {
+    case WM_VSCROLL:
+      switch (LOWORD(m.WParam)) {
+        case SB_LINEUP: ScrollTo(top_ - 1); break;
+        case SB_LINEDOWN: ScrollTo(top_ + 1); break;
+        case SB_PAGEUP: ScrollTo(top_ - RowsPerPage()); break;
+        case SB_PAGEDOWN: ScrollTo(top_ + RowsPerPage()); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollTo(HIWORD(m.WParam)); break;
+        default: break;
+      }
+      return;
+    case WM_MOUSEWHEEL: ScrollTo(top_ - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3); return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      if (CanFocus() && !Focused()) SetFocus();
+      int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
+      TTreeNode* node = GetNodeAt(x, y);
+      if (!node) return;
+      int buttonLeft = NodeX(node) - indent_;
+      bool onButton = showButtons_ && node->HasChildren() && x >= buttonLeft && x < NodeX(node);
+      if (onButton || m.Msg == WM_LBUTTONDBLCLK) node->SetExpanded(!node->Expanded());
+      if (!onButton) SetSelected(node);
+      return;
+    }
+    case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam)); return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_SIZE:
+      TScrollingControl::DefaultHandler(m);
+      Changed();
+      return;
+    default: break;
+  }
+  TScrollingControl::DefaultHandler(m);
+}
+
+void TTreeView::DrawNodeImage(TCanvas& canvas, TTreeNode* node, int x, int y) {
+  if (!images_) return;
+  int index = node == selected_ && node->SelectedIndex() >= 0 ? node->SelectedIndex() : node->ImageIndex();
+  if (index >= 0 && index < images_->Count()) images_->Draw(&canvas, x, y, index, Enabled());
+}
+
+void TTreeView::PaintWindow(HDC dc) {
+  if (!dc) return;
+  TCanvas& c = *dc;
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  int h = RowHeight();
+  int saved = c.SaveDC();
+  c.SetFont(*Font());
+  c.SetBkMode(TRANSPARENT);
+  for (int row = top_; row < static_cast<int>(rows.size()); ++row) {
+    int y = (row - top_) * h;
+    if (y >= ClientHeight()) break;
+    TTreeNode* node = rows[row];
+    int x = NodeX(node);
+    int mid = y + h / 2;
+    int lineX = x - indent_ / 2 - 1;
+    if (showLines_ && (node->Level() > 0 || showRoot_)) {
+      // Dotted lines: across to the node, and up to the sibling or parent above.
+      c.Brush()->SetColor(clGray);
+      for (int dx = lineX; dx < x - 2; dx += 2) c.FillRect({dx, mid, dx + 1, mid + 1});
+      for (int dy = y; dy < mid; dy += 2) c.FillRect({lineX, dy, lineX + 1, dy + 1});
+      bool moreBelow = node->Index() < (node->Parent() ? node->Parent()->Count() : nodes_.TopCount()) - 1;
+      if (moreBelow)
+        for (int dy = mid; dy < y + h; dy += 2) c.FillRect({lineX, dy, lineX + 1, dy + 1});
+      // The lines of the ancestors that have siblings further down.
+      for (TTreeNode* p = node->Parent(); p; p = p->Parent()) {
+        bool more = p->Index() < (p->Parent() ? p->Parent()->Count() : nodes_.TopCount()) - 1;
+        int px = NodeX(p) - indent_ / 2 - 1;
+        if (more && (p->Level() > 0 || showRoot_))
+          for (int dy = y; dy < y + h; dy += 2) c.FillRect({px, dy, px + 1, dy + 1});
+      }
+    }
+    if (showButtons_ && node->HasChildren() && (node->Level() > 0 || showRoot_)) {
+      TRect box{lineX - kButtonSize / 2, mid - kButtonSize / 2, lineX - kButtonSize / 2 + kButtonSize,
+                mid - kButtonSize / 2 + kButtonSize};
+      c.Brush()->SetColor(clWindow);
+      c.FillRect(box);
+      c.Brush()->SetColor(clGray);
+      c.FrameRect(box);
+      c.Brush()->SetColor(clWindowText);
+      c.FillRect({box.Left + 2, mid, box.Right - 2, mid + 1});
+      if (!node->Expanded()) c.FillRect({lineX, box.Top + 2, lineX + 1, box.Bottom - 2});
+    }
+    int imageWidth = ImageWidth();
+    if (imageWidth > 0) {
+      DrawNodeImage(c, node, x, y + (h - 16) / 2);
+      x += imageWidth + 2;
+    }
+    TRect text{x, y, x + c.TextWidth(node->Text()) + 4, y + h};
+    bool selected = node == selected_;
+    if (selected) {
+      c.Brush()->SetColor(Focused() ? clHighlight : clBtnFace);
+      c.FillRect(text);
+    }
+    c.Font()->SetColor(selected && Focused() ? clHighlightText : (Enabled() ? Font()->Color() : clGrayText));
+    TRect textArea = text;
+    textArea.Left += 2;
+    DrawText(&c, node->Text(), textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (selected && Focused()) c.DrawFocusRect(text);
+  }
+  c.RestoreDC(saved);
+}
