@@ -3,6 +3,7 @@
 
 #include "platform/framework/Forms.h"
 #include "platform/framework/Hints.h"
+#include "platform/framework/MouseTracking.h"
 #include "platform/os/MainThread.h"
 
 TApplication* Application = new TApplication(nullptr);

@@ -4,11 +4,7 @@
 
 #include "platform/framework/Controls.h"
 #include "platform/framework/Forms.h"
-
-namespace detail {
-extern TControl* CaptureControl;
-void ForgetMouseControl(TControl* control);
-}  // namespace detail
+#include "platform/framework/MouseTracking.h"
 
 int CursorToIdc(TCursor cursor) {
   switch (cursor) {

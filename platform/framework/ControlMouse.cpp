@@ -3,13 +3,12 @@
 
 #include "platform/framework/Controls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/MouseTracking.h"
 
 namespace detail {
 
 TControl* CaptureControl = nullptr;
 
-// The control that holds the capture, the windowless one when its parent's
-// window has it.
 TControl* GetCaptureControl() {
   TControl* result = TWinControl::FindControl(GetCapture());
   if (result && CaptureControl && CaptureControl->Parent() == result) result = CaptureControl;

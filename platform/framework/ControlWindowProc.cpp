@@ -7,10 +7,9 @@
 
 #include "platform/framework/Controls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/MouseTracking.h"
 
 namespace detail {
-
-void UpdateMouseControl(HWND window, UINT msg);
 
 namespace {
 std::unordered_map<HWND, TWinControl*>& ControlWindows() {

@@ -1,6 +1,7 @@
 #include "platform/framework/Hints.h"
 
 #include "platform/framework/Forms.h"
+#include "platform/framework/MouseTracking.h"
 #include "platform/gfx/DrawText.h"
 
 std::string GetShortHint(const std::string& hint) {

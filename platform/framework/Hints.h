@@ -29,10 +29,6 @@ namespace detail {
 void HintMouseControlChanged(TControl* control);
 void ForgetHintControl(TControl* control);
 void CancelHint();
-TControl* MouseControl();
-// Sees whether the pointer is over another control than before (a window
-// may have appeared, gone or moved under a resting pointer).
-void CheckMouseControl();
 // The hint window shown now (nullptr when none).
 THintWindow* ActiveHintWindow();
 }  // namespace detail

@@ -2,12 +2,11 @@
 // CM_MOUSEENTER to the one it reached, also while a control holds the
 // capture and also for controls without a window.
 
-#include "platform/framework/Controls.h"
+#include "platform/framework/MouseTracking.h"
+
 #include "platform/framework/Hints.h"
 
 namespace detail {
-
-extern TControl* CaptureControl;
 
 namespace {
 

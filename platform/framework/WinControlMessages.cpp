@@ -3,10 +3,7 @@
 
 #include "platform/framework/Controls.h"
 #include "platform/framework/Forms.h"
-
-namespace detail {
-extern TControl* CaptureControl;
-}
+#include "platform/framework/MouseTracking.h"
 
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
