@@ -4,120 +4,23 @@
 
 #include <algorithm>
 
-#include "platform/framework/Menus.h"
-#include "platform/gfx/Color.h"
-#include "platform/gfx/DrawText.h"
+#include "platform/framework/MenuWindow.h"
 
 namespace {
 
-constexpr int kBorder = 3;
-constexpr int kGutter = 22;  // the column of check marks and images
-constexpr int kSeparatorHeight = 8;
-constexpr int kArrowWidth = 16;
-
 bool trackingNow = false;
 
-class TMenuTracker;
-
-// One open level of the menu: the sub-items of root, in a popup window.
-class TMenuWindow : public TCustomControl {
- public:
-  TMenuWindow(TMenuTracker* tracker, TMenu* menu, TMenuItem* root, HWND owner)
-      : TCustomControl(nullptr), tracker_(tracker), menu_(menu), root_(root), owner_(owner) {
-    SetVisible(false);
-    SetColor(clMenu);
-    Font()->SetColor(clMenuText);
-  }
-  std::string ClassName() const override { return "TMenuWindow"; }
-
-  TMenuItem* Root() const { return root_; }
-  TMenuItem* Item(int index) const { return index >= 0 ? root_->Items(index) : nullptr; }
-  int Selected() const { return selected_; }
-  void SetSelected(int index) {
-    if (index == selected_) return;
-    selected_ = index;
-    Invalidate();
-  }
-  bool HasVisibleItems() const {
-    return std::any_of(rects_.begin(), rects_.end(), [](const TRect& r) { return !r.IsEmpty(); });
-  }
-
-  // The item under a screen point (-1: none or a separator).
-  int ItemAtScreen(TPoint screen) {
-    TPoint p = ScreenToClient(screen);
-    for (int i = 0; i < static_cast<int>(rects_.size()); ++i)
-      if (PtInRect(rects_[static_cast<std::size_t>(i)], p)) return Item(i)->IsLine() ? -1 : i;
-    return -1;
-  }
-  bool ContainsScreen(TPoint screen) const { return PtInRect(BoundsRect(), screen); }
-  TRect ItemScreenRect(int index) {
-    TRect r = rects_.at(static_cast<std::size_t>(index));
-    TPoint o = ClientOrigin();
-    OffsetRect(r, o.X, o.Y);
-    return r;
-  }
-
-  // Lays the items out and places the window with its top-left corner at
-  // 'at' (moved to stay on the screen; flipAt is the x to end at instead
-  // when there is no room on the right).
-  void ShowAt(TPoint at, int flipX, TPopupAlignment alignment) {
-    TSize size = Measure();
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (alignment == paRight) at.X -= size.cx;
-    if (alignment == paCenter) at.X -= size.cx / 2;
-    if (at.X + size.cx > screenWidth) at.X = flipX - size.cx;
-    if (at.Y + size.cy > screenHeight) at.Y = screenHeight - size.cy;
-    at.X = std::max(0, at.X);
-    at.Y = std::max(0, at.Y);
-    SetParentWindow(owner_);
-    SetBounds(at.X, at.Y, size.cx, size.cy);
-    SetWindowPos(Handle(), HWND_TOPMOST, at.X, at.Y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    Invalidate();
-  }
-
- protected:
-  void CreateParams(TCreateParams& params) override {
-    TCustomControl::CreateParams(params);
-    params.Style = WS_POPUP;
-    params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-    params.WndParent = owner_;
-  }
-  void WndProc(TMessage& message) override;
-  void Paint() override;
-
- private:
-  TSize Measure();
-  void DrawItemDefault(TCanvas* canvas, TMenuItem* item, const TRect& r, TOwnerDrawState state);
-  TOwnerDrawState StateOf(int index) const {
-    TMenuItem* item = Item(index);
-    TOwnerDrawState state = 0;
-    if (index == selected_) state |= odSelected;
-    if (!item->Enabled()) state |= odDisabled | odGrayed;
-    if (item->Checked()) state |= odChecked;
-    if (item->Default()) state |= odDefault;
-    return state;
-  }
-
-  TMenuTracker* tracker_;
-  TMenu* menu_;
-  TMenuItem* root_;
-  HWND owner_;
-  std::vector<TRect> rects_;  // per item, empty for hidden ones
-  int selected_ = -1;
-};
-
-class TMenuTracker {
+class TMenuTracker : public detail::TMenuInput {
  public:
   TMenuTracker(TMenu* menu, HWND owner, const detail::TMenuBarLink* bar)
       : menu_(menu), owner_(owner ? owner : GetActiveWindow()), bar_(bar) {}
 
   detail::TMenuTrackResult Run(TMenuItem* root, TPoint at, bool selectFirst, TPopupAlignment alignment);
-  void OnMouse(UINT msg, TPoint screen);
-  void OnKey(WORD key);
-  void OnChar(char32_t ch);
-  void Cancel() { done_ = true; }
-  bool IsOurs(HWND window) const {
+  void OnMouse(UINT msg, TPoint screen) override;
+  void OnKey(WORD key) override;
+  void OnChar(char32_t ch) override;
+  void Cancel() override { done_ = true; }
+  bool IsOurs(HWND window) const override {
     return std::any_of(levels_.begin(), levels_.end(),
                        [window](const auto& w) { return w->HandleAllocated() && w->Handle() == window; });
   }
@@ -148,203 +51,40 @@ class TMenuTracker {
     return -1;
   }
   int NextSelectable(int level, int from, int step) const;
-  TMenuWindow* Top() const { return levels_.back().get(); }
+  detail::TMenuWindow* Top() const { return levels_.back().get(); }
   int TopLevel() const { return static_cast<int>(levels_.size()) - 1; }
 
   TMenu* menu_;
   HWND owner_;
   const detail::TMenuBarLink* bar_;
-  std::vector<std::unique_ptr<TMenuWindow>> levels_;
+  std::vector<std::unique_ptr<detail::TMenuWindow>> levels_;
   detail::TMenuTrackResult result_;
   bool done_ = false;
 };
-
-// ---- The window ---------------------------------------------------------------------
-
-void TMenuWindow::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: {
-      TPoint p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-      tracker_->OnMouse(message.Msg, ClientToScreen(p));
-      return;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: tracker_->OnKey(static_cast<WORD>(message.WParam)); return;
-    case WM_CHAR:
-    case WM_SYSCHAR: tracker_->OnChar(static_cast<char32_t>(message.WParam)); return;
-    case WM_KEYUP:
-    case WM_SYSKEYUP: return;
-    case WM_CAPTURECHANGED:
-      // Another window took the pointer: the menu gives up.
-      if (!tracker_->IsOurs(reinterpret_cast<HWND>(message.LParam))) tracker_->Cancel();
-      return;
-    case WM_MOUSEACTIVATE: message.Result = MA_NOACTIVATE; return;
-    default: TCustomControl::WndProc(message);
-  }
-}
-
-TSize TMenuWindow::Measure() {
-  root_->InitiateAction();
-  TCanvas* canvas = Canvas();
-  canvas->SetFont(*Font());
-  TImageList* images = menu_ ? menu_->Images() : nullptr;
-  int textHeight = canvas->TextHeight("Wg");
-  bool ownerDraw = menu_ && menu_->OwnerDraw();
-  rects_.assign(static_cast<std::size_t>(root_->Count()), TRect{});
-  int width = 0;
-  int y = kBorder;
-  std::vector<int> heights(rects_.size(), 0);
-  for (int i = 0; i < root_->Count(); ++i) {
-    TMenuItem* item = root_->Items(i);
-    if (!item->Visible()) continue;
-    int w = 0, h = kSeparatorHeight;
-    if (!item->IsLine()) {
-      TRect text = Rect(0, 0, 0, 0);
-      DrawText(canvas->Handle(), item->DisplayCaption(), text, DT_CALCRECT | DT_SINGLELINE);
-      w = kGutter + 8 + text.Width() + kArrowWidth + 8;
-      std::string shortcut = ShortCutToText(item->ShortCut());
-      if (!shortcut.empty()) w += 16 + canvas->TextWidth(shortcut);
-      h = std::max(textHeight + 6, images ? images->Height() + 4 : 0);
-      h = std::max(h, 18);
-    }
-    if (ownerDraw && item->OnMeasureItem) item->OnMeasureItem(item, canvas, w, h);
-    width = std::max(width, w);
-    rects_[static_cast<std::size_t>(i)] = Rect(kBorder, y, kBorder, y + h);
-    y += h;
-  }
-  for (TRect& r : rects_)
-    if (r.Bottom > r.Top) r.Right = kBorder + width;
-  return {width + 2 * kBorder, y + kBorder};
-}
-
-void TMenuWindow::Paint() {
-  TCanvas* canvas = Canvas();
-  TRect client = ClientRect();
-  canvas->Brush()->SetColor(clMenu);
-  canvas->FillRect(client);
-  // A raised frame, as classic menus have.
-  auto line = [canvas](TColor c, int x1, int y1, int x2, int y2) {
-    canvas->Pen()->SetColor(c);
-    canvas->MoveTo(x1, y1);
-    canvas->LineTo(x2, y2);
-  };
-  int r = client.Right - 1, b = client.Bottom - 1;
-  line(clBtnFace, 0, b, 0, 0);
-  line(clBtnFace, 0, 0, r, 0);
-  line(clBtnHighlight, 1, b - 1, 1, 1);
-  line(clBtnHighlight, 1, 1, r - 1, 1);
-  line(cl3DDkShadow, r, 0, r, b);
-  line(cl3DDkShadow, 0, b, r + 1, b);
-  line(clBtnShadow, r - 1, 1, r - 1, b - 1);
-  line(clBtnShadow, 1, b - 1, r, b - 1);
-
-  bool ownerDraw = menu_ && menu_->OwnerDraw();
-  for (int i = 0; i < static_cast<int>(rects_.size()); ++i) {
-    const TRect& rect = rects_[static_cast<std::size_t>(i)];
-    if (rect.Bottom <= rect.Top) continue;
-    TMenuItem* item = Item(i);
-    TOwnerDrawState state = StateOf(i);
-    canvas->SetFont(*Font());
-    canvas->Brush()->SetColor(clMenu);
-    if (ownerDraw && item->OnAdvancedDrawItem) {
-      item->OnAdvancedDrawItem(item, canvas, rect, state);
-    } else {
-      DrawItemDefault(canvas, item, rect, state);
-    }
-  }
-}
-
-void TMenuWindow::DrawItemDefault(TCanvas* canvas, TMenuItem* item, const TRect& r, TOwnerDrawState state) {
-  if (item->IsLine()) {
-    int y = r.Top + r.Height() / 2 - 1;
-    canvas->Pen()->SetColor(clBtnShadow);
-    canvas->MoveTo(r.Left + 1, y);
-    canvas->LineTo(r.Right - 1, y);
-    canvas->Pen()->SetColor(clBtnHighlight);
-    canvas->MoveTo(r.Left + 1, y + 1);
-    canvas->LineTo(r.Right - 1, y + 1);
-    return;
-  }
-  bool selected = state & odSelected;
-  bool enabled = !(state & odDisabled);
-  canvas->Brush()->SetColor(selected ? clHighlight : clMenu);
-  canvas->FillRect(r);
-  TColor textColor = !enabled ? clGrayText : selected ? clHighlightText : clMenuText;
-
-  // Check mark, radio dot or image in the gutter.
-  TImageList* images = menu_ ? menu_->Images() : nullptr;
-  int cx = r.Left + kGutter / 2, cy = r.Top + r.Height() / 2;
-  bool hasImage = images && item->ImageIndex() >= 0 && item->ImageIndex() < images->Count();
-  if (hasImage) {
-    images->Draw(canvas, r.Left + (kGutter - images->Width()) / 2, r.Top + (r.Height() - images->Height()) / 2,
-                 item->ImageIndex(), enabled);
-  } else if (item->Checked()) {
-    canvas->Pen()->SetColor(textColor);
-    canvas->Brush()->SetColor(textColor);
-    if (item->RadioItem()) {
-      canvas->Ellipse(cx - 3, cy - 3, cx + 3, cy + 3);
-    } else {
-      for (int d = 0; d < 3; ++d) {
-        canvas->MoveTo(cx - 4, cy - 1 + d);
-        canvas->LineTo(cx - 1, cy + 2 + d);
-        canvas->LineTo(cx + 5, cy - 4 + d);
-      }
-    }
-  }
-
-  canvas->SetFont(*Font());
-  if (item->Default()) canvas->Font()->SetStyle(canvas->Font()->Style() | fsBold);
-  canvas->Font()->SetColor(textColor);
-  canvas->SetBkMode(TRANSPARENT);
-  canvas->SetTextColor(textColor);
-  TRect text = r;
-  text.Left += kGutter + 4;
-  text.Right -= kArrowWidth;
-  DrawText(canvas->Handle(), item->DisplayCaption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-  std::string shortcut = ShortCutToText(item->ShortCut());
-  if (!shortcut.empty()) {
-    TRect keys = text;
-    DrawText(canvas->Handle(), shortcut, keys, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
-  }
-  if (item->Count() > 0) {
-    // The arrow of a sub-menu.
-    int ax = r.Right - kArrowWidth / 2 - 2;
-    TPoint arrow[3] = {{ax, cy - 4}, {ax + 4, cy}, {ax, cy + 4}};
-    canvas->Pen()->SetColor(textColor);
-    canvas->Brush()->SetColor(textColor);
-    canvas->Polygon(arrow);
-  }
-}
 
 // ---- The tracker -------------------------------------------------------------------
 
 void TMenuTracker::OpenLevel(TMenuItem* root, TPoint at, int flipX, TPopupAlignment alignment) {
   Notify(WM_INITMENUPOPUP, root->Handle(), MAKELPARAM(std::max(0, root->MenuIndex()), 0));
-  auto window = std::make_unique<TMenuWindow>(this, menu_, root, owner_);
+  auto window = std::make_unique<detail::TMenuWindow>(this, menu_, root, owner_);
   window->ShowAt(at, flipX, alignment);
   levels_.push_back(std::move(window));
 }
 
 void TMenuTracker::OpenSubMenu(int level, bool selectFirst) {
-  TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
+  detail::TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
   TMenuItem* item = window->Item(window->Selected());
   if (!item || item->Count() == 0 || !item->Enabled()) return;
   CloseLevelsAbove(level);
   item->Click();  // lets the item bring its sub-items up to date
   TRect itemRect = window->ItemScreenRect(window->Selected());
   TRect bounds = window->BoundsRect();
-  OpenLevel(item, {bounds.Right - kBorder, itemRect.Top - kBorder}, bounds.Left + kBorder, paLeft);
+  OpenLevel(item, {bounds.Right - detail::kMenuBorder, itemRect.Top - detail::kMenuBorder}, bounds.Left + detail::kMenuBorder, paLeft);
   if (selectFirst) Select(level + 1, NextSelectable(level + 1, -1, 1), false);
 }
 
 int TMenuTracker::NextSelectable(int level, int from, int step) const {
-  TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
+  detail::TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
   int count = window->Root()->Count();
   if (count == 0) return -1;
   int i = from;
@@ -357,7 +97,7 @@ int TMenuTracker::NextSelectable(int level, int from, int step) const {
 }
 
 void TMenuTracker::Select(int level, int index, bool byMouse) {
-  TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
+  detail::TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
   if (window->Selected() == index) return;
   window->SetSelected(index);
   TMenuItem* item = window->Item(index);
@@ -374,7 +114,7 @@ void TMenuTracker::Select(int level, int index, bool byMouse) {
 }
 
 void TMenuTracker::Activate(int level, int index) {
-  TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
+  detail::TMenuWindow* window = levels_.at(static_cast<std::size_t>(level)).get();
   TMenuItem* item = window->Item(index);
   if (!item || !item->Enabled() || !item->IsSelectable()) return;
   if (item->Count() > 0) {
@@ -400,7 +140,7 @@ void TMenuTracker::OnMouse(UINT msg, TPoint screen) {
     }
     return;
   }
-  TMenuWindow* window = levels_[static_cast<std::size_t>(level)].get();
+  detail::TMenuWindow* window = levels_[static_cast<std::size_t>(level)].get();
   int index = window->ItemAtScreen(screen);
   if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP) {
     TMenuItem* item = window->Item(index);
@@ -420,7 +160,7 @@ void TMenuTracker::OnMouse(UINT msg, TPoint screen) {
 
 void TMenuTracker::OnKey(WORD key) {
   int level = TopLevel();
-  TMenuWindow* window = Top();
+  detail::TMenuWindow* window = Top();
   int selected = window->Selected();
   TMenuItem* item = window->Item(selected);
   switch (key) {
@@ -450,7 +190,7 @@ void TMenuTracker::OnKey(WORD key) {
 void TMenuTracker::OnChar(char32_t ch) {
   if (ch < 32) return;
   int level = TopLevel();
-  TMenuWindow* window = Top();
+  detail::TMenuWindow* window = Top();
   std::vector<int> matches;
   for (int i = 0; i < window->Root()->Count(); ++i) {
     TMenuItem* item = window->Item(i);
