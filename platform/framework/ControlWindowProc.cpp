@@ -7,6 +7,7 @@
 
 #include "platform/framework/Controls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/Hints.h"
 #include "platform/framework/MouseTracking.h"
 
 namespace detail {
@@ -56,6 +57,11 @@ LRESULT ControlWindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     if (control) control->AttachHandle(hwnd);
   }
   if (!control) return DefWindowProc(hwnd, msg, wParam, lParam);
+
+  // A press or a key puts the tooltip away.
+  if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_KEYDOWN ||
+      msg == WM_SYSKEYDOWN)
+    detail::CancelHint();
 
   if (IsKeyMessage(msg)) {
     // Sent to the window so that procedures hooked on it see it as well.

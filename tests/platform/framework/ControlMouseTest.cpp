@@ -86,6 +86,14 @@ TEST_F(ControlMouseTest, HintShowsAfterThePauseAndHidesWhenThePointerLeaves) {
   EXPECT_NE(detail::ActiveHintWindow(), nullptr);
   HeadlessAdvanceClock(3000);
   EXPECT_EQ(detail::ActiveHintWindow(), nullptr);  // hidden after a while
+
+  HeadlessMouseMove(ScreenPointOf(form, 200, 150));
+  HeadlessMouseMove(ScreenPointOf(box, 5, 5));
+  HeadlessAdvanceClock(600);
+  EXPECT_NE(detail::ActiveHintWindow(), nullptr);
+  HeadlessMouseDown();
+  EXPECT_EQ(detail::ActiveHintWindow(), nullptr);  // and when the control is pressed
+  HeadlessMouseUp();
 }
 
 // ---- Subclassing a form's window procedure ----------------------------------------
