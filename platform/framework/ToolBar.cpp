@@ -14,8 +14,6 @@ constexpr int kSeparatorWidth = 8;
 constexpr int kEdge = 2;
 constexpr int kCaptionPadding = 12;
 
-TEdgeBorders EffectiveEdges(const TToolBar* bar) { return bar->EdgeBorders(); }
-
 void Line(TCanvas* canvas, TColor color, int x1, int y1, int x2, int y2) {
   canvas->Pen()->SetColor(color);
   canvas->MoveTo(x1, y1);
@@ -148,7 +146,7 @@ TSize TToolBar::ButtonSize(TToolButton* button) {
 void TToolBar::ArrangeButtons() {
   if (arranging_ || IsDestroying()) return;
   arranging_ = true;
-  TEdgeBorders edges = EffectiveEdges(this);
+  TEdgeBorders edges = EdgeBorders();
   int left = (edges & ebLeft ? kEdge : 0) + indent_;
   int top = edges & ebTop ? kEdge : 0;
   int right = Width() - (edges & ebRight ? kEdge : 0);
@@ -201,7 +199,7 @@ void TToolBar::Paint() {
   if (defaultDraw) {
     canvas->Brush()->SetColor(Color());
     canvas->FillRect(client);
-    TEdgeBorders edges = EffectiveEdges(this);
+    TEdgeBorders edges = EdgeBorders();
     int r = client.Right - 1, b = client.Bottom - 1;
     if (edges & ebTop) {
       Line(canvas, clBtnShadow, 0, 0, client.Right, 0);

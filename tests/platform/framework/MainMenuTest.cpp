@@ -117,6 +117,19 @@ TEST_F(MainMenuTest, AltLetterAndF10OpenTheBarsMenus) {
   PostMessage(form->Handle(), WM_SYSKEYDOWN, VK_F10, 0);
   Application->ProcessMessages();
   EXPECT_EQ(clicked, (std::vector<std::string>{"&File", "&New"}));
+
+  // Alt pressed and released alone does the same; Alt with a key does not.
+  clicked.clear();
+  PostMessage(form->Handle(), WM_SYSKEYDOWN, VK_MENU, 0x20000000);
+  PostMessage(form->Handle(), WM_SYSKEYDOWN, 'X', 0x20000000);
+  PostMessage(form->Handle(), WM_SYSKEYUP, VK_MENU, 0);
+  Application->ProcessMessages();
+  EXPECT_TRUE(clicked.empty());
+  WhenMenusOpen({[] { HeadlessKeyPress(VK_ESCAPE); }});
+  PostMessage(form->Handle(), WM_SYSKEYDOWN, VK_MENU, 0x20000000);
+  PostMessage(form->Handle(), WM_SYSKEYUP, VK_MENU, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&File"}));
 }
 
 }  // namespace
