@@ -9,6 +9,7 @@
 #include "platform/os/ComServer.h"
 #include "platform/os/Folders.h"
 #include "platform/os/SingleInstance.h"
+#include "platform/win/WinApi.h"
 #include "recorder/Burner.h"
 #include "recorder/Burning.h"
 #include "recorder/Confirm.h"
@@ -65,6 +66,10 @@ int main() {
     for (const char* server : kComServers) RegisterComServer(SystemFolder + server, 1);
     CreateWindows();
     Application->Run();
+    // Windows and the window system go before the process's own clean-up,
+    // which would otherwise tear them down in no particular order.
+    Application->DestroyForms();
+    ShutdownWindowSystem();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Tavrin: %s\n", error.what());
     return 1;
