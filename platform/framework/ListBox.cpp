@@ -181,6 +181,18 @@ void TCustomListBox::SetIntegralHeight(bool value) {
   Changed();
 }
 
+void TCustomListBox::SetBounds(int left, int top, int width, int height) {
+  if (integralHeight_ && !IsVariable() && columns_ == 0) {
+    // The frame and a horizontal bar stay; the rows take whole steps.
+    int frame = borderStyle_ == bsSingle ? 4 : 0;
+    if (HandleAllocated()) frame = Height() - ClientHeight();
+    int row = std::max(1, RowHeight(0));
+    int rows = std::max(1, (height - frame) / row);
+    height = rows * row + frame;
+  }
+  TScrollingControl::SetBounds(left, top, width, height);
+}
+
 void TCustomListBox::SetTabWidth(int value) {
   tabWidth_ = std::max(0, value);
   Changed();

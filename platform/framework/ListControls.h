@@ -157,6 +157,8 @@ class TCustomListBox : public TScrollingControl {
   TLBGetDataEvent OnData;
 
   void DefaultHandler(TMessage& message) override;
+  // With IntegralHeight the height shrinks to whole rows.
+  void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -228,3 +228,48 @@ TEST_F(ListBoxTest, MultiColumnListsScrollSideways) {
 }
 
 }  // namespace
+
+namespace {
+
+class ListBoxLookTest : public HeadlessFormsTest {};
+
+TEST_F(ListBoxLookTest, IntegralHeightShowsWholeRowsOnly) {
+  TForm* form = ShownForm();
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(16);
+  list->SetBorderStyle(bsNone);
+  list->SetIntegralHeight(true);
+  list->SetBounds(0, 0, 100, 170);
+  EXPECT_EQ(list->Height(), 160);
+  list->SetIntegralHeight(false);
+  list->SetBounds(0, 0, 100, 170);
+  EXPECT_EQ(list->Height(), 170);
+}
+
+TEST_F(ListBoxLookTest, SelectedRowAndBarArePaintedInTheirColours) {
+  TForm* form = ShownForm();
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetBorderStyle(bsNone);
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(16);
+  list->SetBounds(0, 0, 116, 80);
+  for (int i = 0; i < 20; ++i) list->Items()->Add("row");
+  list->SetItemIndex(1);
+  list->OnDrawItem = [list](TWinControl*, int, const TRect& rect, TOwnerDrawState) {
+    list->Canvas()->FillRect(rect);  // in the colours the control set up
+  };
+  HeadlessPumpUntilIdle();
+  const TBitmap* surface = HeadlessPresentedSurface(form->Handle());
+  ASSERT_NE(surface, nullptr);
+  auto pixel = [&](int x, int y) { return const_cast<TBitmap*>(surface)->Canvas()->Pixels(x, y); };
+  // The list lies at the top left of the form (which has no frame).
+  EXPECT_EQ(pixel(50, 24), ColorToRGB(clHighlight));
+  EXPECT_EQ(pixel(50, 8), ColorToRGB(clWindow));
+  // The bar: the arrow button's face at the top right.
+  EXPECT_EQ(pixel(100 + 8, 4), ColorToRGB(clBtnFace));
+}
+
+}  // namespace
