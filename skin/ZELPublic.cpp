@@ -26,11 +26,22 @@ void DrawParentBackground(TCanvas& canvas, TControl& control) {
   if (!parent) return;
   HDC dc = canvas.Handle();
   const int saved = SaveDC(dc);
+  // The parent's painting picks its own pen, brush and font; the caller
+  // keeps its own, as restoring a device context would give them back.
+  TPen pen;
+  TBrush brush;
+  TFont font;
+  pen.Assign(*canvas.Pen());
+  brush.Assign(*canvas.Brush());
+  font.Assign(*canvas.Font());
   OffsetViewportOrgEx(dc, -control.Left(), -control.Top(), nullptr);
   IntersectClipRect(dc, 0, 0, parent->ClientWidth(), parent->ClientHeight());
   parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
   parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
   RestoreDC(dc, saved);
+  canvas.SetPen(pen);
+  canvas.SetBrush(brush);
+  canvas.SetFont(font);
 }
 
 void DrawControlBorder(TWinControl& control, TColor color, TColor innerColor, bool inner) {
