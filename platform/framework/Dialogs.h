@@ -17,7 +17,7 @@ constexpr TOpenOptions ofFileMustExist = 0x0008;
 
 class TCommonDialog : public TComponent {
  public:
-  explicit TCommonDialog(TComponent* owner) : TComponent(owner) {}
+  explicit TCommonDialog(TComponent* owner);
   std::string ClassName() const override { return "TCommonDialog"; }
   std::string Title() const { return title_; }
   void SetTitle(const std::string& value) { title_ = value; }
@@ -39,7 +39,7 @@ std::vector<TFileFilterEntry> ParseFileFilter(const std::string& filter);
 
 class TOpenDialog : public TCommonDialog {
  public:
-  explicit TOpenDialog(TComponent* owner) : TCommonDialog(owner) {}
+  explicit TOpenDialog(TComponent* owner);
   std::string ClassName() const override { return "TOpenDialog"; }
 
   std::string Filter() const { return filter_; }
@@ -94,7 +94,7 @@ constexpr TColorDialogOptions cdFullOpen = 0x0001;
 
 class TColorDialog : public TCommonDialog {
  public:
-  explicit TColorDialog(TComponent* owner) : TCommonDialog(owner) {}
+  explicit TColorDialog(TComponent* owner);
   std::string ClassName() const override { return "TColorDialog"; }
   TColor Color() const { return color_; }
   void SetColor(TColor value) { color_ = value; }

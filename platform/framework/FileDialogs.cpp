@@ -39,6 +39,19 @@ HWND DialogOwner() { return GetActiveWindow(); }
 
 }  // namespace
 
+TCommonDialog::TCommonDialog(TComponent* owner) : TComponent(owner) {
+  Publish("Title", &TCommonDialog::Title, &TCommonDialog::SetTitle);
+}
+
+TOpenDialog::TOpenDialog(TComponent* owner) : TCommonDialog(owner) {
+  Publish("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter);
+  Publish("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex);
+  Publish("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt);
+  Publish("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir);
+  Publish("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName);
+  Publish("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions);
+}
+
 std::vector<TFileFilterEntry> ParseFileFilter(const std::string& filter) {
   std::vector<std::string> parts;
   for (std::size_t start = 0; !filter.empty();) {

@@ -45,7 +45,19 @@ char HotkeyOf(const std::string& caption) {
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {
+  Publish("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
+  Publish("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut);
+  Publish("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked);
+  Publish("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
+  Publish("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
+  Publish("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled);
+  Publish("Default", &TMenuItem::Default, &TMenuItem::SetDefault);
+  Publish("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible);
+  Publish("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
+  Publish("Hint", &TMenuItem::Hint, &TMenuItem::SetHint);
+  Publish("AutoHotkeys", &TMenuItem::AutoHotkeys, &TMenuItem::SetAutoHotkeys);
+}
 
 TMenuItem::~TMenuItem() {
   Clear();
@@ -225,6 +237,8 @@ void InstallMenuKeyFilter();  // MainMenu.cpp
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {
   items_->menu_ = this;
   InstallMenuKeyFilter();
+  Publish("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw);
+  Publish("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys);
 }
 
 TMenu::~TMenu() { items_.reset(); }

@@ -11,6 +11,9 @@ TTabSheet::TTabSheet(TComponent* owner) : TCustomControl(owner) {
   SetAlign(alClient);
   SetVisible(false);
   controlStyle_ |= csAcceptsControls;
+  Publish("PageControl", &TTabSheet::PageControl, &TTabSheet::SetPageControl);
+  Publish("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible);
+  Publish("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex);
 }
 
 TTabSheet::~TTabSheet() {
@@ -71,7 +74,9 @@ void TTabSheet::Paint() {
 
 // ---- TPageControl ------------------------------------------------------------------
 
-TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {
+  Publish("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage);
+}
 
 TPageControl::~TPageControl() {
   Destroying();

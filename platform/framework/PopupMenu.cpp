@@ -4,7 +4,10 @@
 #include "platform/framework/Forms.h"
 #include "platform/framework/Menus.h"
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {
+  Publish("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup);
+  Publish("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment);
+}
 
 void TPopupMenu::DoPopup(TObject* sender) {
   if (OnPopup) OnPopup(sender);

@@ -26,6 +26,8 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TCustomControl(owner) 
   controlStyle_ |= csAcceptsControls;
   SetTabStop(true);
   SetBounds(0, 0, 289, 193);
+  Publish("TabPosition", &TCustomTabControl::TabPosition, &TCustomTabControl::SetTabPosition);
+  Publish("TabHeight", &TCustomTabControl::TabHeight, &TCustomTabControl::SetTabHeight);
 }
 
 void TCustomTabControl::SetTabPosition(TTabPosition value) {
@@ -271,6 +273,7 @@ void TCustomTabControl::Paint() {
 // ---- TTabControl -----------------------------------------------------------------
 
 TTabControl::TTabControl(TComponent* owner) : TCustomTabControl(owner) {
+  Publish("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex);
   tabs_.OnChange = [this](TObject*) {
     if (tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
     if (tabIndex_ < 0 && tabs_.Count() > 0) tabIndex_ = 0;

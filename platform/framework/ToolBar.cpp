@@ -34,6 +34,14 @@ TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
   controlStyle_ |= csAcceptsControls;
   SetAlign(alTop);
   SetBounds(0, 0, 150, 29);
+  Publish("Flat", &TToolBar::Flat, &TToolBar::SetFlat);
+  Publish("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions);
+  Publish("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth);
+  Publish("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight);
+  Publish("Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable);
+  Publish("EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders);
+  Publish("Indent", &TToolBar::Indent, &TToolBar::SetIndent);
+  Publish("Menu", &TToolBar::Menu, &TToolBar::SetMenu);
 }
 
 TToolBar::~TToolBar() { Destroying(); }

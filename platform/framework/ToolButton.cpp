@@ -9,6 +9,13 @@ TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) {
   // The button follows the pointer itself: a press may open a modal menu.
   controlStyle_ &= ~(csCaptureMouse | csClickEvents | csDoubleClicks);
   SetBounds(0, 0, 23, 22);
+  Publish("Style", &TToolButton::Style, &TToolButton::SetStyle);
+  Publish("Down", &TToolButton::Down, &TToolButton::SetDown);
+  Publish("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped);
+  Publish("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp);
+  Publish("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex);
+  Publish("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap);
+  Publish("MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem);
 }
 
 TToolBar* TToolButton::ToolBar() const { return dynamic_cast<TToolBar*>(parent_); }

@@ -76,6 +76,19 @@ TEST_F(MenuItemTest, MovingAnItemWithinItsParent) {
   EXPECT_EQ(menu.Items()->Items(0)->Caption(), "B");
 }
 
+TEST_F(MenuItemTest, ItemsAreDescribedByTheirPublishedProperties) {
+  TMenuItem* item = Add(menu.Items(), "x");
+  item->SetProp("Caption", "&Record");
+  item->SetProp("ShortCut", static_cast<int>(ShortCut('R', ssCtrl)));
+  item->SetProp("Checked", true);
+  EXPECT_EQ(item->Caption(), "&Record");
+  EXPECT_EQ(ShortCutToText(item->ShortCut()), "Ctrl+R");
+  EXPECT_TRUE(item->Checked());
+  EXPECT_EQ(item->GetProp<int>("ImageIndex"), -1);
+  EXPECT_THROW(item->SetProp("Checked", "yes"), EPropertyError);
+  EXPECT_TRUE(menu.HasProperty("OwnerDraw"));
+}
+
 TEST_F(MenuItemTest, CommandsAreUniqueAndFindTheirItem) {
   TMenuItem* a = Add(menu.Items(), "A");
   TMenuItem* b = Add(a, "B");

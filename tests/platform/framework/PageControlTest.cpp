@@ -84,6 +84,15 @@ TEST_F(PageControlTest, ChoosingAPageInCodeFiresNoEvents) {
   EXPECT_EQ(events, 0);
 }
 
+TEST_F(PageControlTest, TheActivePageIsAPublishedReference) {
+  pages->SetProp("ActivePage", static_cast<TComponent*>(sheets[2]));
+  EXPECT_EQ(pages->ActivePage(), sheets[2]);
+  EXPECT_EQ(pages->GetProp<TComponent*>("ActivePage"), sheets[2]);
+  auto* loose = new TTabSheet(form);
+  loose->SetProp("PageControl", static_cast<TComponent*>(pages));
+  EXPECT_EQ(pages->PageCount(), 4);
+}
+
 TEST_F(PageControlTest, HiddenTabsLeaveTheStripAndTheActivePageMovesOn) {
   pages->SetActivePage(sheets[1]);
   sheets[1]->SetTabVisible(false);
