@@ -63,7 +63,7 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
     snapshotChecks_.push_back(row.Use);
   }
   snapshotTexts_ = {spinAttackLevel.Edit, spinReleaseTime.Edit, spinTimeMinute.Edit, spinTimeSecond.Edit,
-                    spinVolumeLevel.Edit, spinVolumeTime.Edit,  editSubject,         memoBody};
+                    spinVolumeLevel.Edit, spinVolumeTime.Edit,  editSubject};
   for (TOutputPage* page : {&recorderPage, &converterPage, &splitterPage, &joinerPage}) {
     snapshotTexts_.push_back(page->Folder);
     for (TCustomEdit* edit : {page->Prefix, page->Suffix})
@@ -96,14 +96,12 @@ void TfrmOptions::ShowPage(int index) {
 
 TStringList TfrmOptions::BodyLines() const {
   TStringList lines;
-  lines.SetText(memoBody->Text());
+  for (int i = 0; i < memoBody->Lines()->Count(); ++i) lines.Add(memoBody->Lines()->Strings(i));
   return lines;
 }
 
 void TfrmOptions::SetBodyLines(const TStringList& lines) {
-  std::string text;
-  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r\n" : "") + lines[i];
-  memoBody->SetText(text);
+  memoBody->Lines()->Assign(lines);
 }
 
 // --- enabling -----------------------------------------------------------------
@@ -238,6 +236,7 @@ TfrmOptions::TSnapshot TfrmOptions::TakeSnapshot() {
   for (TComboBox* list : snapshotLists_) snapshot.ListIndexes.push_back(list->ItemIndex());
   for (TCustomCheckBox* check : snapshotChecks_) snapshot.Checks.push_back(check->Checked());
   for (TCustomEdit* edit : snapshotTexts_) snapshot.Texts.push_back(edit->Text());
+  snapshot.BodyText = memoBody->Lines()->Text();
   snapshot.Entries = schedule_.Entries();
   return snapshot;
 }
@@ -253,6 +252,7 @@ void TfrmOptions::RestoreSnapshot(const TSnapshot& snapshot) {
   for (std::size_t i = 0; i < snapshotChecks_.size(); ++i)
     if (snapshot.Checks[i]) snapshotChecks_[i]->SetChecked(true);
   for (std::size_t i = 0; i < snapshotTexts_.size(); ++i) snapshotTexts_[i]->SetText(snapshot.Texts[i]);
+  memoBody->Lines()->SetText(snapshot.BodyText);
   restoring_ = false;
   RefreshVbrEnabling();
   RefreshHotkeyEnabling();

@@ -12,6 +12,7 @@
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
 #include "platform/framework/ListControls.h"
+#include "platform/framework/Memo.h"
 #include "platform/framework/StdCtrls.h"
 #include "recorder/OptionsSpinBox.h"
 #include "recorder/ScheduleList.h"
@@ -157,7 +158,7 @@ class TfrmOptions : public TForm {
 
   // "EMail"
   TEdit* editSubject;
-  TEdit* memoBody;
+  TMemo* memoBody;
 
   // "Device"
   TComboBox* comboDevice;
@@ -196,6 +197,7 @@ class TfrmOptions : public TForm {
     std::vector<int> ListIndexes;
     std::vector<bool> Checks;
     std::vector<std::string> Texts;
+    std::string BodyText;
     std::vector<ScheduleEntry> Entries;
   };
 

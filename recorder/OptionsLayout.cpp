@@ -253,8 +253,9 @@ void TfrmOptions::BuildMailAndDevicePages() {
   editSubject = AddEdit(mail, "editSubject", 110, 8, 380);
   editSubject->SetText("Share with you");
   AddLabel(mail, "Email Content:", 8, 40);
-  memoBody = AddEdit(mail, "memoBody", 8, 60, 480);
-  memoBody->SetText("Hi");
+  memoBody = Place<TMemo>(mail, "memoBody", 8, 60, 480, 200);
+  memoBody->SetScrollBars(ssVertical);
+  memoBody->Lines()->SetText("Hi");
 
   TPanel* device = AddPage("Device");
   AddLabel(device, "Select input device", 8, 10, 200);
