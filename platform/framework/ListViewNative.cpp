@@ -415,6 +415,7 @@ void TListView::PaintRow(TCanvas& c, int index, const TRect& row, bool focused) 
     }
     c.Font()->SetColor(paintSelected && focused ? clHighlightText : (Enabled() ? Font()->Color() : clGrayText));
     textRect.Right -= 4;
+    c.Brush()->SetStyle(bsClear);  // the text keeps the background just painted
     TAlignment align = columns_.Count() > 0 ? columns_.Items(col)->Alignment() : taLeftJustify;
     UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS |
                  (align == taRightJustify ? DT_RIGHT : align == taCenter ? DT_CENTER : DT_LEFT);

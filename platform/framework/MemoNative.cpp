@@ -504,6 +504,7 @@ void TMemo::PaintWindow(HDC dc) {
       cuts[1] = std::clamp(selFrom, row.start, row.start + row.length);
       cuts[2] = std::clamp(selTo, row.start, row.start + row.length);
     }
+    c.Brush()->SetStyle(bsClear);  // the text keeps the background just painted
     for (int piece = 0; piece < 3; ++piece) {
       int from = cuts[piece], to = cuts[piece + 1];
       if (from >= to) continue;

@@ -371,6 +371,7 @@ void TTreeView::PaintWindow(HDC dc) {
     c.Font()->SetColor(selected && Focused() ? clHighlightText : (Enabled() ? Font()->Color() : clGrayText));
     TRect textArea = text;
     textArea.Left += 2;
+    c.Brush()->SetStyle(bsClear);  // the text keeps the background just painted
     DrawText(&c, node->Text(), textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (selected && Focused()) c.DrawFocusRect(text);
   }
