@@ -1,0 +1,188 @@
+#include "OptionsTestFixture.h"
+#include "platform/os/MainThread.h"
+#include "recorder/ScheduleFile.h"
+
+namespace {
+
+class ScheduleWindow : public OptionsWindowTest {
+ protected:
+  void SetUp() override {
+    OptionsWindowTest::SetUp();
+    options = CreateOptions();
+    dialog = frmSchedule;
+  }
+  // Presses a schedule button whose dialog `fill` then answers.
+  void PressWithDialog(TButton* button, std::function<void()> fill) {
+    PostToMainThread(std::move(fill));
+    button->Click();
+    HeadlessPumpUntilIdle();
+  }
+  void AddSundayEvening() {
+    PressWithDialog(options->btnAdd, [this] {
+      dialog->spinStartHour.SetValue(22);
+      dialog->spinStopHour.SetValue(23);
+      dialog->spinStopMinute.SetValue(30);
+      dialog->rbWeekly->SetChecked(true);
+      dialog->comboWeekDay->SetItemIndex(6);
+      dialog->btnConfirm->Click();
+    });
+  }
+
+  TfrmOptions* options = nullptr;
+  TfrmSchedule* dialog = nullptr;
+};
+
+TEST_F(ScheduleWindow, AWeeklyEntryIsAddedSavedLoadedAndEditedBack) {
+  AddSundayEvening();
+  ASSERT_EQ(options->Schedule().Count(), 1);
+  const ScheduleRow& row = options->Schedule().Row(0);
+  EXPECT_EQ(row.StartText, "22:00:00");
+  EXPECT_EQ(row.StopText, "23:30:00");
+  EXPECT_EQ(row.FrequencyText, "Weekly: Sunday");
+  EXPECT_EQ(row.Entry.DayOfWeek, 7);
+  EXPECT_TRUE(row.Entry.Use);
+
+  const std::string file = Scratch() + "evening.vsk";
+  options->SaveScheduleFile(file);
+  options->btnClearClick(nullptr);
+  options->LoadScheduleFile(file);
+  ASSERT_EQ(options->Schedule().Count(), 1);
+  EXPECT_EQ(options->Schedule().Row(0).FrequencyText, "Every week: Sunday");
+
+  // Edit opens the dialog on the row's entry.
+  dialog->rbDaily->SetChecked(true);
+  options->listSchedule->SetItemIndex(0);
+  bool weekly = false;
+  int weekDay = -1;
+  std::string caption;
+  PressWithDialog(options->btnEdit, [&] {
+    weekly = dialog->rbWeekly->Checked();
+    weekDay = dialog->comboWeekDay->ItemIndex();
+    caption = dialog->btnConfirm->Caption();
+    EXPECT_TRUE(dialog->comboWeekDay->Enabled());
+    EXPECT_FALSE(dialog->dtpDate->Enabled());
+    dialog->rbMonthly->SetChecked(true);
+    dialog->comboMonthDay->SetItemIndex(14);
+    dialog->btnConfirm->Click();
+  });
+  EXPECT_TRUE(weekly);
+  EXPECT_EQ(weekDay, 6);
+  EXPECT_EQ(caption, "Edit");
+  EXPECT_EQ(options->Schedule().Row(0).FrequencyText, "Every month: 15");
+  EXPECT_EQ(options->Schedule().Row(0).Entry.Day, 15);
+}
+
+TEST_F(ScheduleWindow, AddTwiceStartsFromTheValuesChosenTheFirstTime) {
+  AddSundayEvening();
+  int startHour = -1;
+  bool weekly = false;
+  PressWithDialog(options->btnAdd, [&] {
+    startHour = dialog->spinStartHour.Value();
+    weekly = dialog->rbWeekly->Checked();
+    dialog->btnCancel->Click();
+  });
+  EXPECT_EQ(startHour, 22);
+  EXPECT_TRUE(weekly);
+  EXPECT_EQ(options->Schedule().Count(), 1);
+}
+
+TEST_F(ScheduleWindow, DatesOfOnceAndAnnuallyEntries) {
+  PressWithDialog(options->btnAdd, [this] {
+    dialog->rbAnnually->SetChecked(true);
+    dialog->comboMonth->SetItemIndex(1);
+    dialog->comboYearDay->SetItemIndex(28);
+    dialog->btnConfirm->Click();
+  });
+  ASSERT_EQ(options->Schedule().Count(), 1);
+  const ScheduleEntry yearly = options->Schedule().Row(0).Entry;
+  EXPECT_EQ(yearly.Month, 2);
+  EXPECT_EQ(yearly.Day, 29);
+  EXPECT_EQ(yearly.Year, 0);
+
+  PressWithDialog(options->btnAdd, [this] {
+    dialog->rbOnce->SetChecked(true);
+    dialog->SetDate(2027, 3, 5);
+    dialog->btnConfirm->Click();
+  });
+  ASSERT_EQ(options->Schedule().Count(), 2);
+  EXPECT_EQ(options->Schedule().Row(1).Entry.Year, 2027);
+  EXPECT_EQ(options->Schedule().Row(1).Entry.Month, 3);
+  EXPECT_EQ(options->Schedule().Row(1).Entry.Day, 5);
+
+  // A date that does not exist adds nothing and keeps the dialog open.
+  bool stillShown = false;
+  PressWithDialog(options->btnAdd, [&] {
+    dialog->rbOnce->SetChecked(true);
+    dialog->dtpDate->SetText("2027-02-30");
+    dialog->btnConfirm->Click();
+    HeadlessPumpUntilIdle();
+    stillShown = dialog->Visible();
+    dialog->btnCancel->Click();
+  });
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(options->Schedule().Count(), 2);
+}
+
+TEST_F(ScheduleWindow, OkPublishesTheRowsCheckBoxesAndSavesThem) {
+  AddSundayEvening();
+  AddSundayEvening();
+  options->Show();
+  HeadlessPumpUntilIdle();
+  options->SetScheduleRowChecked(0, false);
+  options->btnOk->Click();
+  ASSERT_EQ(ScheduleEntries.size(), 2u);
+  EXPECT_FALSE(ScheduleEntries[0].Use);
+  EXPECT_TRUE(ScheduleEntries[1].Use);
+  TIniFile stored(SchedulePath());
+  EXPECT_EQ(stored.ReadString("Schedule", "Number", ""), "2");
+  EXPECT_EQ(stored.ReadString("Schedule", "Use0", ""), "0");
+  EXPECT_EQ(stored.ReadString("Schedule", "DayOfWeek1", ""), "7");
+
+  options->Show();
+  HeadlessPumpUntilIdle();
+  options->btnClearClick(nullptr);
+  options->btnOk->Click();
+  EXPECT_TRUE(ScheduleEntries.empty());
+}
+
+TEST_F(ScheduleWindow, CancelRebuildsTheListFromTheEntriesShownAtOpening) {
+  AddSundayEvening();
+  options->btnOk->Click();
+  options->Show();
+  HeadlessPumpUntilIdle();
+  options->listSchedule->SetItemIndex(0);
+  options->btnDeleteClick(nullptr);
+  AddSundayEvening();
+  AddSundayEvening();
+  options->btnCancel->Click();
+  ASSERT_EQ(options->Schedule().Count(), 1);
+  EXPECT_EQ(options->Schedule().Row(0).FrequencyText, "Every week: Sunday");
+  EXPECT_EQ(ScheduleEntries.size(), 1u);
+}
+
+TEST_F(ScheduleWindow, LoadingAnEmptyScheduleKeepsTheList) {
+  AddSundayEvening();
+  const std::string file = Scratch() + "empty.vsk";
+  WriteFile(file, "[Schedule]\nNumber=0\n");
+  options->LoadScheduleFile(file);
+  EXPECT_EQ(options->Schedule().Count(), 1);
+  WriteFile(file, "[Other]\nx=1\n");
+  options->LoadScheduleFile(file);
+  EXPECT_EQ(options->Schedule().Count(), 1);
+}
+
+TEST_F(ScheduleWindow, SortingByAColumnKeepsEntriesWithTheirRows) {
+  PressWithDialog(options->btnAdd, [this] {
+    dialog->spinStartHour.SetValue(9);
+    dialog->rbDaily->SetChecked(true);
+    dialog->btnConfirm->Click();
+  });
+  AddSundayEvening();
+  options->scheduleHeaders[3]->Click();  // "Frequency": "Daily" < "Weekly: Sunday"
+  EXPECT_EQ(options->Schedule().Row(0).FrequencyText, "Daily");
+  options->scheduleHeaders[1]->Click();  // "Start time": 09 before 22
+  EXPECT_EQ(options->Schedule().Row(0).Entry.StartH, 9);
+  EXPECT_EQ(options->Schedule().Row(1).Entry.DayOfWeek, 7);
+}
+
+}  // namespace
