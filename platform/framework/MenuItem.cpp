@@ -165,6 +165,7 @@ void TMenuItem::Remove(TMenuItem* item) {
   if (it == items_.end()) return;
   items_.erase(it);
   item->parent_ = nullptr;
+  detail::MenuItemRemoved(this);
   Changed();
 }
 

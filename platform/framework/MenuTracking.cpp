@@ -9,6 +9,8 @@
 namespace {
 
 bool trackingNow = false;
+class TMenuTracker;
+TMenuTracker* currentTracker = nullptr;  // the innermost menu being tracked
 
 class TMenuTracker : public detail::TMenuInput {
  public:
@@ -20,6 +22,16 @@ class TMenuTracker : public detail::TMenuInput {
   void OnKey(WORD key) override;
   void OnChar(char32_t ch) override;
   void Cancel() override { done_ = true; }
+  // An item leaves its parent: an open level showing the parent's items
+  // cannot go on (its items may be gone), so the menu closes.
+  void ItemRemoved(TMenuItem* parent) {
+    for (const auto& level : levels_)
+      if (level->Root() == parent) {
+        Cancel();
+        for (const auto& w : levels_) ShowWindow(w->Handle(), SW_HIDE);
+        return;
+      }
+  }
   bool IsOurs(HWND window) const override {
     return std::any_of(levels_.begin(), levels_.end(),
                        [window](const auto& w) { return w->HandleAllocated() && w->Handle() == window; });
@@ -125,6 +137,7 @@ void TMenuTracker::Activate(int level, int index) {
 }
 
 void TMenuTracker::OnMouse(UINT msg, TPoint screen) {
+  if (done_) return;
   int level = LevelAt(screen);
   bool press = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK;
   if (level < 0) {
@@ -159,6 +172,7 @@ void TMenuTracker::OnMouse(UINT msg, TPoint screen) {
 }
 
 void TMenuTracker::OnKey(WORD key) {
+  if (done_) return;
   int level = TopLevel();
   detail::TMenuWindow* window = Top();
   int selected = window->Selected();
@@ -188,6 +202,7 @@ void TMenuTracker::OnKey(WORD key) {
 }
 
 void TMenuTracker::OnChar(char32_t ch) {
+  if (done_) return;
   if (ch < 32) return;
   int level = TopLevel();
   detail::TMenuWindow* window = Top();
@@ -229,6 +244,8 @@ void TMenuTracker::Loop(HWND first) {
 detail::TMenuTrackResult TMenuTracker::Run(TMenuItem* root, TPoint at, bool selectFirst, TPopupAlignment alignment) {
   bool wasTracking = trackingNow;
   trackingNow = true;
+  TMenuTracker* outer = currentTracker;
+  currentTracker = this;
   Notify(WM_ENTERMENULOOP, bar_ ? FALSE : TRUE, 0);
   HWND previousFocus = GetFocus();
   OpenLevel(root, at, at.X, alignment);
@@ -244,6 +261,7 @@ detail::TMenuTrackResult TMenuTracker::Run(TMenuItem* root, TPoint at, bool sele
       if (IsOurs(GetCapture())) ReleaseCapture();
       levels_.clear();
       trackingNow = wasTracking;
+      currentTracker = outer;
       throw;
     }
     if (IsOurs(GetCapture())) ReleaseCapture();
@@ -253,6 +271,7 @@ detail::TMenuTrackResult TMenuTracker::Run(TMenuItem* root, TPoint at, bool sele
   Notify(WM_MENUSELECT, static_cast<WPARAM>(MAKELPARAM(0, 0xFFFF)), 0);
   Notify(WM_EXITMENULOOP, bar_ ? FALSE : TRUE, 0);
   trackingNow = wasTracking;
+  currentTracker = outer;
   return result_;
 }
 
@@ -268,5 +287,9 @@ TMenuTrackResult TrackMenu(TMenu* menu, TMenuItem* root, TPoint at, HWND owner, 
 }
 
 bool MenuTracking() { return trackingNow; }
+
+void MenuItemRemoved(TMenuItem* parent) {
+  if (currentTracker) currentTracker->ItemRemoved(parent);
+}
 
 }  // namespace detail

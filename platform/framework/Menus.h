@@ -283,6 +283,8 @@ TMenuTrackResult TrackMenu(TMenu* menu, TMenuItem* root, TPoint at, HWND owner,
                            TPopupAlignment alignment = paLeft);
 // Whether a menu is being tracked now.
 bool MenuTracking();
+// Told by an item that lost a sub-item (the open menu may show it).
+void MenuItemRemoved(TMenuItem* parent);
 
 }  // namespace detail
 

@@ -261,4 +261,29 @@ TEST_F(PopupMenuTest, MenusStayOnTheScreenAndEmptyOnesShowNothing) {
   EXPECT_TRUE(clicked.empty());
 }
 
+TEST_F(PopupMenuTest, ItemsRemovedWhileTheMenuIsOpenCloseIt) {
+  AddItem(menu->Items(), "One");
+  TMenuItem* two = AddItem(menu->Items(), "Two");
+  PopupWhile([&] {
+    HeadlessKeyPress(VK_DOWN);
+    HeadlessKeyPress(VK_DOWN);
+    delete two;
+    HeadlessKeyPress(VK_RETURN);
+  });
+  EXPECT_TRUE(clicked.empty());
+  // Sub-items rebuilt by the parent's OnClick as its sub-menu opens are fine.
+  TMenuItem* recent = AddItem(menu->Items(), "Recent");
+  AddItem(recent, "old.mp3");
+  recent->OnClick = [&](TObject*) {
+    recent->Clear();
+    AddItem(recent, "new.mp3");
+  };
+  PopupWhile([] {
+    HeadlessKeyPress(VK_UP);
+    HeadlessKeyPress(VK_RIGHT);
+    HeadlessKeyPress(VK_RETURN);
+  });
+  EXPECT_EQ(clicked, (std::vector<std::string>{"new.mp3"}));
+}
+
 }  // namespace
