@@ -148,27 +148,25 @@ void TCustomListBox::EnsureVisible(int index) {
 
 void TCustomListBox::UpdateScrollBars() {
   if (!HandleAllocated()) return;
-  static bool updating = false;  // showing a bar resizes the client, which calls back
-  if (updating) return;
-  updating = true;
-  int n = NativeCount();
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  if (ListStyle() & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
-  if (columns_ > 0) {
-    int rows = RowsPerColumn();
-    si.nMax = std::max(0, (n + rows - 1) / rows - 1);
-    si.nPage = static_cast<UINT>(std::max(1, columns_));
-    si.nPos = top_ / rows;
-    SetScrollInfo(Handle(), SB_HORZ, &si, true);
-    ShowScrollBar(Handle(), SB_VERT, false);
-  } else {
-    si.nMax = std::max(0, n - 1);
-    si.nPage = static_cast<UINT>(RowsPerPage());
-    si.nPos = top_;
-    SetScrollInfo(Handle(), SB_VERT, &si, true);
-  }
-  updating = false;
+  SetBarsSettled([this] {
+    int n = NativeCount();
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (ListStyle() & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
+    if (columns_ > 0) {
+      int rows = RowsPerColumn();
+      si.nMax = std::max(0, (n + rows - 1) / rows - 1);
+      si.nPage = static_cast<UINT>(std::max(1, columns_));
+      si.nPos = top_ / rows;
+      SetScrollInfo(Handle(), SB_HORZ, &si, true);
+      ShowScrollBar(Handle(), SB_VERT, false);
+    } else {
+      si.nMax = std::max(0, n - 1);
+      si.nPage = static_cast<UINT>(RowsPerPage());
+      si.nPos = top_;
+      SetScrollInfo(Handle(), SB_VERT, &si, true);
+    }
+  });
 }
 
 void TCustomListBox::Changed() {

@@ -52,20 +52,18 @@ void TListView::LayoutHeader() {
 
 void TListView::UpdateScrollBars() {
   if (!HandleAllocated()) return;
-  static bool updating = false;  // a bar shown or hidden resizes the client and calls back
-  if (updating) return;
-  updating = true;
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMax = std::max(0, static_cast<int>(items_.size()) - 1);
-  si.nPage = static_cast<UINT>(RowsPerPage());
-  si.nPos = top_;
-  SetScrollInfo(Handle(), SB_VERT, &si, true);
-  si.nMax = std::max(0, TotalColumnWidth() - 1);
-  si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
-  si.nPos = scrollX_;
-  SetScrollInfo(Handle(), SB_HORZ, &si, true);
-  updating = false;
+  SetBarsSettled([this] {
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = std::max(0, static_cast<int>(items_.size()) - 1);
+    si.nPage = static_cast<UINT>(RowsPerPage());
+    si.nPos = top_;
+    SetScrollInfo(Handle(), SB_VERT, &si, true);
+    si.nMax = std::max(0, TotalColumnWidth() - 1);
+    si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
+    si.nPos = scrollX_;
+    SetScrollInfo(Handle(), SB_HORZ, &si, true);
+  });
 }
 
 void TListView::Changed() {

@@ -117,26 +117,24 @@ int TMemo::PositionAt(TPoint p) {
 
 void TMemo::UpdateScrollBars() {
   if (!HandleAllocated()) return;
-  static bool updating = false;  // a changed frame resizes the client and calls back
-  if (updating) return;
-  updating = true;
-  DWORD style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
-  SCROLLINFO si;
-  // A memo's bars stay shown, disabled while there is nothing to scroll.
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-  if (style & WS_VSCROLL) {
-    si.nMax = std::max(0, static_cast<int>(rows_.size()) - 1);
-    si.nPage = static_cast<UINT>(VisibleRows());
-    si.nPos = topRow_;
-    SetScrollInfo(Handle(), SB_VERT, &si, true);
-  }
-  if (style & WS_HSCROLL) {
-    si.nMax = wordWrap_ ? 0 : widest_ + 4;
-    si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
-    si.nPos = scrollX_;
-    SetScrollInfo(Handle(), SB_HORZ, &si, true);
-  }
-  updating = false;
+  SetBarsSettled([this] {
+    DWORD style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
+    SCROLLINFO si;
+    // A memo's bars stay shown, disabled while there is nothing to scroll.
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    if (style & WS_VSCROLL) {
+      si.nMax = std::max(0, static_cast<int>(rows_.size()) - 1);
+      si.nPage = static_cast<UINT>(VisibleRows());
+      si.nPos = topRow_;
+      SetScrollInfo(Handle(), SB_VERT, &si, true);
+    }
+    if (style & WS_HSCROLL) {
+      si.nMax = wordWrap_ ? 0 : widest_ + 4;
+      si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
+      si.nPos = scrollX_;
+      SetScrollInfo(Handle(), SB_HORZ, &si, true);
+    }
+  });
 }
 
 void TMemo::ScrollToRow(int top) {

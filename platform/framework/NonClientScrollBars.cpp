@@ -61,6 +61,20 @@ void TScrollingControl::RedrawBars() {
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
 }
 
+void TScrollingControl::SetBarsSettled(const std::function<void()>& set) {
+  if (updatingBars_ || !HandleAllocated()) return;
+  updatingBars_ = true;
+  for (int pass = 0; pass < 2; ++pass) {
+    TRect before;
+    GetClientRect(Handle(), &before);
+    set();
+    TRect after;
+    GetClientRect(Handle(), &after);
+    if (after == before) break;
+  }
+  updatingBars_ = false;
+}
+
 void TScrollingControl::DefaultHandler(TMessage& m) {
   switch (m.Msg) {
     case WM_NCCALCSIZE: NcCalcSize(m); return;

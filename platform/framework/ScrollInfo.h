@@ -194,6 +194,10 @@ class TScrollingControl : public TWinControl {
   void RedrawBars();
   // Whether a click on a bar is being followed.
   bool TrackingBar() const { return tracker_.Active(); }
+  // Runs set, which sets the control's bars. A bar shown or hidden there
+  // resizes the client: its WM_SIZE does not set them again meanwhile, and
+  // set runs once more afterwards for the new size.
+  void SetBarsSettled(const std::function<void()>& set);
 
  private:
   void NcCalcSize(TMessage& message);
@@ -202,4 +206,5 @@ class TScrollingControl : public TWinControl {
   void NcButtonDown(TMessage& message);
   TRect BarRectInClient(int bar);
   detail::TScrollTracker tracker_;
+  bool updatingBars_ = false;
 };

@@ -133,18 +133,16 @@ void TTreeView::EnsureVisible(TTreeNode* node) {
 
 void TTreeView::UpdateScrollBars() {
   if (!HandleAllocated()) return;
-  static bool updating = false;  // a bar shown or hidden resizes the client and calls back
-  if (updating) return;
-  updating = true;
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  SCROLLINFO si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMax = std::max(0, static_cast<int>(rows.size()) - 1);
-  si.nPage = static_cast<UINT>(RowsPerPage());
-  si.nPos = top_;
-  SetScrollInfo(Handle(), SB_VERT, &si, true);
-  updating = false;
+  SetBarsSettled([this] {
+    std::vector<TTreeNode*> rows;
+    VisibleNodes(rows);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = std::max(0, static_cast<int>(rows.size()) - 1);
+    si.nPage = static_cast<UINT>(RowsPerPage());
+    si.nPos = top_;
+    SetScrollInfo(Handle(), SB_VERT, &si, true);
+  });
 }
 
 TTreeNode* TTreeView::TopItem() {

@@ -203,6 +203,11 @@ TEST_F(ListViewTest, ScrollsByRowsAndPixelsAndToAnItem) {
   SendMessage(view->Handle(), WM_VSCROLL, static_cast<WPARAM>(MAKELPARAM(SB_THUMBPOSITION, 2)), 0);
   EXPECT_EQ(view->TopItem()->Index(), 2);
   view->Columns()->Items(1)->SetWidth(400);
+  // The horizontal bar took rows away: the page says so.
+  int rowsBefore = static_cast<int>(si.nPage);
+  GetScrollInfo(view->Handle(), SB_VERT, &si);
+  EXPECT_EQ(static_cast<int>(si.nPage), view->VisibleRowCount());
+  EXPECT_LT(static_cast<int>(si.nPage), rowsBefore);
   view->Scroll(50, 0);
   GetScrollInfo(view->Handle(), SB_HORZ, &si);
   EXPECT_EQ(si.nPos, 50);
