@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The recorder starts with its main window; a second start of the same
 # program file ends at once with status 0, a copy under another file name
-# runs beside it; the close button ends the program with status 0.
+# runs beside it; the Options button opens the options window, Escape
+# closes it; the close button ends the program with status 0.
 set -uo pipefail
 exe=$1
 root=$2
@@ -62,6 +63,23 @@ pids+=("$copy")
 wait_windows 2 >/dev/null || fail "a copy under another name did not start"
 kill "$copy"
 wait "$copy" 2>/dev/null
+
+# Options sits in the button row under the title; Escape cancels it.
+xdotool mousemove --window "$window" 158 42 click 1
+options=""
+for _ in $(seq 50); do
+  options=$(xdotool search --onlyvisible --name "Options" 2>/dev/null | head -n 1)
+  [[ -n "$options" ]] && break
+  sleep 0.1
+done
+[[ -n "$options" ]] || fail "the Options button opened no options window"
+xdotool windowfocus --sync "$options"
+xdotool key Escape
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name "Options" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+! xdotool search --onlyvisible --name "Options" >/dev/null 2>&1 || fail "Escape left the options window open"
 
 # The close button sits at the top right of the window.
 xdotool mousemove --window "$window" 593 14 click 1
