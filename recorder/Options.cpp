@@ -6,10 +6,13 @@
 #include <algorithm>
 
 #include "platform/audio/AudioRecord2.h"
+#include "platform/framework/Dialogs.h"
 #include "platform/framework/SysUtils.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Files.h"
+#include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
+#include "recorder/PathSelect.h"
 
 TfrmOptions* frmOptions = nullptr;
 
@@ -26,6 +29,7 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
   BuildSavePages();
   BuildMailAndDevicePages();
   ShowPage(0);
+  ConnectDialogs();
 
   btnDefault = new TButton(this);
   btnDefault->SetName("btnDefault");
@@ -89,6 +93,34 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
 }
 
 TfrmOptions::~TfrmOptions() = default;
+
+void TfrmOptions::ConnectDialogs() {
+  SelectFolder = [] {
+    if (!frmPathSelect) return std::string();
+    frmPathSelect->Result.clear();  // closing without a choice chooses nothing
+    frmPathSelect->ShowModal();
+    return frmPathSelect->Result;
+  };
+  ShowMessage = [](const std::string& text) {
+    if (!frmConfirm) return;
+    frmConfirm->SetConfirmText(text);
+    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
+    frmConfirm->ShowModal();
+  };
+  dlgSaveSchedule = new TSaveDialog(this);
+  dlgOpenSchedule = new TOpenDialog(this);
+  for (TOpenDialog* dialog : {static_cast<TOpenDialog*>(dlgSaveSchedule), dlgOpenSchedule}) {
+    dialog->SetFilter("Velmora mp3 recorder schedule file|*.vsk");
+    dialog->SetDefaultExt("vsk");  // a name typed without extension gets ".vsk"
+  }
+  const auto choose = [](TOpenDialog* dialog, std::string& fileName) {
+    if (!dialog->Execute()) return false;
+    fileName = dialog->FileName();
+    return true;
+  };
+  ChooseScheduleFileToSave = [this, choose](std::string& fileName) { return choose(dlgSaveSchedule, fileName); };
+  ChooseScheduleFileToLoad = [this, choose](std::string& fileName) { return choose(dlgOpenSchedule, fileName); };
+}
 
 void TfrmOptions::ShowPage(int index) {
   for (int i = 0; i < static_cast<int>(Pages.size()); ++i) Pages[i]->SetVisible(i == index);

@@ -18,6 +18,8 @@
 #include "recorder/ScheduleList.h"
 
 class TAudioRecord2;
+class TOpenDialog;
+class TSaveDialog;
 
 // What the options window needs of the main window, which is built
 // elsewhere; each link may be left empty.
@@ -88,6 +90,8 @@ class TfrmOptions : public TForm {
   // Links to the rest of the recorder, set by the main window.
   TOptionsMainLink MainWindow;
   TAudioRecord2* Recorder = nullptr;
+  // The dialogs the window opens; each starts as the recorder's own
+  // (folder picker, confirm dialog, file dialogs).
   // The folder-selection dialog: the chosen folder, or "" when none.
   std::function<std::string()> SelectFolder;
   // The confirm dialog, showing a message.
@@ -132,6 +136,8 @@ class TfrmOptions : public TForm {
   TButton* btnClear;
   TButton* btnSave;
   TButton* btnLoad;
+  TSaveDialog* dlgSaveSchedule;
+  TOpenDialog* dlgOpenSchedule;
   std::array<TButton*, 4> scheduleHeaders;  // "Use", "Start time", "Stop time", "Frequency"
 
   // "Automation"
@@ -188,6 +194,7 @@ class TfrmOptions : public TForm {
   void btnSaveClick(TObject* sender);
   void btnLoadClick(TObject* sender);
   void ScheduleHeaderClick(TObject* sender);
+  void listScheduleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void FormShow(TObject* sender);
   void FormClose(TObject* sender, TCloseAction& action);
 
@@ -207,6 +214,7 @@ class TfrmOptions : public TForm {
   void BuildAutomationPage();
   void BuildSavePages();
   void BuildMailAndDevicePages();
+  void ConnectDialogs();
   TPanel* AddPage(const std::string& caption);
   TOutputPage BuildOutputPage(TPanel* parent, const std::string& name, bool withNameParts);
 

@@ -137,6 +137,9 @@ void TfrmOptions::BuildSchedulePage() {
     scheduleHeaders[column]->OnClick = [this](TObject* s) { ScheduleHeaderClick(s); };
   }
   listSchedule = Place<TListBox>(page, "listSchedule", 4, 24, 400, 300);
+  listSchedule->OnMouseDown = [this](TObject* s, TMouseButton button, TShiftState shift, int x, int y) {
+    listScheduleMouseDown(s, button, shift, x, y);
+  };
   btnAdd = AddCaptioned<TButton>(page, "btnAdd", "Add", 412, 24, 84, 24);
   btnEdit = AddCaptioned<TButton>(page, "btnEdit", "Edit", 412, 54, 84, 24);
   btnTag = AddCaptioned<TButton>(page, "btnTag", "Tag", 412, 84, 84, 24);

@@ -26,6 +26,13 @@ void TfrmOptions::SetScheduleRowChecked(int row, bool checked) {
   RefreshScheduleList();
 }
 
+// A row's "[x]" mark is its check box: a click on it turns the row on or off.
+void TfrmOptions::listScheduleMouseDown(TObject*, TMouseButton button, TShiftState, int x, int y) {
+  if (button != mbLeft || x >= 24) return;
+  const int row = listSchedule->ItemAtPos({x, y}, true);
+  if (row >= 0 && row < schedule_.Count()) SetScheduleRowChecked(row, !schedule_.Row(row).Entry.Use);
+}
+
 void TfrmOptions::AddScheduleEntry(const std::string& startText, const std::string& stopText, bool use, WORD year,
                                    WORD month, WORD day, WORD dayOfWeek) {
   schedule_.Add(startText, stopText, use, year, month, day, dayOfWeek);

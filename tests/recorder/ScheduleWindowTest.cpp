@@ -127,8 +127,10 @@ TEST_F(ScheduleWindow, OkPublishesTheRowsCheckBoxesAndSavesThem) {
   AddSundayEvening();
   AddSundayEvening();
   options->Show();
+  options->ShowPage(2);
   HeadlessPumpUntilIdle();
-  options->SetScheduleRowChecked(0, false);
+  HeadlessClick(options->listSchedule->ClientToScreen({8, 4}));  // the first row's check mark
+  EXPECT_FALSE(options->Schedule().Row(0).Entry.Use);
   options->btnOk->Click();
   ASSERT_EQ(ScheduleEntries.size(), 2u);
   EXPECT_FALSE(ScheduleEntries[0].Use);
