@@ -182,3 +182,32 @@ TEST_F(ComboBoxTest, OwnerDrawnFieldAndItemsCarryTheirStates) {
 }
 
 }  // namespace
+
+namespace {
+
+class SimpleComboBoxTest : public HeadlessFormsTest {};
+
+TEST_F(SimpleComboBoxTest, ListUnderTheEditChoosesByClickAndKeepsTheFocusInTheEdit) {
+  TForm* form = ShownForm();
+  auto* combo = new TComboBox(form);
+  combo->SetParent(form);
+  combo->SetStyle(csSimple);
+  combo->SetBounds(10, 10, 150, 120);
+  for (const char* s : {"one", "two", "three"}) combo->Items()->Add(s);
+  int selects = 0;
+  combo->OnSelect = [&](TObject*) { ++selects; };
+  HeadlessPumpUntilIdle();
+  combo->SetFocus();
+  TCustomListBox* list = combo->ListBox();
+  EXPECT_TRUE(IsWindowVisible(list->Handle()));
+  TRect item = list->ItemRect(1);
+  HeadlessClick(list->ClientToScreen({item.Left + 5, (item.Top + item.Bottom) / 2}));
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Edit()->Text(), "two");
+  EXPECT_EQ(selects, 1);
+  EXPECT_FALSE(list->Focused());
+  combo->SetDroppedDown(true);  // nothing drops in a simple combo box
+  EXPECT_FALSE(combo->DroppedDown());
+}
+
+}  // namespace

@@ -185,3 +185,29 @@ TEST_F(MemoTest, ClickPlacesTheCaretAndDragSelects) {
 }
 
 }  // namespace
+
+namespace {
+
+class MemoLookTest : public HeadlessFormsTest {};
+
+TEST_F(MemoLookTest, OnlyTheSelectionIsHighlighted) {
+  TForm* form = ShownForm();
+  auto* memo = new TMemo(form);
+  memo->SetParent(form);
+  memo->SetBorderStyle(bsNone);
+  memo->SetBounds(0, 0, 200, 60);
+  memo->SetText("aaaa bbbb");
+  memo->SetFocus();
+  memo->SetSelStart(0);
+  memo->SetSelLength(4);
+  HeadlessPumpUntilIdle();
+  const TBitmap* surface = HeadlessPresentedSurface(form->Handle());
+  ASSERT_NE(surface, nullptr);
+  auto pixel = [&](int x, int y) { return const_cast<TBitmap*>(surface)->Canvas()->Pixels(x, y); };
+  int selectedMiddle = 2 + memo->Canvas()->TextWidth("aa");
+  int unselected = 2 + memo->Canvas()->TextWidth("aaaa bb");
+  EXPECT_EQ(pixel(selectedMiddle, 0), ColorToRGB(clHighlight));
+  EXPECT_EQ(pixel(unselected, 0), ColorToRGB(clWindow));
+}
+
+}  // namespace
