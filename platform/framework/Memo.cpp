@@ -92,6 +92,7 @@ TMemo::TMemo(TComponent* owner) : TScrollingControl(owner), lines_(this) {
   SetTabStop(true);
   SetColor(clWindow);
   SetCursor(crIBeam);
+  Layout();  // an empty memo has its one empty row from the start
 }
 
 TMemo::~TMemo() = default;

@@ -190,6 +190,16 @@ namespace {
 
 class MemoLookTest : public HeadlessFormsTest {};
 
+TEST_F(MemoLookTest, FreshMemoWithoutWindowAnswersLineMessages) {
+  TMemo memo(nullptr);
+  EXPECT_EQ(memo.Perform(EM_GETLINECOUNT, 0, 0), 1);
+  EXPECT_EQ(memo.Perform(EM_LINELENGTH, 0, 0), 0);
+  EXPECT_EQ(memo.Perform(EM_LINEINDEX, 5, 0), -1);
+  memo.SetText("one\r\ntwo");
+  EXPECT_EQ(memo.Lines()->Count(), 2);
+  EXPECT_EQ(memo.Perform(EM_LINEFROMCHAR, 6, 0), 1);
+}
+
 TEST_F(MemoLookTest, OnlyTheSelectionIsHighlighted) {
   TForm* form = ShownForm();
   auto* memo = new TMemo(form);
