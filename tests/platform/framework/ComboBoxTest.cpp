@@ -211,3 +211,35 @@ TEST_F(SimpleComboBoxTest, ListUnderTheEditChoosesByClickAndKeepsTheFocusInTheEd
 }
 
 }  // namespace
+
+namespace {
+
+class LongComboBoxTest : public HeadlessFormsTest {};
+
+TEST_F(LongComboBoxTest, ScrollBarOfTheDroppedListScrollsAndTheListStaysDown) {
+  TForm* form = ShownForm(300, 400);
+  auto* combo = new TComboBox(form);
+  combo->SetParent(form);
+  combo->SetStyle(csDropDownList);
+  combo->SetBounds(10, 10, 150, 22);
+  for (int i = 0; i < 20; ++i) combo->Items()->Add("item " + std::to_string(i));
+  HeadlessPumpUntilIdle();
+  combo->SetDroppedDown(true);
+  HWND list = combo->ListBox()->Handle();
+  SCROLLBARINFO sbi;
+  ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &sbi));
+  ASSERT_EQ(sbi.rgstate[0], 0u);
+  HeadlessClick({sbi.rcScrollBar.Left + 5, sbi.rcScrollBar.Bottom - 5});
+  EXPECT_EQ(combo->ListBox()->TopIndex(), 1);
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_EQ(GetCapture(), list);
+  // Then an item is still chosen by a click.
+  TRect item = combo->ListBox()->ItemRect(3);
+  TPoint at = combo->ListBox()->ClientToScreen({item.Left + 5, (item.Top + item.Bottom) / 2});
+  HeadlessMouseMove(at);
+  HeadlessClick(at);
+  EXPECT_EQ(combo->ItemIndex(), 3);
+  EXPECT_FALSE(combo->DroppedDown());
+}
+
+}  // namespace
