@@ -1,0 +1,81 @@
+#include <algorithm>
+
+#include "resources/art/ArtKinds.h"
+
+namespace art {
+
+namespace {
+
+TColor ArrowColor(const LookStyle& s) {
+  return s.look == Look::WinXP ? Rgb(0x4D, 0x61, 0x85) : s.look == Look::DeepBlue ? Rgb(0x10, 0x1C, 0x48)
+                                                                                    : Rgb(0x30, 0x30, 0x34);
+}
+
+TColor StateFace(const LookStyle& s, int state) {
+  TColor face = s.look == Look::WinXP ? Rgb(0xC8, 0xD8, 0xFC) : s.buttonFace;
+  return state == 1 ? Lighter(face, 0.35) : state == 2 ? Darker(face, 0.15) : face;
+}
+
+// A button face across the bar (gradient along x, for the vertical bar).
+void PaintBarButton(Painter& p, const LookStyle& s, int state, double radius) {
+  double w = p.Width(), h = p.Height();
+  TColor face = StateFace(s, state);
+  TColor edge = s.look == Look::MacOS ? Rgb(0x8A, 0x8A, 0x8A) : Darker(face, 0.45);
+  p.Fill(RoundRect(0, 0, w, h, radius), Solid(edge));
+  p.Fill(RoundRect(1, 1, w - 1, h - 1, std::max(0.0, radius - 1)),
+         HorizontalStops(1, w - 1, {{0, Lighter(face, 0.45)}, {0.45, Lighter(face, 0.1)}, {1, Darker(face, 0.08)}}));
+}
+
+}  // namespace
+
+// Six pieces for the vertical bar: the upper button normal, hot, pressed,
+// then the lower one. The line buttons take their top-left pixel as the
+// transparent colour, and the horizontal bar turns the pieces, so all four
+// corners carry it.
+void DrawScrollBarButtons(TBitmap& bmp, const LookStyle& s) {
+  for (int piece = 0; piece < 6; ++piece) {
+    Painter p(bmp, piece, 6);
+    double w = p.Width(), h = p.Height();
+    int state = piece % 3;
+    p.Fill(Solid(s.scrollBack));
+    PaintBarButton(p, s, state, 3);
+    double shift = state == 2 ? 0.5 : 0;
+    DrawArrow(p, w / 2 - 0.5 + shift, h / 2 - 0.5 + shift, std::max(6.0, w * 0.45),
+              piece < 3 ? Arrow::Up : Arrow::Down, ArrowColor(s));
+    p.MaskOutside(RoundRect(0, 0, w, h, 3));
+  }
+}
+
+// Three pieces of the thumb of the horizontal bar: start cap, middle,
+// end cap. The thumb is drawn opaque on the bar's background colour.
+void DrawScrollBarThumb(TBitmap& bmp, const LookStyle& s) {
+  Painter whole(bmp, 0, 1);
+  double w = whole.Width(), h = whole.Height();
+  TColor face = s.look == Look::MacOS ? s.accent : StateFace(s, 0);
+  whole.Fill(Solid(s.scrollBack));
+  whole.Fill(RoundRect(0, 1, w, h - 1, (h - 2) / 2 - 1), Solid(Darker(face, 0.4)));
+  whole.Fill(RoundRect(1, 2, w - 1, h - 2, (h - 2) / 2 - 2),
+             VerticalStops(2, h - 2, {{0, Lighter(face, 0.5)}, {0.45, Lighter(face, 0.15)}, {0.55, face}, {1, Lighter(face, 0.2)}}));
+  // Grip lines in the middle piece.
+  double mid = w / 2;
+  for (int i = -1; i <= 1; ++i)
+    whole.Fill(Segment(mid + i * 2, 5, mid + i * 2, h - 5, 0.5), Solid(Darker(face, 0.3)), 0.8);
+}
+
+// Four pieces of the tab strip's scroll buttons: forward normal, forward
+// hot, backward normal, backward hot.
+void DrawTabScrollButtons(TBitmap& bmp, const LookStyle& s) {
+  for (int piece = 0; piece < 4; ++piece) {
+    Painter p(bmp, piece, 4);
+    double w = p.Width(), h = p.Height();
+    p.Fill(Solid(s.face));
+    TColor face = piece % 2 ? Lighter(s.buttonFace, 0.4) : s.buttonFace;
+    TColor edge = s.look == Look::MacOS ? Rgb(0x8A, 0x8A, 0x8A) : Darker(face, 0.45);
+    p.Fill(RoundRect(0, 0, w, h, 3), Solid(edge));
+    p.Fill(RoundRect(1, 1, w - 1, h - 1, 2), Gloss(1, h - 1, face));
+    TColor arrow = s.look == Look::DeepBlue ? Rgb(0xF0, 0xF4, 0xFF) : ArrowColor(s);
+    DrawArrow(p, w / 2 - 0.5, h / 2 - 0.5, 7, piece < 2 ? Arrow::Right : Arrow::Left, arrow);
+  }
+}
+
+}  // namespace art
