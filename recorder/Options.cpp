@@ -22,6 +22,10 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(520, 480);
+  pcOptions = new TPageControl(this);
+  pcOptions->SetName("pcOptions");
+  pcOptions->SetBounds(8, 8, 504, 430);
+  pcOptions->SetParent(this);
   BuildFormatPage();
   BuildHotkeyPage();
   BuildSchedulePage();
@@ -120,10 +124,6 @@ void TfrmOptions::ConnectDialogs() {
   };
   ChooseScheduleFileToSave = [this, choose](std::string& fileName) { return choose(dlgSaveSchedule, fileName); };
   ChooseScheduleFileToLoad = [this, choose](std::string& fileName) { return choose(dlgOpenSchedule, fileName); };
-}
-
-void TfrmOptions::ShowPage(int index) {
-  for (int i = 0; i < static_cast<int>(Pages.size()); ++i) Pages[i]->SetVisible(i == index);
 }
 
 TStringList TfrmOptions::BodyLines() const {

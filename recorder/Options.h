@@ -13,6 +13,7 @@
 #include "platform/framework/Forms.h"
 #include "platform/framework/ListControls.h"
 #include "platform/framework/Memo.h"
+#include "platform/framework/PageControls.h"
 #include "platform/framework/StdCtrls.h"
 #include "recorder/OptionsSpinBox.h"
 #include "recorder/ScheduleList.h"
@@ -42,7 +43,7 @@ struct THotkeyRow {
 // (recorder and joiner) or the where-to-save choice (converter and
 // splitter), and what to do with a name that exists.
 struct TOutputPage {
-  TPanel* Page = nullptr;
+  TWinControl* Page = nullptr;
   TEdit* Folder = nullptr;
   TButton* Browse = nullptr;
   TEdit* Prefix = nullptr;
@@ -100,10 +101,10 @@ class TfrmOptions : public TForm {
   std::function<bool(std::string& fileName)> ChooseScheduleFileToSave;
   std::function<bool(std::string& fileName)> ChooseScheduleFileToLoad;
 
-  // Pages (shown one at a time by the page buttons).
-  std::vector<TPanel*> Pages;
-  std::vector<TButton*> PageButtons;
-  void ShowPage(int index);
+  // The pages, in tab order: Format, Hotkeys, Schedule, Automation,
+  // Save, EMail, Device.
+  TPageControl* pcOptions;
+  void ShowPage(int index) { pcOptions->SetActivePageIndex(index); }
 
   // "Format"
   TComboBox* comboWavFreq;
@@ -215,8 +216,8 @@ class TfrmOptions : public TForm {
   void BuildSavePages();
   void BuildMailAndDevicePages();
   void ConnectDialogs();
-  TPanel* AddPage(const std::string& caption);
-  TOutputPage BuildOutputPage(TPanel* parent, const std::string& name, bool withNameParts);
+  TTabSheet* AddPage(const std::string& caption);
+  TOutputPage BuildOutputPage(TWinControl* parent, const std::string& name, bool withNameParts);
 
   void RefreshVbrEnabling();
   void RefreshHotkeyEnabling();

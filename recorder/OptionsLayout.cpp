@@ -1,5 +1,5 @@
-// Builds the controls of the options window. Each page is a panel under
-// a row of page buttons; its sub-pages are group boxes on it.
+// Builds the controls of the options window. Each page is a tab sheet;
+// its sub-pages are group boxes on it.
 
 #include "platform/framework/SysUtils.h"
 #include "recorder/Options.h"
@@ -59,19 +59,15 @@ TSpinBox AddSpin(TWinControl* parent, const std::string& name, int left, int top
 
 }  // namespace
 
-TPanel* TfrmOptions::AddPage(const std::string& caption) {
-  const int index = static_cast<int>(Pages.size());
-  auto* button = AddCaptioned<TButton>(this, "", caption, 8 + index * 70, 8, 68, 24);
-  button->OnClick = [this, index](TObject*) { ShowPage(index); };
-  PageButtons.push_back(button);
-  auto* page = Place<TPanel>(this, "", 8, 36, 504, 400);
-  page->SetCaption("");
-  Pages.push_back(page);
+TTabSheet* TfrmOptions::AddPage(const std::string& caption) {
+  auto* page = new TTabSheet(this);
+  page->SetCaption(caption);
+  page->SetPageControl(pcOptions);
   return page;
 }
 
 void TfrmOptions::BuildFormatPage() {
-  TPanel* page = AddPage("Format");
+  TTabSheet* page = AddPage("Format");
   auto* wav = AddCaptioned<TGroupBox>(page, "", "WAV", 4, 4, 240, 110);
   AddLabel(wav, "Frequency:", 8, 20);
   comboWavFreq = AddList(wav, "comboWavFreq", WavFrequencyChoices(), 110, 18, 120);
@@ -111,7 +107,7 @@ void TfrmOptions::BuildFormatPage() {
 }
 
 void TfrmOptions::BuildHotkeyPage() {
-  TPanel* page = AddPage("Hotkeys");
+  TTabSheet* page = AddPage("Hotkeys");
   auto* start = AddCaptioned<TGroupBox>(page, "", " Start record hotkeys ", 4, 4, 496, 90);
   auto* stop = AddCaptioned<TGroupBox>(page, "", " Stop record hotkeys ", 4, 100, 496, 90);
   const char* captions[] = {"Start hotkey1:", "Start hotkey2:", "Stop hotkey1:", "Stop hotkey2:"};
@@ -129,7 +125,7 @@ void TfrmOptions::BuildHotkeyPage() {
 }
 
 void TfrmOptions::BuildSchedulePage() {
-  TPanel* page = AddPage("Schedule");
+  TTabSheet* page = AddPage("Schedule");
   const char* headers[] = {"Use", "Start time", "Stop time", "Frequency"};
   const int widths[] = {32, 80, 80, 180};
   for (int column = 0, left = 4; column < 4; left += widths[column], ++column) {
@@ -157,7 +153,7 @@ void TfrmOptions::BuildSchedulePage() {
 }
 
 void TfrmOptions::BuildAutomationPage() {
-  TPanel* page = AddPage("Automation");
+  TTabSheet* page = AddPage("Automation");
   auto* vox = AddCaptioned<TGroupBox>(page, "", "Voice Activation System", 4, 4, 496, 150);
   cboxVox = AddCaptioned<TCheckBox>(vox, "cboxVox", "Enabled VOX(Voice Activation System)", 8, 20, 300);
   AddLabel(vox, "Silence Detection Threshold", 8, 50, 180);
@@ -201,7 +197,7 @@ void TfrmOptions::BuildAutomationPage() {
   cboxVolumeStop->OnClick = [this](TObject* s) { cboxVolumeStopClick(s); };
 }
 
-TOutputPage TfrmOptions::BuildOutputPage(TPanel* parent, const std::string& name, bool withNameParts) {
+TOutputPage TfrmOptions::BuildOutputPage(TWinControl* parent, const std::string& name, bool withNameParts) {
   // The four sub-pages stand one under the other in this order.
   static const std::vector<std::string> order{"Recorder", "Converter", "Splitter", "Joinner"};
   int index = 0;
@@ -243,7 +239,7 @@ TOutputPage TfrmOptions::BuildOutputPage(TPanel* parent, const std::string& name
 }
 
 void TfrmOptions::BuildSavePages() {
-  TPanel* page = AddPage("Save");
+  TTabSheet* page = AddPage("Save");
   recorderPage = BuildOutputPage(page, "Recorder", true);
   converterPage = BuildOutputPage(page, "Converter", false);
   splitterPage = BuildOutputPage(page, "Splitter", false);
@@ -251,7 +247,7 @@ void TfrmOptions::BuildSavePages() {
 }
 
 void TfrmOptions::BuildMailAndDevicePages() {
-  TPanel* mail = AddPage("EMail");
+  TTabSheet* mail = AddPage("EMail");
   AddLabel(mail, "Email subject:", 8, 10);
   editSubject = AddEdit(mail, "editSubject", 110, 8, 380);
   editSubject->SetText("Share with you");
@@ -260,7 +256,7 @@ void TfrmOptions::BuildMailAndDevicePages() {
   memoBody->SetScrollBars(ssVertical);
   memoBody->Lines()->SetText("Hi");
 
-  TPanel* device = AddPage("Device");
+  TTabSheet* device = AddPage("Device");
   AddLabel(device, "Select input device", 8, 10, 200);
   comboDevice = AddList(device, "comboDevice", {}, 8, 30, 400);
   comboDevice->OnChange = [this](TObject* s) { comboDeviceChange(s); };
