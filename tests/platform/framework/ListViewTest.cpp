@@ -175,6 +175,30 @@ TEST_F(ListViewTest, HeaderIsAChildWindowThatASubclassTakesOver) {
   EXPECT_FALSE(SendMessage(header, HDM_GETITEMRECT, 7, reinterpret_cast<LPARAM>(&r)));
 }
 
+TEST_F(ListViewTest, KeysMoveTheFocusAndSelectionAndColumnClickCanBeTurnedOff) {
+  TForm* form = ShownForm();
+  TListView* view = MakeView(form, 30);
+  view->SetMultiSelect(true);
+  int columnClicks = 0;
+  view->OnColumnClick = [&](TObject*, TListColumn*) { ++columnClicks; };
+  HeadlessClick(RowPoint(view, 0));
+  HeadlessKeyPress(VK_DOWN);
+  EXPECT_EQ(view->ItemFocused()->Index(), 1);
+  EXPECT_EQ(view->SelCount(), 1);
+  HeadlessKeyDown(VK_SHIFT);
+  HeadlessKeyPress(VK_NEXT);
+  HeadlessKeyUp(VK_SHIFT);
+  int page = view->VisibleRowCount() - 1;
+  EXPECT_EQ(view->ItemFocused()->Index(), 1 + page);
+  EXPECT_EQ(view->SelCount(), page + 1);
+  HeadlessKeyPress(VK_END);
+  EXPECT_EQ(view->ItemFocused()->Index(), 29);
+  EXPECT_EQ(view->TopItem()->Index(), 30 - view->VisibleRowCount());
+  view->SetColumnClick(false);
+  HeadlessClick(view->ClientToScreen({20, 5}));
+  EXPECT_EQ(columnClicks, 0);
+}
+
 TEST_F(ListViewTest, DraggingAHeaderDividerResizesTheColumn) {
   TForm* form = ShownForm();
   TListView* view = MakeView(form);

@@ -123,6 +123,33 @@ TEST_F(ScrollInfoTest, SetScrollInfoClampsAndDisablesWhenAsked) {
   EXPECT_FALSE(GetScrollBarInfo(h, 12345, &sbi));
 }
 
+TEST_F(ScrollInfoTest, DisabledArrowsRefuseClicksAndHiddenBarsGiveTheirRoomBack) {
+  TForm* form = ShownForm();
+  TListBox* list = TenRowList(form, 25);
+  HWND h = list->Handle();
+  ASSERT_TRUE(EnableScrollBar(h, SB_VERT, ESB_DISABLE_RTDN));
+  SCROLLBARINFO sbi;
+  GetScrollBarInfo(h, OBJID_VSCROLL, &sbi);
+  EXPECT_EQ(sbi.rgstate[5], STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(sbi.rgstate[1], 0u);
+  HeadlessClick({sbi.rcScrollBar.Left + 8, sbi.rcScrollBar.Bottom - 4});
+  EXPECT_EQ(list->TopIndex(), 0);
+  EnableScrollBar(h, SB_VERT, ESB_DISABLE_BOTH);
+  GetScrollBarInfo(h, OBJID_VSCROLL, &sbi);
+  EXPECT_EQ(sbi.rgstate[0], STATE_SYSTEM_UNAVAILABLE);
+  // Any window of the framework gets its bars from a range, and gives
+  // their room back when they are hidden.
+  auto* bare = new TScrollingControl(form);
+  bare->SetParent(form);
+  bare->SetBounds(150, 10, 100, 100);
+  SetScrollRange(bare->Handle(), SB_VERT, 0, 50, true);
+  EXPECT_EQ(bare->ClientWidth(), 100 - GetSystemMetrics(SM_CXVSCROLL));
+  ShowScrollBar(bare->Handle(), SB_VERT, false);
+  EXPECT_EQ(bare->ClientWidth(), 100);
+  EXPECT_FALSE(EnableScrollBar(nullptr, SB_VERT, ESB_ENABLE_BOTH));
+  EXPECT_FALSE(ShowScrollBar(h, 9, true));
+}
+
 TEST_F(ScrollInfoTest, ThumbPositionMovesTheTopIndex) {
   TForm* form = ShownForm();
   TListBox* list = TenRowList(form, 25);
