@@ -26,27 +26,20 @@ void PaintTitleRows(Painter& p, const LookStyle& s) {
   p.Fill(RoundRect(-1, 0, p.Width() + 1, FrameWidth(s), 0), Solid(FrameColor(s)));
 }
 
-// Decorations at the outer ends of the bar; x runs inwards from the end.
+// Decorations at the outer ends of the bar.
 void PaintEndDecoration(Painter& p, const LookStyle& s, bool left) {
   double w = p.Width(), h = p.Height();
   switch (s.look) {
     case Look::Protein:
       if (left) {
-        // A red accent that tapers into the silver bar.
-        Shape band = Polygon({{0, 1}, {int(w * 0.16), 1}, {int(w * 0.16) - 18, int(h) - 1}, {0, int(h) - 1}});
+        // The white caption sits on a red band that ends in a slant.
+        int end = int(w) - 40;
+        Shape band = Polygon({{0, 1}, {end, 1}, {end - 18, int(h) - 1}, {0, int(h) - 1}});
         p.Fill(band, VerticalStops(1, h - 1, {{0, Rgb(0xF0, 0x5A, 0x5A)}, {0.5, Rgb(0xC8, 0x1E, 0x24)},
                                               {1, Rgb(0x90, 0x10, 0x14)}}));
-        p.Fill(Segment(int(w * 0.16) + 4, 1, int(w * 0.16) - 14, h - 1, 1.2), Solid(Rgb(0xE0, 0x40, 0x40)), 0.6);
+        p.Fill(Segment(end + 4, 1, end - 14, h - 1, 1.2), Solid(Rgb(0xE0, 0x40, 0x40)), 0.6);
       }
       break;
-    case Look::BlueGlass:
-    case Look::DeepBlue: {
-      // A soft sheen over the glass near the end.
-      double span = std::min(w, 150.0);
-      Shape sheen = left ? RoundRect(6, 2, span, h * 0.45, h * 0.2) : RoundRect(w - span, 2, w - 6, h * 0.45, h * 0.2);
-      p.Fill(sheen, Solid(0xFFFFFF), s.look == Look::BlueGlass ? 0.22 : 0.1);
-      break;
-    }
     default:
       break;
   }
