@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,7 +23,15 @@ void AddFolder(const fs::path& folder, std::map<std::string, fs::path>& files) {
 std::vector<unsigned char> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // A damaged hand-drawn file stops the build here rather than the program later.
+  try {
+    TBitmap probe;
+    probe.LoadFromBytes(bytes);
+  } catch (const std::exception& e) {
+    throw std::runtime_error(path.string() + " is not a readable BMP file: " + e.what());
+  }
+  return bytes;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ std::map<std::string, std::filesystem::path> CollectBitmapFiles(const std::files
                                                                 const std::filesystem::path& handDrawn);
 
 // Writes a source defining the table of EmbeddedBitmaps.h. Throws
-// std::runtime_error when a file cannot be read or the output written.
+// std::runtime_error when a file cannot be read or decoded as a BMP, or
+// the output cannot be written.
 void WriteEmbeddedSource(const std::map<std::string, std::filesystem::path>& files,
                          const std::filesystem::path& output);

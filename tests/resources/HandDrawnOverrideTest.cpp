@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/gfx/Bitmap.h"
 #include "resources/embed/BitmapSources.h"
 
 namespace fs = std::filesystem;
@@ -20,6 +22,12 @@ class BitmapFolders : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root_); }
   void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  // A real BMP file of the given width.
+  std::string Bmp(int width) {
+    TBitmap bmp(width, 1, pf24bit);
+    std::vector<std::uint8_t> bytes = bmp.SaveToBytes();
+    return std::string(bytes.begin(), bytes.end());
+  }
 
   fs::path root_;
 };
@@ -42,16 +50,26 @@ TEST_F(BitmapFolders, MissingHandDrawnFolderCountsAsEmpty) {
   EXPECT_EQ(files["A_BUTTON"], root_ / "painted" / "A_BUTTON.bmp");
 }
 
-TEST_F(BitmapFolders, EmbeddedSourceCarriesEveryByteOfTheChosenFile) {
-  Write(root_ / "painted" / "A_BUTTON.bmp", std::string("\x01\xFF", 2));
-  Write(root_ / "hand" / "A_BUTTON.bmp", std::string("\x07\x80\x00", 3));
+TEST_F(BitmapFolders, EmbeddedSourceCarriesTheChosenFile) {
+  Write(root_ / "painted" / "A_BUTTON.bmp", Bmp(3));
+  Write(root_ / "hand" / "A_BUTTON.bmp", Bmp(5));
   WriteEmbeddedSource(CollectBitmapFiles(root_ / "painted", root_ / "hand"), root_ / "out.cpp");
   std::ifstream in(root_ / "out.cpp");
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_NE(text.find("7,128,0,"), std::string::npos);
-  EXPECT_EQ(text.find("1,255,"), std::string::npos);
-  EXPECT_NE(text.find("{\"A_BUTTON\", kBitmap0, sizeof(kBitmap0)}"), std::string::npos);
-  EXPECT_NE(text.find("kEmbeddedBitmapCount = 1;"), std::string::npos);
+  std::erase_if(text, [](unsigned char c) { return std::isspace(c); });
+  // The width field of the BMP header sits at offset 18.
+  EXPECT_NE(text.find("66,77,"), std::string::npos);
+  EXPECT_NE(text.find(",5,0,0,0,1,0,0,0,"), std::string::npos);
+  EXPECT_EQ(text.find(",3,0,0,0,1,0,0,0,"), std::string::npos);
+  EXPECT_NE(text.find("{\"A_BUTTON\",kBitmap0,sizeof(kBitmap0)}"), std::string::npos);
+  EXPECT_NE(text.find("kEmbeddedBitmapCount=1;"), std::string::npos);
+}
+
+TEST_F(BitmapFolders, DamagedHandDrawnFileStopsTheBuild) {
+  Write(root_ / "painted" / "A_BUTTON.bmp", Bmp(3));
+  Write(root_ / "hand" / "A_BUTTON.bmp", "BM not really a bitmap");
+  EXPECT_THROW(WriteEmbeddedSource(CollectBitmapFiles(root_ / "painted", root_ / "hand"), root_ / "out.cpp"),
+               std::runtime_error);
 }
 
 TEST_F(BitmapFolders, UnreadableFileIsReportedNotEmbeddedEmpty) {
