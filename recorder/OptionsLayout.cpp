@@ -29,6 +29,14 @@ TLabel* AddLabel(TWinControl* parent, const std::string& caption, int left, int 
   return label;
 }
 
+// A plain holder that makes a pair of radio buttons one group.
+TPanel* AddRadioGroup(TWinControl* parent, int left, int top, int width, int height) {
+  auto* holder = Place<TPanel>(parent, "", left, top, width, height);
+  holder->SetBevelOuter(bvNone);
+  holder->SetCaption("");
+  return holder;
+}
+
 TComboBox* AddList(TWinControl* parent, const std::string& name, const TChoiceList& lines, int left, int top,
                    int width = 150) {
   auto* list = Place<TComboBox>(parent, name, left, top, width, 22);
@@ -162,7 +170,7 @@ void TfrmOptions::BuildAutomationPage() {
   AddLabel(vox, "After ", 8, 78, 40);
   spinReleaseTime = AddSpin(vox, "editReleaseTime", 50, 76, 50, 9999, false);
   AddLabel(vox, "milliseconds of silence:", 115, 78, 180);
-  auto* voxMode = Place<TPanel>(vox, "", 8, 100, 480, 44);
+  auto* voxMode = AddRadioGroup(vox, 8, 100, 480, 44);
   rbVoxNewTrack = AddCaptioned<TRadioButton>(voxMode, "rbVoxNewTrack",
                                              "Stop recording and start a new track when sound starts.", 0, 0, 470);
   rbVoxPause = AddCaptioned<TRadioButton>(voxMode, "rbVoxPause", "Pause recording and continue when sound starts.",
@@ -179,7 +187,7 @@ void TfrmOptions::BuildAutomationPage() {
   AddLabel(limit, "minutes", 72, 22, 60);
   spinTimeSecond = AddSpin(limit, "editTimeSecond", 140, 20, 0, 59, true);
   AddLabel(limit, "seconds", 204, 22, 60);
-  auto* splitMode = Place<TPanel>(split, "", 8, 98, 480, 44);
+  auto* splitMode = AddRadioGroup(split, 8, 98, 480, 44);
   rbSplitStop = AddCaptioned<TRadioButton>(splitMode, "rbSplitStop", "Stop recording when reach time limit", 0, 0,
                                            470);
   rbSplitNewRecord = AddCaptioned<TRadioButton>(splitMode, "rbSplitNewRecord",
@@ -204,14 +212,14 @@ TOutputPage TfrmOptions::BuildOutputPage(TWinControl* parent, const std::string&
   while (order[index] != name) ++index;
   TOutputPage out;
   auto* group = AddCaptioned<TGroupBox>(parent, "", name, 4, 4 + index * 98, 496, 96);
-  AddLabel(group, "Output path:", 8, 18, 80);
-  out.Folder = AddEdit(group, "edit" + name + "Path", 90, 16, 340);
+  AddLabel(group, "Output path:", 8, 18, 90);
+  out.Folder = AddEdit(group, "edit" + name + "Path", 100, 16, 330);
   out.Folder->SetReadOnly(true);
   out.Browse = AddCaptioned<TButton>(group, "btn" + name + "Path", "...", 436, 16, 30, 22);
   out.Browse->OnClick = [this](TObject* s) { FolderButtonClick(s); };
-  AddLabel(group, "Save file name:", 8, 44, 80);
+  AddLabel(group, "Save file name:", 8, 44, 90);
   if (withNameParts) {
-    out.Prefix = AddEdit(group, "edit" + name + "PreName", 90, 42, 90);
+    out.Prefix = AddEdit(group, "edit" + name + "PreName", 100, 42, 80);
     AddLabel(group, "+", 184, 44, 10);
     out.UseDate = AddCaptioned<TCheckBox>(group, "cbox" + name + "UseDate", "Date", 196, 42, 50);
     AddLabel(group, "+", 250, 44, 10);
@@ -221,7 +229,7 @@ TOutputPage TfrmOptions::BuildOutputPage(TWinControl* parent, const std::string&
     out.Prefix->OnKeyPress = [this](TObject* s, char32_t& key) { NameEditKeyPress(s, key); };
     out.Suffix->OnKeyPress = [this](TObject* s, char32_t& key) { NameEditKeyPress(s, key); };
   } else {
-    auto* where = Place<TPanel>(group, "", 90, 42, 400, 22);
+    auto* where = AddRadioGroup(group, 100, 42, 390, 22);
     out.ToSource = AddCaptioned<TRadioButton>(where, "rb" + name + "ToSource", "Save to original file path", 0, 0,
                                               190);
     out.ToAppointed = AddCaptioned<TRadioButton>(where, "rb" + name + "ToAppointed", "Always save to ", 200, 0,
@@ -229,7 +237,7 @@ TOutputPage TfrmOptions::BuildOutputPage(TWinControl* parent, const std::string&
     out.ToSource->SetChecked(true);
   }
   AddLabel(group, "If same as an existed file", 8, 70, 150);
-  auto* exists = Place<TPanel>(group, "", 160, 68, 330, 22);
+  auto* exists = AddRadioGroup(group, 160, 68, 330, 22);
   out.AddNew = AddCaptioned<TRadioButton>(exists, "rb" + name + "AddNew", "Add \"New\" after filename", 0, 0, 160);
   out.Overwrite = AddCaptioned<TRadioButton>(exists, "rb" + name + "Overwrite", "Overwrite the existed file", 165,
                                              0, 160);

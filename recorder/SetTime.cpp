@@ -79,6 +79,7 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   auto* kinds = new TPanel(this);
   kinds->SetBounds(8, 70, 100, 120);
   kinds->SetCaption("");
+  kinds->SetBevelOuter(bvNone);
   kinds->SetParent(this);
   rbDaily = AddRadio(kinds, this, "rbDaily", "Daily", 0, 0);
   rbOnce = AddRadio(kinds, this, "rbOnce", "Once", 0, 24);

@@ -70,6 +70,30 @@ TEST_F(OptionsWindow, OkPublishesAndSaves) {
   EXPECT_EQ(options->comboMp3BitRate->ItemIndex(), 5);
 }
 
+TEST_F(OptionsWindow, ShownModallyEscapeAndTheTitleBarCloseRestoreToo) {
+  PostToMainThread([this] {
+    options->comboWavFreq->SetItemIndex(0);
+    HeadlessKeyPress(VK_ESCAPE, "\x1b");
+  });
+  options->ShowModal();
+  EXPECT_EQ(options->comboWavFreq->ItemIndex(), 5);
+
+  PostToMainThread([this] {
+    options->comboWavFreq->SetItemIndex(1);
+    HeadlessRequestClose(options->Handle());
+  });
+  options->ShowModal();
+  EXPECT_EQ(options->comboWavFreq->ItemIndex(), 5);
+
+  PostToMainThread([this] {
+    options->comboWavFreq->SetItemIndex(2);
+    options->btnOk->Click();
+  });
+  EXPECT_EQ(options->ShowModal(), mrOk);
+  EXPECT_EQ(options->comboWavFreq->ItemIndex(), 2);
+  EXPECT_EQ(WavFreq, 22050);
+}
+
 TEST_F(OptionsWindow, AutoSplitAndVoxExcludeEachOtherInBothWindows) {
   options->cboxVox->SetChecked(true);
   EXPECT_TRUE(mainVox);
