@@ -236,12 +236,8 @@ void TCustomForm::FocusControl(TWinControl* control) {
 }
 
 void TCustomForm::SetFocus() {
-  if (active_) {
-    TCustomControl::SetFocus();
-    return;
-  }
   // A hidden form keeps its active control for when it is shown.
-  if (Visible() && Enabled() && HandleAllocated()) SetWindowFocus();
+  if (active_ || (Visible() && Enabled() && HandleAllocated())) SetWindowFocus();
 }
 
 void TCustomForm::SetWindowFocus() {

@@ -205,6 +205,8 @@ TEST_F(KeyboardTest, TheFirstControlGetsTheFocusWhenTheFormIsActivated) {
   ok->SetEnabled(false);
   EXPECT_THROW(form->SetActiveControl(ok), EInvalidOperation);
   EXPECT_EQ(form->ActiveControl(), cancel);
+  form->SetFocus();  // the active form gives the focus to its active control
+  EXPECT_TRUE(cancel->Focused());
 }
 
 }  // namespace
