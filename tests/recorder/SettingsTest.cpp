@@ -216,6 +216,15 @@ TEST_F(SettingsFile, HostileValuesLoadAsDefaultsAndAreNotWrittenBack) {
   EXPECT_EQ(Stored("AutoStop", "TimeMinute"), "1440");
 }
 
+TEST_F(SettingsFile, AnOversizedFileLoadsDefaultsAndIsNeverWrittenOver) {
+  const std::string huge = "[OutputFormat]\nWavFreq=0\n" + std::string(TIniFile::MaxFileSize, ';');
+  WriteFile(SettingsPath(), huge);
+  TfrmOptions* options = CreateOptions();
+  EXPECT_EQ(WavFreq, 44100);
+  EXPECT_NO_THROW(options->SaveSettings());
+  EXPECT_EQ(std::filesystem::file_size(SettingsPath()), huge.size());
+}
+
 TEST_F(SettingsFile, ASaveThatCannotBeWrittenLeavesTheProgramRunning) {
   TfrmOptions* options = CreateOptions();
   WriteFile(Scratch() + "not-a-folder", "x");
