@@ -7,7 +7,7 @@ namespace art {
 namespace {
 
 TColor ArrowColor(const LookStyle& s) {
-  return s.look == Look::WinXP ? Rgb(0x4D, 0x61, 0x85) : s.look == Look::DeepBlue ? Rgb(0x10, 0x1C, 0x48)
+  return s.look == Look::WinXP ? Rgb(0x4D, 0x61, 0x85) : s.look == Look::DeepBlue ? Rgb(0xEC, 0xF0, 0xFF)
                                                                                     : Rgb(0x30, 0x30, 0x34);
 }
 
@@ -47,7 +47,8 @@ void DrawScrollBarButtons(TBitmap& bmp, const LookStyle& s) {
 }
 
 // Three pieces of the thumb of the horizontal bar: start cap, middle,
-// end cap. The thumb is drawn opaque on the bar's background colour.
+// end cap. The thumb is drawn opaque on the bar's background colour; the
+// middle is stretched, so it only varies across the bar.
 void DrawScrollBarThumb(TBitmap& bmp, const LookStyle& s) {
   Painter whole(bmp, 0, 1);
   double w = whole.Width(), h = whole.Height();
@@ -56,10 +57,6 @@ void DrawScrollBarThumb(TBitmap& bmp, const LookStyle& s) {
   whole.Fill(RoundRect(0, 1, w, h - 1, (h - 2) / 2 - 1), Solid(Darker(face, 0.4)));
   whole.Fill(RoundRect(1, 2, w - 1, h - 2, (h - 2) / 2 - 2),
              VerticalStops(2, h - 2, {{0, Lighter(face, 0.5)}, {0.45, Lighter(face, 0.15)}, {0.55, face}, {1, Lighter(face, 0.2)}}));
-  // Grip lines in the middle piece.
-  double mid = w / 2;
-  for (int i = -1; i <= 1; ++i)
-    whole.Fill(Segment(mid + i * 2, 5, mid + i * 2, h - 5, 0.5), Solid(Darker(face, 0.3)), 0.8);
 }
 
 // Four pieces of the tab strip's scroll buttons: forward normal, forward
@@ -73,8 +70,7 @@ void DrawTabScrollButtons(TBitmap& bmp, const LookStyle& s) {
     TColor edge = s.look == Look::MacOS ? Rgb(0x8A, 0x8A, 0x8A) : Darker(face, 0.45);
     p.Fill(RoundRect(0, 0, w, h, 3), Solid(edge));
     p.Fill(RoundRect(1, 1, w - 1, h - 1, 2), Gloss(1, h - 1, face));
-    TColor arrow = s.look == Look::DeepBlue ? Rgb(0xF0, 0xF4, 0xFF) : ArrowColor(s);
-    DrawArrow(p, w / 2 - 0.5, h / 2 - 0.5, 7, piece < 2 ? Arrow::Right : Arrow::Left, arrow);
+    DrawArrow(p, w / 2 - 0.5, h / 2 - 0.5, 7, piece < 2 ? Arrow::Right : Arrow::Left, ArrowColor(s));
   }
 }
 

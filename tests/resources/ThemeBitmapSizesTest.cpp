@@ -117,3 +117,24 @@ TEST(ResourceLookup, SkinLibraryLoadsThroughRegisteredLookup) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pieces that readers stretch along one axis must not change along it, or
+// the stretch smears their detail.
+TEST(ThemeBitmaps, StretchedPiecesAreUniformAlongTheStretch) {
+  for (const char* look : {"MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS"}) {
+    std::string prefix = std::string(look) + "_";
+    SCOPED_TRACE(look);
+    auto thumb = LoadTheme(prefix + "SCROLLBAR_TRACK");
+    TRect middle = PieceRect(*thumb, 1, 3);
+    auto client = LoadTheme(prefix + "TITLE_CLIENT");
+    for (int x = 1; x < middle.Width(); ++x)
+      EXPECT_TRUE(SamePixels(*thumb, {middle.Left, 0, middle.Left + 1, middle.Bottom},
+                             {middle.Left + x, 0, middle.Left + x + 1, middle.Bottom}));
+    for (int x = 1; x < client->Width(); ++x)
+      EXPECT_TRUE(SamePixels(*client, {0, 0, 1, client->Height()}, {x, 0, x + 1, client->Height()}));
+  }
+}
+
+}  // namespace
