@@ -61,6 +61,11 @@ void TFont::SetPitch(TFontPitch pitch) {
 
 void TFont::Assign(const TFont& source) {
   if (&source == this) return;
+  CopyProperties(source);
+  Changed();
+}
+
+void TFont::CopyProperties(const TFont& source) {
   name_ = source.name_;
   height_ = source.height_;
   color_ = source.color_;
@@ -68,7 +73,6 @@ void TFont::Assign(const TFont& source) {
   quality_ = source.quality_;
   charset_ = source.charset_;
   pitch_ = source.pitch_;
-  Changed();
 }
 
 void TFont::Changed() {

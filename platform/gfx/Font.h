@@ -31,6 +31,16 @@ class TFont : public TObject {
   // Screen resolution the point size converts at.
   static constexpr int PixelsPerInch = 96;
 
+  TFont() = default;
+  // A copy takes the properties, never the owner's OnChange: a change to
+  // the copy must not repaint the control the original belongs to.
+  TFont(const TFont& source) { CopyProperties(source); }
+  // Assigning by value keeps this font's OnChange and fires it, as Assign.
+  TFont& operator=(const TFont& source) {
+    Assign(source);
+    return *this;
+  }
+
   std::string ClassName() const override { return "TFont"; }
 
   const std::string& Name() const { return name_; }
@@ -66,6 +76,7 @@ class TFont : public TObject {
 
  private:
   void Changed();
+  void CopyProperties(const TFont& source);
 
   std::string name_ = "Tahoma";
   int height_ = -11;

@@ -216,6 +216,16 @@ TEST(Font, DefaultsAndSizeConversion) {
   EXPECT_EQ(changes, 2);
   other.SetStyle(fsBold | fsUnderline);  // unchanged: no event
   EXPECT_EQ(changes, 2);
+
+  // A copy never tells the original's owner about its own changes.
+  TFont copy = other;
+  copy.SetHeight(-20);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(copy.Style(), fsBold | fsUnderline);
+  // Assigning by value keeps the target's handler and fires it once.
+  other = copy;
+  EXPECT_EQ(changes, 3);
+  EXPECT_EQ(other.Height(), -20);
 }
 
 TEST(JpegImage, RandomlyDamagedFilesNeverCrash) {
