@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 #include "../SkinFileInput.h"
 
@@ -10,10 +11,13 @@ namespace {
 
 // One private temporary folder for the whole run; the readers put their
 // extracted item files there through $TMPDIR.
+char folderPath[] = "/tmp/skinfuzzXXXXXX";
+
 const std::string& Folder() {
   static const std::string folder = [] {
-    char pattern[] = "/tmp/skinfuzzXXXXXX";
-    std::string path = mkdtemp(pattern) ? std::string(pattern) + "/" : std::string("/tmp/");
+    if (!mkdtemp(folderPath)) std::abort();
+    std::atexit([] { rmdir(folderPath); });  // empty unless a reader left a file behind
+    std::string path = std::string(folderPath) + "/";
     setenv("TMPDIR", path.c_str(), 1);
     return path;
   }();
