@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Drives the form of every standard control from outside: types into the
+# edit, picks from the combo box, chooses from the list box's popup menu,
+# turns the pages, then ends the program through File > Exit. The program
+# reports what happened on its standard output.
+set -uo pipefail
+exe=$1
+if [[ -z "${DISPLAY:-}" ]] || ! xdpyinfo >/dev/null 2>&1; then
+  echo "SKIP: no X display"
+  exit 0
+fi
+command -v xdotool >/dev/null || { echo "SKIP: xdotool missing"; exit 0; }
+
+work=$(mktemp -d)
+demo=""
+cleanup() {
+  [[ -n "$demo" ]] && kill "$demo" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+log=$work/demo.log
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output:"
+  cat "$log"
+  exit 1
+}
+
+# Waits until the program printed a line matching the pattern.
+wait_line() {
+  for _ in $(seq 50); do
+    grep -qx -- "$1" "$log" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The screen point the program reported for a control: "where <name> x y".
+point_of() { awk -v n="$1" '$1 == "where" && $2 == n { print $3, $4 }' "$log"; }
+
+click_at() {
+  local p
+  p=$(point_of "$1")
+  [[ -n "$p" ]] || fail "no place reported for $1"
+  # shellcheck disable=SC2086
+  xdotool mousemove $p click 1
+}
+
+"$exe" >"$log" 2>&1 &
+demo=$!
+wait_line "ready" || fail "the form did not open"
+sleep 0.3
+
+click_at edit
+sleep 0.2
+xdotool type --delay 30 hello
+wait_line "edit: hello" || fail "typing into the edit was not seen"
+
+# Drop the list down with the mouse, move to the third item, take it.
+click_at combo
+sleep 0.3
+xdotool key Down Down Return
+wait_line "combo: gamma" || fail "picking from the combo box was not seen"
+
+# The button drops the list box's menu; its accelerator chooses an item.
+click_at actions
+sleep 0.3
+xdotool key d
+wait_line "menu: Delete" || fail "choosing from the popup menu was not seen"
+
+click_at tab-buttons
+wait_line "page: Buttons" || fail "the second page did not open"
+click_at tab-views
+wait_line "page: Views" || fail "the third page did not open"
+
+click_at file
+sleep 0.3
+xdotool key x
+wait_line "menu: Exit" || fail "File > Exit was not seen"
+for _ in $(seq 100); do
+  kill -0 "$demo" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$demo" 2>/dev/null && fail "the program did not end after File > Exit"
+wait "$demo"
+status=$?
+demo=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "PASS"
