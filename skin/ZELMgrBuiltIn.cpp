@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
@@ -14,19 +15,31 @@ namespace {
 // ever: after this many fresh names the embedded theme is not loaded.
 constexpr int kMaxSaveAttempts = 16;
 
-// Creates the file afresh (never through an existing name or link) and
-// writes the bytes; a half-written file is removed.
-bool SaveBytes(const std::string& path, const TBytes& data) {
-  if (!CreateFileExclusive(path)) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  out.close();
-  if (out) return true;
-  DeleteFile(path);
-  return false;
+// Writes the bytes to a new file with a fresh GUID name (created
+// exclusively, never through an existing name or link) and returns its
+// path; "" when the file could not be written whole (nothing is left).
+std::string SaveToNewTempFile(const TBytes& data) {
+  std::string path;
+  try {
+    path = GetTempFolder() + NewGuidString() + ".zsk";
+  } catch (const Exception&) {
+    return "";  // no random source
+  }
+  std::string created;
+  int fd = CreateUniqueFile(path, created);
+  if (fd < 0) return "";
+  std::size_t written = 0;
+  while (written < data.size()) {
+    ssize_t n = write(fd, data.data() + written, data.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    written += static_cast<std::size_t>(n);
+  }
+  bool ok = close(fd) == 0 && written == data.size();
+  if (ok) return created;
+  DeleteFile(created);
+  return "";
 }
-
-std::string NewTempThemeName() { return MakeUniqueFileName(GetTempFolder() + NewGuidString() + ".zsk"); }
 
 }  // namespace
 
@@ -53,16 +66,9 @@ TBytes TzelBuiltInFileTheme::SkinData() const {
 
 void TzelBuiltInFileTheme::LoadSkinData(const TBytes& data) {
   std::string tempName;
-  bool saved = false;
-  for (int attempt = 0; attempt < kMaxSaveAttempts && !saved; ++attempt) {
-    try {
-      tempName = NewTempThemeName();
-    } catch (const Exception&) {
-      return;  // no random source: no name nobody else could pick
-    }
-    saved = SaveBytes(tempName, data);
-  }
-  if (!saved) return;
+  for (int attempt = 0; attempt < kMaxSaveAttempts && tempName.empty(); ++attempt)
+    tempName = SaveToNewTempFile(data);
+  if (tempName.empty()) return;
   try {
     TzelFileTheme::SetThemeFile(tempName);
   } catch (...) {
