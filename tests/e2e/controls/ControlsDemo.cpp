@@ -195,10 +195,12 @@ class TControlsForm : public TForm {
     auto* track = Place<TTrackBar>(page, 10, 180, 200, 36);
     track->SetRange(0, 10);
     track->SetPosition(4);
+    track->OnChange = [track](TObject*) { Say("track: " + std::to_string(track->Position())); };
     auto* progress = Place<TProgressBar>(page, 230, 185, 200, 18);
     progress->SetPosition(60);
     auto* scroll = Place<TScrollBar>(page, 10, 230, 420, 17);
     scroll->SetKind(sbHorizontal);
+    scroll->OnChange = [scroll](TObject*) { Say("scroll: " + std::to_string(scroll->Position())); };
   }
 
   void BuildViewsPage(TTabSheet* page) {
