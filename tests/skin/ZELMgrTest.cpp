@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "SkinFixtures.h"
@@ -281,11 +280,4 @@ TEST(UsingFileThemeQuery, ThreeCases) {
   EXPECT_EQ(style, FromThemeFile);
   EXPECT_FALSE(UsingFileTheme(&ready, WinXP, style));
   EXPECT_EQ(style, WinXP);
-}
-
-TEST(ThemeFolders, EndWithASeparator) {
-  for (const std::string& folder : {GetWindowsFolder(), GetSystemFolder(), GetTempFolder()}) {
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '/');
-  }
 }
