@@ -109,3 +109,24 @@ TEST_F(ItemGroups, LookCursorAndFontReachEveryButton) {
   EXPECT_EQ(group->Buttons(2)->UIStyle(), MacOS);
   EXPECT_EQ(group->Buttons(2)->Cursor(), crHandPoint);
 }
+
+TEST_F(ItemGroups, FocusGoesToTheChosenItemAndArrowingChecksTheNext) {
+  auto* group = Place<TzelRadioGroup>({"x", "y", "z"});
+  group->SetItemIndex(1);
+  group->SetFocus();
+  HeadlessPumpUntilIdle();
+  EXPECT_TRUE(group->Buttons(1)->Focused());
+
+  // Focus moving from one item to another checks the one that gets it.
+  group->Buttons(2)->SetFocus();
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(group->ItemIndex(), 2);
+}
+
+TEST_F(ItemGroups, CheckGroupPassesFocusToItsFirstItem) {
+  auto* group = Place<TzelCheckGroup>({"a", "b"});
+  group->SetFocus();
+  HeadlessPumpUntilIdle();
+  EXPECT_TRUE(group->Buttons(0)->Focused());
+  EXPECT_FALSE(group->Buttons(0)->Checked());  // focus alone does not tick it
+}
