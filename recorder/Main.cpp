@@ -1,50 +1,114 @@
 #include "recorder/Main.h"
 
+#include "recorder/Confirm.h"
 #include "recorder/Options.h"
 #include "recorder/RecorderFolders.h"
+#include "recorder/WriterSetup.h"
 
 TfrmMain* frmMain = nullptr;
+
+namespace {
+
+template <typename T>
+T* Place(TfrmMain* form, TWinControl* parent, int left, int top, int width, int height) {
+  auto* control = new T(form);
+  control->SetParent(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
+TButton* ImageButton(TfrmMain* form, int left, int top, int width, int height, const std::string& caption,
+                     const std::string& hint) {
+  auto* button = Place<TButton>(form, form, left, top, width, height);
+  button->SetCaption(caption);
+  button->SetHint(hint);
+  button->SetShowHint(true);
+  return button;
+}
+
+}  // namespace
 
 TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsNone);
   SetPosition(poScreenCenter);
   SetCaption("Velmora MP3 Recorder");
   SetClientSize(608, 431);
+  CreateControls();
+  CreateRecordingControls();
 
-  plVisualizationBG = new TPanel(this);
-  plVisualizationBG->SetParent(this);
-  plVisualizationBG->SetBevelOuter(bvNone);
-  plVisualizationBG->SetBounds(11, 67, 237, 93);
-
-  btnOptions = new TButton(this);
-  btnOptions->SetParent(this);
-  btnOptions->SetBounds(128, 24, 60, 37);
-  btnOptions->SetCaption("Options");
-  btnOptions->SetHint("Options");
-  btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
-
-  btnAppMin = new TButton(this);
-  btnAppMin->SetParent(this);
-  btnAppMin->SetBounds(565, 4, 18, 20);
-  btnAppMin->SetCaption("_");
-  btnAppMin->OnClick = [](TObject*) { Application->Minimize(); };
-
-  btnAppClose = new TButton(this);
-  btnAppClose->SetParent(this);
-  btnAppClose->SetBounds(584, 4, 18, 20);
-  btnAppClose->SetCaption("X");
-  btnAppClose->OnClick = [this](TObject*) { Close(); };
-
-  Label1 = new TLabel(this);
-  Label1->SetParent(this);
-  Label1->SetBounds(203, 399, 80, 16);
-  Label1->SetCaption("Idle");
-
+  ShowMessage = [](const std::string& text) {
+    if (!frmConfirm) return;
+    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
+    frmConfirm->SetConfirmText(text);
+    frmConfirm->ShowModal();
+  };
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  OnShow = [this](TObject* sender) { FormShow(sender); };
   OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
 }
 
-TfrmMain::~TfrmMain() { StopHotkeyThread(); }
+TfrmMain::~TfrmMain() {
+  StopHotkeyThread();
+  AR.OnEndArrayRecord = nullptr;
+  AR.OnTimer = nullptr;
+  AR_Monitor.OnTimer = nullptr;
+}
+
+void TfrmMain::CreateControls() {
+  btnPlayer = ImageButton(this, 6, 24, 60, 37, "Player", "Switch to player");
+  btnFolder = ImageButton(this, 67, 24, 60, 37, "Folder", "Open the output folder of recording");
+  btnOptions = ImageButton(this, 128, 24, 60, 37, "Options", "Options");
+  btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
+  btnHelp = ImageButton(this, 189, 24, 60, 37, "Help", "Help");
+  btnAppMin = ImageButton(this, 565, 4, 18, 20, "_", "");
+  btnAppMin->OnClick = [](TObject*) { Application->Minimize(); };
+  btnAppClose = ImageButton(this, 584, 4, 18, 20, "X", "");
+  btnAppClose->OnClick = [this](TObject*) {
+    StopRecording();
+    Close();
+  };
+
+  comboxSource = Place<TComboBox>(this, this, 479, 34, 109, 21);
+  comboxSource->SetStyle(csDropDownList);
+  comboxSource->SetHint("Select input line");
+  comboxSource->OnChange = [this](TObject*) { SelectLine(comboxSource->ItemIndex()); };
+
+  plVisualizationBG = Place<TPanel>(this, this, 11, 67, 237, 93);
+  plVisualizationBG->SetBevelOuter(bvNone);
+  AV = Place<TAudioVisualization2>(this, plVisualizationBG, 9, 0, 219, 93);
+
+  const int outputLefts[] = {368, 424, 480, 536};
+  const char* outputCaptions[] = {"WAV", "MP3", "OGG", "WMA"};
+  TRadioButton** outputs[] = {&rbOutputWav, &rbOutputMp3, &rbOutputOgg, &rbOutputWma};
+  for (int i = 0; i < 4; ++i) {
+    *outputs[i] = Place<TRadioButton>(this, this, outputLefts[i], 76, 52, 17);
+    (*outputs[i])->SetCaption(outputCaptions[i]);
+  }
+  rbOutputWav->SetChecked(true);
+
+  cboxVox = Place<TCheckBox>(this, this, 370, 113, 60, 17);
+  cboxVox->SetCaption("VOX");
+  // Kept off: recordings run without the noise filters.
+  cboxRNoise = Place<TCheckBox>(this, this, 351, 113, 17, 17);
+  cboxRNoise->SetVisible(false);
+
+  tbRecordVolume = Place<TTrackBar>(this, this, 269, 139, 143, 14);
+  tbRecordVolume->SetRange(0, 65535);
+  tbRecordVolume->SetHint("Adjust record volume");
+  tbRecordVolume->OnChange = [this](TObject*) {
+    if (!shown_) return;
+    AR.SetLineVolume(tbRecordVolume->Position());
+    AR_Monitor.SetLineVolume(tbRecordVolume->Position());
+  };
+
+  Label1 = Place<TLabel>(this, this, 203, 399, 80, 16);
+  Label1->SetCaption("Idle");
+  Label2 = Place<TLabel>(this, this, 288, 399, 290, 16);
+  Label3 = Place<TLabel>(this, this, 288, 415, 290, 16);
+  Label3->SetVisible(false);
+  // Off the window: it holds the keyboard focus away from the controls.
+  Button1 = Place<TButton>(this, this, 0, -100, 10, 10);
+}
 
 void TfrmMain::FormCreate(TObject*) {
   // Settings and recordings need their folders before any other window
@@ -52,10 +116,15 @@ void TfrmMain::FormCreate(TObject*) {
   SetUpRecorderFolders();
   leftMeter_ = CreateMeter(alLeft);
   rightMeter_ = CreateMeter(alRight);
+  ApplyNoiseReduction(AR, false);
   hotkeyThread_ = std::make_unique<THotkeyDetector>(Handle());
 }
 
-void TfrmMain::FormDestroy(TObject*) { StopHotkeyThread(); }
+void TfrmMain::FormDestroy(TObject*) {
+  StopRecording();
+  AR_Monitor.Stop();
+  StopHotkeyThread();
+}
 
 TMyAmpBar* TfrmMain::CreateMeter(TAlign side) {
   auto* meter = new TMyAmpBar(this);

@@ -1,20 +1,42 @@
 #pragma once
-// The recorder's main window. For now it sets up the folders, shows the
-// two level meters, runs the hotkey thread and opens the options.
+// The recorder's main window: input device and line choice, the level
+// monitor, the output format, recording with its record list, and the
+// small controls around them.
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "platform/audio/AudioFile2.h"
+#include "platform/audio/AudioFile2LameEnc.h"
+#include "platform/audio/AudioRecord2.h"
+#include "platform/audio/AudioVisualization2.h"
+#include "platform/framework/ComCtrls.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/ListControls.h"
+#include "platform/framework/ListView.h"
 #include "platform/framework/StdCtrls.h"
+#include "platform/framework/Timer.h"
+#include "platform/os/Clock.h"
 #include "recorder/HotkeyDetector.h"
 #include "recorder/MyAmpBar.h"
+#include "recorder/OutputNaming.h"
+#include "recorder/RecordRows.h"
+#include "recorder/RecordingTimes.h"
 
 // The meters' idle look.
 constexpr TColor kMeterBackground = 3816496;
 constexpr TColor kMeterFrame = 8421504;
 constexpr TColor kMeterIdleLow = 5921872;
 constexpr TColor kMeterIdleHigh = 16777215;
+// The meters' and wave lines' look while recording.
+constexpr TColor kMeterActiveLow = 14386234;
+constexpr TColor kMeterActiveHigh = 255;
+constexpr TColor kWaveActiveLeft = 65280;
+constexpr TColor kWaveActiveRight = 65535;
+constexpr TColor kWaveIdle = 8421504;
 
 class TfrmMain : public TForm {
  public:
@@ -23,25 +45,105 @@ class TfrmMain : public TForm {
   std::string ClassName() const override { return "TfrmMain"; }
 
   TPanel* plVisualizationBG;
+  TAudioVisualization2* AV;
+  TButton* btnPlayer;
+  TButton* btnFolder;
   TButton* btnOptions;
+  TButton* btnHelp;
   TButton* btnAppMin;
   TButton* btnAppClose;
+  TComboBox* comboxSource;
+  TRadioButton* rbOutputWav;
+  TRadioButton* rbOutputMp3;
+  TRadioButton* rbOutputOgg;
+  TRadioButton* rbOutputWma;
+  TCheckBox* cboxVox;
+  TCheckBox* cboxRNoise;
+  TTrackBar* tbRecordVolume;
+  TListView* lvRecordList;
+  TButton* btnRecord;
+  TButton* btnMail;
+  TButton* btnPlay;
+  TButton* btnPause;
+  TButton* btnStop;
   TLabel* Label1;
+  TLabel* Label2;
+  TLabel* Label3;
+  TButton* Button1;
+  TTimer* tmSize;
+
+  // Capture for recording (AR) and for the level meters (AR_Monitor),
+  // and the file writer of recordings.
+  TAudioRecord2 AR;
+  TAudioRecord2 AR_Monitor;
+  TAudioFile2 AF2;
+  TAudioFile2LameEnc AudioFile2LameEnc1;
 
   TMyAmpBar* LeftMeter() const { return leftMeter_; }
   TMyAmpBar* RightMeter() const { return rightMeter_; }
   bool HotkeyThreadRunning() const { return hotkeyThread_ != nullptr; }
 
+  // The message box of the window (the confirm dialog in message mode);
+  // replaceable so tests see the text.
+  std::function<void(const std::string& text)> ShowMessage;
+
+  // The device index of each entry of the options' device list, and the
+  // line index of each entry of comboxSource.
+  const std::vector<int>& DeviceIndices() const { return deviceIndices_; }
+  const std::vector<int>& LineIndices() const { return lineIndices_; }
+  // Fills comboxSource from the selected device and selects the named line
+  // (the first one when the name is empty).
+  void FillInputLines(const std::string& lineName);
+  TOutputFormat SelectedFormat() const;
+
+  // One start and one stop for every source of starts and stops.
+  void StartRecording(bool mailRecording);
+  void StopRecording();
+  void TogglePause();
+  bool Recording() const { return recording_; }
+  bool Paused() const { return paused_; }
+  const std::string& OutputPath() const { return outputPath_; }
+  const TRecordRows& RecordRows() const { return rows_; }
+  // Brings the size cell up to date (the 1000 ms timer).
+  void UpdateSizeCell();
+
  private:
+  void CreateControls();
+  void CreateRecordingControls();
   void FormCreate(TObject* sender);
+  void FormShow(TObject* sender);
   void FormDestroy(TObject* sender);
   void btnOptionsClick(TObject* sender);
   TMyAmpBar* CreateMeter(TAlign side);
   void StopHotkeyThread();
+  bool FillDevices();
+  void LinkOptionsWindow();
+  void SelectStoredDevice(const std::string& deviceName, std::string& lineName);
+  void SelectOutputButton(TOutputFormat format);
+  void StartLevelMonitor();
+  void SelectLine(int entry);
+  void MonitorTimer(int levelLeft, int levelRight);
+  void RecorderTimer();
+  void WriteCapturedBlock();
+  void StopAllCapture();
+  void ShowActiveLook(bool active);
+  void ShowRow(int index);
+  void RecordingFailed(const std::string& message);
 
   TMyAmpBar* leftMeter_ = nullptr;
   TMyAmpBar* rightMeter_ = nullptr;
   std::unique_ptr<THotkeyDetector> hotkeyThread_;
+  std::vector<int> deviceIndices_;
+  std::vector<int> lineIndices_;
+  bool shown_ = false;
+
+  bool recording_ = false;
+  bool paused_ = false;
+  bool mailRecording_ = false;
+  bool writeFailed_ = false;  // the writer failed; the recording is ending
+  std::string outputPath_;
+  TRecordRows rows_;
+  TRecordingTimes times_;
 };
 
 extern TfrmMain* frmMain;

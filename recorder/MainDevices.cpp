@@ -1,0 +1,157 @@
+// The show step of the main window: input devices and lines, the stored
+// choices, and the level monitor that moves the meters.
+
+#include <algorithm>
+
+#include "platform/framework/IniFiles.h"
+#include "platform/framework/SysUtils.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
+#include "recorder/Options.h"
+
+namespace {
+
+// The monitor's capture block and event period.
+constexpr int kMonitorBlockMs = 200;
+constexpr int kMonitorTimerMs = 50;
+
+// Levels come as 0..100, as the meters take them.
+int MeterLevel(int level) { return std::clamp(level, 0, 100); }
+
+std::string Trimmed(const std::string& text) { return Trim(text); }
+
+}  // namespace
+
+void TfrmMain::FormShow(TObject*) {
+  if (shown_) return;
+  SetActiveControl(Button1);
+  LinkOptionsWindow();
+
+  TIniFile settings(SettingsFolder + SettingsFileName);
+  const std::string storedDevice = settings.ReadString("Device", "InputDevice", "");
+  std::string storedLine = settings.ReadString("Device", "InputLine", "");
+  const int storedFormat = settings.ReadInteger("OutputFormat", "Selected", 0);
+
+  if (!FillDevices()) {
+    ShowMessage("No input device");
+    Application->Terminate();
+    return;
+  }
+  SelectStoredDevice(storedDevice, storedLine);
+
+  paused_ = false;
+  recording_ = false;
+  SelectOutputButton(OutputFormatOfSelected(storedFormat));
+  FillInputLines(storedLine);
+  StartLevelMonitor();
+  shown_ = true;
+}
+
+void TfrmMain::LinkOptionsWindow() {
+  if (!frmOptions) return;
+  frmOptions->Recorder = &AR;
+  frmOptions->MainWindow.SetVoxChecked = [this](bool checked) { cboxVox->SetChecked(checked); };
+  frmOptions->MainWindow.InputLineText = [this] {
+    const int entry = comboxSource->ItemIndex();
+    return entry < 0 ? std::string() : comboxSource->Items()->Strings(entry);
+  };
+  frmOptions->MainWindow.SelectedFormat = [this] { return static_cast<int>(SelectedFormat()); };
+  frmOptions->MainWindow.RefreshInputLines = [this] { FillInputLines(""); };
+}
+
+bool TfrmMain::FillDevices() {
+  TComboBox* list = frmOptions ? frmOptions->comboDevice : nullptr;
+  if (list) list->Items()->Clear();
+  deviceIndices_.clear();
+  const int highest = AR.DeviceCount();  // highest index, negative when none
+  for (int device = 0; device <= highest; ++device) {
+    AR.SetDevice(device);
+    AR_Monitor.SetDevice(device);
+    // The line count is the highest line index: a device whose only line
+    // is line 0 is listed too.
+    if (!AR.DeviceAvailable() || AR.LineCount() < 0) continue;
+    if (list) list->Items()->Add(AR.DeviceName());
+    deviceIndices_.push_back(device);
+  }
+  return !deviceIndices_.empty();
+}
+
+void TfrmMain::SelectStoredDevice(const std::string& deviceName, std::string& lineName) {
+  std::size_t entry = 0;
+  bool found = false;
+  for (std::size_t i = 0; i < deviceIndices_.size() && !found; ++i) {
+    AR.SetDevice(deviceIndices_[i]);
+    if (Trimmed(AR.DeviceName()) == Trimmed(deviceName)) {
+      entry = i;
+      found = true;
+    }
+  }
+  if (!found) lineName.clear();
+  AR.SetDevice(deviceIndices_[entry]);
+  AR_Monitor.SetDevice(deviceIndices_[entry]);
+  if (frmOptions) frmOptions->comboDevice->SetItemIndex(static_cast<int>(entry));
+}
+
+void TfrmMain::SelectOutputButton(TOutputFormat format) {
+  rbOutputWav->SetChecked(format == TOutputFormat::Wav);
+  rbOutputMp3->SetChecked(format == TOutputFormat::Mp3);
+  rbOutputOgg->SetChecked(format == TOutputFormat::Ogg);
+  rbOutputWma->SetChecked(format == TOutputFormat::Wma);
+}
+
+TOutputFormat TfrmMain::SelectedFormat() const {
+  return OutputFormatOfButtons(rbOutputWav->Checked(), rbOutputMp3->Checked(), rbOutputOgg->Checked());
+}
+
+void TfrmMain::FillInputLines(const std::string& lineName) {
+  const int highest = AR.LineCount();  // highest index: 0 is a single line
+  if (highest < 0) return;
+  comboxSource->Items()->Clear();
+  lineIndices_.clear();
+  for (int line = 0; line <= highest; ++line) {
+    AR.SetLine(line);
+    AR_Monitor.SetLine(line);
+    if (!AR.LineAvailable()) continue;
+    comboxSource->Items()->Add(AR.LineName());
+    lineIndices_.push_back(line);
+  }
+  int entry = lineIndices_.empty() ? -1 : 0;
+  if (!lineName.empty()) {
+    entry = -1;
+    for (int i = 0; i < comboxSource->Items()->Count(); ++i) {
+      if (Trimmed(comboxSource->Items()->Strings(i)) == Trimmed(lineName)) {
+        entry = i;
+        break;
+      }
+    }
+  }
+  comboxSource->SetItemIndex(entry);
+  if (entry >= 0) SelectLine(entry);
+}
+
+void TfrmMain::SelectLine(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(lineIndices_.size())) return;
+  const int line = lineIndices_[entry];
+  AR.SetLine(line);
+  AR_Monitor.SetLine(line);
+  tbRecordVolume->SetPosition(AR.LineVolume());
+  AR.SetLineSelected(true);
+  AR_Monitor.SetLineSelected(true);
+}
+
+void TfrmMain::StartLevelMonitor() {
+  AR_Monitor.SetFormat(44100, 2);
+  AR_Monitor.SetBlockSize(AR_Monitor.MsToSamples(kMonitorBlockMs));
+  AR_Monitor.SetTimerInterval(kMonitorTimerMs);
+  AV->SetFormat(44100, 2);
+  AttackLevel = -46;
+  ReleaseTime = 600;
+  AR_Monitor.OnTimer = [this](TObject*, int, int left, int right) { MonitorTimer(left, right); };
+  AR_Monitor.Start();
+}
+
+void TfrmMain::MonitorTimer(int levelLeft, int levelRight) {
+  leftMeter_->SetLevel(MeterLevel(levelLeft));
+  rightMeter_->SetLevel(MeterLevel(levelRight));
+  AV->PutData(AR_Monitor.GetLastSamples(AR_Monitor.MsToSamples(kMonitorTimerMs) * 2));
+}

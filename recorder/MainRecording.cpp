@@ -1,0 +1,234 @@
+// The recording road of the main window: start, capture, live columns,
+// pause, stop and the mail hand-over.
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/audio/AudioFileErrors.h"
+#include "platform/framework/StringList.h"
+#include "platform/os/MainThread.h"
+#include "platform/framework/ScrollInfo.h"
+#include "platform/win/WinMessages.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
+#include "recorder/WriterSetup.h"
+
+namespace {
+
+// Size of a file being written; 0 while it cannot be read. Only the low
+// 32 bits are shown, as the list always has.
+std::int64_t FileSizeLow32(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  return error ? 0 : static_cast<std::int64_t>(size & 0xFFFFFFFFu);
+}
+
+// The path as it fits the file-name label (about 48 characters): the
+// folders between the first and the last are replaced by "...".
+std::string ShortenedPath(const std::string& path) {
+  constexpr std::size_t kFits = 48;
+  if (path.size() <= kFits) return path;
+  const std::size_t nameStart = path.find_last_of('/');
+  const std::size_t lastFolder = nameStart == std::string::npos ? nameStart : path.find_last_of('/', nameStart - 1);
+  const std::size_t firstFolder = path.find('/', 1);
+  if (lastFolder == std::string::npos || firstFolder >= lastFolder) return path;
+  return path.substr(0, firstFolder + 1) + "..." + path.substr(lastFolder);
+}
+
+}  // namespace
+
+void TfrmMain::CreateRecordingControls() {
+  auto* listPanel = new TPanel(this);
+  listPanel->SetParent(this);
+  listPanel->SetBevelOuter(bvNone);
+  listPanel->SetBounds(7, 167, 593, 198);
+  lvRecordList = new TListView(this);
+  lvRecordList->SetParent(listPanel);
+  lvRecordList->SetAlign(alClient);
+  lvRecordList->SetGridLines(true);
+  lvRecordList->SetRowSelect(true);
+  lvRecordList->SetReadOnly(true);
+  const struct { const char* caption; int width; TAlignment alignment; } columns[] = {
+      {"Format", 60, taLeftJustify},     {"Record time", 160, taCenter}, {"Status", 160, taCenter},
+      {"Duration", 90, taCenter},        {"Size", 106, taCenter}};
+  for (const auto& column : columns) {
+    TListColumn* added = lvRecordList->Columns()->Add();
+    added->SetCaption(column.caption);
+    added->SetWidth(column.width);
+    added->SetAlignment(column.alignment);
+  }
+
+  auto button = [this](int left, int top, int width, int height, const char* caption, const char* hint) {
+    auto* made = new TButton(this);
+    made->SetParent(this);
+    made->SetBounds(left, top, width, height);
+    made->SetCaption(caption);
+    made->SetHint(hint);
+    made->SetShowHint(true);
+    return made;
+  };
+  btnRecord = button(10, 389, 37, 36, "Rec", "Start recording");
+  btnRecord->OnClick = [this](TObject*) { StartRecording(false); };
+  btnMail = button(47, 393, 25, 27, "@", "Record and share it by email");
+  btnMail->OnClick = [this](TObject*) { StartRecording(true); };
+  btnPlay = button(75, 393, 25, 27, ">", "Play the selected file");
+  btnPause = button(101, 393, 25, 27, "||", "Pause recording/playing");
+  btnPause->OnClick = [this](TObject*) { TogglePause(); };
+  btnStop = button(127, 393, 25, 27, "[]", "Stop recording/playing");
+  btnStop->OnClick = [this](TObject*) { StopRecording(); };
+
+  tmSize = new TTimer(this);
+  tmSize->SetInterval(1000);
+  tmSize->OnTimer = [this](TObject*) { UpdateSizeCell(); };
+
+  AR.OnEndArrayRecord = [this](TObject*, int) { WriteCapturedBlock(); };
+  AR.OnTimer = [this](TObject*, int, int, int) { RecorderTimer(); };
+}
+
+void TfrmMain::StartRecording(bool mailRecording) {
+  if (recording_) return;
+  paused_ = false;
+  SYSTEMTIME start;
+  GetLocalTime(start);
+  const TOutputFormat format = SelectedFormat();
+  StopAllCapture();
+  const std::string path = OutputPathFor(start, RecordingNaming(), format);
+  try {
+    PrepareRecording(AR, AF2, AudioFile2LameEnc1, format, path, cboxRNoise->Checked());
+  } catch (const Exception& error) {
+    // Nothing was started; the writer closed whatever it had made.
+    ShowMessage(error.Message());
+    return;
+  }
+  mailRecording_ = mailRecording;
+  writeFailed_ = false;
+  recording_ = true;
+  outputPath_ = path;
+  times_.Start(GetTickCount64());
+
+  Label1->SetCaption("Recording...");
+  Label2->SetCaption(ShortenedPath(path));
+  Label3->SetCaption(AF2.FormatText());
+  ShowActiveLook(true);
+  btnRecord->SetEnabled(false);
+  btnPlay->SetEnabled(false);
+  btnMail->SetEnabled(false);
+
+  const int row = rows_.StartRecording(start, format, path);
+  ShowRow(row);
+  TListItem* item = lvRecordList->Items()->Item(row);
+  lvRecordList->SetSelected(item);
+  lvRecordList->SetItemFocused(item);
+  lvRecordList->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+  SetActiveControl(lvRecordList);
+  tmSize->SetEnabled(true);
+}
+
+void TfrmMain::ShowRow(int index) {
+  const TRecordRow& row = rows_.Row(index);
+  TListItem* item = index < lvRecordList->Items()->Count() ? lvRecordList->Items()->Item(index)
+                                                            : lvRecordList->Items()->Add();
+  item->SetCaption(row.Caption);
+  item->SetImageIndex(row.ImageIndex);
+  TStringList* cells = item->SubItems();
+  cells->Clear();
+  cells->Add(row.RecordTime);
+  cells->Add(row.Status);
+  cells->Add(row.Duration);
+  cells->Add(row.Size);
+}
+
+void TfrmMain::WriteCapturedBlock() {
+  if (!recording_ || writeFailed_) return;
+  try {
+    AF2.WriteBlock(AR.GetBlock());
+  } catch (const EAudioFileError& error) {
+    // A full disk or a lost file: end the recording once, keeping what
+    // was written, and say so once rather than for every block.
+    writeFailed_ = true;
+    const std::string message = error.Message();
+    PostToMainThread([this, message] {
+      StopRecording();
+      ShowMessage(message);
+    });
+  }
+}
+
+void TfrmMain::RecorderTimer() {
+  if (!recording_ || rows_.Count() == 0) return;
+  TRecordRow& row = rows_.Row(rows_.Count() - 1);
+  row.Duration = FormatDurationClock(static_cast<std::int64_t>(times_.Duration(GetTickCount64())));
+  ShowRow(rows_.Count() - 1);
+}
+
+void TfrmMain::UpdateSizeCell() {
+  if (!recording_ || rows_.Count() == 0) return;
+  rows_.Row(rows_.Count() - 1).Size = FormatByteSize(FileSizeLow32(outputPath_));
+  ShowRow(rows_.Count() - 1);
+}
+
+void TfrmMain::TogglePause() {
+  if (!recording_) return;
+  if (!paused_) {
+    paused_ = true;
+    Label1->SetCaption(cboxVox->Checked() ? "Scanning..." : "Pause");
+    times_.Pause(GetTickCount64());
+    AR.Stop();
+    ShowActiveLook(false);
+  } else {
+    paused_ = false;
+    ShowActiveLook(true);
+    Label1->SetCaption("Recording...");
+    AR.Start();
+    times_.Resume(GetTickCount64());
+  }
+}
+
+void TfrmMain::StopAllCapture() {
+  AR.Stop();
+  AF2.Close();
+  if (cboxVox->Checked()) {
+    ShowActiveLook(false);
+  } else {
+    leftMeter_->SetLevel(0);
+    rightMeter_->SetLevel(0);
+    AV->PutData(TSampleBlock());
+  }
+}
+
+void TfrmMain::StopRecording() {
+  paused_ = false;
+  if (!recording_) return;
+  StopAllCapture();
+  recording_ = false;
+  tmSize->SetEnabled(false);
+  Label1->SetCaption(cboxVox->Checked() ? "Scanning..." : "Idle");
+  const int last = rows_.Count() - 1;
+  TRecordRow& row = rows_.Row(last);
+  row.Size = FormatByteSize(FileSizeLow32(outputPath_));
+  row.Status = "Done";
+  ShowRow(last);
+  if (!cboxVox->Checked()) {
+    btnRecord->SetEnabled(true);
+    btnPlay->SetEnabled(true);
+    btnMail->SetEnabled(true);
+  }
+  if (mailRecording_) {
+    TStringList mail;
+    mail.Add("to=");
+    mail.Add("subject=" + Subject);
+    mail.Add("body=" + Body);
+    mail.Add("attachment0=" + outputPath_);
+    SendMailMapi(Handle(), mail);
+  }
+}
+
+void TfrmMain::ShowActiveLook(bool active) {
+  AV->SetLineColorLeft(active ? kWaveActiveLeft : kWaveIdle);
+  AV->SetLineColorRight(active ? kWaveActiveRight : kWaveIdle);
+  for (TMyAmpBar* meter : {leftMeter_, rightMeter_}) {
+    if (!meter) continue;
+    meter->SetLowColor(active ? kMeterActiveLow : kMeterIdleLow);
+    meter->SetHighColor(active ? kMeterActiveHigh : kMeterIdleHigh);
+  }
+}

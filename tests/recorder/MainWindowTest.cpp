@@ -1,0 +1,196 @@
+// The main window on the virtual capture device: device and line lists,
+// stored choices, the level monitor, and recording files into the list.
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+#include "HeadlessWindows.h"
+#include "platform/os/MainThread.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
+#include "recorder/Options.h"
+
+namespace {
+
+class MainWindowTest : public HeadlessWindowsTest {
+ protected:
+  std::string home;
+  void SetUp() override {
+    HeadlessWindowsTest::SetUp();
+    MarkMainThread();
+    home = Scratch();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR", "VELMORA_AUDIO"}) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "config").c_str(), 1);
+    unsetenv("XDG_DOCUMENTS_DIR");
+    setenv("VELMORA_AUDIO", "virtual", 1);
+  }
+  void TearDown() override {
+    RunMainThreadQueue();
+    frmMain = nullptr;
+    frmOptions = nullptr;
+    HeadlessWindowsTest::TearDown();
+    for (auto& [name, value] : saved_) {
+      if (value) setenv(name.c_str(), value->c_str(), 1);
+      else unsetenv(name.c_str());
+    }
+  }
+
+  // Creates the windows as the program does and shows the main one;
+  // `settings` is written to the settings file first.
+  void ShowMain(const std::string& settings = "") {
+    Application->CreateForm(frmMain);
+    frmMain->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    if (!settings.empty()) std::ofstream(SettingsFolder + SettingsFileName) << settings;
+    Application->CreateForm(frmOptions);
+    frmMain->Show();
+  }
+
+  // Drains the window's events until `done` holds (real capture time).
+  static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() >= deadline) return false;
+      RunMainThreadQueue();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+  }
+
+  std::vector<std::string> messages;
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMovesTheMeters) {
+  ShowMain();
+  EXPECT_TRUE(messages.empty());
+  ASSERT_FALSE(frmMain->DeviceIndices().empty());
+  EXPECT_EQ(frmOptions->comboDevice->Items()->Count(), static_cast<int>(frmMain->DeviceIndices().size()));
+  EXPECT_EQ(frmOptions->comboDevice->ItemIndex(), 0);
+  // Without a stored line the first line is chosen.
+  ASSERT_GT(frmMain->comboxSource->Items()->Count(), 0);
+  EXPECT_EQ(frmMain->comboxSource->ItemIndex(), 0);
+  EXPECT_EQ(frmMain->SelectedFormat(), TOutputFormat::Wav);
+  EXPECT_EQ(AttackLevel, -46);
+  EXPECT_EQ(ReleaseTime, 600);
+  // The virtual line carries a tone, so the monitor lifts the meters.
+  // The meter shows its smoothed level on its own timer.
+  EXPECT_TRUE(PumpUntil([] {
+    HeadlessAdvanceClock(50);
+    HeadlessPumpUntilIdle();
+    return frmMain->LeftMeter()->ShownLevel() > 0;
+  }));
+  EXPECT_EQ(frmOptions->Recorder, &frmMain->AR);
+  EXPECT_EQ(frmOptions->MainWindow.SelectedFormat(), 0);
+}
+
+TEST_F(MainWindowTest, StoredDeviceLineAndFormatAreChosen) {
+  Application->CreateForm(frmMain);
+  TAudioRecord2& probe = frmMain->AR;
+  std::string lastDevice, lastLine;
+  for (int device = 0; device <= probe.DeviceCount(); ++device) {
+    probe.SetDevice(device);
+    if (!probe.DeviceAvailable() || probe.LineCount() < 0) continue;
+    lastDevice = probe.DeviceName();
+    probe.SetLine(probe.LineCount());
+    lastLine = probe.LineName();
+  }
+  ASSERT_FALSE(lastDevice.empty());
+  frmMain->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+  std::ofstream(SettingsFolder + SettingsFileName)
+      << "[Device]\nInputDevice= " << lastDevice << " \nInputLine=" << lastLine << "\n[OutputFormat]\nSelected=2\n";
+  Application->CreateForm(frmOptions);
+  frmMain->Show();
+  const int entry = frmOptions->comboDevice->ItemIndex();
+  ASSERT_GE(entry, 0);
+  EXPECT_EQ(frmOptions->comboDevice->Items()->Strings(entry), lastDevice);
+  const int line = frmMain->comboxSource->ItemIndex();
+  ASSERT_GE(line, 0);
+  EXPECT_EQ(frmMain->comboxSource->Items()->Strings(line), lastLine);
+  EXPECT_TRUE(frmMain->rbOutputOgg->Checked());
+  EXPECT_FALSE(frmMain->rbOutputWav->Checked());
+}
+
+TEST_F(MainWindowTest, UnknownStoredDeviceFallsBackToTheFirstWithItsFirstLine) {
+  ShowMain("[Device]\nInputDevice=Gone\nInputLine=Gone too\n[OutputFormat]\nSelected=9\n");
+  EXPECT_EQ(frmOptions->comboDevice->ItemIndex(), 0);
+  EXPECT_EQ(frmMain->comboxSource->ItemIndex(), 0);
+  EXPECT_TRUE(frmMain->rbOutputWav->Checked());
+}
+
+TEST_F(MainWindowTest, RecordsEachFormatIntoTheListAndStops) {
+  ShowMain();
+  OutputPath = Scratch();
+  PreName = "Recorded";
+  PosName = "";
+  const std::pair<TRadioButton*, std::string> formats[] = {{frmMain->rbOutputWav, ".wav"},
+                                                           {frmMain->rbOutputMp3, ".mp3"},
+                                                           {frmMain->rbOutputOgg, ".ogg"},
+                                                           {frmMain->rbOutputWma, ".wma"}};
+  int rows = 0;
+  for (const auto& [button, extension] : formats) {
+    button->SetChecked(true);
+    frmMain->btnRecord->Click();
+    ASSERT_TRUE(frmMain->Recording()) << extension << (messages.empty() ? "" : messages.back());
+    EXPECT_FALSE(frmMain->btnRecord->Enabled());
+    EXPECT_EQ(frmMain->Label1->Caption(), "Recording...");
+    const std::string path = frmMain->OutputPath();
+    EXPECT_EQ(path.substr(path.size() - 4), extension);
+    EXPECT_EQ(path.rfind(OutputPath + "Recorded ", 0), 0u) << path;
+    PumpUntil([&] { return std::filesystem::exists(path) && std::filesystem::file_size(path) > 2000; });
+    frmMain->UpdateSizeCell();
+    frmMain->btnStop->Click();
+    EXPECT_FALSE(frmMain->Recording());
+    EXPECT_TRUE(frmMain->btnRecord->Enabled());
+    EXPECT_EQ(frmMain->Label1->Caption(), "Idle");
+    rows = frmMain->RecordRows().Count();
+    const TRecordRow& row = frmMain->RecordRows().Row(rows - 1);
+    EXPECT_EQ(row.Status, "Done");
+    EXPECT_EQ(row.Path, path);
+    EXPECT_EQ(row.Caption, extension == ".wav" ? "WAV" : extension == ".mp3" ? "MP3" : extension == ".ogg" ? "OGG" : "WMA");
+    EXPECT_GT(std::filesystem::file_size(path), 0u);
+    EXPECT_NE(row.Size, "   0 Bytes");
+    TListItem* item = frmMain->lvRecordList->Items()->Item(rows - 1);
+    EXPECT_EQ(item->Caption(), row.Caption);
+    EXPECT_EQ(item->SubItems()->Strings(1), "Done");
+  }
+  EXPECT_EQ(frmMain->lvRecordList->Items()->Count(), rows);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, PauseStopsCaptureAndResumeContinues) {
+  ShowMain();
+  OutputPath = Scratch();
+  frmMain->btnRecord->Click();
+  ASSERT_TRUE(frmMain->Recording());
+  frmMain->btnPause->Click();
+  EXPECT_TRUE(frmMain->Paused());
+  EXPECT_EQ(frmMain->Label1->Caption(), "Pause");
+  frmMain->btnPause->Click();
+  EXPECT_FALSE(frmMain->Paused());
+  EXPECT_EQ(frmMain->Label1->Caption(), "Recording...");
+  frmMain->btnStop->Click();
+  EXPECT_FALSE(frmMain->Paused());
+  EXPECT_FALSE(frmMain->Recording());
+}
+
+TEST_F(MainWindowTest, UncreatableFileGivesOneMessageAndNoRecording) {
+  ShowMain();
+  OutputPath = Scratch() + "missing/folder/";
+  frmMain->btnRecord->Click();
+  EXPECT_FALSE(frmMain->Recording());
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(frmMain->RecordRows().Count(), 0);
+  EXPECT_TRUE(frmMain->btnRecord->Enabled());
+}
+
+}  // namespace
