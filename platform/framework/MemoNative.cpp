@@ -472,6 +472,11 @@ void TMemo::PaintWindow(HDC dc) {
   if (!dc) return;
   TCanvas& c = *dc;
   int saved = c.SaveDC();
+  // The memo is opaque, so nothing erases under it: rows that scrolled away
+  // would otherwise stay behind the new ones.
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(Color());
+  c.FillRect(ClientRect());
   c.SetFont(*Font());
   c.SetBkMode(TRANSPARENT);
   int lh = LineHeight();

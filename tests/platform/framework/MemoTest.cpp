@@ -51,6 +51,29 @@ TEST_F(MemoTest, ScrollMessagesMoveTheFirstVisibleLineAndTheScrollInformation) {
   EXPECT_EQ(FirstVisible(memo), 22 - visible);
 }
 
+TEST_F(MemoTest, ScrollingRepaintsWithoutLeavingTheOldRowsBehind) {
+  TForm* form = ShownForm(440, 160);
+  TMemo* scrolled = MakeMemo(form, 30);
+  SendMessage(scrolled->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  HeadlessPumpUntilIdle();
+  // A second memo that shows the same rows without ever having scrolled.
+  TMemo* fresh = MakeMemo(form, 0);
+  fresh->SetLeft(220);
+  std::string text;
+  for (int i = 1; i < 30; ++i) text += (i > 1 ? "\r\n" : "") + std::string("line ") + std::to_string(i);
+  fresh->SetText(text);
+  HeadlessPumpUntilIdle();
+  ASSERT_EQ(FirstVisible(scrolled), 1);
+  ASSERT_EQ(FirstVisible(fresh), 0);
+  TBitmap* surface = const_cast<TBitmap*>(HeadlessPresentedSurface(form->Handle()));
+  ASSERT_NE(surface, nullptr);
+  int differing = 0;
+  for (int y = 0; y < scrolled->ClientHeight(); ++y)
+    for (int x = 0; x < scrolled->ClientWidth(); ++x)
+      if (surface->Canvas()->Pixels(10 + x, 10 + y) != surface->Canvas()->Pixels(220 + x, 10 + y)) ++differing;
+  EXPECT_EQ(differing, 0);
+}
+
 TEST_F(MemoTest, ShortTextLeavesTheBarShownButDisabled) {
   TForm* form = ShownForm();
   TMemo* memo = MakeMemo(form, 2);
