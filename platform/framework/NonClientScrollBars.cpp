@@ -111,6 +111,7 @@ void TScrollingControl::Dispatch(TMessage& m) {
         tracker_.Move({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
         return;
       case WM_LBUTTONUP:
+      case WM_NCLBUTTONUP:  // a quick release can come before the capture took hold
         tracker_.End();
         if (GetCapture() == Handle()) ReleaseCapture();
         return;

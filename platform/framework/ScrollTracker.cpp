@@ -3,6 +3,7 @@
 // each step through WM_VSCROLL / WM_HSCROLL, and SB_ENDSCROLL at the end.
 
 #include "platform/framework/ScrollInfo.h"
+#include "platform/os/KeyState.h"
 
 namespace detail {
 namespace {
@@ -62,6 +63,14 @@ void TScrollTracker::Step() {
 
 void TScrollTracker::Tick() {
   if (!Active() || !IsWindow(hwnd_)) return;
+  // The release may have gone to another window (or arrived before the
+  // capture was taken): a tick without the button held ends the click.
+  if (GetAsyncKeyState(VK_LBUTTON) >= 0) {
+    HWND hwnd = hwnd_;
+    End();
+    if (GetCapture() == hwnd) ReleaseCapture();
+    return;
+  }
   SetTimer(hwnd_, kTimerId, kRepeatMs, nullptr);
   // A page step repeats only while the pointer stays on the same side of the thumb.
   if (pressedNow_ && PartAt(last_) == part_) Step();

@@ -217,4 +217,31 @@ TEST_F(ScrollInfoTest, HeldArrowRepeatsOnTheTimer) {
   EXPECT_EQ(list->TopIndex(), stopped);
 }
 
+TEST_F(ScrollInfoTest, ArrowClickEndsWhateverWayTheReleaseArrives) {
+  TForm* form = ShownForm();
+  TListBox* list = TenRowList(form, 25);
+  SCROLLBARINFO sbi;
+  GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, &sbi);
+  TPoint arrow{sbi.rcScrollBar.Left + 8, sbi.rcScrollBar.Bottom - 4};
+  // The release classed as non-client, arriving while the tracker runs.
+  HeadlessMouseMove(arrow);
+  HeadlessMouseDown();
+  SendMessage(list->Handle(), WM_NCLBUTTONUP, HTVSCROLL, MAKELPARAM(arrow.X, arrow.Y));
+  HeadlessAdvanceClock(1000);
+  EXPECT_EQ(list->TopIndex(), 1);
+  EXPECT_NE(GetCapture(), list->Handle());
+  HeadlessMouseUp();
+  // The release never reaching the control: the next tick sees the button up.
+  TWndMethod previous = list->WindowProc;
+  list->WindowProc = [&](TMessage& m) {
+    if (m.Msg != WM_LBUTTONUP) previous(m);
+  };
+  HeadlessMouseDown();
+  HeadlessMouseUp();
+  HeadlessAdvanceClock(1000);
+  EXPECT_EQ(list->TopIndex(), 2);
+  EXPECT_NE(GetCapture(), list->Handle());
+  list->WindowProc = previous;
+}
+
 }  // namespace
