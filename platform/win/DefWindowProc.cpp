@@ -84,6 +84,21 @@ LRESULT CopyText(const TWindow* w, WPARAM size, LPARAM buffer) {
   return static_cast<LRESULT>(n);
 }
 
+// The keyboard's way to ask for a context menu: the menu key or Shift+F10.
+bool IsContextMenuKey(WPARAM key) {
+  int vk = static_cast<int>(key);
+  return vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+}
+
+// A context menu asked for from the keyboard carries no point (-1).
+constexpr LPARAM kNoPoint = -1;
+
+LRESULT DefaultRightButtonUp(TWindow* w, LPARAM lParam) {
+  TPoint p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(w->handle, &p);
+  return Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w->handle), MAKELPARAM(p.X, p.Y));
+}
+
 }  // namespace
 }  // namespace detail
 
@@ -151,8 +166,13 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEHWHEEL:
     case WM_CONTEXTMENU:
       return w->parent ? Send(w->parent, message, wParam, lParam) : 0;
+    case WM_RBUTTONUP: return DefaultRightButtonUp(w, lParam);
+    case WM_KEYDOWN:
+      if (IsContextMenuKey(wParam)) Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), kNoPoint);
+      return 0;
     case WM_SYSKEYDOWN:
       if (static_cast<int>(wParam) == VK_F4) Send(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+      else if (IsContextMenuKey(wParam)) Send(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), kNoPoint);
       return 0;
     case WM_CANCELMODE:
       if (GetCapture() == hwnd) ReleaseCapture();

@@ -250,4 +250,33 @@ TEST_F(InputTest, SetCursorDefaultsToTheClassCursorAndEdgeShapes) {
   EXPECT_EQ(HeadlessRequests().cursorId, IDC_HAND);
 }
 
+TEST_F(InputTest, RightClickAndMenuKeysAskForAContextMenuThatClimbsToTheParent) {
+  HeadlessClick({130, 140}, VK_RBUTTON);
+  auto onChild = Logged(left, WM_CONTEXTMENU);
+  ASSERT_EQ(onChild.size(), 1u);
+  EXPECT_EQ(onChild[0].wParam, reinterpret_cast<WPARAM>(left));
+  EXPECT_EQ(GET_X_LPARAM(onChild[0].lParam), 130);
+  EXPECT_EQ(GET_Y_LPARAM(onChild[0].lParam), 140);
+  auto onParent = Logged(top, WM_CONTEXTMENU);
+  ASSERT_EQ(onParent.size(), 1u);
+  EXPECT_EQ(onParent[0].wParam, reinterpret_cast<WPARAM>(left)) << "still names the clicked window";
+
+  // A child that answers keeps it from its parent.
+  ClearLog();
+  Handle(left, WM_CONTEXTMENU, [](HWND, UINT, WPARAM, LPARAM) { return std::optional<LRESULT>(0); });
+  SetFocus(left);
+  HeadlessKeyPress(VK_APPS);
+  HeadlessKeyDown(VK_SHIFT);
+  HeadlessKeyPress(VK_F10);
+  HeadlessKeyUp(VK_SHIFT);
+  HeadlessKeyPress(VK_F10);  // without Shift: no menu
+  auto fromKeys = Logged(left, WM_CONTEXTMENU);
+  ASSERT_EQ(fromKeys.size(), 2u);
+  for (const TLoggedMessage& m : fromKeys) {
+    EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(left));
+    EXPECT_EQ(m.lParam, -1);
+  }
+  EXPECT_EQ(Count(top, WM_CONTEXTMENU), 0);
+}
+
 }  // namespace
