@@ -35,6 +35,7 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   SetClientSize(608, 431);
   CreateControls();
   CreateRecordingControls();
+  CreateAutomation();
 
   ShowMessage = [](const std::string& text) {
     if (!frmConfirm) return;

@@ -71,6 +71,7 @@ class TfrmMain : public TForm {
   TLabel* Label3;
   TButton* Button1;
   TTimer* tmSize;
+  TTimer* tmSchedule;
 
   // Capture for recording (AR) and for the level meters (AR_Monitor),
   // and the file writer of recordings.
@@ -107,8 +108,13 @@ class TfrmMain : public TForm {
   // Brings the size cell up to date (the 1000 ms timer).
   void UpdateSizeCell();
 
+ protected:
+  void WndProc(TMessage& message) override;
+
  private:
   void CreateControls();
+  void CreateAutomation();
+  void CheckAutomaticSplit();
   void CreateRecordingControls();
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);

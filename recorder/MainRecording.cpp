@@ -159,6 +159,7 @@ void TfrmMain::RecorderTimer() {
   TRecordRow& row = rows_.Row(rows_.Count() - 1);
   row.Duration = FormatDurationClock(static_cast<std::int64_t>(times_.Duration(GetTickCount64())));
   ShowRow(rows_.Count() - 1);
+  CheckAutomaticSplit();
 }
 
 void TfrmMain::UpdateSizeCell() {

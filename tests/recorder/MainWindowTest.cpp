@@ -193,4 +193,19 @@ TEST_F(MainWindowTest, UncreatableFileGivesOneMessageAndNoRecording) {
   EXPECT_TRUE(frmMain->btnRecord->Enabled());
 }
 
+TEST_F(MainWindowTest, HotkeyMessagesStartOnceAndStop) {
+  ShowMain();
+  OutputPath = Scratch();
+  frmMain->Perform(WM_RECORDER_HOTKEY, HOTKEY_START, 0);
+  ASSERT_TRUE(frmMain->Recording());
+  const std::string first = frmMain->OutputPath();
+  // A second start while recording changes nothing.
+  frmMain->Perform(WM_RECORDER_HOTKEY, HOTKEY_START, 0);
+  EXPECT_EQ(frmMain->OutputPath(), first);
+  EXPECT_EQ(frmMain->RecordRows().Count(), 1);
+  frmMain->Perform(WM_RECORDER_HOTKEY, HOTKEY_STOP, 0);
+  EXPECT_FALSE(frmMain->Recording());
+  EXPECT_EQ(frmMain->RecordRows().Row(0).Status, "Done");
+}
+
 }  // namespace
