@@ -97,6 +97,14 @@ class TQtNativeWindow : public QWindow {
 
   HWND Handle() const { return hwnd_; }
 
+  // A pop-up holding the capture takes the pointer, so that a click outside
+  // every window of ours still reaches it (and closes a menu). The grab can
+  // only be taken once the window is on screen.
+  void SetPointerGrab(bool grab) {
+    grabWanted_ = grab;
+    if (!grab || isExposed()) setMouseGrabEnabled(grab);
+  }
+
   void Present(const TBitmap& surface, const TRgn& dirty) {
     if (!isExposed()) return;  // shown in full when it is exposed
     QSize size(surface.Width(), surface.Height());
@@ -146,7 +154,9 @@ class TQtNativeWindow : public QWindow {
   }
 
   void exposeEvent(QExposeEvent*) override {
-    if (isExposed()) OnNativeExpose(hwnd_);
+    if (!isExposed()) return;
+    if (grabWanted_) setMouseGrabEnabled(true);
+    OnNativeExpose(hwnd_);
   }
   void moveEvent(QMoveEvent*) override { ReportGeometry(); }
   void resizeEvent(QResizeEvent*) override { ReportGeometry(); }
@@ -185,6 +195,7 @@ class TQtNativeWindow : public QWindow {
 
   HWND hwnd_;
   QBackingStore store_;
+  bool grabWanted_ = false;
 };
 
 // Qt aborts when it cannot reach the display; find out first. The answer
@@ -255,6 +266,10 @@ class TQtBackend : public TWindowBackend {
     if (it == windows_.end()) return;
     for (auto& [h, w] : windows_)
       if (w->transientParent() == it->second.get()) w->setTransientParent(nullptr);
+    if (grabbing_ == it->second.get()) {
+      grabbing_->SetPointerGrab(false);
+      grabbing_ = nullptr;
+    }
     it->second->hide();
     destroyed_.push_back(std::move(it->second));
     windows_.erase(it);
@@ -316,9 +331,16 @@ class TQtBackend : public TWindowBackend {
     return w && edges && w->startSystemResize(edges);
   }
   // An active grab would take the pointer from every other program while
-  // the capture is set; the display's own grab while a button is held, and
-  // the grab of pop-up windows, give what the capture needs.
-  void GrabPointer(HWND) override {}
+  // the capture is set; the display's own grab while a button is held gives
+  // what a plain capture needs. Only a pop-up (a menu) grabs the pointer.
+  void GrabPointer(HWND hwnd) override {
+    TQtNativeWindow* popup = Get(hwnd);
+    if (popup && !(popup->flags() & Qt::Popup)) popup = nullptr;
+    if (popup == grabbing_) return;
+    if (grabbing_) grabbing_->SetPointerGrab(false);
+    grabbing_ = popup;
+    if (grabbing_) grabbing_->SetPointerGrab(true);
+  }
   void SetCursorShape(int cursorId) override {
     QCursor shape(ShapeOf(cursorId));
     for (auto& [h, w] : windows_) w->setCursor(shape);
@@ -416,6 +438,7 @@ class TQtBackend : public TWindowBackend {
   QAbstractEventDispatcher* dispatcher_ = nullptr;
   std::map<HWND, std::unique_ptr<TQtNativeWindow>> windows_;
   std::vector<std::unique_ptr<TQtNativeWindow>> destroyed_;  // freed outside their own events
+  TQtNativeWindow* grabbing_ = nullptr;  // the pop-up holding the pointer
   bool canRaise_ = true;  // the offscreen platform has no stacking
   std::unique_ptr<TOpticalDriveWatcher> watcher_;
 };

@@ -1,5 +1,6 @@
 // A shaped, frameless top-level window on the X display: our pixels show
-// inside the shape only, a caption drag moves it, and it closes.
+// inside the shape only, a caption drag moves it, and it closes. A pop-up
+// holding the capture hears of clicks outside every window of ours.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <future>
 #include <thread>
+#include <vector>
 
 #include "platform/base/Exceptions.h"
 #include "platform/gfx/Canvas.h"
@@ -37,6 +39,16 @@ LRESULT ShapedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     default: return DefWindowProc(hwnd, message, wParam, lParam);
   }
+}
+
+std::vector<TPoint> popupPresses;  // client points of presses a pop-up heard
+
+LRESULT PopupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN) {
+    popupPresses.push_back({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return 0;
+  }
+  return ShapedProc(hwnd, message, wParam, lParam);
 }
 
 void PumpFor(int ms, const std::function<bool()>& until = {}) {
@@ -73,6 +85,9 @@ class QtWindowTest : public ::testing::Test {
     WNDCLASS cls;
     cls.lpfnWndProc = ShapedProc;
     cls.lpszClassName = "Shaped";
+    RegisterClass(cls);
+    cls.lpfnWndProc = PopupProc;
+    cls.lpszClassName = "Popup";
     RegisterClass(cls);
   }
   void TearDown() override { ShutdownWindowSystem(); }
@@ -123,6 +138,31 @@ TEST_F(QtWindowTest, EmptyShapeLeavesNothingOnTheScreen) {
   SetWindowRgn(w, nullptr, true);
   PumpFor(3000, [] { return IsRed(GrabScreen(), 450, 450); });
   EXPECT_TRUE(IsRed(GrabScreen(), 450, 450)) << "without a region the whole window shows";
+}
+
+TEST_F(QtWindowTest, PopupHoldingTheCaptureHearsAClickOutsideAllOurWindows) {
+  popupPresses.clear();
+  HWND w = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Popup", "", WS_POPUP, 100, 100, 120, 80, nullptr);
+  ASSERT_NE(w, nullptr);
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  SetCapture(w);
+  PumpFor(3000, [] { return IsRed(GrabScreen(), 160, 140); });
+  auto click = [] {
+    auto done = std::async(std::launch::async, [] {
+      return std::system("xdotool mousemove 600 500 sleep 0.2 click 1 sleep 0.2");
+    });
+    PumpFor(4000, [&] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    PumpFor(300);
+    return done.get();
+  };
+  ASSERT_EQ(click(), 0) << "xdotool failed";
+  ASSERT_EQ(popupPresses.size(), 1u);
+  EXPECT_EQ(popupPresses[0], (TPoint{500, 400}));
+  // Without the capture the pointer is free again.
+  ReleaseCapture();
+  ASSERT_EQ(click(), 0);
+  EXPECT_EQ(popupPresses.size(), 1u);
+  DestroyWindow(w);
 }
 
 }  // namespace
