@@ -89,6 +89,7 @@ void TfrmMain::CreateControls() {
 
   cboxVox = Place<TCheckBox>(this, this, 370, 113, 60, 17);
   cboxVox->SetCaption("VOX");
+  cboxVox->OnClick = [this](TObject*) { cboxVoxClick(); };
   // Kept off: recordings run without the noise filters.
   cboxRNoise = Place<TCheckBox>(this, this, 351, 113, 17, 17);
   cboxRNoise->SetVisible(false);

@@ -25,6 +25,7 @@
 #include "recorder/OutputNaming.h"
 #include "recorder/RecordRows.h"
 #include "recorder/RecordingTimes.h"
+#include "recorder/VoxDetector.h"
 
 // The meters' idle look.
 constexpr TColor kMeterBackground = 3816496;
@@ -101,6 +102,9 @@ class TfrmMain : public TForm {
   void StartRecording(bool mailRecording);
   void StopRecording();
   void TogglePause();
+  // Each does nothing when already so.
+  void PauseRecording();
+  void ResumeRecording();
   bool Recording() const { return recording_; }
   bool Paused() const { return paused_; }
   const std::string& OutputPath() const { return outputPath_; }
@@ -115,6 +119,8 @@ class TfrmMain : public TForm {
   void CreateControls();
   void CreateAutomation();
   void CheckAutomaticSplit();
+  void VoxTick();
+  void cboxVoxClick();
   void CreateRecordingControls();
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);
@@ -150,6 +156,7 @@ class TfrmMain : public TForm {
   std::string outputPath_;
   TRecordRows rows_;
   TRecordingTimes times_;
+  TVoxDetector vox_;
 };
 
 extern TfrmMain* frmMain;

@@ -144,6 +144,7 @@ void TfrmMain::StartLevelMonitor() {
   AR_Monitor.SetBlockSize(AR_Monitor.MsToSamples(kMonitorBlockMs));
   AR_Monitor.SetTimerInterval(kMonitorTimerMs);
   AV->SetFormat(44100, 2);
+  vox_.Reset();
   AttackLevel = -46;
   ReleaseTime = 600;
   AR_Monitor.OnTimer = [this](TObject*, int, int left, int right) { MonitorTimer(left, right); };
@@ -151,6 +152,7 @@ void TfrmMain::StartLevelMonitor() {
 }
 
 void TfrmMain::MonitorTimer(int levelLeft, int levelRight) {
+  VoxTick();
   leftMeter_->SetLevel(MeterLevel(levelLeft));
   rightMeter_->SetLevel(MeterLevel(levelRight));
   AV->PutData(AR_Monitor.GetLastSamples(AR_Monitor.MsToSamples(kMonitorTimerMs) * 2));

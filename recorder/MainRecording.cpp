@@ -170,19 +170,29 @@ void TfrmMain::UpdateSizeCell() {
 
 void TfrmMain::TogglePause() {
   if (!recording_) return;
-  if (!paused_) {
-    paused_ = true;
-    Label1->SetCaption(cboxVox->Checked() ? "Scanning..." : "Pause");
-    times_.Pause(GetTickCount64());
-    AR.Stop();
-    ShowActiveLook(false);
-  } else {
-    paused_ = false;
-    ShowActiveLook(true);
-    Label1->SetCaption("Recording...");
-    AR.Start();
-    times_.Resume(GetTickCount64());
-  }
+  if (paused_) ResumeRecording();
+  else PauseRecording();
+}
+
+void TfrmMain::PauseRecording() {
+  if (paused_) return;
+  // Without a recording (voice activation waiting) only the state shows.
+  paused_ = true;
+  Label1->SetCaption(cboxVox->Checked() ? "Scanning..." : "Pause");
+  if (!recording_) return;
+  times_.Pause(GetTickCount64());
+  AR.Stop();
+  ShowActiveLook(false);
+}
+
+void TfrmMain::ResumeRecording() {
+  if (!paused_) return;
+  paused_ = false;
+  if (!recording_) return;
+  ShowActiveLook(true);
+  Label1->SetCaption("Recording...");
+  AR.Start();
+  times_.Resume(GetTickCount64());
 }
 
 void TfrmMain::StopAllCapture() {

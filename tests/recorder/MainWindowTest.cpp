@@ -208,4 +208,20 @@ TEST_F(MainWindowTest, HotkeyMessagesStartOnceAndStop) {
   EXPECT_EQ(frmMain->RecordRows().Row(0).Status, "Done");
 }
 
+TEST_F(MainWindowTest, VoxStartsOnTheToneAndUncheckingStops) {
+  ShowMain();
+  OutputPath = Scratch();
+  frmMain->cboxVox->SetChecked(true);
+  EXPECT_FALSE(frmMain->btnRecord->Enabled());
+  EXPECT_FALSE(frmMain->btnPause->Enabled());
+  // The virtual line carries a loud tone: two loud ticks start a recording.
+  ASSERT_TRUE(PumpUntil([] { return frmMain->Recording(); }));
+  EXPECT_EQ(frmMain->RecordRows().Count(), 1);
+  frmMain->cboxVox->SetChecked(false);
+  EXPECT_FALSE(frmMain->Recording());
+  EXPECT_EQ(frmMain->Label1->Caption(), "Idle");
+  EXPECT_TRUE(frmMain->btnRecord->Enabled());
+  EXPECT_EQ(frmMain->RecordRows().Row(0).Status, "Done");
+}
+
 }  // namespace
