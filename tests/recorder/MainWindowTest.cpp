@@ -224,4 +224,46 @@ TEST_F(MainWindowTest, VoxStartsOnTheToneAndUncheckingStops) {
   EXPECT_EQ(frmMain->RecordRows().Row(0).Status, "Done");
 }
 
+// A clock that stands still until the test moves it.
+class StillClock : public IClock {
+ public:
+  std::uint64_t tick = 1000000;
+  SYSTEMTIME time{2024, 1, 3, 31, 13, 5, 9, 0};
+  std::uint64_t TickCount64() override { return tick; }
+  SYSTEMTIME LocalTime() override { return time; }
+};
+
+TEST_F(MainWindowTest, DurationLeavesPausesOutAndSameSecondReusesTheRow) {
+  ShowMain();
+  OutputPath = Scratch();
+  PreName = "Recorded";
+  PosName = "";
+  UseDate = true;
+  Overwrite = false;
+  StillClock clock;
+  SetClock(&clock);
+  frmMain->btnRecord->Click();
+  ASSERT_TRUE(frmMain->Recording());
+  EXPECT_EQ(frmMain->OutputPath(), OutputPath + "Recorded 2024-01-31 13-05-09.wav");
+  clock.tick += 50000;
+  frmMain->btnPause->Click();
+  clock.tick += 10000;
+  frmMain->btnPause->Click();
+  // The duration cell follows the capture's own timer.
+  const bool updated = PumpUntil([] { return frmMain->RecordRows().Row(0).Duration == "00 : 00 : 50"; });
+  frmMain->btnStop->Click();
+  // A second recording within the same second takes over the row and
+  // names the file it really holds.
+  frmMain->btnRecord->Click();
+  const std::string second = frmMain->OutputPath();
+  frmMain->btnStop->Click();
+  SetClock(nullptr);
+  EXPECT_TRUE(updated) << frmMain->RecordRows().Row(0).Duration;
+  EXPECT_EQ(second, OutputPath + "Recorded 2024-01-31 13-05-09 New.wav");
+  EXPECT_EQ(frmMain->RecordRows().Count(), 1);
+  EXPECT_EQ(frmMain->lvRecordList->Items()->Count(), 1);
+  EXPECT_EQ(frmMain->RecordRows().Row(0).Path, second);
+  EXPECT_EQ(frmMain->RecordRows().Row(0).RecordTime, "2024-01-31 13:05:09");
+}
+
 }  // namespace
