@@ -1,6 +1,9 @@
 #include "recorder/Main.h"
 
+#include "platform/os/ShellOpen.h"
 #include "recorder/Confirm.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Player.h"
 #include "recorder/Options.h"
 #include "recorder/RecorderFolders.h"
 #include "recorder/WriterSetup.h"
@@ -61,6 +64,11 @@ void TfrmMain::CreateControls() {
   btnOptions = ImageButton(this, 128, 24, 60, 37, "Options", "Options");
   btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
   btnHelp = ImageButton(this, 189, 24, 60, 37, "Help", "Help");
+  btnFolder->OnClick = [](TObject*) { ShellOpener().Open(::OutputPath); };
+  btnHelp->OnClick = [](TObject*) { ShellOpener().Open(AppFolder + "KorvexHelp.chm"); };
+  btnPlayer->OnClick = [](TObject*) {
+    if (frmPlayer) frmPlayer->Show();
+  };
   btnAppMin = ImageButton(this, 565, 4, 18, 20, "_", "");
   btnAppMin->OnClick = [](TObject*) { Application->Minimize(); };
   btnAppClose = ImageButton(this, 584, 4, 18, 20, "X", "");

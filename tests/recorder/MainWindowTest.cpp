@@ -10,6 +10,7 @@
 
 #include "HeadlessWindows.h"
 #include "platform/os/MainThread.h"
+#include "platform/os/ShellOpen.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Main.h"
 #include "recorder/Options.h"
@@ -264,6 +265,26 @@ TEST_F(MainWindowTest, DurationLeavesPausesOutAndSameSecondReusesTheRow) {
   EXPECT_EQ(frmMain->lvRecordList->Items()->Count(), 1);
   EXPECT_EQ(frmMain->RecordRows().Row(0).Path, second);
   EXPECT_EQ(frmMain->RecordRows().Row(0).RecordTime, "2024-01-31 13:05:09");
+}
+
+class OpenedTargets : public IShellOpener {
+ public:
+  std::vector<std::string> targets;
+  bool Open(const std::string& target) override {
+    targets.push_back(target);
+    return true;
+  }
+};
+
+TEST_F(MainWindowTest, FolderAndHelpButtonsOpenTheirTargets) {
+  ShowMain();
+  OutputPath = Scratch();
+  OpenedTargets opened;
+  SetShellOpener(&opened);
+  frmMain->btnFolder->Click();
+  frmMain->btnHelp->Click();
+  SetShellOpener(nullptr);
+  EXPECT_EQ(opened.targets, (std::vector<std::string>{OutputPath, AppFolder + "KorvexHelp.chm"}));
 }
 
 }  // namespace
