@@ -477,7 +477,9 @@ class TWinControl : public TControl {
   virtual void WMChar(TMessage& message);
   virtual void WMSysKeyDown(TMessage& message);
   virtual void WMSysChar(TMessage& message);
-  virtual void WMContextMenu(TMessage& message) { DefaultHandler(message); }
+  // Shows the popup menu of the control or its nearest parent that has one;
+  // without one the default procedure passes the request on.
+  virtual void WMContextMenu(TMessage& message);
   virtual void CNKeyDown(TMessage& message);
   virtual void CNKeyUp(TMessage& message);
   virtual void CNChar(TMessage& message);

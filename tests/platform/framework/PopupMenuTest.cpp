@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Menus.h"
 #include "platform/os/MainThread.h"
 
@@ -287,3 +288,19 @@ TEST_F(PopupMenuTest, ItemsRemovedWhileTheMenuIsOpenCloseIt) {
 }
 
 }  // namespace
+
+TEST_F(PopupMenuTest, AContextRequestOpensTheMenuOfTheControlOrItsParent) {
+  AddItem(menu->Items(), "&Open");
+  auto* panel = new TPanel(form);
+  panel->SetParent(form);
+  panel->SetBounds(10, 10, 100, 50);
+  form->SetPopupMenu(menu);  // the panel has none: the form's menu answers
+  PostToMainThread([] { HeadlessKeyPress('O', "o"); });
+  SendMessage(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()), MAKELPARAM(150, 150));
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&Open"}));
+
+  // From the keyboard the menu opens at the control's corner.
+  PostToMainThread([] { HeadlessKeyPress('O', "o"); });
+  SendMessage(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()), -1);
+  EXPECT_EQ(clicked.size(), 2u);
+}
