@@ -7,7 +7,7 @@
 
 #include "platform/audio/AudioVisualization2.h"
 #include "platform/audio/Levels.h"
-#include "platform/audio/Spectrum.h"
+#include "platform/audio/FrequencyAnalysis.h"
 #include "platform/base/Exceptions.h"
 
 namespace {

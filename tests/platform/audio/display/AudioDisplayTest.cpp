@@ -4,7 +4,7 @@
 
 #include "DisplayTestSupport.h"
 #include "platform/audio/AudioDisplay2.h"
-#include "platform/audio/Spectrum.h"
+#include "platform/audio/FrequencyAnalysis.h"
 #include "platform/base/Exceptions.h"
 
 namespace {

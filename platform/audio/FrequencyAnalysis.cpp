@@ -1,4 +1,4 @@
-#include "platform/audio/Spectrum.h"
+#include "platform/audio/FrequencyAnalysis.h"
 
 #include <fftw3.h>
 
