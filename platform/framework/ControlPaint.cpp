@@ -37,6 +37,30 @@ class TPaintScope {
   HDC dc_;
 };
 
+// Points a control's Paint at a canvas set up with the control's font,
+// brush colour and a fresh pen, and marks it as painting; both are put
+// back when the scope ends, also when Paint raised.
+class TControlPaintScope {
+ public:
+  TControlPaintScope(HDC dc, TCanvas*& canvas, TControlState& state, const TFont& font, TColor color)
+      : canvas_(canvas), previous_(canvas), state_(state) {
+    canvas_ = dc;
+    dc->SetFont(font);
+    dc->Brush()->SetColor(color);
+    dc->SetPen(TPen());
+    state_ |= csPainting;
+  }
+  ~TControlPaintScope() {
+    state_ &= ~csPainting;
+    canvas_ = previous_;
+  }
+
+ private:
+  TCanvas*& canvas_;
+  TCanvas* previous_;
+  TControlState& state_;
+};
+
 class TWindowDCScope {
  public:
   explicit TWindowDCScope(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
@@ -173,20 +197,8 @@ void TGraphicControl::Dispatch(TMessage& m) {
   }
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (!dc) return;
-  paintCanvas_ = dc;
-  dc->SetFont(*Font());
-  dc->Brush()->SetColor(Color());
-  dc->SetPen(TPen());
-  controlState_ |= csPainting;
-  try {
-    Paint();
-  } catch (...) {
-    controlState_ &= ~csPainting;
-    paintCanvas_ = nullptr;
-    throw;
-  }
-  controlState_ &= ~csPainting;
-  paintCanvas_ = nullptr;
+  TControlPaintScope scope(dc, paintCanvas_, controlState_, *Font(), Color());
+  Paint();
 }
 
 // ---- TCustomControl -------------------------------------------------------------
@@ -199,19 +211,6 @@ TCanvas* TCustomControl::Canvas() {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-  TCanvas* previous = paintCanvas_;
-  paintCanvas_ = dc;
-  dc->SetFont(*Font());
-  dc->Brush()->SetColor(Color());
-  dc->SetPen(TPen());
-  controlState_ |= csPainting;
-  try {
-    Paint();
-  } catch (...) {
-    controlState_ &= ~csPainting;
-    paintCanvas_ = previous;
-    throw;
-  }
-  controlState_ &= ~csPainting;
-  paintCanvas_ = previous;
+  TControlPaintScope scope(dc, paintCanvas_, controlState_, *Font(), Color());
+  Paint();
 }
