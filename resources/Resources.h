@@ -1,8 +1,11 @@
 #pragma once
-// The program's bitmap resources: the theme bitmaps of the skin library.
+// The program's resources: the theme bitmaps of the skin library and raw
+// data such as the editor's embedded theme files.
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/Bitmap.h"
 
@@ -10,6 +13,16 @@
 // the program does not carry. Names are matched ignoring case, as resource
 // names are.
 std::unique_ptr<TBitmap> LoadResourceBitmap(const std::string& name);
+
+// The bytes of the named raw data resource; throws EResNotFound for a name
+// the program does not carry. Names are matched ignoring case.
+std::vector<std::uint8_t> LoadResourceData(const std::string& name);
+
+// The editor's embedded theme files, the SkinData of its main window's
+// theme components zelBuiltInFileTheme1 (DeepBlue look, used by the
+// dialogs) and zelBuiltInFileTheme2 (BlueGlass look).
+inline constexpr char kEditorThemeResource1[] = "EDITOR_THEME1";
+inline constexpr char kEditorThemeResource2[] = "EDITOR_THEME2";
 
 // Makes the skin library load its theme bitmaps from these resources.
 void RegisterSkinResources();

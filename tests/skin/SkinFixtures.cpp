@@ -10,16 +10,13 @@
 #include <stdexcept>
 
 #include "platform/gfx/Bitmap.h"
+#include "resources/themefile/LittleEndian.h"
 
 namespace {
 
-void Put16(TBytesVec& out, std::uint16_t v) {
-  out.push_back(v & 0xFF);
-  out.push_back(v >> 8);
-}
-void Put32(TBytesVec& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xFF);
-}
+using themefile::PutU16;
+using themefile::PutU32;
+
 void Append(TBytesVec& out, const TBytesVec& more) { out.insert(out.end(), more.begin(), more.end()); }
 void AppendText(TBytesVec& out, const std::string& text) { out.insert(out.end(), text.begin(), text.end()); }
 
@@ -112,22 +109,32 @@ TArchiveEntry DeflatedEntry(const std::string& name, const TBytesVec& plain, con
   return entry;
 }
 
+namespace {
+
+// The fields from "version needed" to the extra-field length, the same in
+// the local and the central header.
+void PutSharedHeaderFields(TBytesVec& out, const TArchiveEntry& e) {
+  PutU16(out, 20);
+  PutU16(out, e.flags);
+  PutU16(out, 8);
+  PutU16(out, e.time);
+  PutU16(out, 0x5A21);
+  PutU32(out, e.crc);
+  PutU32(out, static_cast<std::uint32_t>(e.data.size()));
+  PutU32(out, e.uncompressedSize);
+  PutU16(out, static_cast<std::uint16_t>(e.name.size()));
+  PutU16(out, static_cast<std::uint16_t>(e.extra.size()));
+}
+
+}  // namespace
+
 TBytesVec BuildArchive(const std::vector<TArchiveEntry>& entries, bool markSk, const std::string& comment) {
   TBytesVec out;
   std::vector<std::uint32_t> localOffsets;
   for (const TArchiveEntry& e : entries) {
     localOffsets.push_back(static_cast<std::uint32_t>(out.size()));
-    Put32(out, 0x04034B50);
-    Put16(out, 20);
-    Put16(out, e.flags);
-    Put16(out, 8);
-    Put16(out, e.time);
-    Put16(out, 0x5A21);
-    Put32(out, e.crc);
-    Put32(out, static_cast<std::uint32_t>(e.data.size()));
-    Put32(out, e.uncompressedSize);
-    Put16(out, static_cast<std::uint16_t>(e.name.size()));
-    Put16(out, static_cast<std::uint16_t>(e.extra.size()));
+    PutU32(out, 0x04034B50);
+    PutSharedHeaderFields(out, e);
     AppendText(out, e.name);
     Append(out, e.extra);
     Append(out, e.data);
@@ -135,49 +142,30 @@ TBytesVec BuildArchive(const std::vector<TArchiveEntry>& entries, bool markSk, c
   const auto directoryOffset = static_cast<std::uint32_t>(out.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const TArchiveEntry& e = entries[i];
-    Put32(out, 0x02014B50);
-    Put16(out, 20);
-    Put16(out, 20);
-    Put16(out, e.flags);
-    Put16(out, 8);
-    Put16(out, e.time);
-    Put16(out, 0x5A21);
-    Put32(out, e.crc);
-    Put32(out, static_cast<std::uint32_t>(e.data.size()));
-    Put32(out, e.uncompressedSize);
-    Put16(out, static_cast<std::uint16_t>(e.name.size()));
-    Put16(out, static_cast<std::uint16_t>(e.extra.size()));
-    Put16(out, 0);
-    Put16(out, 0);
-    Put16(out, 0);
-    Put32(out, 0);
-    Put32(out, localOffsets[i]);
+    PutU32(out, 0x02014B50);
+    PutU16(out, 20);
+    PutSharedHeaderFields(out, e);
+    PutU16(out, 0);
+    PutU16(out, 0);
+    PutU16(out, 0);
+    PutU32(out, 0);
+    PutU32(out, localOffsets[i]);
     AppendText(out, e.name);
     Append(out, e.extra);
   }
   const auto directorySize = static_cast<std::uint32_t>(out.size() - directoryOffset);
-  Put32(out, 0x06054B50);
-  Put16(out, 0);
-  Put16(out, 0);
-  Put16(out, static_cast<std::uint16_t>(entries.size()));
-  Put16(out, static_cast<std::uint16_t>(entries.size()));
-  Put32(out, directorySize);
-  Put32(out, directoryOffset);
-  Put16(out, static_cast<std::uint16_t>(comment.size()));
+  PutU32(out, 0x06054B50);
+  PutU16(out, 0);
+  PutU16(out, 0);
+  PutU16(out, static_cast<std::uint16_t>(entries.size()));
+  PutU16(out, static_cast<std::uint16_t>(entries.size()));
+  PutU32(out, directorySize);
+  PutU32(out, directoryOffset);
+  PutU16(out, static_cast<std::uint16_t>(comment.size()));
   AppendText(out, comment);
   if (markSk && !out.empty()) out[0] = 'S', out[1] = 'K';
   return out;
 }
-
-TItem IntegerItem(const std::string& name, std::int32_t value) {
-  TItem item{name, 1, {}};
-  Put32(item.data, static_cast<std::uint32_t>(value));
-  return item;
-}
-
-TItem FlagItem(const std::string& name, bool value) { return TItem{name, 2, {static_cast<std::uint8_t>(value)}}; }
-
-TItem TextItem(const std::string& name, const std::string& text) { return TItem{name, 3, BytesOf(text)}; }
 
 TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t color) {
   TBitmap bitmap(width, height);
@@ -189,32 +177,19 @@ TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t c
       row[3 * x + 2] = color & 0xFF;
     }
   }
-  return TItem{name, 0, bitmap.SaveToBytes()};
+  return themefile::BitmapItem(name, bitmap.SaveToBytes());
 }
 
-TBytesVec BuildItemFile(const std::vector<TItem>& items, const std::string& terminatorName) {
-  TBytesVec out;
-  AppendText(out, "PARLINDE_SK2");
-  Put32(out, 24);
-  Put32(out, 2);
-  Put32(out, 24);
-  const auto record = [&out](const std::string& name, std::uint8_t kind, const TBytesVec& data, bool last) {
-    const std::size_t at = out.size();
-    TBytesVec nameField(64, 0);
-    std::memcpy(nameField.data(), name.data(), std::min<std::size_t>(name.size(), 64));
-    Append(out, nameField);
-    out.push_back(kind);
-    Put32(out, data.empty() ? 0 : static_cast<std::uint32_t>(at + 77));
-    Put32(out, static_cast<std::uint32_t>(data.size()));
-    Put32(out, last ? 0 : static_cast<std::uint32_t>(at + 77 + data.size()));
-    Append(out, data);
-  };
-  for (const TItem& item : items) record(item.name, item.kind, item.data, false);
-  record(terminatorName, 2, {}, true);
+TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName) {
+  for (TItem& item : items) item.name.resize(std::min(item.name.size(), themefile::kItemNameSize));
+  TBytesVec out = themefile::WriteItemFile(items);
+  // The terminator is the last record and has no data.
+  std::memcpy(&out[out.size() - 77], terminatorName.data(), std::min<std::size_t>(terminatorName.size(), 64));
   return out;
 }
 
 TBytesVec BuildThemeFile(const std::vector<TItem>& items, const std::string& password) {
+  if (password.empty()) return themefile::WriteThemeArchive(BuildItemFile(items));
   return BuildArchive({DeflatedEntry("SKINDATA.SK2", BuildItemFile(items), password)});
 }
 

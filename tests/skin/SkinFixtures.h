@@ -1,10 +1,14 @@
 #pragma once
-// Theme files made in the tests: deflate streams from zlib, "SK" archives,
-// encrypted entries, item files, and a private temporary folder.
+// Theme files made in the tests: item files and theme files from the
+// program's theme-file writer, and, by hand, deflate streams from zlib,
+// "SK" archives in every shape (damaged, encrypted, with comments or
+// several entries) and a private temporary folder.
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "resources/themefile/ThemeArchiveWriter.h"
 
 using TBytesVec = std::vector<std::uint8_t>;
 
@@ -37,22 +41,22 @@ TArchiveEntry DeflatedEntry(const std::string& name, const TBytesVec& plain, con
 TBytesVec BuildArchive(const std::vector<TArchiveEntry>& entries, bool markSk = true,
                        const std::string& comment = "");
 
-// Items of an item file.
-struct TItem {
-  std::string name;
-  std::uint8_t kind = 0;  // 0 bitmap, 1 integer, 2 flag, 3 text
-  TBytesVec data;
-};
-TItem IntegerItem(const std::string& name, std::int32_t value);
-TItem FlagItem(const std::string& name, bool value);
-TItem TextItem(const std::string& name, const std::string& text);
+// Items of an item file: {name, kind (0 bitmap, 1 integer, 2 flag, 3
+// text), data}.
+using TItem = themefile::ThemeItem;
+using themefile::FlagItem;
+using themefile::IntegerItem;
+using themefile::TextItem;
 // A BMP of one colour (0x00BBGGRR).
 TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t color);
 
-// Header, records each followed by its data, then the terminator record.
-TBytesVec BuildItemFile(const std::vector<TItem>& items, const std::string& terminatorName = "");
+// The writer's item file. Names longer than the 64-byte field are cut, as
+// another writer might have done; a terminator name is written into the
+// terminator record, which the writer leaves nameless.
+TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName = "");
 
-// A whole theme file holding the item file as "SKINDATA.SK2".
+// A whole theme file holding the item file as "SKINDATA.SK2": the
+// writer's, or with a password an encrypted one made here.
 TBytesVec BuildThemeFile(const std::vector<TItem>& items, const std::string& password = "");
 
 // Points $TMPDIR at a fresh folder for the lifetime of the object.

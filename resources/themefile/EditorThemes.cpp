@@ -1,0 +1,23 @@
+#include "resources/themefile/EditorThemes.h"
+
+#include "resources/themefile/LookValues.h"
+
+namespace themefile {
+
+const std::vector<ThemeRecipe>& EditorThemeRecipes() {
+  static const std::vector<ThemeRecipe> recipes = {
+      {"EDITOR_THEME1", DeepBlue, false, false},
+      {"EDITOR_THEME2", BlueGlass, true, true},
+  };
+  return recipes;
+}
+
+std::vector<ThemeItem> ThemeItemsOf(const ThemeRecipe& recipe, const BitmapSource& bitmaps) {
+  std::vector<ThemeItem> items = LookColorItems(recipe.look);
+  for (std::vector<ThemeItem> group :
+       {LookBitmapItems(recipe, bitmaps), LookIntegerItems(recipe.look), LookFlagItems(recipe)})
+    items.insert(items.end(), std::make_move_iterator(group.begin()), std::make_move_iterator(group.end()));
+  return items;
+}
+
+}  // namespace themefile
