@@ -1,0 +1,51 @@
+#include "tests/skin/gallery/GalleryPage.h"
+
+#include <algorithm>
+
+#include "platform/gfx/Canvas.h"
+
+namespace gallery {
+
+void WriteText(TCanvas& canvas, int x, int y, const std::string& text, int height, bool bold) {
+  canvas.Font()->SetHeight(height);
+  canvas.Font()->SetColor(kInkColor);
+  canvas.Font()->SetStyle(bold ? TFontStyles(fsBold) : TFontStyles(0));
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.TextOut(x, y, text);
+}
+
+void DrawZoomed(TCanvas& canvas, int x, int y, const TBitmap& source, int zoom) {
+  TBitmap& target = *canvas.Target();
+  for (int sy = 0; sy < source.Height(); ++sy) {
+    const std::uint8_t* from = source.ScanLine(sy);
+    for (int sx = 0; sx < source.Width(); ++sx) {
+      const std::uint8_t* pixel = from + sx * source.BytesPerPixel();
+      for (int dy = 0; dy < zoom; ++dy) {
+        int ty = y + sy * zoom + dy;
+        if (ty < 0 || ty >= target.Height()) continue;
+        std::uint8_t* row = target.ScanLine(ty);
+        for (int dx = 0; dx < zoom; ++dx) {
+          int tx = x + sx * zoom + dx;
+          if (tx < 0 || tx >= target.Width()) continue;
+          std::copy(pixel, pixel + 3, row + tx * target.BytesPerPixel());
+        }
+      }
+    }
+  }
+}
+
+TPoint TFlow::Place(int width, int height) {
+  if (x_ > left_ && x_ + width > right_) Break();
+  TPoint at{x_, y_};
+  x_ += width + 12;
+  rowHeight_ = std::max(rowHeight_, height);
+  return at;
+}
+
+void TFlow::Break(int gap) {
+  y_ += rowHeight_ + 10 + gap;
+  x_ = left_;
+  rowHeight_ = 0;
+}
+
+}  // namespace gallery

@@ -1,0 +1,49 @@
+#pragma once
+// Laying pictures out on one page: text, zoomed copies that keep every
+// pixel sharp, and a cursor that flows pictures into rows.
+
+#include <memory>
+#include <string>
+
+#include "platform/gfx/Bitmap.h"
+
+namespace gallery {
+
+constexpr TColor kPageColor = 0xF8F8F8;
+constexpr TColor kInkColor = 0x303030;
+
+void WriteText(TCanvas& canvas, int x, int y, const std::string& text, int height = -11, bool bold = false);
+
+// Every pixel of source becomes a zoom x zoom square at (x, y).
+void DrawZoomed(TCanvas& canvas, int x, int y, const TBitmap& source, int zoom);
+
+// Places boxes left to right, wrapping at the page width.
+class TFlow {
+ public:
+  TFlow(int left, int top, int right) : left_(left), right_(right), x_(left), y_(top) {}
+  // The top-left corner for a box of this size.
+  TPoint Place(int width, int height);
+  // Starts a new row below everything placed so far.
+  void Break(int gap = 0);
+  int Bottom() const { return y_ + rowHeight_; }
+
+ private:
+  int left_, right_;
+  int x_, y_;
+  int rowHeight_ = 0;
+};
+
+// Whole page of one look: the theme bitmaps, a few of them put to use, and
+// the skinned controls.
+struct TLookEntry {
+  int index;          // 0..4 in table order
+  std::string name;   // "MacOS"
+  std::string prefix; // "MACOS"
+};
+
+void DrawThemeBitmaps(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
+void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
+// The controls on a headless form, as the form shows them.
+std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
+
+}  // namespace gallery
