@@ -1,6 +1,6 @@
 // The header control: a row of column buttons in a window of its own
 // class. It keeps its items per window, answers the HDM_ messages, paints
-// the buttons, tells its parent of clicks (HDN_ITEMCLICK) and of widths
+// the buttons (with an image from its image list beside the caption), tells its parent of clicks (HDN_ITEMCLICK) and of widths
 // dragged at the dividers (HDN_ITEMCHANGED) through WM_NOTIFY.
 
 #include <algorithm>
@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kDividerGrip = 3;  // pixels either side of a divider that start a drag
+constexpr int kMargin = 4;       // between a button's edge and its content
+constexpr int kImageGap = 2;     // between the image and the caption
 
 struct THeaderState {
   std::vector<HDITEM> items;
@@ -20,6 +22,7 @@ struct THeaderState {
   int dragging = -1;  // the item whose right edge is dragged
   int dragStartX = 0;
   int dragStartWidth = 0;
+  TImageList* images = nullptr;
 };
 
 std::map<HWND, THeaderState>& Headers() {
@@ -49,6 +52,33 @@ void Fill(TCanvas& c, const TRect& r, TColor color) {
   c.FillRect(r);
 }
 
+bool ShowsImage(const THeaderState& s, const HDITEM& item) {
+  return s.images && (item.fmt & HDF_IMAGE) && item.iImage >= 0 && item.iImage < s.images->Count();
+}
+
+// The caption, and the image left of it; the two move together as the
+// alignment says, and the caption gives way when the button is narrow.
+void PaintContent(TCanvas& c, const THeaderState& s, const HDITEM& item, const TRect& r) {
+  int justify = item.fmt & HDF_JUSTIFYMASK;
+  TRect text = r;
+  InflateRect(text, -kMargin, 0);
+  c.SetBkMode(TRANSPARENT);
+  c.Font()->SetColor(clBtnText);
+  if (ShowsImage(s, item)) {
+    int imageWidth = s.images->Width();
+    int textWidth = item.pszText.empty() ? 0 : c.TextWidth(item.pszText) + kImageGap;
+    int room = text.Width() - imageWidth - textWidth;
+    int x = text.Left;
+    if (justify == HDF_RIGHT) x += std::max(0, room);
+    else if (justify == HDF_CENTER) x += std::max(0, room / 2);
+    s.images->Draw(&c, x, r.Top + (r.Height() - s.images->Height()) / 2, item.iImage);
+    text.Left = x + imageWidth + kImageGap;
+    justify = HDF_LEFT;
+  }
+  UINT align = justify == HDF_RIGHT ? DT_RIGHT : justify == HDF_CENTER ? DT_CENTER : DT_LEFT;
+  DrawText(&c, item.pszText, text, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
 void PaintHeader(HWND hwnd, THeaderState& s) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
@@ -66,14 +96,11 @@ void PaintHeader(HWND hwnd, THeaderState& s) {
     if (!down) Fill(c, {r.Left, r.Top, r.Right - 1, r.Bottom - 1}, clBtnHighlight);
     Fill(c, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, down ? clBtnFace : clBtnShadow);
     Fill(c, {r.Left + 1, r.Top + 1, r.Right - (down ? 1 : 2), r.Bottom - (down ? 1 : 2)}, clBtnFace);
-    TRect text = r;
-    InflateRect(text, -4, 0);
-    if (down) OffsetRect(text, 1, 1);
-    UINT align = (s.items[i].fmt & HDF_JUSTIFYMASK) == HDF_RIGHT ? DT_RIGHT
-                 : (s.items[i].fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? DT_CENTER : DT_LEFT;
-    c.SetBkMode(TRANSPARENT);
-    c.Font()->SetColor(clBtnText);
-    DrawText(&c, s.items[i].pszText, text, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    int saved = c.SaveDC();
+    c.IntersectClipRect({r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2});  // inside the edges
+    if (down) OffsetRect(r, 1, 1);
+    PaintContent(c, s, s.items[i], r);
+    c.RestoreDC(saved);
   }
   EndPaint(hwnd, &ps);
 }
@@ -150,6 +177,13 @@ LRESULT HeaderMessage(HWND hwnd, THeaderState& s, UINT msg, WPARAM wParam, LPARA
       *r = ItemRect(s, index, client.Height());
       return TRUE;
     }
+    case HDM_SETIMAGELIST: {
+      TImageList* previous = s.images;
+      s.images = reinterpret_cast<TImageList*>(lParam);
+      InvalidateRect(hwnd, nullptr, true);
+      return reinterpret_cast<LRESULT>(previous);
+    }
+    case HDM_GETIMAGELIST: return reinterpret_cast<LRESULT>(s.images);
     case WM_PAINT: PaintHeader(hwnd, s); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: {

@@ -96,6 +96,7 @@ TListItem* TListItems::Insert(int index) {
   auto& items = owner_->items_;
   index = std::clamp(index, 0, Count());
   items.insert(items.begin() + index, std::make_unique<TListItem>(owner_));
+  if (owner_->checkboxes_) items[index]->state_ = INDEXTOSTATEIMAGEMASK(1);
   if (owner_->anchor_ >= index) ++owner_->anchor_;
   owner_->Changed();
   return items[index].get();
@@ -146,6 +147,7 @@ void TListView::CreateWnd() {
   TScrollingControl::CreateWnd();
   header_ = CreateWindowEx(0, HeaderControlClass(), "", WS_CHILD | (showColumnHeaders_ ? WS_VISIBLE : 0), 0, 0,
                            ClientWidth(), HeaderHeight(), Handle(), 0);
+  SendMessage(header_, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallImages_));
   for (int i = 0; i < columns_.Count(); ++i) {
     HDITEM hdi;
     hdi.mask = HDI_WIDTH;
@@ -207,6 +209,8 @@ void TListView::SetShowColumnHeaders(bool value) {
 
 void TListView::SetSmallImages(TImageList* value) {
   smallImages_ = value;
+  // The column images come from the same list.
+  if (header_) SendMessage(header_, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(value));
   Changed();
 }
 

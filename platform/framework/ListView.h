@@ -23,6 +23,8 @@ constexpr UINT HDM_DELETEITEM = 0x1202;
 constexpr UINT HDM_GETITEM = 0x1203;  // lParam: HDITEM* (mask says what to fill)
 constexpr UINT HDM_SETITEM = 0x1204;  // lParam: const HDITEM*
 constexpr UINT HDM_GETITEMRECT = 0x1207;  // lParam: TRect*
+constexpr UINT HDM_SETIMAGELIST = 0x1208;  // lParam: TImageList*; answers the previous one
+constexpr UINT HDM_GETIMAGELIST = 0x1209;
 
 constexpr UINT HDI_WIDTH = 0x0001;
 constexpr UINT HDI_TEXT = 0x0002;
@@ -73,9 +75,18 @@ constexpr UINT LVM_GETCOUNTPERPAGE = 0x1028;
 constexpr UINT LVM_SETITEMSTATE = 0x102B;  // wParam: index (-1 all), lParam: LVITEMSTATE*
 constexpr UINT LVM_GETITEMSTATE = 0x102C;  // lParam: mask
 constexpr UINT LVM_GETSELECTEDCOUNT = 0x1032;
+constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = 0x1036;  // wParam: mask (0: every style), lParam: styles
+constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
+
+constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
+constexpr DWORD LVS_EX_CHECKBOXES = 0x0004;
+constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
 
 constexpr UINT LVIS_FOCUSED = 0x0001;
 constexpr UINT LVIS_SELECTED = 0x0002;
+// Bits 12-15 hold the state image: with check boxes 1 is unchecked, 2 checked.
+constexpr UINT LVIS_STATEIMAGEMASK = 0xF000;
+constexpr UINT INDEXTOSTATEIMAGEMASK(UINT index) { return index << 12; }
 constexpr LPARAM LVNI_ALL = 0x0000;
 constexpr LPARAM LVNI_FOCUSED = 0x0001;
 constexpr LPARAM LVNI_SELECTED = 0x0002;
@@ -174,12 +185,15 @@ class TListItem : public TObject {
   void SetSelected(bool value);
   bool Focused() const { return (state_ & LVIS_FOCUSED) != 0; }
   void SetFocused(bool value);
+  bool Checked() const { return (state_ & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2); }
+  void SetChecked(bool value);
   void MakeVisible(bool partialOK);
   TRect DisplayRect();
   void Delete();
 
  private:
   friend class TListView;
+  friend class TListItems;
   TListView* owner_;
   std::string caption_;
   TStringList subItems_;
@@ -218,6 +232,8 @@ class TListView : public TScrollingControl {
   void SetRowSelect(bool value);
   bool GridLines() const { return gridLines_; }
   void SetGridLines(bool value);
+  bool Checkboxes() const { return checkboxes_; }
+  void SetCheckboxes(bool value);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value) { readOnly_ = value; }
   bool MultiSelect() const { return multiSelect_; }
@@ -296,6 +312,14 @@ class TListView : public TScrollingControl {
   void SelectRange(int from, int to);
   void SortIfWanted();
   void PaintRow(TCanvas& canvas, int index, const TRect& rect, bool focused);
+  // Check boxes (ListViewCheckBoxes.cpp).
+  LRESULT ExtendedStyle() const;
+  void SetExtendedStyle(DWORD mask, DWORD styles);
+  bool OnCheckBox(int index, int x);
+  void ToggleCheck(int index);
+  void PaintCheckBox(TCanvas& canvas, TListItem* item, const TRect& row);
+  // The room the check boxes take at the left of the first column.
+  int StateImageWidth() const { return checkboxes_ ? 16 : 0; }
 
   TListColumns columns_;
   TListItems itemsApi_;
@@ -303,6 +327,7 @@ class TListView : public TScrollingControl {
   HWND header_ = nullptr;
   bool rowSelect_ = false;
   bool gridLines_ = false;
+  bool checkboxes_ = false;
   bool readOnly_ = false;
   bool multiSelect_ = false;
   bool showColumnHeaders_ = true;

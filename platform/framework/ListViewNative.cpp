@@ -21,7 +21,7 @@ int TListView::RowHeight() {
   TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
   int h = c->TextHeight("Wg") + 3;
   if (smallImages_) h = std::max(h, smallImages_->Height() + 1);
-  return h;
+  return std::max(h, StateImageWidth());
 }
 
 int TListView::RowsPerPage() { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
@@ -218,6 +218,11 @@ bool TListView::HandleListViewMessage(TMessage& m) {
     case LVM_GETITEMSTATE:
       m.Result = index >= 0 && index < count ? (items_[index]->state_ & static_cast<UINT>(m.LParam)) : 0;
       return true;
+    case LVM_SETEXTENDEDLISTVIEWSTYLE:
+      m.Result = ExtendedStyle();
+      SetExtendedStyle(static_cast<DWORD>(m.WParam), static_cast<DWORD>(m.LParam));
+      return true;
+    case LVM_GETEXTENDEDLISTVIEWSTYLE: m.Result = ExtendedStyle(); return true;
     case LVM_GETSELECTEDCOUNT:
       m.Result = std::count_if(items_.begin(), items_.end(), [](const auto& i) { return i->Selected(); });
       return true;
@@ -271,6 +276,7 @@ void TListView::KeyNavigate(WORD key, TShiftState shift) {
     case VK_HOME: target = 0; break;
     case VK_END: target = count - 1; break;
     case VK_SPACE:
+      if (from >= 0 && checkboxes_) ToggleCheck(from);
       if (from >= 0 && multiSelect_ && (shift & ssCtrl))
         ChangeState(from, items_[from]->Selected() ? 0 : LVIS_SELECTED, LVIS_SELECTED);
       else if (from >= 0) ChangeState(from, LVIS_SELECTED, LVIS_SELECTED);
@@ -330,6 +336,11 @@ void TListView::DefaultHandler(TMessage& m) {
       int index = item ? IndexOf(item) : -1;
       // A right click keeps a selection it falls into.
       if (m.Msg == WM_RBUTTONDOWN && item && item->Selected()) return;
+      // A click on a check box toggles it and leaves the selection alone.
+      if (m.Msg != WM_RBUTTONDOWN && OnCheckBox(index, p.X)) {
+        ToggleCheck(index);
+        return;
+      }
       ClickRow(index, KeysToShiftState(m.WParam));
       return;
     }
@@ -398,10 +409,9 @@ void TListView::PaintRow(TCanvas& c, int index, const TRect& row, bool focused) 
     std::string text = col == 0 ? item->Caption() : (col - 1 < item->SubItems()->Count() ? (*item->SubItems())[col - 1] : "");
     TRect textRect = cell;
     textRect.Left += 2;
-    if (col == 0 && smallImages_) {
-      if (item->ImageIndex() >= 0) smallImages_->Draw(&c, cell.Left + 2, cell.Top + (cell.Height() - smallImages_->Height()) / 2, item->ImageIndex(), Enabled());
-      textRect.Left += smallImages_->Width() + 2;
-    }
+    if (col == 0) textRect.Left += StateImageWidth();
+    int imageLeft = textRect.Left;
+    if (col == 0 && smallImages_) textRect.Left += smallImages_->Width() + 2;
     bool paintSelected = selected && (rowSelect_ || col == 0);
     if (paintSelected) {
       TRect fill = col == 0 && !rowSelect_ ? TRect{textRect.Left - 2, cell.Top, textRect.Left + c.TextWidth(text) + 4, cell.Bottom} : cell;
@@ -411,6 +421,10 @@ void TListView::PaintRow(TCanvas& c, int index, const TRect& row, bool focused) 
       if (col == 0) highlight = fill;
       else highlight.Right = fill.Right;
     }
+    // The box and the image go over the whole-row highlight.
+    if (col == 0 && checkboxes_) PaintCheckBox(c, item, cell);
+    if (col == 0 && smallImages_ && item->ImageIndex() >= 0)
+      smallImages_->Draw(&c, imageLeft, cell.Top + (cell.Height() - smallImages_->Height()) / 2, item->ImageIndex(), Enabled());
     c.Font()->SetColor(paintSelected && focused ? clHighlightText : (Enabled() ? Font()->Color() : clGrayText));
     textRect.Right -= 4;
     c.Brush()->SetStyle(bsClear);  // the text keeps the background just painted

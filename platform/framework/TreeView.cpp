@@ -8,10 +8,6 @@
 
 #include "platform/gfx/DrawText.h"
 
-namespace {
-constexpr int kButtonSize = 9;
-}
-
 TTreeView::TTreeView(TComponent* owner) : TScrollingControl(owner), nodes_(this) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption | csOpaque;
   SetBounds(0, 0, 121, 97);
@@ -37,8 +33,7 @@ void TTreeView::CreateWnd() {
 }
 
 void TTreeView::SetImages(TImageList* value) {
-  images_ = value;
-  Changed();
+  Perform(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(value));
 }
 
 void TTreeView::SetShowLines(bool value) {
@@ -56,10 +51,7 @@ void TTreeView::SetShowRoot(bool value) {
   Invalidate();
 }
 
-void TTreeView::SetIndent(int value) {
-  indent_ = std::max(kButtonSize + 4, value);
-  Invalidate();
-}
+void TTreeView::SetIndent(int value) { Perform(TVM_SETINDENT, static_cast<WPARAM>(std::max(0, value)), 0); }
 
 void TTreeView::SetBorderStyle(TBorderStyle value) {
   if (borderStyle_ == value) return;
@@ -152,11 +144,21 @@ TTreeNode* TTreeView::TopItem() {
 }
 
 TTreeNode* TTreeView::GetNodeAt(int x, int y) {
-  if (y < 0 || x < 0 || x >= ClientWidth()) return nullptr;
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  int row = top_ + y / RowHeight();
-  return row < static_cast<int>(rows.size()) ? rows[row] : nullptr;
+  TVHITTESTINFO hit;
+  hit.pt = {x, y};
+  return nodes_.GetNode(reinterpret_cast<HTREEITEM>(Perform(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
+}
+
+bool TTreeView::ShowsButton(TTreeNode* node) const {
+  return showButtons_ && node->HasChildren() && (node->Level() > 0 || showRoot_);
+}
+
+// Where the node's text goes, with its highlight, in the row at y.
+TRect TTreeView::LabelRect(TTreeNode* node, int y) {
+  int x = NodeX(node);
+  if (ImageWidth() > 0) x += ImageWidth() + 2;
+  TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
+  return {x, y, x + c->TextWidth(node->Text()) + 4, y + RowHeight()};
 }
 
 void TTreeView::FullExpand() {
@@ -226,6 +228,10 @@ bool TTreeView::SetExpandedState(TTreeNode* node, bool expand) {
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
+  Perform(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->ItemId() : nullptr));
+}
+
+void TTreeView::SelectNode(TTreeNode* node) {
   if (node == selected_) return;
   if (!CanChange(node)) return;
   selected_ = node;
@@ -269,6 +275,7 @@ void TTreeView::KeyNavigate(WORD key) {
 }
 
 void TTreeView::DefaultHandler(TMessage& m) {
+  if (HandleTreeMessage(m)) return;
   switch (m.Msg) {
     case WM_VSCROLL:
       switch (LOWORD(m.WParam)) {
@@ -285,11 +292,11 @@ void TTreeView::DefaultHandler(TMessage& m) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       if (CanFocus() && !Focused()) SetFocus();
-      int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
-      TTreeNode* node = GetNodeAt(x, y);
+      TVHITTESTINFO hit;
+      hit.pt = {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+      TTreeNode* node = nodes_.GetNode(reinterpret_cast<HTREEITEM>(Perform(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))));
       if (!node) return;
-      int buttonLeft = NodeX(node) - indent_;
-      bool onButton = showButtons_ && node->HasChildren() && x >= buttonLeft && x < NodeX(node);
+      bool onButton = hit.flags == TVHT_ONITEMBUTTON;
       if (onButton || m.Msg == WM_LBUTTONDBLCLK) node->SetExpanded(!node->Expanded());
       if (!onButton) SetSelected(node);
       return;
@@ -344,7 +351,7 @@ void TTreeView::PaintWindow(HDC dc) {
           for (int dy = y; dy < y + h; dy += 2) c.FillRect({px, dy, px + 1, dy + 1});
       }
     }
-    if (showButtons_ && node->HasChildren() && (node->Level() > 0 || showRoot_)) {
+    if (ShowsButton(node)) {
       TRect box{lineX - kButtonSize / 2, mid - kButtonSize / 2, lineX - kButtonSize / 2 + kButtonSize,
                 mid - kButtonSize / 2 + kButtonSize};
       c.Brush()->SetColor(clWindow);
@@ -355,12 +362,8 @@ void TTreeView::PaintWindow(HDC dc) {
       c.FillRect({box.Left + 2, mid, box.Right - 2, mid + 1});
       if (!node->Expanded()) c.FillRect({lineX, box.Top + 2, lineX + 1, box.Bottom - 2});
     }
-    int imageWidth = ImageWidth();
-    if (imageWidth > 0) {
-      DrawNodeImage(c, node, x, y + (h - 16) / 2);
-      x += imageWidth + 2;
-    }
-    TRect text{x, y, x + c.TextWidth(node->Text()) + 4, y + h};
+    if (ImageWidth() > 0) DrawNodeImage(c, node, x, y + (h - 16) / 2);
+    TRect text = LabelRect(node, y);
     bool selected = node == selected_;
     if (selected) {
       c.Brush()->SetColor(Focused() ? clHighlight : clBtnFace);

@@ -4,10 +4,18 @@
 // before its children are made, for lazy filling in OnExpanding); one
 // selected node; vertical scrolling with the window scroll bar.
 // TShellTreeView fills itself with the folders of the file system.
+//
+// The native part answers the TVM_ messages; items are known there by
+// HTREEITEM handles, each standing for one TTreeNode (TTreeNode::ItemId,
+// TTreeNodes::GetNode). The properties and node operations send those
+// messages through WindowProc, so a procedure hooked on the control sees
+// them. An item's lParam is the node's Data.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/framework/ScrollInfo.h"
@@ -15,12 +23,121 @@
 
 class TTreeView;
 
+struct TTreeItemHandle;  // never defined: a handle only names a node
+using HTREEITEM = TTreeItemHandle*;
+
+inline const HTREEITEM TVI_ROOT = reinterpret_cast<HTREEITEM>(-static_cast<std::intptr_t>(0x10000));
+inline const HTREEITEM TVI_FIRST = reinterpret_cast<HTREEITEM>(-static_cast<std::intptr_t>(0x0FFFF));
+inline const HTREEITEM TVI_LAST = reinterpret_cast<HTREEITEM>(-static_cast<std::intptr_t>(0x0FFFE));
+inline const HTREEITEM TVI_SORT = reinterpret_cast<HTREEITEM>(-static_cast<std::intptr_t>(0x0FFFD));
+
+constexpr UINT TVM_INSERTITEM = 0x1100;  // lParam: const TVINSERTSTRUCT*; answers the new HTREEITEM
+constexpr UINT TVM_DELETEITEM = 0x1101;  // lParam: HTREEITEM (TVI_ROOT: every item)
+constexpr UINT TVM_EXPAND = 0x1102;      // wParam: TVE_ action, lParam: HTREEITEM
+// wParam: TRUE for the text only; lParam: TRect* holding the HTREEITEM on
+// the way in (TreeView_GetItemRect puts it there).
+constexpr UINT TVM_GETITEMRECT = 0x1104;
+constexpr UINT TVM_GETCOUNT = 0x1105;
+constexpr UINT TVM_GETINDENT = 0x1106;
+constexpr UINT TVM_SETINDENT = 0x1107;
+constexpr UINT TVM_GETIMAGELIST = 0x1108;  // wParam: TVSIL_
+constexpr UINT TVM_SETIMAGELIST = 0x1109;  // wParam: TVSIL_, lParam: TImageList*; answers the previous
+constexpr UINT TVM_GETNEXTITEM = 0x110A;   // wParam: TVGN_, lParam: HTREEITEM
+constexpr UINT TVM_SELECTITEM = 0x110B;    // wParam: TVGN_CARET or TVGN_FIRSTVISIBLE, lParam: HTREEITEM
+constexpr UINT TVM_GETITEM = 0x110C;       // lParam: TVITEM* (hItem and mask filled in)
+constexpr UINT TVM_SETITEM = 0x110D;       // lParam: const TVITEM*
+constexpr UINT TVM_GETVISIBLECOUNT = 0x1110;
+constexpr UINT TVM_HITTEST = 0x1111;  // lParam: TVHITTESTINFO*; answers the HTREEITEM hit
+constexpr UINT TVM_ENSUREVISIBLE = 0x1114;
+
+constexpr WPARAM TVE_COLLAPSE = 0x0001;
+constexpr WPARAM TVE_EXPAND = 0x0002;
+constexpr WPARAM TVE_TOGGLE = 0x0003;
+constexpr WPARAM TVE_COLLAPSERESET = 0x8000;
+
+constexpr WPARAM TVSIL_NORMAL = 0;
+constexpr WPARAM TVSIL_STATE = 2;
+
+constexpr WPARAM TVGN_ROOT = 0x0000;
+constexpr WPARAM TVGN_NEXT = 0x0001;
+constexpr WPARAM TVGN_PREVIOUS = 0x0002;
+constexpr WPARAM TVGN_PARENT = 0x0003;
+constexpr WPARAM TVGN_CHILD = 0x0004;
+constexpr WPARAM TVGN_FIRSTVISIBLE = 0x0005;
+constexpr WPARAM TVGN_NEXTVISIBLE = 0x0006;
+constexpr WPARAM TVGN_PREVIOUSVISIBLE = 0x0007;
+constexpr WPARAM TVGN_DROPHILITE = 0x0008;
+constexpr WPARAM TVGN_CARET = 0x0009;
+constexpr WPARAM TVGN_LASTVISIBLE = 0x000A;
+
+constexpr UINT TVIF_TEXT = 0x0001;
+constexpr UINT TVIF_IMAGE = 0x0002;
+constexpr UINT TVIF_PARAM = 0x0004;
+constexpr UINT TVIF_STATE = 0x0008;
+constexpr UINT TVIF_HANDLE = 0x0010;
+constexpr UINT TVIF_SELECTEDIMAGE = 0x0020;
+constexpr UINT TVIF_CHILDREN = 0x0040;
+
+constexpr UINT TVIS_SELECTED = 0x0002;
+constexpr UINT TVIS_EXPANDED = 0x0020;
+
+constexpr int I_CHILDRENCALLBACK = -1;
+
+constexpr UINT TVHT_NOWHERE = 0x0001;
+constexpr UINT TVHT_ONITEMICON = 0x0002;
+constexpr UINT TVHT_ONITEMLABEL = 0x0004;
+constexpr UINT TVHT_ONITEMINDENT = 0x0008;
+constexpr UINT TVHT_ONITEMBUTTON = 0x0010;
+constexpr UINT TVHT_ONITEMRIGHT = 0x0020;
+constexpr UINT TVHT_ONITEMSTATEICON = 0x0040;
+constexpr UINT TVHT_ONITEM = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
+constexpr UINT TVHT_ABOVE = 0x0100;
+constexpr UINT TVHT_BELOW = 0x0200;
+constexpr UINT TVHT_TORIGHT = 0x0400;
+constexpr UINT TVHT_TOLEFT = 0x0800;
+
+struct TVITEM {
+  UINT mask = 0;
+  HTREEITEM hItem = nullptr;
+  UINT state = 0;
+  UINT stateMask = 0;
+  std::string pszText;
+  int iImage = -1;
+  int iSelectedImage = -1;
+  int cChildren = 0;
+  LPARAM lParam = 0;
+};
+
+struct TVINSERTSTRUCT {
+  HTREEITEM hParent = nullptr;  // nullptr or TVI_ROOT: a top-level item
+  HTREEITEM hInsertAfter = TVI_LAST;  // TVI_FIRST, TVI_LAST, TVI_SORT or a sibling
+  TVITEM item;
+};
+
+struct TVHITTESTINFO {
+  TPoint pt;  // client coordinates
+  UINT flags = 0;
+  HTREEITEM hItem = nullptr;
+};
+
+// Puts item into the rectangle and asks for its place; false when the
+// item is not shown (a collapsed parent) or not this tree's.
+bool TreeView_GetItemRect(HWND tree, HTREEITEM item, TRect* rect, bool textOnly);
+
+namespace detail {
+// A rectangle carrying item, as TVM_GETITEMRECT takes it.
+TRect ItemInRect(HTREEITEM item);
+HTREEITEM ItemOfRect(const TRect& rect);
+}  // namespace detail
+
 class TTreeNode : public TObject {
  public:
   TTreeNode(TTreeView* owner, TTreeNode* parent) : owner_(owner), parent_(parent) {}
   std::string ClassName() const override { return "TTreeNode"; }
 
+  ~TTreeNode() override;
   TTreeView* TreeView() const { return owner_; }
+  HTREEITEM ItemId() const { return reinterpret_cast<HTREEITEM>(const_cast<TTreeNode*>(this)); }
   TTreeNode* Parent() const { return parent_; }
   std::string Text() const { return text_; }
   void SetText(const std::string& value);
@@ -74,6 +191,8 @@ class TTreeNodes {
   void Clear();
   int Count() const;  // every node
   TTreeNode* GetFirstNode() const;
+  // The node of a handle; nullptr for a handle of no node of this tree.
+  TTreeNode* GetNode(HTREEITEM item) const;
   int TopCount() const { return static_cast<int>(roots_.size()); }
   TTreeNode* TopItem(int index) const;
   void BeginUpdate();
@@ -82,7 +201,9 @@ class TTreeNodes {
  private:
   friend class TTreeView;
   friend class TTreeNode;
+  TTreeNode* Insert(TTreeNode* parent, HTREEITEM after, const std::string& text);
   TTreeView* owner_;
+  std::unordered_set<const TTreeNode*> live_;  // every node, for checking handles (outlives them)
   std::vector<std::unique_ptr<TTreeNode>> roots_;
 };
 
@@ -147,6 +268,8 @@ class TTreeView : public TScrollingControl {
  private:
   friend class TTreeNode;
   friend class TTreeNodes;
+  static constexpr int kButtonSize = 9;
+  static constexpr int kMinIndent = kButtonSize + 4;
   void Changed();
   void NodeRemoving(TTreeNode* node);
   void VisibleNodes(std::vector<TTreeNode*>& out) const;
@@ -159,6 +282,20 @@ class TTreeView : public TScrollingControl {
   void UpdateScrollBars();
   bool SetExpandedState(TTreeNode* node, bool expand);
   void KeyNavigate(WORD key);
+  TRect LabelRect(TTreeNode* node, int y);
+  bool ShowsButton(TTreeNode* node) const;
+  // Native part (TreeViewMessages.cpp).
+  bool HandleTreeMessage(TMessage& m);
+  LRESULT InsertItem(const TVINSERTSTRUCT* insert);
+  LRESULT DeleteItem(HTREEITEM item);
+  LRESULT ExpandItem(WPARAM action, TTreeNode* node);
+  LRESULT ItemRect(bool textOnly, TRect* rect);
+  LRESULT NextItem(WPARAM relation, HTREEITEM item);
+  LRESULT SelectItem(WPARAM relation, HTREEITEM item);
+  LRESULT GetItem(TVITEM* item);
+  LRESULT SetItem(const TVITEM* item);
+  LRESULT HitTest(TVHITTESTINFO* info);
+  void SelectNode(TTreeNode* node);
 
   TTreeNodes nodes_;
   TTreeNode* selected_ = nullptr;

@@ -1,22 +1,36 @@
-// Nodes of the tree view.
+// Nodes of the tree view. Changes go to the tree as TVM_ messages.
 
 #include <algorithm>
 
+#include "platform/framework/SysUtils.h"
 #include "platform/framework/TreeView.h"
 
+TTreeNode::~TTreeNode() { owner_->nodes_.live_.erase(this); }
+
+namespace {
+void SetNodeItem(TTreeNode* node, UINT mask, const std::function<void(TVITEM&)>& fill) {
+  TVITEM item;
+  item.mask = mask;
+  item.hItem = node->ItemId();
+  fill(item);
+  node->TreeView()->Perform(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+}  // namespace
+
 void TTreeNode::SetText(const std::string& value) {
-  text_ = value;
-  owner_->Invalidate();
+  SetNodeItem(this, TVIF_TEXT, [&](TVITEM& item) { item.pszText = value; });
 }
 
 void TTreeNode::SetImageIndex(int value) {
-  imageIndex_ = value;
-  owner_->Invalidate();
+  SetNodeItem(this, TVIF_IMAGE, [&](TVITEM& item) { item.iImage = value; });
 }
 
 void TTreeNode::SetSelectedIndex(int value) {
-  selectedIndex_ = value;
-  owner_->Invalidate();
+  SetNodeItem(this, TVIF_SELECTEDIMAGE, [&](TVITEM& item) { item.iSelectedImage = value; });
+}
+
+void TTreeNode::SetHasChildren(bool value) {
+  SetNodeItem(this, TVIF_CHILDREN, [&](TVITEM& item) { item.cChildren = value ? 1 : 0; });
 }
 
 TTreeNode* TTreeNode::Item(int index) const {
@@ -37,12 +51,9 @@ int TTreeNode::Level() const {
   return level;
 }
 
-void TTreeNode::SetHasChildren(bool value) {
-  hasChildren_ = value;
-  owner_->Changed();
+void TTreeNode::SetExpanded(bool value) {
+  owner_->Perform(TVM_EXPAND, value ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(ItemId()));
 }
-
-void TTreeNode::SetExpanded(bool value) { owner_->SetExpandedState(this, value); }
 
 void TTreeNode::Expand(bool recurse) {
   SetExpanded(true);
@@ -63,70 +74,69 @@ void TTreeNode::SetSelected(bool value) {
   else if (Selected()) owner_->SetSelected(nullptr);
 }
 
-void TTreeNode::MakeVisible() {
-  for (TTreeNode* p = parent_; p; p = p->parent_)
-    if (!p->expanded_) p->SetExpanded(true);
-  owner_->EnsureVisible(this);
-}
+void TTreeNode::MakeVisible() { owner_->Perform(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(ItemId())); }
 
 void TTreeNode::DeleteChildren() {
-  for (auto& child : children_) owner_->NodeRemoving(child.get());
-  children_.clear();
-  owner_->Changed();
+  while (!children_.empty()) children_.back()->Delete();
 }
 
 void TTreeNode::Delete() { owner_->nodes_.Delete(this); }
 
 TRect TTreeNode::DisplayRect() {
-  int row = owner_->RowOf(this);
-  if (row < 0) return {};
-  int h = owner_->RowHeight();
-  int y = (row - owner_->top_) * h;
-  return {0, y, owner_->ClientWidth(), y + h};
+  TRect r = detail::ItemInRect(ItemId());
+  if (!owner_->Perform(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r))) return {};
+  return r;
 }
 
 TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text) {
-  auto node = std::make_unique<TTreeNode>(owner_, parent);
-  node->text_ = text;
-  TTreeNode* raw = node.get();
-  (parent ? parent->children_ : roots_).push_back(std::move(node));
-  owner_->Changed();
-  return raw;
+  TVINSERTSTRUCT insert;
+  insert.hParent = parent ? parent->ItemId() : TVI_ROOT;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT;
+  insert.item.pszText = text;
+  TTreeNode* node = GetNode(reinterpret_cast<HTREEITEM>(owner_->Perform(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert))));
+  if (!node) throw EListError("Tree node \"" + text + "\" could not be added");
+  return node;
 }
 
 TTreeNode* TTreeNodes::Add(TTreeNode* sibling, const std::string& text) {
   return AddChild(sibling ? sibling->Parent() : nullptr, text);
 }
 
-void TTreeNodes::Delete(TTreeNode* node) {
-  if (!node || node->owner_ != owner_) return;
-  owner_->NodeRemoving(node);
-  auto& siblings = node->parent_ ? node->parent_->children_ : roots_;
-  siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [node](const auto& n) { return n.get() == node; }),
-                 siblings.end());
-  owner_->Changed();
-}
-
-void TTreeNodes::Clear() {
-  for (auto& node : roots_) owner_->NodeRemoving(node.get());
-  roots_.clear();
-  owner_->Changed();
-}
-
-int TTreeNodes::Count() const {
-  int count = 0;
-  std::vector<const TTreeNode*> stack;
-  for (const auto& n : roots_) stack.push_back(n.get());
-  while (!stack.empty()) {
-    const TTreeNode* n = stack.back();
-    stack.pop_back();
-    ++count;
-    for (int i = 0; i < n->Count(); ++i) stack.push_back(n->Item(i));
+// The native insertion: after names a sibling, or TVI_FIRST, TVI_LAST, TVI_SORT.
+TTreeNode* TTreeNodes::Insert(TTreeNode* parent, HTREEITEM after, const std::string& text) {
+  auto& siblings = parent ? parent->children_ : roots_;
+  auto node = std::make_unique<TTreeNode>(owner_, parent);
+  node->text_ = text;
+  auto at = siblings.end();
+  if (after == TVI_FIRST) {
+    at = siblings.begin();
+  } else if (after == TVI_SORT) {
+    at = std::find_if(siblings.begin(), siblings.end(), [&](const auto& n) { return CompareText(n->text_, text) > 0; });
+  } else if (TTreeNode* previous = GetNode(after); previous && previous->parent_ == parent) {
+    at = siblings.begin() + previous->Index() + 1;
   }
-  return count;
+  TTreeNode* raw = node.get();
+  live_.insert(raw);
+  siblings.insert(at, std::move(node));
+  owner_->Changed();
+  return raw;
 }
+
+void TTreeNodes::Delete(TTreeNode* node) {
+  if (node && node->owner_ == owner_) owner_->Perform(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node->ItemId()));
+}
+
+void TTreeNodes::Clear() { owner_->Perform(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
+
+int TTreeNodes::Count() const { return static_cast<int>(live_.size()); }
 
 TTreeNode* TTreeNodes::GetFirstNode() const { return roots_.empty() ? nullptr : roots_.front().get(); }
+
+TTreeNode* TTreeNodes::GetNode(HTREEITEM item) const {
+  auto* node = reinterpret_cast<const TTreeNode*>(item);
+  return live_.count(node) ? const_cast<TTreeNode*>(node) : nullptr;
+}
 
 TTreeNode* TTreeNodes::TopItem(int index) const {
   if (index < 0 || index >= TopCount()) throw EListError("Tree node index out of bounds (" + std::to_string(index) + ")");
