@@ -103,14 +103,15 @@ TMenuBar* MenuBarOf(HWND window) {
   return form && form->Menu() ? form->Menu()->MenuBarControl() : nullptr;
 }
 
-// Alt pressed and released alone, or F10, opens the form's menu bar.
+// Alt pressed and released alone, or F10, opens the form's menu bar
+// (Shift+F10 asks for the focused control's context menu instead).
 void FilterMenuKeys(MSG& msg, bool& handled) {
   static bool altAlone = false;
   if (detail::MenuTracking()) return;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     TMessage m{msg.message, msg.wParam, msg.lParam, 0};
     altAlone = msg.wParam == VK_MENU;
-    if (msg.wParam == VK_F10 && msg.message == WM_SYSKEYDOWN) {
+    if (msg.wParam == VK_F10 && msg.message == WM_SYSKEYDOWN && GetKeyState(VK_SHIFT) >= 0) {
       if (TMenuBar* bar = MenuBarOf(msg.hwnd)) {
         handled = true;
         bar->TrackKeyboard();

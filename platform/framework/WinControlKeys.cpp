@@ -171,7 +171,7 @@ bool TWinControl::DoKeyPress(TMessage& m) {
 }
 
 void TWinControl::WMKeyDown(TMessage& m) {
-  if (!DoKeyDown(m)) DefaultHandler(m);
+  if (!DoKeyDown(m) && !RequestContextMenu(m)) DefaultHandler(m);
 }
 void TWinControl::WMKeyUp(TMessage& m) {
   if (!DoKeyUp(m)) DefaultHandler(m);
@@ -180,7 +180,7 @@ void TWinControl::WMChar(TMessage& m) {
   if (!DoKeyPress(m)) DefaultHandler(m);
 }
 void TWinControl::WMSysKeyDown(TMessage& m) {
-  if (!DoKeyDown(m)) DefaultHandler(m);
+  if (!DoKeyDown(m) && !RequestContextMenu(m)) DefaultHandler(m);
 }
 void TWinControl::WMSysChar(TMessage& m) { DefaultHandler(m); }
 
