@@ -90,12 +90,14 @@ class LookPictures {
     throw std::logic_error("no theme colour " + item);
   }
 
-  // A rounded window corner is cut from the title as the transparent
-  // colour, so the title's region takes it out of the window; the look's
-  // right-hand picture already comes so.
+  // The look's right-hand title picture comes with its rounded corner in
+  // the transparent colour, for the title's region to cut it out of the
+  // window; the left-hand one is drawn square (a built-in look rounds the
+  // window itself), so its corner is cut the same way, mirrored.
   BitmapPtr TitleLeft() const {
     BitmapPtr left = Element(kTitleLeftImage);
-    CutTopLeftCorner(*left, LookCornerRadius(recipe_.look), TColor(kTransparentColor));
+    if (LookCornerRadius(recipe_.look) > 0)
+      PaintRunsAtLeftEnd(*left, RunsAtRightEnd(*Element(kTitleRightImage), kTransparentColor), kTransparentColor);
     return left;
   }
 

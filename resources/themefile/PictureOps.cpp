@@ -17,6 +17,11 @@ void PutPixel(TBitmap& bitmap, int x, int y, TColor color) {
   pixel[2] = static_cast<std::uint8_t>(color);
 }
 
+TColor PixelOf(const TBitmap& bitmap, int x, int y) {
+  const std::uint8_t* pixel = bitmap.ScanLine(y) + 3 * x;
+  return TColor(pixel[2]) | TColor(pixel[1]) << 8 | TColor(pixel[0]) << 16;
+}
+
 TColor Mix(TColor from, TColor to, double t) {
   TColor mixed = 0;
   for (int shift = 0; shift < 24; shift += 8) {
@@ -74,12 +79,16 @@ BitmapPtr VerticalGradient(int width, int height, TColor top, TColor bottom) {
   return bitmap;
 }
 
-void CutTopLeftCorner(TBitmap& bitmap, int radius, TColor color) {
-  for (int y = 0; y < std::min(radius, bitmap.Height()); ++y)
-    for (int x = 0; x < std::min(radius, bitmap.Width()); ++x) {
-      const double dx = radius - (x + 0.5), dy = radius - (y + 0.5);
-      if (dx * dx + dy * dy > double(radius) * radius) PutPixel(bitmap, x, y, color);
-    }
+std::vector<int> RunsAtRightEnd(const TBitmap& bitmap, TColor color) {
+  std::vector<int> runs(bitmap.Height(), 0);
+  for (int y = 0; y < bitmap.Height(); ++y)
+    while (runs[y] < bitmap.Width() && PixelOf(bitmap, bitmap.Width() - 1 - runs[y], y) == color) ++runs[y];
+  return runs;
+}
+
+void PaintRunsAtLeftEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color) {
+  for (int y = 0; y < std::min<int>(bitmap.Height(), int(runs.size())); ++y)
+    FillArea(bitmap, TRect{0, y, runs[y], y + 1}, color);
 }
 
 }  // namespace themefile

@@ -22,8 +22,10 @@ BitmapPtr SideBySide(const std::vector<const TBitmap*>& pictures);
 BitmapPtr TurnedRight(const TBitmap& source);
 // From `top` in the first row to `bottom` in the last.
 BitmapPtr VerticalGradient(int width, int height, TColor top, TColor bottom);
-// Pixels outside the quarter circle of `radius` in the top-left corner
-// become `color`.
-void CutTopLeftCorner(TBitmap& bitmap, int radius, TColor color);
+// Per row, how many pixels at the right end are `color`, up to the first
+// that is not.
+std::vector<int> RunsAtRightEnd(const TBitmap& bitmap, TColor color);
+// Per row, that many pixels at the left end become `color`.
+void PaintRunsAtLeftEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color);
 
 }  // namespace themefile
