@@ -1,5 +1,7 @@
 #include "recorder/Main.h"
 
+#include "platform/os/KeyState.h"
+#include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
@@ -38,7 +40,10 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   SetClientSize(608, 431);
   CreateControls();
   CreateRecordingControls();
+  CreatePlaybackControls();
+  CreateVolumeControls();
   CreateAutomation();
+  KeepKeyboardOnButton1();
 
   ShowMessage = [](const std::string& text) {
     if (!frmConfirm) return;
@@ -46,9 +51,17 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
     frmConfirm->SetConfirmText(text);
     frmConfirm->ShowModal();
   };
+  AskQuestion = [](const std::string& text) {
+    if (!frmConfirm) return static_cast<int>(mrNo);
+    frmConfirm->SetConfirmMode(CONFIRM_QUESTION);
+    frmConfirm->SetConfirmText(text);
+    return frmConfirm->ShowModal();
+  };
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   OnShow = [this](TObject* sender) { FormShow(sender); };
   OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
+  OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+  OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }
 
 TfrmMain::~TfrmMain() {
@@ -56,6 +69,10 @@ TfrmMain::~TfrmMain() {
   AR.OnEndArrayRecord = nullptr;
   AR.OnTimer = nullptr;
   AR_Monitor.OnTimer = nullptr;
+  AP.OnRequestOnLoadArray = nullptr;
+  AP.OnEndArrayPlay = nullptr;
+  AP.OnTimer = nullptr;
+  AP.OnEndPlay = nullptr;
 }
 
 void TfrmMain::CreateControls() {
@@ -118,6 +135,31 @@ void TfrmMain::CreateControls() {
   Label3->SetVisible(false);
   // Off the window: it holds the keyboard focus away from the controls.
   Button1 = Place<TButton>(this, this, 0, -100, 10, 10);
+}
+
+// Bars, boxes and radio buttons never keep the keyboard: once entered it
+// goes to Button1. A bar held by the mouse keeps it until the release, as
+// losing the focus would end its drag.
+void TfrmMain::KeepKeyboardOnButton1() {
+  auto handOver = [this] {
+    // After the focus change under way has finished.
+    PostToMainThread([this] {
+      if (Button1->CanFocus()) SetActiveControl(Button1);
+    });
+  };
+  for (TWinControl* control : std::initializer_list<TWinControl*>{
+           cboxMute, cboxRNoise, cboxVox, rbOutputWav, rbOutputMp3, rbOutputOgg, rbOutputWma})
+    control->OnEnter = [handOver](TObject*) { handOver(); };
+  for (TTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) {
+    bar->OnEnter = [handOver](TObject*) {
+      if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
+    };
+    bar->OnMouseUp = [handOver, released = bar->OnMouseUp](TObject* sender, TMouseButton button, TShiftState shift,
+                                                           int x, int y) {
+      if (released) released(sender, button, shift, x, y);
+      handOver();
+    };
+  }
 }
 
 void TfrmMain::FormCreate(TObject*) {

@@ -1,8 +1,9 @@
 #pragma once
 // The recorder's main window: input device and line choice, the level
-// monitor, the output format, recording with its record list, and the
-// small controls around them.
+// monitor, the output format, recording with its record list, playback of
+// that list, and the small controls around them.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,8 +11,11 @@
 
 #include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioFile2LameEnc.h"
+#include "platform/audio/AudioInformation2.h"
+#include "platform/audio/AudioPlayer2.h"
 #include "platform/audio/AudioRecord2.h"
 #include "platform/audio/AudioVisualization2.h"
+#include "platform/audio/WMAFile2.h"
 #include "platform/framework/ComCtrls.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
@@ -60,8 +64,11 @@ class TfrmMain : public TForm {
   TRadioButton* rbOutputWma;
   TCheckBox* cboxVox;
   TCheckBox* cboxRNoise;
+  TCheckBox* cboxMute;
   TTrackBar* tbRecordVolume;
+  TTrackBar* tbPlayBackVolume;
   TListView* lvRecordList;
+  TTrackBar* tbPlaybackProgress;
   TButton* btnRecord;
   TButton* btnMail;
   TButton* btnPlay;
@@ -80,6 +87,12 @@ class TfrmMain : public TForm {
   TAudioRecord2 AR_Monitor;
   TAudioFile2 AF2;
   TAudioFile2LameEnc AudioFile2LameEnc1;
+  // Playback of the record list: the reader, the player and the length of
+  // the file to play; the WMA profile names for the options window.
+  TAudioFile2 AF1;
+  TAudioPlayer2 AP;
+  TAudioInformation2 AI;
+  TWMAFile2 AWF;
 
   TMyAmpBar* LeftMeter() const { return leftMeter_; }
   TMyAmpBar* RightMeter() const { return rightMeter_; }
@@ -88,6 +101,8 @@ class TfrmMain : public TForm {
   // The message box of the window (the confirm dialog in message mode);
   // replaceable so tests see the text.
   std::function<void(const std::string& text)> ShowMessage;
+  // A yes/no question (the confirm dialog); 6 means yes.
+  std::function<int(const std::string& text)> AskQuestion;
 
   // The device index of each entry of the options' device list, and the
   // line index of each entry of comboxSource.
@@ -112,6 +127,15 @@ class TfrmMain : public TForm {
   // Brings the size cell up to date (the 1000 ms timer).
   void UpdateSizeCell();
 
+  // Playback of the record list.
+  bool Playing() const { return playing_; }
+  int PlayingRow() const { return playingRow_; }
+  std::int64_t SampleOffset() const { return sampleOffset_; }
+  void StopPlayback();
+  // The player window moved its volume bar: follow it without sending the
+  // value back.
+  void SetPlaybackVolumeFromPlayer(int value);
+
  protected:
   void WndProc(TMessage& message) override;
 
@@ -122,9 +146,14 @@ class TfrmMain : public TForm {
   void VoxTick();
   void cboxVoxClick();
   void CreateRecordingControls();
+  void CreatePlaybackControls();
+  void CreateVolumeControls();
+  void KeepKeyboardOnButton1();
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);
   void FormDestroy(TObject* sender);
+  void FormCloseQuery(TObject* sender, bool& canClose);
+  void FormClose(TObject* sender, TCloseAction& action);
   void btnOptionsClick(TObject* sender);
   TMyAmpBar* CreateMeter(TAlign side);
   void StopHotkeyThread();
@@ -132,12 +161,29 @@ class TfrmMain : public TForm {
   void LinkOptionsWindow();
   void SelectStoredDevice(const std::string& deviceName, std::string& lineName);
   void SelectOutputButton(TOutputFormat format);
+  void RefillWmaFormats();
+  void PickPlaybackLine();
   void StartLevelMonitor();
   void SelectLine(int entry);
   void MonitorTimer(int levelLeft, int levelRight);
   void RecorderTimer();
   void WriteCapturedBlock();
   void StopAllCapture();
+  void EndRecording();
+  void PlayRow(int row, bool showName);
+  bool StartPlayback(const std::string& path);
+  void PlaybackFailed(const std::string& message);
+  void ReleasePlayback();
+  void FeedPlayer();
+  void PlayerTimer(int currentSamples, int levelLeft, int levelRight);
+  bool ProgressHeld();
+  void SeekToProgress();
+  void PausePlayback();
+  void ResumePlayback();
+  void lvRecordListClick();
+  void btnPlayClick();
+  void ApplyMuteClick(bool checkedAtPress);
+  void ShowPathLabel(const std::string& path);
   void ShowActiveLook(bool active);
   void ShowRow(int index);
   void RecordingFailed(const std::string& message);
@@ -153,10 +199,19 @@ class TfrmMain : public TForm {
   bool paused_ = false;
   bool mailRecording_ = false;
   bool writeFailed_ = false;  // the writer failed; the recording is ending
+  bool selectingRow_ = false;  // the window itself moves the selection
   std::string outputPath_;
   TRecordRows rows_;
   TRecordingTimes times_;
   TVoxDetector vox_;
+
+  bool playing_ = false;
+  int playingRow_ = -1;
+  int blockSamples_ = 0;             // one second of the playing file
+  std::int64_t sampleOffset_ = 0;    // file position where the current Play began
+  std::int64_t totalSamples_ = 0;    // length of the playing file
+  bool volumeEcho_ = false;          // the player window moved the volume
+  bool muteAtPress_ = false;
 };
 
 extern TfrmMain* frmMain;

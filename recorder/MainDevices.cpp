@@ -26,6 +26,8 @@ void TfrmMain::FormShow(TObject*) {
   if (shown_) return;
   SetActiveControl(Button1);
   LinkOptionsWindow();
+  const int outputs = AP.DeviceCount();  // highest index
+  if (outputs >= 0 && AP.Device() > outputs) AP.SetDevice(0);
 
   TIniFile settings(SettingsFolder + SettingsFileName);
   const std::string storedDevice = settings.ReadString("Device", "InputDevice", "");
@@ -38,13 +40,35 @@ void TfrmMain::FormShow(TObject*) {
     return;
   }
   SelectStoredDevice(storedDevice, storedLine);
+  RefillWmaFormats();
 
   paused_ = false;
   recording_ = false;
+  playing_ = false;
   SelectOutputButton(OutputFormatOfSelected(storedFormat));
+  PickPlaybackLine();
   FillInputLines(storedLine);
   StartLevelMonitor();
   shown_ = true;
+  tbPlaybackProgress->SetPosition(0);
+}
+
+void TfrmMain::RefillWmaFormats() {
+  if (!frmOptions) return;
+  TComboBox* list = frmOptions->comboWmaFormat;
+  const int kept = list->ItemIndex();
+  AF1.SetWMAEnabled(true);
+  list->Items()->Clear();
+  const int count = AWF.ProfileCount();
+  for (int profile = 1; profile <= count; ++profile) {
+    AWF.SetProfile(profile);
+    list->Items()->Add(AWF.ProfileName());
+  }
+  const int chosen = kept >= 0 && kept < count ? kept : (count > 0 ? 0 : -1);
+  list->SetItemIndex(chosen);
+  // The profile recordings use follows the list, which may have lost the
+  // stored choice.
+  if (chosen != kept) WmaFormat = chosen + 1;
 }
 
 void TfrmMain::LinkOptionsWindow() {
@@ -152,6 +176,8 @@ void TfrmMain::StartLevelMonitor() {
 }
 
 void TfrmMain::MonitorTimer(int levelLeft, int levelRight) {
+  // A playing file owns the meters and the wave display.
+  if (playing_ && !recording_) return;
   VoxTick();
   leftMeter_->SetLevel(MeterLevel(levelLeft));
   rightMeter_->SetLevel(MeterLevel(levelRight));

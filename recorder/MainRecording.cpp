@@ -11,6 +11,7 @@
 #include "platform/win/WinMessages.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Main.h"
+#include "recorder/Player.h"
 #include "recorder/WriterSetup.h"
 
 namespace {
@@ -21,18 +22,6 @@ std::int64_t FileSizeLow32(const std::string& path) {
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   return error ? 0 : static_cast<std::int64_t>(size & 0xFFFFFFFFu);
-}
-
-// The path as it fits the file-name label (about 48 characters): the
-// folders between the first and the last are replaced by "...".
-std::string ShortenedPath(const std::string& path) {
-  constexpr std::size_t kFits = 48;
-  if (path.size() <= kFits) return path;
-  const std::size_t nameStart = path.find_last_of('/');
-  const std::size_t lastFolder = nameStart == std::string::npos ? nameStart : path.find_last_of('/', nameStart - 1);
-  const std::size_t firstFolder = path.find('/', 1);
-  if (lastFolder == std::string::npos || firstFolder >= lastFolder) return path;
-  return path.substr(0, firstFolder + 1) + "..." + path.substr(lastFolder);
 }
 
 }  // namespace
@@ -91,7 +80,9 @@ void TfrmMain::StartRecording(bool mailRecording) {
   SYSTEMTIME start;
   GetLocalTime(start);
   const TOutputFormat format = SelectedFormat();
+  if (playing_) StopPlayback();
   StopAllCapture();
+  AF1.Close();
   const std::string path = OutputPathFor(start, RecordingNaming(), format);
   try {
     PrepareRecording(AR, AF2, AudioFile2LameEnc1, format, path, cboxRNoise->Checked());
@@ -107,7 +98,7 @@ void TfrmMain::StartRecording(bool mailRecording) {
   times_.Start(GetTickCount64());
 
   Label1->SetCaption("Recording...");
-  Label2->SetCaption(ShortenedPath(path));
+  ShowPathLabel(path);
   Label3->SetCaption(AF2.FormatText());
   ShowActiveLook(true);
   btnRecord->SetEnabled(false);
@@ -117,8 +108,10 @@ void TfrmMain::StartRecording(bool mailRecording) {
   const int row = rows_.StartRecording(start, format, path);
   ShowRow(row);
   TListItem* item = lvRecordList->Items()->Item(row);
+  selectingRow_ = true;
   lvRecordList->SetSelected(item);
   lvRecordList->SetItemFocused(item);
+  selectingRow_ = false;
   lvRecordList->Perform(WM_VSCROLL, SB_BOTTOM, 0);
   SetActiveControl(lvRecordList);
   tmSize->SetEnabled(true);
@@ -169,6 +162,11 @@ void TfrmMain::UpdateSizeCell() {
 }
 
 void TfrmMain::TogglePause() {
+  if (playing_) {
+    if (paused_) ResumePlayback();
+    else PausePlayback();
+    return;
+  }
   if (!recording_) return;
   if (paused_) ResumeRecording();
   else PauseRecording();
@@ -209,7 +207,11 @@ void TfrmMain::StopAllCapture() {
 
 void TfrmMain::StopRecording() {
   paused_ = false;
-  if (!recording_) return;
+  if (recording_) EndRecording();
+  if (playing_) StopPlayback();
+}
+
+void TfrmMain::EndRecording() {
   StopAllCapture();
   recording_ = false;
   tmSize->SetEnabled(false);
@@ -224,6 +226,7 @@ void TfrmMain::StopRecording() {
     btnPlay->SetEnabled(true);
     btnMail->SetEnabled(true);
   }
+  if (frmPlayer) frmPlayer->AddFileToList(outputPath_, true);
   if (mailRecording_) {
     TStringList mail;
     mail.Add("to=");
