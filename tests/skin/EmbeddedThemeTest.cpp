@@ -35,7 +35,7 @@ const EmbeddedTheme kThemes[] = {
 
 // Group indexes of the theme component.
 constexpr int kTransColor = 0, kFormColor = 2, kSelectedMenuColor = 13, kControlBorderColor = 22;
-constexpr int kTitleBar1 = 0, kTitleButtons = 11, kButton = 15, kCheckBox = 16, kScrollUp = 26, kScrollBar = 27,
+constexpr int kTitleBar1 = 0, kTitleBar3 = 2, kTitleButtons = 11, kButton = 15, kCheckBox = 16, kScrollUp = 26, kScrollBar = 27,
               kScrollDown = 28, kScrollButton = 33;
 constexpr int kButtonPosY = 4, kTitleRegionMaxY = 6;
 constexpr int kTitleNeedsRegion = 2, kButtonTrans = 5;
@@ -151,11 +151,21 @@ TEST_F(EditorThemes, PicturesComeInTheLayoutTheControlsCutThemIn) {
     RotateBitmapLeft(a);
     ExpectSamePicture(a, *look(33), "scroll thumb");
 
-    // Rounded windows have their corners cut through the title's region.
+    // Rounded windows have their corners cut through the title's region:
+    // both top corners in the transparent colour, one the other's mirror.
     const bool rounded = GetBuiltInThemeInteger(embedded.look, 14) > 0;
     EXPECT_EQ(theme->GetBool(kTitleNeedsRegion), rounded);
-    EXPECT_EQ(theme->GetBitmap(kTitleBar1)->Canvas()->Pixels(0, 0) == 0xFF00FF, rounded);
-    if (rounded) EXPECT_GT(theme->GetInteger(kTitleRegionMaxY), 0);
+    TBitmap& left = *theme->GetBitmap(kTitleBar1);
+    TBitmap& right = *theme->GetBitmap(kTitleBar3);
+    EXPECT_EQ(left.Canvas()->Pixels(0, 0) == 0xFF00FF, rounded);
+    EXPECT_EQ(right.Canvas()->Pixels(right.Width() - 1, 0) == 0xFF00FF, rounded);
+    for (int y = 0; y < left.Height(); ++y) {
+      int leftRun = 0, rightRun = 0;
+      while (left.Canvas()->Pixels(leftRun, y) == 0xFF00FF) ++leftRun;
+      while (right.Canvas()->Pixels(right.Width() - 1 - rightRun, y) == 0xFF00FF) ++rightRun;
+      EXPECT_EQ(leftRun, rightRun) << "row " << y;
+      if (leftRun > 0) EXPECT_LE(y, theme->GetInteger(kTitleRegionMaxY)) << "row outside the title's region";
+    }
   }
 }
 
