@@ -13,9 +13,10 @@ const std::vector<ThemeRecipe>& EditorThemeRecipes() {
 }
 
 std::vector<ThemeItem> ThemeItemsOf(const ThemeRecipe& recipe, const BitmapSource& bitmaps) {
+  const int cornerRows = TitleCornerRows(recipe, bitmaps);
   std::vector<ThemeItem> items = LookColorItems(recipe.look);
-  for (std::vector<ThemeItem> group :
-       {LookBitmapItems(recipe, bitmaps), LookIntegerItems(recipe.look), LookFlagItems(recipe)})
+  for (std::vector<ThemeItem> group : {LookBitmapItems(recipe, bitmaps), LookIntegerItems(recipe.look, cornerRows),
+                                       LookFlagItems(recipe, cornerRows)})
     items.insert(items.end(), std::make_move_iterator(group.begin()), std::make_move_iterator(group.end()));
   return items;
 }

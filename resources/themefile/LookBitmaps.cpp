@@ -55,7 +55,7 @@ class LookPictures {
     Add("SKIN2_TRACKBARVSLIDER", Element(kTrackSliderVImage));
     // The look keeps both line buttons' three states in one strip of six.
     Add("SKIN2_SCROLLBARUPBUTTON", PieceOf(*Element(kScrollBarButtonImage), 2, 1));
-    // Stored for the horizontal bar; the scroll bar turns it back.
+    // Stored upright; the scroll bar turns it a quarter left to cut it in three.
     Add("SKIN2_SCROLLBAR", TurnedRight(*Element(kScrollBarThumbImage)));
     Add("SKIN2_SCROLLBARDOWNBUTTON", PieceOf(*Element(kScrollBarButtonImage), 2, 2));
     Add("SKIN2_TABCONTROL", Element(kTabImage));
@@ -65,6 +65,9 @@ class LookPictures {
     Add("SKIN2_SCROLLBUTTON", Element(kScrollButtonImage));
     return std::move(items_);
   }
+
+  // Per row, the pixels of the rounded corner at the right end of the title.
+  std::vector<int> CornerRuns() const { return RunsAtRightEnd(*Element(kTitleRightImage), kTransparentColor); }
 
  private:
   void Add(const std::string& name, const BitmapPtr& picture) {
@@ -96,8 +99,7 @@ class LookPictures {
   // window itself), so its corner is cut the same way, mirrored.
   BitmapPtr TitleLeft() const {
     BitmapPtr left = Element(kTitleLeftImage);
-    if (LookCornerRadius(recipe_.look) > 0)
-      PaintRunsAtLeftEnd(*left, RunsAtRightEnd(*Element(kTitleRightImage), kTransparentColor), kTransparentColor);
+    PaintRunsAtLeftEnd(*left, CornerRuns(), kTransparentColor);
     return left;
   }
 
@@ -141,6 +143,13 @@ class LookPictures {
 
 std::vector<ThemeItem> LookBitmapItems(const ThemeRecipe& recipe, const BitmapSource& bitmaps) {
   return LookPictures(recipe, bitmaps).Items();
+}
+
+int TitleCornerRows(const ThemeRecipe& recipe, const BitmapSource& bitmaps) {
+  const std::vector<int> runs = LookPictures(recipe, bitmaps).CornerRuns();
+  int rows = 0;
+  while (rows < int(runs.size()) && runs[rows] > 0) ++rows;
+  return rows;
 }
 
 }  // namespace themefile

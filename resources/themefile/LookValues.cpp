@@ -1,7 +1,5 @@
 #include "resources/themefile/LookValues.h"
 
-#include <algorithm>
-
 #include "resources/themefile/BuiltInElements.h"
 
 namespace themefile {
@@ -67,9 +65,8 @@ std::vector<ThemeItem> LookColorItems(TzelUIStyle look) {
 
 // The title bar reads its offsets from the theme file where a built-in
 // look reads elements 7 to 9; the caption stands level with the buttons.
-std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look) {
+std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look, int titleCornerRows) {
   const int buttonTop = GetBuiltInThemeInteger(look, kTitleButtonTop);
-  const int cornerRows = LookCornerRadius(look);
   return {
       IntegerItem("SKIN2_TITLEBARICONPOSX", GetBuiltInThemeInteger(look, kTitleButtonLeftOffset)),
       IntegerItem("SKIN2_TITLEBARICONPOSY", buttonTop),
@@ -77,18 +74,17 @@ std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look) {
       IntegerItem("SKIN2_TITLEBARBUTTONPOSX", GetBuiltInThemeInteger(look, kTitleButtonRightOffset)),
       IntegerItem("SKIN2_TITLEBARBUTTONPOSY", buttonTop),
       IntegerItem("SKIN2_TITLEBARREGIONMINY", 0),
-      IntegerItem("SKIN2_TITLEBARREGIONMAXY", cornerRows),
+      IntegerItem("SKIN2_TITLEBARREGIONMAXY", titleCornerRows),
       IntegerItem("SKIN2_BOTTOMREGIONMINY", 0),
       IntegerItem("SKIN2_BOTTOMREGIONMAXY", 0),
   };
 }
 
-std::vector<ThemeItem> LookFlagItems(const ThemeRecipe& recipe) {
+std::vector<ThemeItem> LookFlagItems(const ThemeRecipe& recipe, int titleCornerRows) {
   return {
       FlagItem("SKIN2_TITLEFIVESECT", false),
       FlagItem("SKIN2_BOTTOMBORDERTHREESECT", recipe.bottomBorderThreeSections),
-      // Rounded top corners are cut out of the window by the title's region.
-      FlagItem("SKIN2_TITLEBARNEEDREGION", LookCornerRadius(recipe.look) > 0),
+      FlagItem("SKIN2_TITLEBARNEEDREGION", titleCornerRows > 0),
       FlagItem("SKIN2_BOTTOMBORDERNEEDREGION", false),
       FlagItem("SKIN2_TITLEBTNTRANS", GetBuiltInThemeBool(recipe.look, kTitleButtonTransparent) != 0),
       FlagItem("SKIN2_BUTTONTRANS", GetBuiltInThemeBool(recipe.look, kButtonTransparent) != 0),
@@ -97,7 +93,5 @@ std::vector<ThemeItem> LookFlagItems(const ThemeRecipe& recipe) {
       FlagItem("SKIN2_TABCONTROLTRANS", true),   // tabs have transparent rounded corners
   };
 }
-
-int LookCornerRadius(TzelUIStyle look) { return std::max(0, GetBuiltInThemeInteger(look, kFormRoundCorner)); }
 
 }  // namespace themefile

@@ -16,10 +16,10 @@ constexpr std::int32_t kTransparentColor = 0xFF00FF;
 // The 32 colours of the item-name table, then the two system colours that
 // theme files carry beside them.
 std::vector<ThemeItem> LookColorItems(TzelUIStyle look);
-std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look);
-std::vector<ThemeItem> LookFlagItems(const ThemeRecipe& recipe);
-
-// Radius of the window's rounded top corners in the look, 0 when square.
-int LookCornerRadius(TzelUIStyle look);
+// titleCornerRows: the top rows of the title pictures holding rounded
+// window corners in the transparent colour (0: square corners), which the
+// title's region cuts out of the window.
+std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look, int titleCornerRows);
+std::vector<ThemeItem> LookFlagItems(const ThemeRecipe& recipe, int titleCornerRows);
 
 }  // namespace themefile
