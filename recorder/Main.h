@@ -176,7 +176,6 @@ class TfrmMain : public TForm {
   void ReleasePlayback();
   void FeedPlayer();
   void PlayerTimer(int currentSamples, int levelLeft, int levelRight);
-  bool ProgressHeld();
   void SeekToProgress();
   void PausePlayback();
   void ResumePlayback();
@@ -210,6 +209,7 @@ class TfrmMain : public TForm {
   int blockSamples_ = 0;             // one second of the playing file
   std::int64_t sampleOffset_ = 0;    // file position where the current Play began
   std::int64_t totalSamples_ = 0;    // length of the playing file
+  bool progressHeld_ = false;        // the left button holds the progress bar
   bool volumeEcho_ = false;          // the player window moved the volume
   bool muteAtPress_ = false;
 };

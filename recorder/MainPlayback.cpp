@@ -6,8 +6,6 @@
 #include <climits>
 
 #include "platform/base/Exceptions.h"
-#include "platform/os/KeyState.h"
-#include "platform/win/WinApi.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Main.h"
 #include "recorder/MainPathText.h"
@@ -30,8 +28,16 @@ void TfrmMain::CreatePlaybackControls() {
   tbPlaybackProgress->SetEnabled(false);
   tbPlaybackProgress->SetHint("Adjust playback progress");
   tbPlaybackProgress->SetShowHint(true);
+  // Held from the bar's own press to its own release: a position report
+  // handled after the button went up but before the release would
+  // otherwise move the bar away from where the user let go.
+  tbPlaybackProgress->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button == mbLeft) progressHeld_ = true;
+  };
   tbPlaybackProgress->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button == mbLeft) SeekToProgress();
+    if (button != mbLeft) return;
+    progressHeld_ = false;
+    SeekToProgress();
   };
 
   btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
@@ -135,6 +141,7 @@ void TfrmMain::ReleasePlayback() {
   AV->PutData(TSampleBlock());
   tbPlaybackProgress->SetEnabled(false);
   tbPlaybackProgress->SetPosition(0);
+  progressHeld_ = false;
 }
 
 void TfrmMain::StopPlayback() {
@@ -162,16 +169,8 @@ void TfrmMain::PlayerTimer(int currentSamples, int levelLeft, int levelRight) {
   const int ms = AP.SamplesToMs(static_cast<int>(std::min<std::int64_t>(position, INT_MAX)));
   rows_.Row(playingRow_).Status = "Playing: " + FormatDurationClock(ms);
   ShowRow(playingRow_);
-  if (!ProgressHeld()) tbPlaybackProgress->SetPosition(ProgressOf(position, totalSamples_));
-}
-
-// The user holds the bar: it must not jump back under the pointer.
-bool TfrmMain::ProgressHeld() {
-  if (GetAsyncKeyState(VK_LBUTTON) >= 0) return false;
-  TPoint cursor;
-  if (!GetCursorPos(&cursor)) return false;
-  const TPoint topLeft = tbPlaybackProgress->ClientToScreen({0, 0});
-  return Bounds(topLeft.X, topLeft.Y, tbPlaybackProgress->Width(), tbPlaybackProgress->Height()).Contains(cursor);
+  // A bar the user holds must not jump back under the pointer.
+  if (!progressHeld_) tbPlaybackProgress->SetPosition(ProgressOf(position, totalSamples_));
 }
 
 void TfrmMain::SeekToProgress() {
