@@ -40,7 +40,7 @@ bool ParseNumber(const std::string& text, int& value) {
 
 // A small solid triangle pointing up or down, centred in rect.
 void DrawArrow(TCanvas* canvas, const TRect& rect, bool up, TColor color) {
-  int size = std::max(1, std::min((rect.Width() - 2) / 4, (rect.Height() - 1) / 2));
+  int size = std::max(2, std::min(rect.Width() / 3, rect.Height() / 2));
   int cx = (rect.Left + rect.Right) / 2;
   int top = (rect.Top + rect.Bottom - size) / 2;
   canvas->Brush()->SetColor(color);
