@@ -35,7 +35,12 @@ void TComboListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state
   combo_->paintCanvas_ = nullptr;
 }
 
-void TComboListBox::MeasureItem(int index, int& height) { combo_->MeasureItem(index, height); }
+void TComboListBox::CNMeasureItem(TMessage& m) {
+  auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+  if (!mis) return;
+  mis->itemHeight = static_cast<UINT>(combo_->MeasureThroughCombo(static_cast<int>(mis->itemID), static_cast<int>(mis->itemHeight)));
+  m.Result = 1;
+}
 
 }  // namespace detail
 
@@ -96,6 +101,7 @@ void TComboBox::SetStyle(TComboBoxStyle value) {
   }
   if (list_->HandleAllocated()) list_->DestroyHandle();
   list_->SetParent(style_ == csSimple ? this : nullptr);
+  if (HandleAllocated()) MeasureAll();
   LayoutParts();
   Invalidate();
 }
@@ -108,6 +114,7 @@ void TComboBox::CreateParams(TCreateParams& params) {
 
 void TComboBox::CreateWnd() {
   TWinControl::CreateWnd();
+  MeasureAll();
   LayoutParts();
 }
 
@@ -123,8 +130,16 @@ void TComboBox::SetDroppedDown(bool value) { Perform(CB_SHOWDROPDOWN, value, 0);
 bool TComboBox::Sorted() const { return list_->Sorted(); }
 void TComboBox::SetSorted(bool value) { list_->SetSorted(value); }
 
-int TComboBox::ItemHeight() { return static_cast<int>(Perform(CB_GETITEMHEIGHT, 0, 0)); }
-void TComboBox::SetItemHeight(int value) { Perform(CB_SETITEMHEIGHT, 0, value); }
+// With variable heights this is the height each item is offered when measured.
+int TComboBox::ItemHeight() {
+  if (style_ == csOwnerDrawVariable) return list_->ItemHeight();
+  return static_cast<int>(Perform(CB_GETITEMHEIGHT, 0, 0));
+}
+
+void TComboBox::SetItemHeight(int value) {
+  if (style_ == csOwnerDrawVariable) list_->SetItemHeight(value);
+  else Perform(CB_SETITEMHEIGHT, 0, value);
+}
 
 void TComboBox::SetMaxLength(int value) {
   maxLength_ = std::max(0, value);
@@ -254,7 +269,8 @@ TRect TComboBox::ButtonRect() {
 
 TRect TComboBox::FieldRect() {
   TRect client = ClientRect();
-  if (style_ == csSimple) client.Bottom = std::min(client.Bottom, client.Top + list_->ItemHeight() + 4);
+  if (style_ == csSimple)
+    client.Bottom = std::min(client.Bottom, client.Top + (fieldHeight_ > 0 ? fieldHeight_ : list_->ItemHeight()) + 4);
   TRect button = ButtonRect();
   if (!button.IsEmpty()) client.Right = button.Left;
   return client;

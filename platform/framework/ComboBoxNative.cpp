@@ -24,6 +24,9 @@ namespace detail {
 
 void TComboListBox::Dispatch(TMessage& m) {
   if (Parent() || !PopupMouse(m)) TCustomListBox::Dispatch(m);
+  // Without a window of its own the list measures nothing: the combo box does it.
+  if ((m.Msg == LB_ADDSTRING || m.Msg == LB_INSERTSTRING) && m.Result >= 0 && !HandleAllocated())
+    combo_->MeasureListItem(static_cast<int>(m.Result));
   // The pop-up keeps the pointer while it is down.
   if (!Parent() && combo_->dropped_ && HandleAllocated() && !TrackingBar() && GetCapture() != Handle())
     SetCapture(Handle());
@@ -299,11 +302,19 @@ bool TComboBox::HandleComboMessage(TMessage& m) {
     case CB_GETCURSEL: m.Result = list_->Perform(LB_GETCURSEL, 0, 0); return true;
     case CB_GETITEMDATA: m.Result = list_->Perform(LB_GETITEMDATA, m.WParam, 0); return true;
     case CB_SETITEMDATA: m.Result = list_->Perform(LB_SETITEMDATA, m.WParam, m.LParam); return true;
+    // Item -1 is the field; with variable heights the others are the list's items.
     case CB_SETITEMHEIGHT:
-      m.Result = list_->Perform(LB_SETITEMHEIGHT, 0, m.LParam);
+      if (static_cast<int>(static_cast<std::intptr_t>(m.WParam)) == -1) {
+        m.Result = SetFieldItemHeight(static_cast<int>(m.LParam));
+        return true;
+      }
+      m.Result = list_->Perform(LB_SETITEMHEIGHT, m.WParam, m.LParam);
       LayoutParts();
       return true;
-    case CB_GETITEMHEIGHT: m.Result = list_->Perform(LB_GETITEMHEIGHT, 0, 0); return true;
+    case CB_GETITEMHEIGHT:
+      if (static_cast<int>(static_cast<std::intptr_t>(m.WParam)) == -1) m.Result = FieldItemHeight();
+      else m.Result = list_->Perform(LB_GETITEMHEIGHT, m.WParam, 0);
+      return true;
     case CB_SHOWDROPDOWN:
       ShowList(m.WParam != 0, false);
       m.Result = TRUE;

@@ -319,8 +319,9 @@ class TComboListBox : public TCustomListBox {
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
   void CNCommand(TMessage& message) override;
+  // Items are measured by the combo box, as its own items.
+  void CNMeasureItem(TMessage& message) override;
   void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
-  void MeasureItem(int index, int& height) override;
 
  private:
   bool PopupMouse(TMessage& m);
@@ -394,6 +395,13 @@ class TComboBox : public TWinControl {
   bool HandleComboMessage(TMessage& m);
   bool HasEdit() const { return style_ == csDropDown || style_ == csSimple; }
   bool HasButton() const { return style_ != csSimple; }
+  // Variable heights (ComboBoxHeights.cpp): the field and each item are
+  // measured through CN_MEASUREITEM (item -1 is the field).
+  int MeasureThroughCombo(int itemID, int height);
+  void MeasureListItem(int index);
+  void MeasureAll();
+  int FieldItemHeight();
+  LRESULT SetFieldItemHeight(int height);
   TRect ButtonRect();
   TRect FieldRect();
   void LayoutParts();
@@ -413,6 +421,7 @@ class TComboBox : public TWinControl {
   int dropDownCount_ = 8;
   bool autoComplete_ = true;
   int maxLength_ = 0;
+  int fieldHeight_ = 0;  // of the field's item; 0 while it follows the control's height
   bool dropped_ = false;
   int selectionWhenDropped_ = -1;
   bool settingText_ = false;

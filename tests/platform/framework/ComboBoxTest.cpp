@@ -243,3 +243,93 @@ TEST_F(LongComboBoxTest, ScrollBarOfTheDroppedListScrollsAndTheListStaysDown) {
 }
 
 }  // namespace
+
+namespace {
+
+// Field 30 pixels high, item i 10 + 5 * i.
+class VariableComboBoxTest : public HeadlessFormsTest {
+ protected:
+  TComboBox* MakeCombo(TForm* form) {
+    auto* combo = new TComboBox(form);
+    combo->SetStyle(csOwnerDrawVariable);
+    combo->OnMeasureItem = [this](TWinControl*, int index, int& height) {
+      measured.push_back(index);
+      height = index < 0 ? 30 : 10 + 5 * index;
+    };
+    for (const char* s : {"a", "b", "c", "d"}) combo->Items()->Add(s);
+    combo->SetBounds(20, 20, 150, 22);
+    combo->SetParent(form);
+    HeadlessPumpUntilIdle();
+    return combo;
+  }
+  std::vector<int> measured;
+};
+
+TEST_F(VariableComboBoxTest, FieldAndItemsAreMeasuredOnceAndTheListIsLaidOutByThem) {
+  TForm* form = ShownForm(300, 300);
+  TComboBox* combo = MakeCombo(form);
+  EXPECT_EQ(measured, (std::vector<int>{-1, 0, 1, 2, 3}));
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 30);
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, 2, 0), 20);
+  COMBOBOXINFO info;
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  EXPECT_EQ(info.rcItem.Height(), 30);
+  EXPECT_EQ(combo->ClientHeight(), 30 + 4);
+
+  combo->SetDroppedDown(true);
+  TCustomListBox* list = combo->ListBox();
+  TRect listRect;
+  GetWindowRect(list->Handle(), &listRect);
+  EXPECT_EQ(listRect.Height(), 10 + 15 + 20 + 25 + 2);
+  EXPECT_EQ(list->ItemRect(2), (TRect{0, 25, list->ClientWidth(), 45}));
+  EXPECT_EQ(list->ItemAtPos({5, 44}, true), 2);
+  combo->SetDroppedDown(false);
+
+  // Later items are measured once each, as the combo box's own, whether
+  // or not the list has a window; a hook on the combo box sees it.
+  std::vector<UINT> types;
+  TWndMethod saved = combo->WindowProc;
+  combo->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CN_MEASUREITEM) types.push_back(reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->CtlType);
+    saved(m);
+  };
+  measured.clear();
+  combo->Items()->Add("e");
+  combo->Perform(CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("first"));
+  EXPECT_EQ(measured, (std::vector<int>{4, 0}));
+  EXPECT_EQ(types, (std::vector<UINT>{ODT_COMBOBOX, ODT_COMBOBOX}));
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, 0, 0), 10);
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, 5, 0), 30);  // "e" moved down by one
+  combo->WindowProc = saved;
+}
+
+TEST_F(VariableComboBoxTest, SettingTheFieldHeightResizesTheControlAndBadHeightsAreRefused) {
+  TForm* form = ShownForm(300, 300);
+  TComboBox* combo = MakeCombo(form);
+  std::vector<TRect> fields;
+  combo->OnDrawItem = [&](TWinControl*, int, const TRect& rect, TOwnerDrawState state) {
+    if (state & odComboBoxEdit) fields.push_back(rect);
+  };
+  EXPECT_EQ(combo->Perform(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 18), CB_OKAY);
+  EXPECT_EQ(combo->Height(), 18 + 4 + 4);
+  combo->SetItemIndex(0);
+  combo->Repaint();
+  ASSERT_FALSE(fields.empty());
+  EXPECT_EQ(fields.back().Height(), 18);
+  for (LPARAM bad : {0, -3, 256}) {
+    EXPECT_EQ(combo->Perform(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), bad), CB_ERR);
+    EXPECT_EQ(combo->Perform(CB_SETITEMHEIGHT, 1, bad), CB_ERR);
+  }
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 18);
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, 1, 0), 15);
+  combo->Perform(CB_SETITEMHEIGHT, 1, 40);
+  EXPECT_EQ(combo->ListBox()->ItemRect(2).Top, 10 + 40);
+  // ItemHeight is what each new item is offered before measuring.
+  combo->OnMeasureItem = nullptr;
+  combo->SetItemHeight(22);
+  combo->Items()->Add("plain");
+  EXPECT_EQ(combo->Perform(CB_GETITEMHEIGHT, 4, 0), 22);
+  EXPECT_EQ(combo->ItemHeight(), 22);
+}
+
+}  // namespace
