@@ -15,6 +15,7 @@ TColor MarkColor(const LookStyle& s) {
     case Look::WinXP: return Rgb(0x21, 0xA1, 0x21);
     case Look::Protein: return Rgb(0xC8, 0x1E, 0x24);
     case Look::MacOS: return 0xFFFFFF;
+    case Look::DeepBlue: return Rgb(0x38, 0xD6, 0xFF);
     default: return Rgb(0x10, 0x20, 0x60);
   }
 }
@@ -24,9 +25,17 @@ TColor BoxBorder(const LookStyle& s) {
     case Look::WinXP: return Rgb(0x1C, 0x51, 0x80);
     case Look::MacOS: return Rgb(0x7A, 0x7A, 0x7A);
     case Look::BlueGlass: return Rgb(0x1E, 0x50, 0xA0);
+    case Look::DeepBlue: return Rgb(0x1C, 0x2A, 0x5A);
+    case Look::Protein: return Rgb(0x5A, 0x5A, 0x60);
     default: return s.border;
   }
 }
+
+// Looks whose checked box is filled with a colour of its own, the mark
+// standing out light on it.
+bool FilledWhenChecked(const LookStyle& s) { return s.look == Look::MacOS || s.look == Look::DeepBlue; }
+
+TColor CheckedFill(const LookStyle& s) { return s.look == Look::DeepBlue ? Rgb(0x22, 0x32, 0x6C) : s.accent; }
 
 }  // namespace
 
@@ -44,13 +53,13 @@ void DrawCheckBox(TBitmap& bmp, const LookStyle& s) {
     Shape inner = RoundRect(x0 + 1, y0 + 1, x0 + side - 1, y0 + side - 1, s.look == Look::MacOS ? 2 : 0);
     TColor border = disabled ? Mix(BoxBorder(s), s.face, 0.6) : BoxBorder(s);
     p.Fill(box, Solid(border));
-    bool aqua = s.look == Look::MacOS && checked;
-    TColor fill = aqua ? s.accent : 0xFFFFFF;
+    bool filled = FilledWhenChecked(s) && checked;
+    TColor fill = filled ? CheckedFill(s) : 0xFFFFFF;
     if (disabled) fill = Mix(fill, s.face, 0.6);
-    p.Fill(inner, aqua ? Gloss(y0 + 1, y0 + side - 1, Lighter(fill, 0.15))
+    p.Fill(inner, filled ? Gloss(y0 + 1, y0 + side - 1, Lighter(fill, 0.15))
                        : VerticalStops(y0 + 1, y0 + side - 1, {{0, Darker(fill, 0.1)}, {1, fill}}));
     if (checked) {
-      TColor mark = disabled ? Mix(MarkColor(s), s.face, aqua ? 0.0 : 0.55) : MarkColor(s);
+      TColor mark = disabled ? Mix(MarkColor(s), s.face, filled ? 0.0 : 0.55) : MarkColor(s);
       double m = side * 0.2;
       p.Fill(CheckMarkShape(x0 + m, y0 + m, side - 2 * m, std::max(0.8, side / 12.0)), Solid(mark));
     }
@@ -69,13 +78,13 @@ void DrawRadioButton(TBitmap& bmp, const LookStyle& s) {
     TColor border = disabled ? Mix(BoxBorder(s), s.face, 0.6) : BoxBorder(s);
     Shape ring = Circle(cx, cy, r);
     p.Fill(ring, Solid(border));
-    bool aqua = s.look == Look::MacOS && checked;
-    TColor fill = aqua ? s.accent : 0xFFFFFF;
+    bool filled = FilledWhenChecked(s) && checked;
+    TColor fill = filled ? CheckedFill(s) : 0xFFFFFF;
     if (disabled) fill = Mix(fill, s.face, 0.6);
-    p.Fill(Circle(cx, cy, r - 1), aqua ? Gloss(cy - r, cy + r, Lighter(fill, 0.15))
+    p.Fill(Circle(cx, cy, r - 1), filled ? Gloss(cy - r, cy + r, Lighter(fill, 0.15))
                                        : VerticalStops(cy - r, cy + r, {{0, Darker(fill, 0.12)}, {1, fill}}));
     if (checked) {
-      TColor dot = disabled && !aqua ? Mix(MarkColor(s), s.face, 0.55) : MarkColor(s);
+      TColor dot = disabled && !filled ? Mix(MarkColor(s), s.face, 0.55) : MarkColor(s);
       p.Fill(Circle(cx, cy, r * 0.4), Solid(dot));
     }
     p.MaskOutside(ring);

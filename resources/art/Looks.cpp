@@ -28,20 +28,49 @@ const LookStyle& StyleOf(Look look) { return kLooks[int(look)]; }
 
 const LookStyle* AllLooks() { return kLooks; }
 
+namespace {
+
+TColor StopsAt(std::initializer_list<std::pair<double, TColor>> stops, double t) {
+  auto previous = *stops.begin();
+  for (const auto& stop : stops) {
+    if (t <= stop.first) {
+      double span = stop.first - previous.first;
+      return Mix(previous.second, stop.second, span > 0 ? (t - previous.first) / span : 1.0);
+    }
+    previous = stop;
+  }
+  return previous.second;
+}
+
+}  // namespace
+
 TColor TitleRowColor(const LookStyle& s, int y, int height) {
   double t = (y + 0.5) / height;
   switch (s.look) {
     case Look::MacOS:
       // Brushed light grey with faint pinstripes.
-      return Darker(Mix(s.titleTop, s.titleBottom, t), (y % 2) ? 0.02 : 0.0);
+      return Darker(Mix(s.titleTop, s.titleBottom, t), (y % 2) ? 0.025 : 0.0);
+    case Look::WinXP:
+      // A bright band under the top edge, deep blue below, darker at the foot.
+      return StopsAt({{0.0, Rgb(0x3D, 0x95, 0xFF)}, {0.14, Rgb(0x0A, 0x6A, 0xF5)}, {0.4, Rgb(0x00, 0x58, 0xE6)},
+                      {0.8, Rgb(0x00, 0x55, 0xE2)}, {0.92, Rgb(0x00, 0x4A, 0xD6)}, {1.0, Rgb(0x00, 0x3C, 0xC0)}},
+                     t);
     case Look::DeepBlue:
+      // Dark navy glass: a soft sheen over the upper half, a faint
+      // reflection rising from the foot.
+      return StopsAt({{0.0, Rgb(0x3A, 0x4E, 0x8C)}, {0.48, Rgb(0x1E, 0x2C, 0x62)}, {0.52, Rgb(0x10, 0x1A, 0x44)},
+                      {0.8, Rgb(0x0C, 0x16, 0x3C)}, {1.0, Rgb(0x18, 0x2A, 0x60)}},
+                     t);
+    case Look::Protein:
+      // Charcoal, lighter at the top.
+      return StopsAt({{0.0, Rgb(0x6E, 0x6E, 0x74)}, {0.5, Rgb(0x48, 0x48, 0x4E)}, {1.0, Rgb(0x2C, 0x2C, 0x30)}}, t);
     case Look::BlueGlass:
-      // Glass: bright upper half, deep lower half.
-      return t < 0.5 ? Mix(Lighter(s.titleTop, 0.25), s.titleTop, t * 2)
-                     : Mix(s.titleBottom, Lighter(s.titleBottom, 0.35), (t - 0.5) * 2);
-    default:
-      return Mix(s.titleTop, s.titleBottom, t);
+      // Light glass: a pale upper half over a clear blue lower half.
+      return StopsAt({{0.0, Rgb(0xA0, 0xCA, 0xF6)}, {0.5, Rgb(0x62, 0x9C, 0xE2)}, {0.5, Rgb(0x30, 0x6E, 0xC6)},
+                      {1.0, Rgb(0x5E, 0x9C, 0xE6)}},
+                     t);
   }
+  return s.titleTop;
 }
 
 }  // namespace art

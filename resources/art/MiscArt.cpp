@@ -8,14 +8,12 @@ namespace art {
 void DrawProgressBar(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   double h = p.Height();
-  TColor base = s.look == Look::WinXP ? Rgb(0x2E, 0xC8, 0x3C)
-              : s.look == Look::Protein ? Rgb(0xC8, 0x1E, 0x24) : s.accent;
+  TColor base = s.look == Look::WinXP      ? Rgb(0x2E, 0xC8, 0x3C)
+              : s.look == Look::Protein  ? Rgb(0xC8, 0x1E, 0x24)
+              : s.look == Look::DeepBlue ? Rgb(0x1E, 0x8E, 0xD8)
+              : s.look == Look::BlueGlass ? Rgb(0x3A, 0x8A, 0xE8)
+                                          : s.accent;
   p.Fill(Gloss(0, h, base));
-  if (s.look == Look::MacOS) {
-    // Diagonal aqua stripes.
-    for (int x = -12; x < p.Width() + 12; x += 7)
-      p.Fill(Segment(x, h, x + h, 0, 1.4), Solid(0xFFFFFF), 0.22);
-  }
 }
 
 void DrawComboButton(TBitmap& bmp, const LookStyle& s) {

@@ -6,13 +6,20 @@ namespace art {
 
 namespace {
 
-TColor ArrowColor(const LookStyle& s) {
-  return s.look == Look::WinXP ? Rgb(0x4D, 0x61, 0x85) : s.look == Look::DeepBlue ? Rgb(0xEC, 0xF0, 0xFF)
-                                                                                    : Rgb(0x30, 0x30, 0x34);
+// State 1 is the hot one: DeepBlue lights its arrows cyan, Protein red.
+TColor ArrowColor(const LookStyle& s, int state) {
+  switch (s.look) {
+    case Look::WinXP: return Rgb(0x4D, 0x61, 0x85);
+    case Look::DeepBlue: return state == 1 ? Rgb(0x38, 0xD6, 0xFF) : Rgb(0xEC, 0xF0, 0xFF);
+    case Look::Protein: return state == 1 ? Rgb(0xFF, 0x5A, 0x5A) : Rgb(0xE8, 0xE8, 0xEC);
+    default: return Rgb(0x30, 0x30, 0x34);
+  }
 }
 
 TColor StateFace(const LookStyle& s, int state) {
-  TColor face = s.look == Look::WinXP ? Rgb(0xC8, 0xD8, 0xFC) : s.buttonFace;
+  TColor face = s.look == Look::WinXP     ? Rgb(0xC8, 0xD8, 0xFC)
+                : s.look == Look::Protein ? Rgb(0x5C, 0x5C, 0x64)
+                                          : s.buttonFace;
   return state == 1 ? Lighter(face, 0.35) : state == 2 ? Darker(face, 0.15) : face;
 }
 
@@ -41,7 +48,7 @@ void DrawScrollBarButtons(TBitmap& bmp, const LookStyle& s) {
     PaintBarButton(p, s, state, 3);
     double shift = state == 2 ? 0.5 : 0;
     DrawArrow(p, w / 2 - 0.5 + shift, h / 2 - 0.5 + shift, std::max(6.0, w * 0.45),
-              piece < 3 ? Arrow::Up : Arrow::Down, ArrowColor(s));
+              piece < 3 ? Arrow::Up : Arrow::Down, ArrowColor(s, state));
     p.MaskOutside(RoundRect(0, 0, w, h, 3));
   }
 }
@@ -70,7 +77,7 @@ void DrawTabScrollButtons(TBitmap& bmp, const LookStyle& s) {
     TColor edge = s.look == Look::MacOS ? Rgb(0x8A, 0x8A, 0x8A) : Darker(face, 0.45);
     p.Fill(RoundRect(0, 0, w, h, 3), Solid(edge));
     p.Fill(RoundRect(1, 1, w - 1, h - 1, 2), Gloss(1, h - 1, face));
-    DrawArrow(p, w / 2 - 0.5, h / 2 - 0.5, 7, piece < 2 ? Arrow::Right : Arrow::Left, ArrowColor(s));
+    DrawArrow(p, w / 2 - 0.5, h / 2 - 0.5, 7, piece < 2 ? Arrow::Right : Arrow::Left, ArrowColor(s, piece % 2));
   }
 }
 

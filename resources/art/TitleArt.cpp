@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "platform/gfx/Region.h"
 #include "resources/art/ArtKinds.h"
 
 namespace art {
@@ -16,61 +17,66 @@ TColor FrameColor(const LookStyle& s) {
 
 int FrameWidth(const LookStyle& s) { return s.look == Look::WinXP ? 3 : 1; }
 
-// The bar's rows, a 1-pixel highlight under the frame and a dark last row.
+// Rows of the bar: the frame on top, a highlight under it, an accent line
+// in some looks and a dark last row.
 void PaintTitleRows(Painter& p, const LookStyle& s) {
-  int h = p.Height();
+  int h = p.Height(), fw = FrameWidth(s);
+  double w = p.Width();
+  auto row = [&](int y, TColor color, double opacity = 1.0) {
+    p.Fill(RoundRect(-1, y, w + 1, y + 1, 0), Solid(color), opacity);
+  };
   p.Fill([&](double, double y) { return TitleRowColor(s, int(y), h); });
-  p.Fill(RoundRect(-1, FrameWidth(s), p.Width() + 1, FrameWidth(s) + 1, 0),
-         Solid(Lighter(TitleRowColor(s, FrameWidth(s), h), 0.45)));
-  p.Fill(RoundRect(-1, h - 1, p.Width() + 1, h, 0), Solid(Darker(s.titleBottom, 0.25)));
-  p.Fill(RoundRect(-1, 0, p.Width() + 1, FrameWidth(s), 0), Solid(FrameColor(s)));
-}
-
-// Decorations at the outer ends of the bar.
-void PaintEndDecoration(Painter& p, const LookStyle& s, bool left) {
-  double w = p.Width(), h = p.Height();
   switch (s.look) {
-    case Look::Protein:
-      if (left) {
-        // The white caption sits on a red band that ends in a slant.
-        int end = int(w) - 40;
-        Shape band = Polygon({{0, 1}, {end, 1}, {end - 18, int(h) - 1}, {0, int(h) - 1}});
-        p.Fill(band, VerticalStops(1, h - 1, {{0, Rgb(0xF0, 0x5A, 0x5A)}, {0.5, Rgb(0xC8, 0x1E, 0x24)},
-                                              {1, Rgb(0x90, 0x10, 0x14)}}));
-        p.Fill(Segment(end + 4, 1, end - 14, h - 1, 1.2), Solid(Rgb(0xE0, 0x40, 0x40)), 0.6);
-      }
-      break;
-    default:
-      break;
+    case Look::BlueGlass: row(fw, 0xFFFFFF, 0.85); row(fw + 1, 0xFFFFFF, 0.35); break;
+    case Look::DeepBlue: row(fw, Rgb(0x7C, 0x92, 0xD8)); row(h - 2, Rgb(0x38, 0xD6, 0xFF)); break;
+    case Look::Protein: row(fw, Rgb(0x94, 0x94, 0x9A)); row(h - 2, Rgb(0xC8, 0x1E, 0x24)); break;
+    default: row(fw, Lighter(TitleRowColor(s, fw, h), 0.45)); break;
   }
+  row(h - 1, Darker(TitleRowColor(s, h - 1, h), 0.3));
+  for (int y = 0; y < fw; ++y) row(y, FrameColor(s));
 }
 
-void PaintSide(Painter& p, const LookStyle& s, bool left) {
-  PaintTitleRows(p, s);
-  PaintEndDecoration(p, s, left);
-  double w = p.Width(), h = p.Height();
-  int fw = FrameWidth(s);
-  double r = s.formRadius;
-  Shape body = left ? RoundRect(0, 0, w + r + 4, h + r + 4, r) : RoundRect(-r - 4, 0, w, h + r + 4, r);
-  // Frame along the outer edge, rounded where the window is.
-  Shape inside = left ? RoundRect(fw, fw, w + r + 4, h + r + 4, std::max(0.0, r - fw))
-                      : RoundRect(-r - 4, fw, w - fw, h + r + 4, std::max(0.0, r - fw));
-  p.Fill(Subtract(body, inside), Solid(FrameColor(s)));
-  if (r > 0) {
-    if (left) {
-      // Drawn opaque: the window's region cuts this corner away.
-      p.Fill(Subtract(RoundRect(-1, -1, r + 1, r + 1, 0), body), Solid(FrameColor(s)));
-    } else {
-      p.MaskOutside(body);  // drawn with the transparent colour onto the form colour
+// Protein's red accent: a slanted block behind the control box.
+void PaintProteinAccent(Painter& p) {
+  int h = p.Height();
+  Shape block = Polygon({{1, 1}, {21, 1}, {13, h - 2}, {1, h - 2}});
+  p.Fill(block, VerticalStops(1, h - 2, {{0, Rgb(0xF0, 0x5A, 0x5A)}, {0.5, Rgb(0xC8, 0x1E, 0x24)},
+                                         {1, Rgb(0x90, 0x10, 0x14)}}));
+  p.Fill(Segment(21.5, 1.5, 13.5, h - 2.5, 0.6), Solid(Rgb(0xFF, 0x9A, 0x9A)), 0.6);
+}
+
+// The frame down the outer side and round the window's corner. The corner
+// follows the window region exactly (a round-rectangle region whose corner
+// ellipse is formRadius across), so no pixel is half inside: those the
+// region cuts are the frame colour on the left, where the picture is drawn
+// opaque, and the transparent colour on the right, which is drawn masked.
+void PaintOuterFrame(Painter& p, const LookStyle& s, bool left) {
+  int w = p.Width(), h = p.Height(), fw = FrameWidth(s), r = s.formRadius;
+  const int far = 4000;
+  HRGN region = left ? CreateRoundRectRgn(0, 0, far, far, r, r) : CreateRoundRectRgn(w - far, 0, w + 1, far, r, r);
+  auto outside = [&](int x, int y) { return r > 0 ? !PtInRegion(region, x, y) : (y < 0 || (left ? x < 0 : x >= w)); };
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (outside(x, y)) {
+        p.SetPixel(x, y, left ? FrameColor(s) : kMagenta);
+        continue;
+      }
+      bool nearEdge = false;
+      for (int dy = -fw; dy <= fw && !nearEdge; ++dy)
+        for (int dx = -fw; dx <= fw && !nearEdge; ++dx) nearEdge = outside(x + dx, y + dy);
+      if (nearEdge) p.SetPixel(x, y, FrameColor(s));
     }
   }
+  DeleteObject(region);
 }
 
 }  // namespace
 
 void DrawTitleLeft(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
-  PaintSide(p, s, true);
+  PaintTitleRows(p, s);
+  if (s.look == Look::Protein) PaintProteinAccent(p);
+  PaintOuterFrame(p, s, true);
 }
 
 void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
@@ -80,7 +86,8 @@ void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
 
 void DrawTitleRight(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
-  PaintSide(p, s, false);
+  PaintTitleRows(p, s);
+  PaintOuterFrame(p, s, false);
 }
 
 }  // namespace art

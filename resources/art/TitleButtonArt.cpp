@@ -6,30 +6,36 @@ namespace art {
 
 namespace {
 
-enum class Glyph { ControlBox, Help, Maximize, Restore, Minimize, Close };
+enum class Glyph { ControlBox, Help, Maximize, Restore, Minimize, Close, Plus };
 
-// The glyph inside a box of side g whose top-left is (x, y).
-Shape GlyphShape(Glyph glyph, double x, double y, double g) {
-  double t = std::max(0.75, g / 9.0);  // half the stroke width
+// The glyph inside a box of side g whose top-left (x, y) lies on a pixel
+// corner; strokes are t either side of their line, and straight strokes
+// lie on whole pixels so they stay sharp.
+Shape GlyphShape(Glyph glyph, double x, double y, double g, double t) {
+  double mid = x + g / 2;
   switch (glyph) {
-    case Glyph::Close:
-      return Union(Segment(x, y, x + g, y + g, t), Segment(x + g, y, x, y + g, t));
+    case Glyph::Close: {
+      double d = t * 0.7;  // keeps the diagonal ends inside the box
+      return Union(Segment(x + d, y + d, x + g - d, y + g - d, t), Segment(x + g - d, y + d, x + d, y + g - d, t));
+    }
     case Glyph::Minimize:
-      return Segment(x + 1, y + g - t, x + g - 1, y + g - t, t);
+      return RoundRect(x + 1, y + g - 2 * t, x + g - 1, y + g, 0);
+    case Glyph::Plus:
+      return Union(RoundRect(x, mid - t, x + g, mid + t, 0), RoundRect(mid - t, y, mid + t, y + g, 0));
     case Glyph::Maximize:
-      return Union(Outline(RoundRect(x, y, x + g, y + g, 0.5), t * 0.9),
-                   RoundRect(x, y, x + g, y + 2 * t + 0.5, 0));
+      return Union(Outline(RoundRect(x, y, x + g, y + g, 0), t), RoundRect(x, y, x + g, y + 2 * t + 1, 0));
     case Glyph::Restore: {
-      double q = g * 0.68;
-      Shape back = Outline(RoundRect(x + g - q, y, x + g, y + q, 0.5), t * 0.8);
-      Shape front = RoundRect(x, y + g - q, x + q, y + g, 0.5);
-      return Union(Subtract(back, front), Outline(front, t * 0.8));
+      double q = std::round(g * 0.7);
+      Shape back = Union(Outline(RoundRect(x + g - q, y, x + g, y + q, 0), t * 0.5 + 0.25),
+                         RoundRect(x + g - q, y, x + g, y + 2 * t, 0));
+      Shape front = RoundRect(x, y + g - q, x + q, y + g, 0);
+      return Union(Subtract(back, front),
+                   Union(Outline(front, t * 0.5 + 0.25), RoundRect(x, y + g - q, x + q, y + g - q + 2 * t, 0)));
     }
     case Glyph::Help: {
       // A hook over the top and down the right, then a short stem and a dot.
-      double r = g * 0.28;
-      double cx = x + g / 2, cy = y + r + t;
-      Shape mark = Segment(cx, cy + r * 0.9, cx, y + g * 0.68, t);
+      double r = g * 0.3, cx = mid, cy = y + r + t;
+      Shape mark = Segment(cx, cy + r * 0.9, cx, y + g * 0.7, t);
       double px = cx + r * std::cos(2.8), py = cy - r * std::sin(2.8);
       for (double a = 2.8; a > -1.2; a -= 0.2) {
         double nx = cx + r * std::cos(a - 0.2), ny = cy - r * std::sin(a - 0.2);
@@ -37,38 +43,56 @@ Shape GlyphShape(Glyph glyph, double x, double y, double g) {
         px = nx, py = ny;
       }
       mark = Union(mark, Segment(px, py, cx, cy + r * 0.9, t));
-      return Union(mark, Circle(cx, y + g - t, t * 1.1));
+      return Union(mark, Circle(cx, y + g - t, t * 1.15));
     }
-    case Glyph::ControlBox: {
-      Shape frame = Outline(RoundRect(x, y + 1, x + g, y + g - 1, 1), t * 0.7);
-      return Union(frame, RoundRect(x, y + 1, x + g, y + 1 + 2 * t + 0.5, 1));
-    }
+    case Glyph::ControlBox:
+      return Union(Outline(RoundRect(x, y + 1, x + g, y + g - 1, 0), t * 0.5 + 0.25),
+                   RoundRect(x, y + 1, x + g, y + 2 + 2 * t, 0));
   }
   return Circle(0, 0, 0);
 }
 
-struct FaceColors {
+struct Face {
   TColor border;
   TColor face;
   TColor glyph;
+  bool showGlyph;
 };
 
-FaceColors TitleButtonColors(const LookStyle& s, Glyph glyph, int state) {
+// The traffic lights: close red, minimize amber, maximize green; the
+// control box and help are graphite. Their glyphs show only under the mouse.
+Face MacFace(Glyph glyph, int state) {
+  TColor face = glyph == Glyph::Close      ? Rgb(0xFF, 0x5F, 0x57)
+                : glyph == Glyph::Minimize ? Rgb(0xFE, 0xBC, 0x2E)
+                : glyph == Glyph::Maximize || glyph == Glyph::Restore ? Rgb(0x28, 0xC8, 0x40)
+                                                                      : Rgb(0xA8, 0xAC, 0xB4);
+  bool graphite = glyph == Glyph::ControlBox || glyph == Glyph::Help;
+  if (state == 1) face = Lighter(face, 0.12);
+  if (state == 2) face = Darker(face, 0.2);
+  return {Darker(face, 0.3), face, Darker(face, 0.62), graphite || state > 0};
+}
+
+Face TitleButtonFace(const LookStyle& s, Glyph glyph, int state) {
   bool close = glyph == Glyph::Close;
-  auto shade = [state](TColor c) { return state == 1 ? Lighter(c, 0.25) : state == 2 ? Darker(c, 0.2) : c; };
+  auto shade = [state](TColor c) { return state == 1 ? Lighter(c, 0.22) : state == 2 ? Darker(c, 0.22) : c; };
   switch (s.look) {
-    case Look::MacOS:
-      if (state == 0) return {Rgb(0x8A, 0x8A, 0x8A), Rgb(0xE4, 0xE4, 0xE4), Rgb(0x50, 0x50, 0x50)};
-      return {Rgb(0x1E, 0x4E, 0x96), shade(Rgb(0x4C, 0x8C, 0xE6)), 0xFFFFFF};
+    case Look::MacOS: return MacFace(glyph, state);
     case Look::WinXP:
-      return {0xFFFFFF, shade(close ? Rgb(0xE0, 0x4A, 0x1E) : Rgb(0x2A, 0x70, 0xF0)), 0xFFFFFF};
-    case Look::DeepBlue:
-      return {Rgb(0x9A, 0xA8, 0xD8), shade(close && state ? Rgb(0xB0, 0x24, 0x24) : Rgb(0x26, 0x34, 0x6E)), 0xFFFFFF};
+      return {0xFFFFFF, shade(close ? Rgb(0xE0, 0x4A, 0x1E) : Rgb(0x2A, 0x70, 0xF0)), 0xFFFFFF, true};
+    case Look::DeepBlue: {
+      // Navy keys that light up cyan under the mouse; close turns red.
+      TColor cyan = Rgb(0x38, 0xD6, 0xFF);
+      if (state == 0) return {Rgb(0x6C, 0x80, 0xC0), Rgb(0x22, 0x32, 0x6C), 0xFFFFFF, true};
+      if (close) return {Rgb(0xFF, 0x90, 0x90), state == 1 ? Rgb(0xC0, 0x28, 0x28) : Rgb(0x80, 0x14, 0x14), 0xFFFFFF, true};
+      return {cyan, state == 1 ? Rgb(0x1C, 0x5C, 0x9C) : Rgb(0x0C, 0x24, 0x50), state == 1 ? Lighter(cyan, 0.6) : cyan,
+              true};
+    }
     case Look::Protein:
-      if (state == 0) return {Rgb(0x90, 0x90, 0x96), Rgb(0xEE, 0xEE, 0xF0), Rgb(0x50, 0x50, 0x56)};
-      return {Rgb(0x80, 0x10, 0x14), shade(close ? Rgb(0xD8, 0x30, 0x30) : Rgb(0x9E, 0xA4, 0xB4)), 0xFFFFFF};
+      if (close && state > 0) return {Rgb(0x70, 0x08, 0x0C), shade(Rgb(0xD0, 0x24, 0x2A)), 0xFFFFFF, true};
+      return {Rgb(0x1E, 0x1E, 0x22), shade(Rgb(0x5C, 0x5C, 0x64)), state == 1 ? 0xFFFFFF : Rgb(0xDC, 0xDC, 0xE0),
+              true};
     case Look::BlueGlass:
-      return {Rgb(0x0E, 0x30, 0x78), shade(close ? Rgb(0xD0, 0x48, 0x48) : Rgb(0x3A, 0x78, 0xD8)), 0xFFFFFF};
+      return {Rgb(0x0E, 0x30, 0x78), shade(close ? Rgb(0xD0, 0x48, 0x48) : Rgb(0x3A, 0x78, 0xD8)), 0xFFFFFF, true};
   }
   return {};
 }
@@ -78,23 +102,33 @@ FaceColors TitleButtonColors(const LookStyle& s, Glyph glyph, int state) {
 void DrawTitleButtons(TBitmap& bmp, const LookStyle& s) {
   const Glyph glyphs[] = {Glyph::ControlBox, Glyph::Help, Glyph::Maximize,
                           Glyph::Restore, Glyph::Minimize, Glyph::Close};
-  bool round = s.look == Look::MacOS || s.look == Look::Protein;
+  bool mac = s.look == Look::MacOS;
+  bool round = mac || s.look == Look::Protein;
   for (int frame = 0; frame < 18; ++frame) {
     Glyph glyph = glyphs[frame / 3];
     int state = frame % 3;
     Painter p(bmp, frame, 18);
-    double n = p.Width();
+    int n = p.Width();
     // Opaque looks sit the buttons on the title bar's own colours.
     p.Fill([&](double, double y) { return TitleRowColor(s, s.titleButtonTop + int(y), s.titleHeight); });
-    Shape outer = round ? Circle(n / 2, n / 2, n / 2 - 0.5) : RoundRect(0, 0, n, n, 3);
-    Shape inner = round ? Circle(n / 2, n / 2, n / 2 - 1.5) : RoundRect(1, 1, n - 1, n - 1, 2);
-    FaceColors c = TitleButtonColors(s, glyph, state);
+    double radius = mac ? n * 0.4 : n / 2.0 - 0.5;
+    Shape outer = round ? Circle(n / 2.0, n / 2.0, radius) : RoundRect(0, 0, n, n, 3);
+    Shape inner = round ? Circle(n / 2.0, n / 2.0, radius - 1) : RoundRect(1, 1, n - 1, n - 1, 2);
+    Face c = TitleButtonFace(s, glyph, state);
     p.Fill(outer, Solid(c.border));
     p.Fill(inner, state == 2 ? VerticalStops(1, n - 1, {{0, Darker(c.face, 0.15)}, {1, Lighter(c.face, 0.3)}})
                              : Gloss(1, n - 1, c.face));
-    double g = std::round(n * (round ? 0.42 : 0.45));
-    double off = (n - g) / 2 + (state == 2 ? 0.5 : 0);
-    p.Fill(GlyphShape(glyph, off, off, g), Solid(c.glyph));
+    if (round && state != 2) {
+      // A soft light on the upper part of the ball.
+      p.Fill(RoundRect(n * 0.3, n * 0.16, n * 0.7, n * 0.4, n * 0.12), Solid(0xFFFFFF), mac ? 0.45 : 0.2);
+    }
+    // The glyph box has the parity of the button so it sits on whole pixels.
+    int g = mac ? 7 : int(std::lround(n * 0.45));
+    if ((n - g) % 2) ++g;
+    double t = g < 9 ? 0.5 : 1.0;
+    int off = (n - g) / 2 + (state == 2 ? 1 : 0);
+    Glyph shown = mac && glyph == Glyph::Maximize ? Glyph::Plus : glyph;
+    if (c.showGlyph) p.Fill(GlyphShape(shown, off, off, g, t), Solid(c.glyph));
     if (s.titleButtonTransparent) p.MaskOutside(outer);
   }
 }
