@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "resources/art/ArtKinds.h"
 
 namespace art {
@@ -12,6 +14,26 @@ TColor TabBorder(const LookStyle& s) {
   }
 }
 
+// Face of an inactive tab: a shade of the look's own colour.
+TColor InactiveFace(const LookStyle& s) {
+  switch (s.look) {
+    case Look::DeepBlue: return Rgb(0xC8, 0xD2, 0xEA);
+    case Look::BlueGlass: return Rgb(0xB8, 0xD4, 0xF6);
+    default: return Darker(s.face, 0.08);
+  }
+}
+
+// The coloured rim along the top of the selected tab.
+TColor ActiveRim(const LookStyle& s) {
+  switch (s.look) {
+    case Look::WinXP: return Rgb(0xFF, 0xC8, 0x3C);
+    case Look::DeepBlue: return Rgb(0x38, 0xD6, 0xFF);
+    case Look::Protein: return Rgb(0xC8, 0x1E, 0x24);
+    case Look::BlueGlass: return Rgb(0x5A, 0x9A, 0xEA);
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 // Two pieces: the active tab and an inactive one. The top-left pixel is the
@@ -23,18 +45,18 @@ void DrawTabs(TBitmap& bmp, const LookStyle& s) {
     double w = p.Width(), h = p.Height();
     bool active = piece == 0;
     double radius = s.look == Look::MacOS ? 4 : 2;
-    TColor face = active ? s.face : Darker(s.face, 0.08);
+    TColor face = active ? s.face : InactiveFace(s);
     p.Fill(Solid(face));
     Shape tab = RoundRect(0, 0, w, h + radius + 1, radius);
     p.Fill(tab, Solid(TabBorder(s)));
     p.Fill(RoundRect(1, 1, w - 1, h + radius + 1, radius - 1),
            active ? VerticalStops(1, h, {{0, 0xFFFFFF}, {0.6, face}, {1, face}})
-                  : VerticalStops(1, h, {{0, Lighter(face, 0.5)}, {1, face}}));
-    if (s.look == Look::WinXP && active) {
-      // The selected tab carries an orange top rim.
-      p.Fill(RoundRect(1, 0, w - 1, 3, 2), Solid(Rgb(0xFF, 0xC8, 0x3C)));
+                  : s.look == Look::BlueGlass ? Gloss(1, h, face)
+                                              : VerticalStops(1, h, {{0, Lighter(face, 0.5)}, {1, face}}));
+    if (active && s.look != Look::MacOS) {
+      int rim = s.look == Look::WinXP ? 3 : 2;
+      p.Fill(RoundRect(1, 0, w - 1, rim, std::min(2.0, radius)), Solid(ActiveRim(s)));
     }
-    if (s.look == Look::Protein && active) p.Fill(RoundRect(1, 0, w - 1, 2, 1), Solid(Rgb(0xC8, 0x1E, 0x24)));
     if (!active) p.Fill(RoundRect(-1, h - 1, w + 1, h, 0), Solid(TabBorder(s)));
     p.MaskOutside(tab);
   }
