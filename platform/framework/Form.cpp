@@ -258,8 +258,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
         focusedControl_ = leaving->Parent();
         leaving->Perform(CM_EXIT, 0, 0);
       }
-      // ... then enter from the outside in.
-      while (focusedControl_ && focusedControl_ != control) {
+      // ... then enter from the outside in. An OnEnter that moves the
+      // focus elsewhere has already done the rest; stop there.
+      while (focusedControl_ && focusedControl_ != control && focusedControl_->ContainsControl(control)) {
         TWinControl* entering = control;
         while (entering->Parent() != focusedControl_) entering = entering->Parent();
         focusedControl_ = entering;

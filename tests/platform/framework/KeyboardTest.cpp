@@ -112,6 +112,18 @@ TEST_F(KeyboardTest, TabMovesFocusInTabOrderSkippingControlsWithoutTabStop) {
   EXPECT_TRUE(edit->Focused());
 }
 
+TEST_F(KeyboardTest, AnOnEnterThatMovesTheFocusOnWins) {
+  edit->SetFocus();
+  HeadlessPumpUntilIdle();
+  ok->OnEnter = [this](TObject*) { last->SetFocus(); };
+  ok->SetFocus();
+  HeadlessPumpUntilIdle();
+  EXPECT_TRUE(last->Focused());
+  EXPECT_EQ(form->ActiveControl(), last);
+  cancel->SetFocus();  // the focus bookkeeping is still whole
+  EXPECT_TRUE(cancel->Focused());
+}
+
 TEST_F(KeyboardTest, DialogKeysReachTheFormUnlessTheFocusedControlWantsThem) {
   ok->isDefault = true;
   cancel->isCancel = true;
