@@ -22,6 +22,7 @@ TColor KnobColor(const LookStyle& s) {
     case Look::MacOS: return s.accent;
     case Look::Protein: return Rgb(0xC8, 0x1E, 0x24);
     case Look::WinXP: return Rgb(0xF4, 0xF4, 0xEE);
+    case Look::DeepBlue: return Rgb(0x2A, 0x3C, 0x7C);
     default: return s.buttonFace;
   }
 }
@@ -44,6 +45,8 @@ void PaintKnob(Painter& p, const LookStyle& s, bool rotated) {
   Shape inner = [knob](double x, double y) { return knob(x, y) + 1.0; };
   p.Fill(inner, rotated ? HorizontalStops(0, w, {{0, Lighter(face, 0.5)}, {1, Darker(face, 0.1)}})
                         : HorizontalStops(0, w, {{0, Lighter(face, 0.5)}, {0.5, Lighter(face, 0.1)}, {1, Darker(face, 0.1)}}));
+  // DeepBlue's knob carries a cyan edge light.
+  if (s.look == Look::DeepBlue) p.Fill(Outline(inner, 0.5), Solid(Rgb(0x38, 0xD6, 0xFF)), 0.8);
 }
 
 }  // namespace
