@@ -1,7 +1,8 @@
 // The header control: a row of column buttons in a window of its own
 // class. It keeps its items per window, answers the HDM_ messages, paints
-// the buttons (with an image from its image list beside the caption), tells its parent of clicks (HDN_ITEMCLICK) and of widths
-// dragged at the dividers (HDN_ITEMCHANGED) through WM_NOTIFY.
+// the buttons (an image from its image list beside the caption), and tells
+// its parent of clicks (HDN_ITEMCLICK) and of every item change, widths
+// dragged at the dividers included (HDN_ITEMCHANGED), through WM_NOTIFY.
 
 #include <algorithm>
 #include <map>
@@ -166,7 +167,7 @@ LRESULT HeaderMessage(HWND hwnd, THeaderState& s, UINT msg, WPARAM wParam, LPARA
       if (!hdi || index < 0 || index >= count) return FALSE;
       CopyItem(s.items[index], *hdi);
       InvalidateRect(hwnd, nullptr, true);
-      if (hdi->mask & HDI_WIDTH) NotifyParent(hwnd, HDN_ITEMCHANGED, index, hdi);
+      if (hdi->mask) NotifyParent(hwnd, HDN_ITEMCHANGED, index, hdi);
       return TRUE;
     }
     case HDM_GETITEMRECT: {

@@ -354,10 +354,11 @@ void TListView::DefaultHandler(TMessage& m) {
         click.hdr.code = LVN_COLUMNCLICK;
         click.iSubItem = nm->iItem;
         NotifyOwnControl(Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
-      } else if (nm->hdr.code == HDN_ITEMCHANGED && nm->pitem && (nm->pitem->mask & HDI_WIDTH) &&
-                 nm->iItem >= 0 && nm->iItem < columns_.Count()) {
-        // A width dragged in the header (or set by a hook) becomes the column's.
-        columns_.Items(nm->iItem)->width_ = std::max(0, nm->pitem->cxy);
+      } else if (nm->hdr.code == HDN_ITEMCHANGED && nm->pitem && nm->iItem >= 0 && nm->iItem < columns_.Count()) {
+        // A width dragged in the header, or a width or image set by a hook, becomes the column's.
+        TListColumn* column = columns_.Items(nm->iItem);
+        if (nm->pitem->mask & HDI_WIDTH) column->width_ = std::max(0, nm->pitem->cxy);
+        if (nm->pitem->mask & HDI_IMAGE) column->imageIndex_ = nm->pitem->iImage;
         Changed();
       }
       return;
@@ -378,6 +379,9 @@ void TListView::PaintWindow(HDC dc) {
   bool focused = Focused();
   int count = static_cast<int>(items_.size());
   int bottom = ClientHeight();
+  // Nothing erases an opaque control: rows that moved must not leave their old pixels.
+  dc->Brush()->SetColor(Color());
+  dc->FillRect({0, HeaderHeight(), ClientWidth(), bottom});
   for (int i = top_; i < count; ++i) {
     TRect r = RowRect(i);
     if (r.Top >= bottom) break;

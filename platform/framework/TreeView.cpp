@@ -326,6 +326,9 @@ void TTreeView::PaintWindow(HDC dc) {
   VisibleNodes(rows);
   int h = RowHeight();
   int saved = c.SaveDC();
+  // Nothing erases an opaque control: rows that moved must not leave their old pixels.
+  c.Brush()->SetColor(Color());
+  c.FillRect(ClientRect());
   c.SetFont(*Font());
   c.SetBkMode(TRANSPARENT);
   for (int row = top_; row < static_cast<int>(rows.size()); ++row) {
