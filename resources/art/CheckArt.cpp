@@ -33,9 +33,21 @@ TColor BoxBorder(const LookStyle& s) {
 
 // Looks whose checked box is filled with a colour of its own, the mark
 // standing out light on it.
-bool FilledWhenChecked(const LookStyle& s) { return s.look == Look::MacOS || s.look == Look::DeepBlue; }
+bool FilledWhenChecked(const LookStyle& s) { return s.look != Look::WinXP && s.look != Look::Protein; }
 
-TColor CheckedFill(const LookStyle& s) { return s.look == Look::DeepBlue ? Rgb(0x22, 0x32, 0x6C) : s.accent; }
+TColor CheckedFill(const LookStyle& s) {
+  switch (s.look) {
+    case Look::DeepBlue: return Rgb(0x22, 0x32, 0x6C);
+    case Look::BlueGlass: return Rgb(0x9C, 0xC4, 0xF4);
+    default: return s.accent;
+  }
+}
+
+// A disabled mark fades toward its box; MacOS's white mark on the pale
+// disabled aqua fades less, or it would vanish.
+TColor DisabledMark(const LookStyle& s, TColor fill) {
+  return Mix(MarkColor(s), fill, s.look == Look::MacOS ? 0.15 : 0.5);
+}
 
 }  // namespace
 
@@ -59,7 +71,7 @@ void DrawCheckBox(TBitmap& bmp, const LookStyle& s) {
     p.Fill(inner, filled ? Gloss(y0 + 1, y0 + side - 1, Lighter(fill, 0.15))
                        : VerticalStops(y0 + 1, y0 + side - 1, {{0, Darker(fill, 0.1)}, {1, fill}}));
     if (checked) {
-      TColor mark = disabled ? Mix(MarkColor(s), s.face, filled ? 0.0 : 0.55) : MarkColor(s);
+      TColor mark = disabled ? DisabledMark(s, fill) : MarkColor(s);
       double m = side * 0.2;
       p.Fill(CheckMarkShape(x0 + m, y0 + m, side - 2 * m, std::max(0.8, side / 12.0)), Solid(mark));
     }
@@ -84,7 +96,7 @@ void DrawRadioButton(TBitmap& bmp, const LookStyle& s) {
     p.Fill(Circle(cx, cy, r - 1), filled ? Gloss(cy - r, cy + r, Lighter(fill, 0.15))
                                        : VerticalStops(cy - r, cy + r, {{0, Darker(fill, 0.12)}, {1, fill}}));
     if (checked) {
-      TColor dot = disabled && !filled ? Mix(MarkColor(s), s.face, 0.55) : MarkColor(s);
+      TColor dot = disabled ? DisabledMark(s, fill) : MarkColor(s);
       p.Fill(Circle(cx, cy, r * 0.4), Solid(dot));
     }
     p.MaskOutside(ring);
