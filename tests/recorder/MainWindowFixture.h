@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -47,11 +48,13 @@ class MainWindowFixture : public HeadlessWindowsTest {
     }
   }
 
-  // Creates the windows in the program's order; `beforeShow` runs just
-  // before the main window is first shown.
+  // Creates the windows in the program's order, the settings file holding
+  // `storedSettings` when given; `beforeShow` runs just before the main
+  // window is first shown.
   void ShowMain(const std::function<void()>& beforeShow = {}) {
     Application->CreateForm(frmMain);
     frmMain->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    if (!storedSettings.empty()) std::ofstream(SettingsFolder + SettingsFileName) << storedSettings;
     Application->CreateForm(frmOptions);
     Application->CreateForm(frmPlayer);
     Application->CreateForm(frmConfirm);
@@ -74,6 +77,7 @@ class MainWindowFixture : public HeadlessWindowsTest {
   static void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
 
   std::vector<std::string> messages;
+  std::string storedSettings;
 
  private:
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;

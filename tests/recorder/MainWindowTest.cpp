@@ -8,7 +8,7 @@
 #include <optional>
 #include <thread>
 
-#include "HeadlessWindows.h"
+#include "MainWindowFixture.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/GlobeVar.h"
@@ -17,59 +17,7 @@
 
 namespace {
 
-class MainWindowTest : public HeadlessWindowsTest {
- protected:
-  std::string home;
-  void SetUp() override {
-    HeadlessWindowsTest::SetUp();
-    MarkMainThread();
-    home = Scratch();
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DOCUMENTS_DIR", "VELMORA_AUDIO"}) {
-      const char* value = std::getenv(name);
-      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-    }
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home + "config").c_str(), 1);
-    unsetenv("XDG_DOCUMENTS_DIR");
-    setenv("VELMORA_AUDIO", "virtual", 1);
-  }
-  void TearDown() override {
-    RunMainThreadQueue();
-    frmMain = nullptr;
-    frmOptions = nullptr;
-    HeadlessWindowsTest::TearDown();
-    for (auto& [name, value] : saved_) {
-      if (value) setenv(name.c_str(), value->c_str(), 1);
-      else unsetenv(name.c_str());
-    }
-  }
-
-  // Creates the windows as the program does and shows the main one;
-  // `settings` is written to the settings file first.
-  void ShowMain(const std::string& settings = "") {
-    Application->CreateForm(frmMain);
-    frmMain->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
-    if (!settings.empty()) std::ofstream(SettingsFolder + SettingsFileName) << settings;
-    Application->CreateForm(frmOptions);
-    frmMain->Show();
-  }
-
-  // Drains the window's events until `done` holds (real capture time).
-  static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() >= deadline) return false;
-      RunMainThreadQueue();
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-  }
-
-  std::vector<std::string> messages;
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
+class MainWindowTest : public MainWindowFixture {};
 
 TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMovesTheMeters) {
   ShowMain();
@@ -122,7 +70,8 @@ TEST_F(MainWindowTest, StoredDeviceLineAndFormatAreChosen) {
 }
 
 TEST_F(MainWindowTest, UnknownStoredDeviceFallsBackToTheFirstWithItsFirstLine) {
-  ShowMain("[Device]\nInputDevice=Gone\nInputLine=Gone too\n[OutputFormat]\nSelected=9\n");
+  storedSettings = "[Device]\nInputDevice=Gone\nInputLine=Gone too\n[OutputFormat]\nSelected=9\n";
+  ShowMain();
   EXPECT_EQ(frmOptions->comboDevice->ItemIndex(), 0);
   EXPECT_EQ(frmMain->comboxSource->ItemIndex(), 0);
   EXPECT_TRUE(frmMain->rbOutputWav->Checked());
