@@ -134,6 +134,10 @@ TEST(ThemeBitmaps, StretchedPiecesAreUniformAlongTheStretch) {
                              {middle.Left + x, 0, middle.Left + x + 1, middle.Bottom}));
     for (int x = 1; x < client->Width(); ++x)
       EXPECT_TRUE(SamePixels(*client, {0, 0, 1, client->Height()}, {x, 0, x + 1, client->Height()}));
+    // The progress bar is stretched over the done part of the bar.
+    auto progress = LoadTheme(prefix + "PROGRESSBAR");
+    for (int x = 1; x < progress->Width(); ++x)
+      EXPECT_TRUE(SamePixels(*progress, {0, 0, 1, progress->Height()}, {x, 0, x + 1, progress->Height()}));
   }
 }
 
