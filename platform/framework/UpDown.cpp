@@ -326,6 +326,8 @@ void TUpDown::AssociateWindowProc(TMessage& m) {
     return;
   }
   hook->saved(m);
+  // Every number the text held is remembered as the last good position.
+  if (m.Msg == CM_TEXTCHANGED && hook->owner) hook->owner->SyncFromAssociate();
 }
 
 void TUpDown::Notification(TComponent* component, TOperation operation) {

@@ -46,6 +46,9 @@ TEST_F(UpDownTest, PositionClampsToTheRangeAndBadTextKeepsTheLastGoodOne) {
   BOOL error = FALSE;
   EXPECT_EQ(spin->Perform(UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)), 7);
   EXPECT_EQ(error, TRUE);
+  edit->SetText("3");  // never asked for while it stood there
+  edit->SetText("three");
+  EXPECT_EQ(spin->Position(), 3);
   edit->SetText("-40");
   EXPECT_EQ(spin->Position(), 0);
   edit->SetText("99999999999999999999");  // beyond an int: the top of the range, not lost
