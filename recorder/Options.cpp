@@ -193,7 +193,7 @@ void TfrmOptions::ReleaseTimeChange(TObject*) {
   const std::string text = Trim(spinReleaseTime.Edit->Text());
   // An emptied box has no number to compare; it reads as the lowest value.
   if (text.empty()) return;
-  const bool tooLarge = text.size() > 9 || StrToIntDef(text, 0) > spinReleaseTime.Max;
+  const bool tooLarge = text.size() > 9 || StrToIntDef(text, 0) > spinReleaseTime.Max();
   if (tooLarge && rememberedReleaseTime_ != spinReleaseTime.Edit->Text())
     spinReleaseTime.Edit->SetText(rememberedReleaseTime_);
 }

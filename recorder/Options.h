@@ -12,6 +12,7 @@
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
 #include "platform/framework/ListControls.h"
+#include "platform/framework/ListView.h"
 #include "platform/framework/Memo.h"
 #include "platform/framework/PageControls.h"
 #include "platform/framework/StdCtrls.h"
@@ -128,8 +129,8 @@ class TfrmOptions : public TForm {
   // "Hotkeys": start 1, start 2, stop 1, stop 2.
   std::array<THotkeyRow, 4> hotkeyRows;
 
-  // "Schedule"
-  TListBox* listSchedule;
+  // "Schedule": check box, start, stop and frequency of every entry.
+  TListView* listSchedule;
   TButton* btnAdd;
   TButton* btnEdit;
   TButton* btnTag;
@@ -139,7 +140,6 @@ class TfrmOptions : public TForm {
   TButton* btnLoad;
   TSaveDialog* dlgSaveSchedule;
   TOpenDialog* dlgOpenSchedule;
-  std::array<TButton*, 4> scheduleHeaders;  // "Use", "Start time", "Stop time", "Frequency"
 
   // "Automation"
   TCheckBox* cboxVox;
@@ -194,8 +194,8 @@ class TfrmOptions : public TForm {
   void btnClearClick(TObject* sender);
   void btnSaveClick(TObject* sender);
   void btnLoadClick(TObject* sender);
-  void ScheduleHeaderClick(TObject* sender);
-  void listScheduleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void listScheduleColumnClick(TObject* sender, TListColumn* column);
+  void listScheduleChange(TObject* sender, TListItem* item, TItemChange change);
   void FormShow(TObject* sender);
   void FormClose(TObject* sender, TCloseAction& action);
 
@@ -234,6 +234,7 @@ class TfrmOptions : public TForm {
   int sortColumn_ = 0;
   bool closedByOk_ = false;
   bool restoring_ = false;  // putting the snapshot back: no effect on other windows
+  bool fillingList_ = false;  // rows being rebuilt: their check boxes follow the entries
   TSnapshot snapshot_;
   std::string rememberedReleaseTime_;
   // Controls whose state the snapshot holds (the VOX box and the device

@@ -59,10 +59,7 @@ TEdit* AddEdit(TWinControl* parent, const std::string& name, int left, int top, 
 
 TSpinBox AddSpin(TWinControl* parent, const std::string& name, int left, int top, int min, int max,
                  bool readOnly) {
-  TSpinBox spin{AddEdit(parent, name, left, top, 60), min, max};
-  spin.Edit->SetNumbersOnly(min >= 0);
-  spin.Edit->SetReadOnly(readOnly);
-  return spin;
+  return MakeSpinBox(FormOf(parent), parent, name, left, top, 60, min, max, readOnly);
 }
 
 }  // namespace
@@ -134,15 +131,20 @@ void TfrmOptions::BuildHotkeyPage() {
 
 void TfrmOptions::BuildSchedulePage() {
   TTabSheet* page = AddPage("Schedule");
+  listSchedule = Place<TListView>(page, "listSchedule", 4, 4, 400, 320);
+  listSchedule->SetCheckboxes(true);
+  listSchedule->SetRowSelect(true);
   const char* headers[] = {"Use", "Start time", "Stop time", "Frequency"};
   const int widths[] = {32, 80, 80, 180};
-  for (int column = 0, left = 4; column < 4; left += widths[column], ++column) {
-    scheduleHeaders[column] = AddCaptioned<TButton>(page, "", headers[column], left, 4, widths[column], 20);
-    scheduleHeaders[column]->OnClick = [this](TObject* s) { ScheduleHeaderClick(s); };
+  for (int column = 0; column < 4; ++column) {
+    TListColumn* header = listSchedule->Columns()->Add();
+    header->SetCaption(headers[column]);
+    header->SetWidth(widths[column]);
+    if (column > 0) header->SetAlignment(taCenter);
   }
-  listSchedule = Place<TListBox>(page, "listSchedule", 4, 24, 400, 300);
-  listSchedule->OnMouseDown = [this](TObject* s, TMouseButton button, TShiftState shift, int x, int y) {
-    listScheduleMouseDown(s, button, shift, x, y);
+  listSchedule->OnColumnClick = [this](TObject* s, TListColumn* column) { listScheduleColumnClick(s, column); };
+  listSchedule->OnChange = [this](TObject* s, TListItem* item, TItemChange change) {
+    listScheduleChange(s, item, change);
   };
   btnAdd = AddCaptioned<TButton>(page, "btnAdd", "Add", 412, 24, 84, 24);
   btnEdit = AddCaptioned<TButton>(page, "btnEdit", "Edit", 412, 54, 84, 24);
@@ -201,7 +203,7 @@ void TfrmOptions::BuildAutomationPage() {
   cboxVolumeStop = AddCaptioned<TCheckBox>(volume, "cboxVolumeStop", "Stop by volume", 8, 20, 120);
   spinVolumeLevel = AddSpin(volume, "editVolumeLevel", 130, 20, 1, 99, true);
   spinVolumeTime = AddSpin(volume, "editVolumeTime", 200, 20, 0, 99, true);
-  volumeControls = {spinVolumeLevel.Edit, spinVolumeTime.Edit};
+  volumeControls = {spinVolumeLevel.Edit, spinVolumeLevel.Spin, spinVolumeTime.Edit, spinVolumeTime.Spin};
   cboxVolumeStop->OnClick = [this](TObject* s) { cboxVolumeStopClick(s); };
 }
 

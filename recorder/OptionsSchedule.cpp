@@ -5,32 +5,41 @@
 #include "recorder/SetTime.h"
 
 void TfrmOptions::RefreshScheduleList() {
-  const int selected = listSchedule->ItemIndex();
+  const int selected = SelectedScheduleRow();
+  fillingList_ = true;
+  listSchedule->Items()->BeginUpdate();
   listSchedule->Items()->Clear();
   for (int i = 0; i < schedule_.Count(); ++i) {
     const ScheduleRow& row = schedule_.Row(i);
-    listSchedule->Items()->Add(std::string(row.Entry.Use ? "[x] " : "[ ] ") + row.StartText + "  " + row.StopText +
-                               "  " + row.FrequencyText);
+    TListItem* item = listSchedule->Items()->Add();
+    item->SetChecked(row.Entry.Use);
+    item->SubItems()->Add(row.StartText);
+    item->SubItems()->Add(row.StopText);
+    item->SubItems()->Add(row.FrequencyText);
   }
-  if (selected < schedule_.Count()) listSchedule->SetItemIndex(selected);
+  listSchedule->Items()->EndUpdate();
+  if (selected >= 0 && selected < schedule_.Count()) listSchedule->SetSelected(listSchedule->Items()->Item(selected));
+  fillingList_ = false;
 }
 
 int TfrmOptions::SelectedScheduleRow() {
-  const int index = listSchedule->ItemIndex();
+  TListItem* item = listSchedule->Selected();
+  const int index = item ? item->Index() : -1;
   return index >= 0 && index < schedule_.Count() ? index : -1;
 }
 
 void TfrmOptions::SetScheduleRowChecked(int row, bool checked) {
   if (row < 0 || row >= schedule_.Count()) return;
   schedule_.SetChecked(row, checked);
-  RefreshScheduleList();
+  listSchedule->Items()->Item(row)->SetChecked(checked);
 }
 
-// A row's "[x]" mark is its check box: a click on it turns the row on or off.
-void TfrmOptions::listScheduleMouseDown(TObject*, TMouseButton button, TShiftState, int x, int y) {
-  if (button != mbLeft || x >= 24) return;
-  const int row = listSchedule->ItemAtPos({x, y}, true);
-  if (row >= 0 && row < schedule_.Count()) SetScheduleRowChecked(row, !schedule_.Row(row).Entry.Use);
+// A row's check box is its entry's Use.
+void TfrmOptions::listScheduleChange(TObject*, TListItem* item, TItemChange change) {
+  if (fillingList_ || change != ctState || !item) return;
+  const int row = item->Index();
+  if (row >= 0 && row < schedule_.Count() && schedule_.Row(row).Entry.Use != item->Checked())
+    schedule_.SetChecked(row, item->Checked());
 }
 
 void TfrmOptions::AddScheduleEntry(const std::string& startText, const std::string& stopText, bool use, WORD year,
@@ -90,9 +99,8 @@ void TfrmOptions::btnLoadClick(TObject*) {
   if (ChooseScheduleFileToLoad && ChooseScheduleFileToLoad(fileName)) LoadScheduleFile(fileName);
 }
 
-void TfrmOptions::ScheduleHeaderClick(TObject* sender) {
-  for (int column = 0; column < 4; ++column)
-    if (scheduleHeaders[column] == sender) sortColumn_ = column;
+void TfrmOptions::listScheduleColumnClick(TObject*, TListColumn* column) {
+  sortColumn_ = column ? column->Index() : 0;
   schedule_.SortByColumn(sortColumn_);
   RefreshScheduleList();
 }

@@ -1,14 +1,27 @@
 #include "recorder/OptionsSpinBox.h"
 
-#include <algorithm>
+int TSpinBox::Value() const { return Spin->Position(); }
 
-#include "platform/framework/SysUtils.h"
+void TSpinBox::SetValue(int value) const { Spin->SetPosition(value); }
 
-int TSpinBox::Value() const {
-  const std::string text = Trim(Edit->Text());
-  // Digits beyond what an int holds are out of range, not a lost value.
-  if (text.size() > 9 && text.find_first_not_of("0123456789") == std::string::npos) return Max;
-  return std::clamp(StrToIntDef(text, Min), Min, Max);
+void TSpinBox::SetEnabled(bool enabled) const {
+  Edit->SetEnabled(enabled);
+  Spin->SetEnabled(enabled);
 }
 
-void TSpinBox::SetValue(int value) const { Edit->SetText(IntToStr(std::clamp(value, Min, Max))); }
+TSpinBox MakeSpinBox(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top, int width,
+                     int min, int max, bool readOnly) {
+  TSpinBox box;
+  box.Edit = new TEdit(owner);
+  box.Edit->SetName(name);
+  box.Edit->SetBounds(left, top, width, 22);
+  box.Edit->SetParent(parent);
+  box.Edit->SetNumbersOnly(min >= 0);
+  box.Edit->SetReadOnly(readOnly);
+  box.Spin = new TUpDown(owner);
+  box.Spin->SetMin(min);
+  box.Spin->SetMax(max);
+  box.Spin->SetPosition(min);
+  box.Spin->SetAssociate(box.Edit);
+  return box;
+}

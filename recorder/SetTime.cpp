@@ -1,9 +1,6 @@
 #include "recorder/SetTime.h"
 
-#include <cstdio>
-
 #include "platform/framework/SysUtils.h"
-#include "platform/os/Clock.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Options.h"
 
@@ -30,13 +27,6 @@ TComboBox* AddList(TWinControl* parent, TComponent* owner, const std::string& na
   return list;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 }  // namespace
 
 TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
@@ -47,11 +37,7 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   SetClientSize(400, 230);
 
   auto spin = [this](const std::string& name, int left, int top, int max, int value) {
-    TSpinBox box{new TEdit(this), 0, max};
-    box.Edit->SetName(name);
-    box.Edit->SetNumbersOnly(true);
-    box.Edit->SetBounds(left, top, 40, 22);
-    box.Edit->SetParent(this);
+    TSpinBox box = MakeSpinBox(this, this, name, left, top, 40, 0, max, true);
     box.SetValue(value);
     return box;
   };
@@ -90,9 +76,10 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   for (TRadioButton* rb : {rbDaily, rbOnce, rbWeekly, rbMonthly, rbAnnually})
     rb->OnClick = [this](TObject* s) { FrequencyClick(s); };
 
-  dtpDate = new TEdit(this);
+  dtpDate = new TDateTimePicker(this);  // at the current date and time
   dtpDate->SetName("dtpDate");
-  dtpDate->SetBounds(120, 94, 120, 22);
+  dtpDate->SetDateFormat(dfLong);
+  dtpDate->SetBounds(120, 94, 270, 22);
   dtpDate->SetParent(this);
   comboWeekDay = AddList(this, this, "comboWeekDay", 120, 118, 120);
   for (int d = 1; d <= 7; ++d) comboWeekDay->Items()->Add(WeekDayName(d));
@@ -106,10 +93,6 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   }
   for (TComboBox* list : {comboWeekDay, comboMonthDay, comboMonth, comboYearDay}) list->SetItemIndex(0);
   RefreshDateEnabling();
-
-  SYSTEMTIME now;
-  GetLocalTime(now);
-  SetDate(now.wYear, now.wMonth, now.wDay);
 
   btnConfirm = new TButton(this);
   btnConfirm->SetName("btnConfirm");
@@ -130,21 +113,8 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
 void TfrmSchedule::SetScheduleButtonCaption(const std::string& text) { btnConfirm->SetCaption(text); }
 
 void TfrmSchedule::SetDate(int year, int month, int day) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-  dtpDate->SetText(text);
-}
-
-bool TfrmSchedule::ReadDate(int& year, int& month, int& day) const {
-  const std::string text = Trim(dtpDate->Text());
-  int y = 0, m = 0, d = 0;
-  char rest = 0;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &rest) != 3) return false;
-  if (y < 1 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m)) return false;
-  year = y;
-  month = m;
-  day = d;
-  return true;
+  if (!IsValidDate(year, month, day)) return;
+  dtpDate->SetDate(EncodeDate(static_cast<WORD>(year), static_cast<WORD>(month), static_cast<WORD>(day)));
 }
 
 void TfrmSchedule::ShowScheduleEntry(int startH, int startM, int startS, int stopH, int stopM, int stopS, int day,
@@ -203,12 +173,11 @@ void TfrmSchedule::btnConfirmClick(TObject*) {
   const std::string stop = TimeOfDayText(spinStopHour.Value(), spinStopMinute.Value(), spinStopSecond.Value());
   int year = 0, month = 0, day = 0, dayOfWeek = 0;
   if (rbOnce->Checked()) {
-    if (!ReadDate(year, month, day)) {
-      // No entry from a date that does not exist; the dialog stays open.
-      MessageBeep(0);
-      dtpDate->SetFocus();
-      return;
-    }
+    WORD y, m, d;
+    DecodeDate(dtpDate->Date(), y, m, d);
+    year = y;
+    month = m;
+    day = d;
   } else if (rbWeekly->Checked()) {
     dayOfWeek = comboWeekDay->ItemIndex() + 1;
   } else if (rbMonthly->Checked()) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/framework/DateTimePicker.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
 #include "platform/framework/ListControls.h"
@@ -20,10 +21,8 @@ class TfrmSchedule : public TForm {
   void ShowScheduleEntry(int startH, int startM, int startS, int stopH, int stopM, int stopS, int day, int month,
                          int year, int dayOfWeek);
 
-  // The date of "Once", shown as YYYY-MM-DD.
+  // The date of "Once"; a date that does not exist leaves it as it is.
   void SetDate(int year, int month, int day);
-  // False when the box holds no possible date.
-  bool ReadDate(int& year, int& month, int& day) const;
 
   TSpinBox spinStartHour, spinStartMinute, spinStartSecond;
   TSpinBox spinStopHour, spinStopMinute, spinStopSecond;
@@ -32,7 +31,7 @@ class TfrmSchedule : public TForm {
   TRadioButton* rbWeekly;
   TRadioButton* rbMonthly;
   TRadioButton* rbAnnually;
-  TEdit* dtpDate;
+  TDateTimePicker* dtpDate;
   TComboBox* comboWeekDay;
   TComboBox* comboMonthDay;
   TComboBox* comboMonth;

@@ -123,8 +123,63 @@ TEST_F(OptionsWindow, ReleaseTimeTakesDigitsOnlyUpTo9999) {
   box->SetText("12");
   TypeInto(box, "a-3");
   EXPECT_EQ(box->Text(), "123");
+  // An emptied box has no number: it reads as the last number it held.
   box->SetText("");
-  EXPECT_EQ(options->spinReleaseTime.Value(), 50);
+  EXPECT_EQ(options->spinReleaseTime.Value(), 123);
+  // The spin stops at the top of the range.
+  box->SetText("9998");
+  HeadlessKeyPress(VK_UP);
+  HeadlessKeyPress(VK_UP);
+  EXPECT_EQ(box->Text(), "9999");
+}
+
+TEST_F(OptionsWindow, SpinsKeepTheirBoxesInRangeAndStepReadOnlyBoxes) {
+  ShowOptions();
+  options->ShowPage(3);
+  HeadlessPumpUntilIdle();
+  options->spinTimeSecond.SetValue(75);
+  EXPECT_EQ(options->spinTimeSecond.Edit->Text(), "59");
+  options->spinAttackLevel.SetValue(-200);
+  EXPECT_EQ(options->spinAttackLevel.Value(), -92);
+
+  // The threshold box is read-only: typing leaves it, the arrows and the
+  // spin's buttons step it.
+  TEdit* threshold = options->spinAttackLevel.Edit;
+  EXPECT_TRUE(threshold->ReadOnly());
+  TypeInto(threshold, "5");
+  EXPECT_EQ(threshold->Text(), "-92");
+  HeadlessKeyPress(VK_UP);
+  HeadlessKeyPress(VK_UP);
+  EXPECT_EQ(options->spinAttackLevel.Value(), -90);
+  TUpDown* spin = options->spinAttackLevel.Spin;
+  EXPECT_EQ(spin->Left(), threshold->Left() + threshold->Width());
+  HeadlessClick(spin->ClientToScreen({spin->Width() / 2, spin->Height() - 3}));
+  EXPECT_EQ(threshold->Text(), "-91");
+  HeadlessKeyPress(VK_DOWN);
+  EXPECT_EQ(options->spinAttackLevel.Value(), -92);
+  HeadlessKeyPress(VK_DOWN);  // the bottom of the range
+  EXPECT_EQ(options->spinAttackLevel.Value(), -92);
+
+  // Stepped values are published on OK and put back by Cancel.
+  options->spinTimeMinute.Edit->SetFocus();
+  HeadlessKeyPress(VK_UP);
+  options->btnOk->Click();
+  EXPECT_EQ(TimeMinute, 1);
+  EXPECT_EQ(AttackLevel, -92);
+  ShowOptions();
+  options->spinTimeMinute.Edit->SetFocus();
+  HeadlessKeyPress(VK_UP);
+  options->btnCancel->Click();
+  EXPECT_EQ(options->spinTimeMinute.Value(), 1);
+}
+
+TEST_F(OptionsWindow, SettingsOutsideTheSpinsRangesAreBroughtIn) {
+  WriteFile(SettingsPath(), "[AutoStop]\nTimeMinute=5000\nTimeSecond=-3\n[VOX]\nAttackLevel=-500\nReleaseTime=x\n");
+  options->LoadSettings();
+  EXPECT_EQ(options->spinTimeMinute.Value(), 1440);
+  EXPECT_EQ(options->spinTimeSecond.Value(), 0);
+  EXPECT_EQ(options->spinAttackLevel.Value(), -92);
+  EXPECT_EQ(options->spinReleaseTime.Value(), 300);  // not a number: the key's default
 }
 
 TEST_F(OptionsWindow, NameEditsRefuseCharactersThatNoFileNameHolds) {

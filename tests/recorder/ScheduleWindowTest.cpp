@@ -1,4 +1,5 @@
 #include "OptionsTestFixture.h"
+#include "platform/framework/MonthCalendar.h"
 #include "platform/os/MainThread.h"
 #include "recorder/ScheduleFile.h"
 
@@ -51,7 +52,7 @@ TEST_F(ScheduleWindow, AWeeklyEntryIsAddedSavedLoadedAndEditedBack) {
 
   // Edit opens the dialog on the row's entry.
   dialog->rbDaily->SetChecked(true);
-  options->listSchedule->SetItemIndex(0);
+  options->listSchedule->SetSelected(options->listSchedule->Items()->Item(0));
   bool weekly = false;
   int weekDay = -1;
   std::string caption;
@@ -109,18 +110,59 @@ TEST_F(ScheduleWindow, DatesOfOnceAndAnnuallyEntries) {
   EXPECT_EQ(options->Schedule().Row(1).Entry.Month, 3);
   EXPECT_EQ(options->Schedule().Row(1).Entry.Day, 5);
 
-  // A date that does not exist adds nothing and keeps the dialog open.
-  bool stillShown = false;
+  // The picker takes no date that does not exist: it keeps its own.
   PressWithDialog(options->btnAdd, [&] {
     dialog->rbOnce->SetChecked(true);
-    dialog->dtpDate->SetText("2027-02-30");
+    dialog->SetDate(2027, 2, 30);
+    SYSTEMTIME st;
+    st.wYear = 2027;
+    st.wMonth = 2;
+    st.wDay = 30;
+    EXPECT_EQ(dialog->dtpDate->Perform(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st)), 0);
     dialog->btnConfirm->Click();
-    HeadlessPumpUntilIdle();
-    stillShown = dialog->Visible();
-    dialog->btnCancel->Click();
   });
-  EXPECT_TRUE(stillShown);
-  EXPECT_EQ(options->Schedule().Count(), 2);
+  ASSERT_EQ(options->Schedule().Count(), 3);
+  EXPECT_EQ(options->Schedule().Row(2).Entry.Month, 3);
+  EXPECT_EQ(options->Schedule().Row(2).Entry.Day, 5);
+}
+
+TEST_F(ScheduleWindow, TheOnceDateIsPickedWithTheKeysOrTheCalendar) {
+  SYSTEMTIME now;
+  GetLocalTime(now);
+  EXPECT_EQ(dialog->dtpDate->Date(), EncodeDate(now.wYear, now.wMonth, now.wDay));
+  EXPECT_EQ(dialog->dtpDate->DateFormat(), dfLong);
+  EXPECT_FALSE(dialog->dtpDate->Enabled());
+
+  PressWithDialog(options->btnAdd, [this] {
+    HeadlessClick(dialog->rbOnce->ClientToScreen({5, 5}));
+    EXPECT_TRUE(dialog->dtpDate->Enabled());
+    dialog->SetDate(2027, 3, 31);
+    dialog->dtpDate->SetFocus();
+    for (int i = 0; i < 3 && dialog->dtpDate->SelectedField() != dtfDay; ++i) HeadlessKeyPress(VK_RIGHT);
+    HeadlessKeyPress(VK_UP);  // the day wraps within March
+    dialog->btnConfirm->Click();
+  });
+  ASSERT_EQ(options->Schedule().Count(), 1);
+  ScheduleEntry once = options->Schedule().Row(0).Entry;
+  EXPECT_EQ(once.Year, 2027);
+  EXPECT_EQ(once.Month, 3);
+  EXPECT_EQ(once.Day, 1);
+
+  // Editing the row shows its date; the calendar picks another.
+  options->listSchedule->SetSelected(options->listSchedule->Items()->Item(0));
+  TDateTime shown = 0;
+  PressWithDialog(options->btnEdit, [&] {
+    shown = dialog->dtpDate->Date();
+    TRect button = dialog->dtpDate->ButtonRect();
+    HeadlessClick(dialog->dtpDate->ClientToScreen({(button.Left + button.Right) / 2, button.Bottom / 2}));
+    detail::TMonthCalendarPopup* calendar = dialog->dtpDate->Calendar();
+    ASSERT_NE(calendar, nullptr);
+    TRect day = calendar->DayRect(EncodeDate(2027, 3, 20));
+    HeadlessClick(calendar->ClientToScreen({(day.Left + day.Right) / 2, (day.Top + day.Bottom) / 2}));
+    dialog->btnConfirm->Click();
+  });
+  EXPECT_EQ(shown, EncodeDate(2027, 3, 1));
+  EXPECT_EQ(options->Schedule().Row(0).Entry.Day, 20);
 }
 
 TEST_F(ScheduleWindow, OkPublishesTheRowsCheckBoxesAndSavesThem) {
@@ -129,7 +171,9 @@ TEST_F(ScheduleWindow, OkPublishesTheRowsCheckBoxesAndSavesThem) {
   options->Show();
   options->ShowPage(2);
   HeadlessPumpUntilIdle();
-  HeadlessClick(options->listSchedule->ClientToScreen({8, 4}));  // the first row's check mark
+  const TRect firstRow = options->listSchedule->Items()->Item(0)->DisplayRect();
+  HeadlessClick(options->listSchedule->ClientToScreen({firstRow.Left + 8, (firstRow.Top + firstRow.Bottom) / 2}));
+  EXPECT_FALSE(options->listSchedule->Items()->Item(0)->Checked());
   EXPECT_FALSE(options->Schedule().Row(0).Entry.Use);
   options->btnOk->Click();
   ASSERT_EQ(ScheduleEntries.size(), 2u);
@@ -152,7 +196,7 @@ TEST_F(ScheduleWindow, CancelRebuildsTheListFromTheEntriesShownAtOpening) {
   options->btnOk->Click();
   options->Show();
   HeadlessPumpUntilIdle();
-  options->listSchedule->SetItemIndex(0);
+  options->listSchedule->SetSelected(options->listSchedule->Items()->Item(0));
   options->btnDeleteClick(nullptr);
   AddSundayEvening();
   AddSundayEvening();
@@ -180,11 +224,47 @@ TEST_F(ScheduleWindow, SortingByAColumnKeepsEntriesWithTheirRows) {
     dialog->btnConfirm->Click();
   });
   AddSundayEvening();
-  options->scheduleHeaders[3]->Click();  // "Frequency": "Daily" < "Weekly: Sunday"
+  options->Show();
+  options->ShowPage(2);
+  HeadlessPumpUntilIdle();
+  TRect header;
+  GetWindowRect(options->listSchedule->HeaderHandle(), &header);
+  const auto clickHeader = [&](int x) { HeadlessClick({header.Left + x, (header.Top + header.Bottom) / 2}); };
+  clickHeader(32 + 80 + 80 + 90);  // "Frequency": "Daily" < "Weekly: Sunday"
   EXPECT_EQ(options->Schedule().Row(0).FrequencyText, "Daily");
-  options->scheduleHeaders[1]->Click();  // "Start time": 09 before 22
+  clickHeader(32 + 40);  // "Start time": 09 before 22
   EXPECT_EQ(options->Schedule().Row(0).Entry.StartH, 9);
   EXPECT_EQ(options->Schedule().Row(1).Entry.DayOfWeek, 7);
+  EXPECT_EQ(options->listSchedule->Items()->Item(0)->SubItems()->Strings(0), "09:00:00");
+  EXPECT_EQ(options->listSchedule->Items()->Item(1)->SubItems()->Strings(2), "Weekly: Sunday");
+}
+
+TEST_F(ScheduleWindow, TheListShowsEveryEntryWithItsCheckBoxAndColumns) {
+  TListView* list = options->listSchedule;
+  ASSERT_EQ(list->Columns()->Count(), 4);
+  const char* captions[] = {"Use", "Start time", "Stop time", "Frequency"};
+  const int widths[] = {32, 80, 80, 180};
+  for (int column = 0; column < 4; ++column) {
+    EXPECT_EQ(list->Columns()->Items(column)->Caption(), captions[column]);
+    EXPECT_EQ(list->Columns()->Items(column)->Width(), widths[column]);
+  }
+  EXPECT_EQ(list->Columns()->Items(3)->Alignment(), taCenter);
+  EXPECT_TRUE(list->Checkboxes());
+  EXPECT_TRUE(list->RowSelect());
+
+  options->AddScheduleEntry("01:00:00", "02:00:00", false, 0, 0, 0, 0);
+  AddSundayEvening();
+  ASSERT_EQ(list->Items()->Count(), 2);
+  EXPECT_FALSE(list->Items()->Item(0)->Checked());
+  EXPECT_TRUE(list->Items()->Item(1)->Checked());
+  EXPECT_EQ(list->Items()->Item(1)->SubItems()->Strings(1), "23:30:00");
+  // Checking a row's box turns its entry on; deleting keeps the rest in step.
+  list->Items()->Item(0)->SetChecked(true);
+  EXPECT_TRUE(options->Schedule().Row(0).Entry.Use);
+  list->SetSelected(list->Items()->Item(0));
+  options->btnDelete->Click();
+  ASSERT_EQ(list->Items()->Count(), 1);
+  EXPECT_EQ(list->Items()->Item(0)->SubItems()->Strings(2), "Weekly: Sunday");
 }
 
 }  // namespace
