@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -62,23 +63,41 @@ std::string OrEnglish(const std::string& text, const char* english) { return tex
 
 std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
-// Where the day, month and year stand in the locale's short format:
-// 'd', 'm' or 'y' in their order of appearance.
+// The pattern with glibc's flags and widths left out and the composite
+// conversions (%D, %F, %x) written out.
+std::string Normalised(const std::string& pattern, int depth = 0) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] != '%' || i + 1 == pattern.size()) {
+      out += pattern[i];
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < pattern.size() && std::string_view("_-0^#123456789").find(pattern[j]) != std::string_view::npos) ++j;
+    if (j < pattern.size() && (pattern[j] == 'E' || pattern[j] == 'O')) ++j;
+    if (j == pattern.size()) break;
+    char c = pattern[j];
+    if (c == 'D' || c == 'x') out += depth == 0 ? Normalised("%m/%d/%y", 1) : "";
+    else if (c == 'F') out += "%Y-%m-%d";
+    else out += std::string("%") + c;
+    i = j;
+  }
+  return out;
+}
+
+// Where the day, month and year stand in a short format: 'd', 'm' and
+// 'y' in their order of appearance (fewer when some are missing).
 std::string FieldOrder(const std::string& pattern) {
   std::string order;
   for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
     if (pattern[i] != '%') continue;
     char c = pattern[++i];
-    if (c == 'E' || c == 'O') {
-      if (i + 1 >= pattern.size()) break;
-      c = pattern[++i];
-    }
     char field = c == 'd' || c == 'e' ? 'd' : c == 'm' || c == 'b' || c == 'B' || c == 'h' ? 'm'
                  : c == 'y' || c == 'Y'                                                    ? 'y'
                                                                                             : 0;
     if (field && order.find(field) == std::string::npos) order += field;
   }
-  return order.size() == 3 ? order : "mdy";
+  return order;
 }
 
 // Writes a strftime-like pattern of the conversions this needs (%d %e %m
@@ -98,7 +117,6 @@ std::vector<TDatePart> Expand(const std::string& pattern, int year, int month, i
       continue;
     }
     char c = pattern[++i];
-    if ((c == 'E' || c == 'O') && i + 1 < pattern.size()) c = pattern[++i];
     switch (c) {
       case 'd': parts.push_back({TwoDigits(day), dtfDay}); break;
       case 'e': parts.push_back({std::to_string(day), dtfDay}); break;
@@ -169,12 +187,22 @@ int DayOfWeekOf(int year, int month, int day) {
   return static_cast<int>(((days % 7) + 7 + 4) % 7);
 }
 
-std::vector<TDatePart> WriteDate(int year, int month, int day, TDTDateFormat format) {
+namespace detail {
+
+std::vector<TDatePart> WriteDateInPattern(const std::string& shortPattern, int year, int month, int day,
+                                          TDTDateFormat format) {
   TUserTimeLocale locale;
-  std::string shortPattern = locale.Item(D_FMT);
-  if (shortPattern.empty()) shortPattern = "%m/%d/%y";
-  std::string pattern = format == dfShort ? shortPattern : LongPattern(FieldOrder(shortPattern));
+  std::string pattern = Normalised(shortPattern);
+  // A short format without all three fields cannot be edited field by field.
+  if (FieldOrder(pattern).size() != 3) pattern = "%m/%d/%Y";
+  if (format == dfLong) pattern = LongPattern(FieldOrder(pattern));
   return Expand(pattern, year, month, day, locale);
+}
+
+}  // namespace detail
+
+std::vector<TDatePart> WriteDate(int year, int month, int day, TDTDateFormat format) {
+  return detail::WriteDateInPattern(TUserTimeLocale().Item(D_FMT), year, month, day, format);
 }
 
 std::string DateText(int year, int month, int day, TDTDateFormat format) {

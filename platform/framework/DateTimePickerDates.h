@@ -35,6 +35,12 @@ struct TDatePart {
 // piece by piece.
 std::vector<TDatePart> WriteDate(int year, int month, int day, TDTDateFormat format);
 std::string DateText(int year, int month, int day, TDTDateFormat format);
+namespace detail {
+// The same for a short format pattern of strftime's kind.
+std::vector<TDatePart> WriteDateInPattern(const std::string& shortPattern, int year, int month, int day,
+                                          TDTDateFormat format);
+}  // namespace detail
+
 // Month names (1..12) and short day names (0 Sunday..6) of the locale.
 std::string LocaleMonthName(int month);
 std::string LocaleShortDayName(int dayOfWeek);

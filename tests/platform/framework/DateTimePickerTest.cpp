@@ -228,4 +228,36 @@ TEST(DateParts, EncodingRoundTripsAndKnowsTheCalendar) {
   EXPECT_EQ(DaysInAMonth(2024, 0), 0);
 }
 
+std::string Written(const std::vector<TDatePart>& parts, std::string* fields = nullptr) {
+  std::string text;
+  for (const TDatePart& part : parts) {
+    text += part.Text;
+    if (fields && part.Field != dtfNone) *fields += "dmy"[part.Field];
+  }
+  return text;
+}
+
+TEST(DateParts, ShortFormatsOfEveryKindGiveTheThreeFields) {
+  setenv("LC_ALL", "C", 1);
+  std::string fields;
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%d.%m.%Y", 2026, 3, 7, dfShort), &fields), "07.03.2026");
+  EXPECT_EQ(fields, "dmy");
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%d.%m.%Y", 2026, 3, 7, dfLong)), "Saturday, 7 March 2026");
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%F", 2026, 3, 7, dfShort)), "2026-03-07");
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%Y-%m-%d", 2026, 3, 7, dfLong)), "2026 March 7, Saturday");
+  // glibc's flags and the composite conversions.
+  fields.clear();
+  Written(detail::WriteDateInPattern("%-d/%-m/%Ey", 2026, 3, 7, dfShort), &fields);
+  EXPECT_EQ(fields, "dmy");
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%D", 2026, 3, 7, dfShort)), "03/07/26");
+  // A format without the three fields falls back to one that has them.
+  fields.clear();
+  EXPECT_EQ(Written(detail::WriteDateInPattern("%H:%M", 2026, 3, 7, dfShort), &fields), "03/07/2026");
+  EXPECT_EQ(fields, "mdy");
+  fields.clear();
+  Written(detail::WriteDateInPattern("", 2026, 3, 7, dfLong), &fields);
+  EXPECT_EQ(fields, "mdy");
+  unsetenv("LC_ALL");
+}
+
 }  // namespace
