@@ -87,9 +87,13 @@ void TButtonControl::WMButtonUp(TMessage& m, TMouseButton button) {
     clicked = pressed_;
     SetPressed(false);
   }
+  // As a native button: the click, and a check box's new state, come
+  // before OnMouseUp, with the mouse already released.
+  if (clicked) {
+    if (ControlStyle() & csCaptureMouse) SetMouseCapture(false);
+    ButtonClicked();
+  }
   TWinControl::WMButtonUp(m, button);
-  // Last: the click may close (and free) the form.
-  if (clicked) ButtonClicked();
 }
 
 void TButtonControl::CMDialogChar(TMessage& m) {

@@ -24,6 +24,17 @@ TEST_F(CheckBoxTest, ClicksCycleThroughTheStatesAndFireOnClick) {
   EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
 }
 
+TEST_F(CheckBoxTest, OnMouseUpSeesTheNewStateAfterOnClick) {
+  auto* box = Place<TCheckBox>(10, 10, 120, 17);
+  std::vector<std::string> trail;
+  box->OnClick = [&](TObject*) { trail.push_back("click"); };
+  box->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    trail.push_back(box->Checked() ? "up checked" : "up clear");
+  };
+  ClickAt(box, 5, 8);
+  EXPECT_EQ(trail, (std::vector<std::string>{"click", "up checked"}));
+}
+
 TEST_F(CheckBoxTest, NativeCheckMessagesSetTheStateWithoutAClick) {
   auto* box = Place<TCheckBox>(10, 10, 120, 17);
   int clicks = 0;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The start and stop key combinations of the settings file start and stop
+# a recording from the keyboard: holding the start keys starts exactly one
+# recording, pressing them again while it runs starts no other, and the
+# stop keys end it, so the file stops growing and its row is listed.
+set -uo pipefail
+# Arguments: the program, the source folder, the screenshot folder.
+source "$2/tests/e2e/lib/tavrin.sh"
+
+# Start: Ctrl+Alt+F9, stop: Ctrl+Alt+F11 (modifier line 4, key lines 51
+# and 53); the second combinations are off.
+START_KEYS=ctrl+alt+F9
+STOP_KEYS=ctrl+alt+F11
+
+# press KEYS SECONDS: holds the keys down that long.
+press() {
+  xdotool keydown "$1"
+  sleep "$2"
+  xdotool keyup "$1"
+}
+
+begin_session
+write_settings "[Hotkey]" "StartPreHotKey1=4" "StartHotKey1=51" "StopPreHotKey1=4" "StopHotKey1=53" \
+  "StartUse1=1" "StopUse1=1" "StartUse2=0" "StopUse2=0"
+start_tavrin
+[[ -z $(recordings) ]] || fail "recordings exist before any key was pressed"
+
+start=$(now)
+xdotool keydown "$START_KEYS"
+wait_new_recording ""
+sleep 1.5
+xdotool keyup "$START_KEYS"
+sleep 0.5
+[[ $(recordings | grep -c .) -eq 1 ]] || fail "holding the start keys made $(recordings | grep -c .) recordings, not one"
+file="$RECORDED_FOLDER/$NEW_RECORDING"
+check_name "$NEW_RECORDING" wav "$start"
+size1=$(file_size "$file")
+sleep 1.5
+size2=$(file_size "$file")
+((size2 > size1)) || fail "the recording does not grow ($size1 then $size2 bytes)"
+
+press "$START_KEYS" 0.2
+sleep 0.5
+[[ $(recordings | grep -c .) -eq 1 ]] || fail "the start keys during a recording started another one"
+
+stop=$(now)
+press "$STOP_KEYS" 0.2
+sleep 0.5
+size3=$(file_size "$file")
+sleep 1.5
+size4=$(file_size "$file")
+((size4 == size3)) || fail "the recording goes on after the stop keys ($size3 then $size4 bytes)"
+check_audio "$file" --duration "$(elapsed "$RECORDING_SEEN" "$stop")" --duration-tolerance 0.7 \
+  --frequency "$TONE_HZ" --level "$TONE_DBFS"
+row_shows_text 0 || fail "the record list shows no row for the recording"
+row_shows_text 1 && fail "the record list shows a second row"
+screenshot after-hotkeys
+echo "PASS"

@@ -1,0 +1,168 @@
+# Runs the recorder on a display with a private sound server fed a known
+# tone, in folders of its own, and watches it from outside.
+#
+# A test script sources this file with its arguments (the program, the
+# source folder, the folder for screenshots), calls begin_session and then
+# start_tavrin. Every exit, a failed check included, stops the program,
+# the server and the display and removes the folders.
+
+exe=$1 root=$2 shots=$3
+source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/pulse.sh"
+
+TAVRIN_TITLE="Velmora MP3 Recorder"
+TONE_HZ=750  # not the 1 kHz of the virtual devices, so a fallback shows
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+end_session() {
+  [[ -n "${TAVRIN_PID:-}" ]] && kill -9 "$TAVRIN_PID" 2>/dev/null
+  stop_private_pulse
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null
+  [[ -n "${work:-}" ]] && rm -rf "$work"
+}
+
+# Creates the folders, the display and the server.
+begin_session() {
+  work=$(mktemp -d)
+  trap end_session EXIT
+  trap 'exit 130' INT TERM
+  start_xvfb_if_needed || fail "no display"
+  trap end_session EXIT  # the display helper set its own
+  mkdir -p "$shots"
+  start_private_pulse "$work/pulse" "$TONE_HZ" ||
+    fail "the private sound server cannot start, so nothing can be recorded (see above)"
+
+  # Own folders, so the test neither sees nor leaves anything of the user's.
+  unset VELMORA_AUDIO XDG_DOCUMENTS_DIR
+  export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  SETTINGS_FOLDER="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
+  RECORDED_FOLDER="$HOME/Documents/Velmora Mp3 Recorder/Recorded files"
+}
+
+# write_settings [LINES...]: the settings file the program reads at start:
+# record from the tone, WMA as 44.1 kHz stereo, and any further lines
+# (whole sections) given.
+write_settings() {
+  mkdir -p "$SETTINGS_FOLDER"
+  {
+    printf '[Device]\nInputDevice=%s\n' "$TONE_INPUT_NAME"
+    printf '[OutputFormat]\nWmaFormat=14\nSelected=0\n'
+    local line
+    for line in "$@"; do printf '%s\n' "$line"; done
+  } >"$SETTINGS_FOLDER/QmtCfg.ini"
+}
+
+# Starts the program and waits for its window (TAVRIN_WINDOW) and for its
+# level monitor to capture from the tone.
+start_tavrin() {
+  "$exe" >>"$work/tavrin.log" 2>&1 &
+  TAVRIN_PID=$!
+  TAVRIN_WINDOW=""
+  local _
+  for _ in $(seq 150); do
+    TAVRIN_WINDOW=$(xdotool search --onlyvisible --name "$TAVRIN_TITLE" 2>/dev/null | head -n 1)
+    [[ -n "$TAVRIN_WINDOW" ]] && break
+    kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended at start: $(cat "$work/tavrin.log")"
+    sleep 0.1
+  done
+  [[ -n "$TAVRIN_WINDOW" ]] || fail "no main window appeared"
+  for _ in $(seq 100); do
+    capture_sources_in_use | grep -qx "$TONE_SOURCE" && return 0
+    sleep 0.1
+  done
+  fail "the program does not capture from the private sound server's tone" \
+    "(capturing from: $(capture_sources_in_use | tr '\n' ' '))"
+}
+
+# click X Y: a left click at a place of the main window's client area.
+click() {
+  xdotool mousemove --window "$TAVRIN_WINDOW" "$1" "$2" click 1
+}
+
+# Places in the main window, from its layout.
+click_format() {
+  case $1 in
+    wav) click 376 84 ;;
+    mp3) click 432 84 ;;
+    ogg) click 488 84 ;;
+    wma) click 544 84 ;;
+  esac
+  sleep 0.3
+}
+click_record() { click 28 407; }
+click_play() { click 87 406; }
+click_stop() { click 139 406; }
+
+# screenshot NAME: the main window as NAME.png in the screenshot folder.
+screenshot() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
+  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
+    "$shots/$1.png" || fail "cannot take the screenshot $1"
+}
+
+# Rows of the record list, from the window's layout: the list's panel
+# starts at 7,167, its header is HEADER_HEIGHT tall and rows ROW_HEIGHT.
+LIST_LEFT=9 LIST_TOP=167 HEADER_HEIGHT=22 ROW_HEIGHT=18
+
+# row_shows_text N: true when row N (from 0) of the record list has
+# something written in its first two columns, not just its background.
+row_shows_text() {
+  local x y levels WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
+  x=$((X + LIST_LEFT + 4))
+  y=$((Y + LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3))
+  levels=$(ffmpeg -v error -f x11grab -video_size "200x$((ROW_HEIGHT - 6))" -i "$DISPLAY+$x,$y" -frames:v 1 \
+    -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
+  [[ $levels -ge 4 ]]
+}
+
+now() { date +%s.%N; }
+# elapsed FROM TO: seconds between two `now` readings.
+elapsed() { awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; }
+
+# The recordings in the recorded folder, one name a line, oldest first.
+recordings() { ls -1tr "$RECORDED_FOLDER" 2>/dev/null; }
+
+# wait_new_recording BEFORE: waits for a recording not in the list BEFORE
+# (as `recordings` printed it) and sets NEW_RECORDING to its name and
+# RECORDING_SEEN to when it appeared: capture starts right after the file
+# is made, so that is where its audio begins.
+wait_new_recording() {
+  local _ made
+  for _ in $(seq 200); do
+    made=$(comm -13 <(sort <<<"$1") <(recordings | sort))
+    if [[ -n "$made" ]]; then
+      RECORDING_SEEN=$(now)
+      NEW_RECORDING=$made
+      [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
+      return 0
+    fi
+    sleep 0.02
+  done
+  fail "no recording was started"
+}
+
+file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
+# check_name NAME EXTENSION START: the name follows the recorder's rule
+# ("Recorded" + start date and time + extension) for a start about then.
+check_name() {
+  local name=$1 extension=$2 start=${3%.*} stamp second
+  [[ $name =~ ^Recorded\ ([0-9]{4}-[0-9]{2}-[0-9]{2})\ ([0-9]{2})-([0-9]{2})-([0-9]{2})\.$extension$ ]] ||
+    fail "\"$name\" is not named \"Recorded YYYY-MM-DD hh-mm-ss.$extension\""
+  stamp="${BASH_REMATCH[1]} ${BASH_REMATCH[2]}:${BASH_REMATCH[3]}:${BASH_REMATCH[4]}"
+  second=$(date -d "$stamp" +%s) || fail "\"$name\" holds no real time"
+  ((second >= start - 1 && second <= start + 2)) ||
+    fail "\"$name\" is named after $stamp, but recording started at $(date -d "@$start" '+%F %T')"
+}
+
+# check_audio FILE OPTIONS...: see audio_check.py. A failing file is kept
+# beside the screenshots for a closer look.
+check_audio() {
+  python3 "$root/tests/e2e/lib/audio_check.py" "$@" && return 0
+  cp "$1" "$shots/" 2>/dev/null
+  fail "the recording does not hold what was recorded (kept in $shots)"
+}
