@@ -1,13 +1,14 @@
 #include "resources/themefile/EditorThemes.h"
 
+#include "resources/Resources.h"
 #include "resources/themefile/LookValues.h"
 
 namespace themefile {
 
 const std::vector<ThemeRecipe>& EditorThemeRecipes() {
   static const std::vector<ThemeRecipe> recipes = {
-      {"EDITOR_THEME1", DeepBlue, false, false},
-      {"EDITOR_THEME2", BlueGlass, true, true},
+      {kEditorThemeResource1, DeepBlue, false, false},
+      {kEditorThemeResource2, BlueGlass, true, true},
   };
   return recipes;
 }
