@@ -50,7 +50,7 @@ LRESULT TTreeView::InsertItem(const TVINSERTSTRUCT* insert) {
 }
 
 LRESULT TTreeView::DeleteItem(HTREEITEM item) {
-  if (item == TVI_ROOT || !item) {
+  if (item == TVI_ROOT) {
     for (auto& node : nodes_.roots_) NodeRemoving(node.get());
     nodes_.roots_.clear();
     Changed();

@@ -174,15 +174,15 @@ TEST_F(TreeViewTest, InsertingPlacesItemsAndBadHandlesAreRefusedWithoutHarm) {
   HTREEITEM gone = tree->Items()->TopItem(3)->Item(0)->ItemId();
   EXPECT_TRUE(tree->Perform(TVM_DELETEITEM, 0, L(gone)));
   HTREEITEM foreign = MakeTree(form)->Items()->TopItem(0)->ItemId();
-  for (HTREEITEM bad : {gone, foreign}) {
+  for (HTREEITEM bad : {gone, foreign, HTREEITEM()}) {
     TVITEM item;
     item.hItem = bad;
     TRect r;
     EXPECT_FALSE(tree->Perform(TVM_DELETEITEM, 0, L(bad)));
-    EXPECT_EQ(Insert(tree, bad, TVI_LAST, "orphan"), nullptr);
+    if (bad) EXPECT_EQ(Insert(tree, bad, TVI_LAST, "orphan"), nullptr);
     EXPECT_FALSE(tree->Perform(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)));
     EXPECT_FALSE(tree->Perform(TVM_EXPAND, TVE_EXPAND, L(bad)));
-    EXPECT_FALSE(tree->Perform(TVM_SELECTITEM, TVGN_CARET, L(bad)));
+    EXPECT_EQ(tree->Perform(TVM_SELECTITEM, TVGN_CARET, L(bad)) != 0, !bad);  // no item: no selection
     EXPECT_FALSE(TreeView_GetItemRect(tree->Handle(), bad, &r, false));
     EXPECT_EQ(tree->Perform(TVM_GETNEXTITEM, TVGN_PARENT, L(bad)), 0);
   }
