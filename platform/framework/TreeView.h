@@ -270,6 +270,7 @@ class TTreeView : public TScrollingControl {
   friend class TTreeNodes;
   static constexpr int kButtonSize = 9;
   static constexpr int kMinIndent = kButtonSize + 4;
+  static constexpr int kMaxIndent = 1000;
   void Changed();
   void NodeRemoving(TTreeNode* node);
   void VisibleNodes(std::vector<TTreeNode*>& out) const;

@@ -218,8 +218,8 @@ bool TTreeView::HandleTreeMessage(TMessage& m) {
     case TVM_GETCOUNT: m.Result = nodes_.Count(); return true;
     case TVM_GETINDENT: m.Result = indent_; return true;
     case TVM_SETINDENT:
-      // Never narrower than a button with room around it.
-      indent_ = std::max(kMinIndent, static_cast<int>(m.WParam));
+      // Never narrower than a button with room around it, nor absurdly wide.
+      indent_ = static_cast<int>(std::clamp<WPARAM>(m.WParam, kMinIndent, kMaxIndent));
       Invalidate();
       m.Result = TRUE;
       return true;

@@ -179,7 +179,9 @@ TEST_F(TreeViewTest, InsertingPlacesItemsAndBadHandlesAreRefusedWithoutHarm) {
     item.hItem = bad;
     TRect r;
     EXPECT_FALSE(tree->Perform(TVM_DELETEITEM, 0, L(bad)));
-    if (bad) EXPECT_EQ(Insert(tree, bad, TVI_LAST, "orphan"), nullptr);
+    if (bad) {
+      EXPECT_EQ(Insert(tree, bad, TVI_LAST, "orphan"), nullptr);
+    }
     EXPECT_FALSE(tree->Perform(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item)));
     EXPECT_FALSE(tree->Perform(TVM_EXPAND, TVE_EXPAND, L(bad)));
     EXPECT_EQ(tree->Perform(TVM_SELECTITEM, TVGN_CARET, L(bad)) != 0, !bad);  // no item: no selection
@@ -336,8 +338,11 @@ TEST_F(TreeViewTest, NodeOperationsReachAHookAndScrollAsTheMessagesDo) {
   EXPECT_EQ(tree->TopItem(), parent->Item(3));
   tree->SetIndent(2);  // never narrower than the button
   EXPECT_EQ(tree->Perform(TVM_GETINDENT, 0, 0), 13);
+  tree->Perform(TVM_SETINDENT, static_cast<WPARAM>(-40), 0);
+  EXPECT_EQ(tree->Indent(), 1000);
   parent->Item(0)->Delete();
-  EXPECT_EQ(seen, (std::vector<UINT>{TVM_ENSUREVISIBLE, TVM_SELECTITEM, TVM_SETINDENT, TVM_GETINDENT, TVM_DELETEITEM}));
+  EXPECT_EQ(seen, (std::vector<UINT>{TVM_ENSUREVISIBLE, TVM_SELECTITEM, TVM_SETINDENT, TVM_GETINDENT, TVM_SETINDENT,
+                                     TVM_DELETEITEM}));
   tree->WindowProc = saved;
 }
 
