@@ -42,7 +42,7 @@ start_private_pulse() {
       echo "pulseaudio ended at start: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
       return 1
     fi
-    if pactl list short sources 2>/dev/null | grep -q "$TONE_SOURCE"; then
+    if pactl list short sink-inputs 2>/dev/null | grep -q module-sine; then
       # An idle null output renders seconds ahead and then sleeps; a silent
       # low-latency stream keeps it working in small steps, as a sound card
       # does, so its monitor delivers the tone as time passes.
@@ -53,7 +53,7 @@ start_private_pulse() {
     fi
     sleep 0.1
   done
-  echo "pulseaudio did not answer within 10 s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
+  echo "pulseaudio did not come up with its tone within 10 s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
   return 1
 }
 
@@ -67,7 +67,7 @@ capture_sources_in_use() {
 }
 
 stop_private_pulse() {
-  [[ -n "${KEEPER_PID:-}" ]] && kill "$KEEPER_PID" 2>/dev/null
+  [[ -n "${KEEPER_PID:-}" ]] && kill "$KEEPER_PID" 2>/dev/null && wait "$KEEPER_PID" 2>/dev/null
   [[ -n "${PULSE_PID:-}" ]] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
   KEEPER_PID="" PULSE_PID=""
 }

@@ -17,10 +17,11 @@ TONE_HZ=743
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Waited for, so none is left behind as a zombie.
 end_session() {
-  [[ -n "${TAVRIN_PID:-}" ]] && kill -9 "$TAVRIN_PID" 2>/dev/null
+  [[ -n "${TAVRIN_PID:-}" ]] && kill -9 "$TAVRIN_PID" 2>/dev/null && wait "$TAVRIN_PID" 2>/dev/null
   stop_private_pulse
-  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   [[ -n "${work:-}" ]] && rm -rf "$work"
 }
 
