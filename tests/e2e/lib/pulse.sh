@@ -31,7 +31,6 @@ start_private_pulse() {
       --load="module-native-protocol-unix auth-anonymous=1 socket=$dir/native" \
       --load="module-null-sink sink_name=speakers rate=44100 channels=2 sink_properties=device.description=Speakers" \
       --load="module-null-sink sink_name=knowntone rate=44100 channels=2 sink_properties=device.description=KnownTone" \
-      --load="module-sine sink=knowntone frequency=$hertz" \
       </dev/null >/dev/null 2>&1 &
   PULSE_PID=$!
   export PULSE_SERVER="unix:$dir/native"
@@ -42,19 +41,33 @@ start_private_pulse() {
       echo "pulseaudio ended at start: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
       return 1
     fi
-    if pactl list short sink-inputs 2>/dev/null | grep -q module-sine; then
-      # An idle null output renders seconds ahead and then sleeps; a silent
-      # low-latency stream keeps it working in small steps, as a sound card
-      # does, so its monitor delivers the tone as time passes.
-      pacat --playback --latency-msec=20 --device=knowntone --client-name=keeper /dev/zero \
-        </dev/null >/dev/null 2>&1 &
-      KEEPER_PID=$!
-      return 0
+    if pactl list short sinks 2>/dev/null | grep -q knowntone; then
+      start_tone "$hertz"
+      return
     fi
     sleep 0.1
   done
-  echo "pulseaudio did not come up with its tone within 10 s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
+  echo "pulseaudio did not come up within 10 s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
   return 1
+}
+
+# start_tone HERTZ: the tone into "knowntone", kept working in small steps.
+start_tone() {
+  # A null output renders its first two seconds at once, and its monitor
+  # gives a new recording nothing until they have passed; after that a
+  # silent low-latency stream keeps it working in small steps, as a sound
+  # card does, so the monitor delivers the tone as time passes.
+  pacat --playback --latency-msec=20 --device=knowntone --client-name=keeper /dev/zero \
+    </dev/null >/dev/null 2>&1 &
+  KEEPER_PID=$!
+  local _
+  for _ in $(seq 100); do
+    pactl list short sink-inputs 2>/dev/null | grep -q . && break
+    sleep 0.1
+  done
+  pactl load-module module-sine sink=knowntone frequency="$1" >/dev/null ||
+    { echo "the sound server's sine generator does not start" >&2; return 1; }
+  sleep 2.5
 }
 
 # Lists the server's source names that recording streams read from.

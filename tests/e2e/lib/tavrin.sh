@@ -90,12 +90,7 @@ start_tavrin() {
   done
   [[ -n "$TAVRIN_WINDOW" ]] || fail "no main window appeared"
   for _ in $(seq 100); do
-    if capture_sources_in_use | grep -qx "$TONE_SOURCE"; then
-      # A recording started in the first second after the window appears
-      # holds about 0.6 s less than it ran; give the program that second.
-      sleep 1.5
-      return 0
-    fi
+    capture_sources_in_use | grep -qx "$TONE_SOURCE" && return 0
     sleep 0.1
   done
   fail "the program does not capture from the private sound server's tone" \
