@@ -128,17 +128,24 @@ screenshot() {
 # starts at 7,167, its header is HEADER_HEIGHT tall and rows ROW_HEIGHT.
 LIST_LEFT=9 LIST_TOP=167 HEADER_HEIGHT=22 ROW_HEIGHT=18
 
-# row_shows_text N: true when row N (from 0) of the record list has
-# something written in its first two columns, not just its background.
-row_shows_text() {
+# cell_shows_text ROW LEFT WIDTH: true when that stretch of a row (from
+# 0; LEFT from the list's left edge) has something written in it, not
+# just its background.
+cell_shows_text() {
   local x y levels WINDOW X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
-  x=$((X + LIST_LEFT + 4))
+  x=$((X + LIST_LEFT + $2))
   y=$((Y + LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3))
-  levels=$(ffmpeg -v error -f x11grab -video_size "200x$((ROW_HEIGHT - 6))" -i "$DISPLAY+$x,$y" -frames:v 1 \
+  levels=$(ffmpeg -v error -f x11grab -video_size "$3x$((ROW_HEIGHT - 6))" -i "$DISPLAY+$x,$y" -frames:v 1 \
     -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
   [[ $levels -ge 4 ]]
 }
+
+# row_shows_text N: row N shows something in its first two columns.
+row_shows_text() { cell_shows_text "$1" 4 200; }
+
+# size_shows_text N: row N shows something in its "Size" column.
+size_shows_text() { cell_shows_text "$1" 474 96; }
 
 now() { date +%s.%N; }
 # elapsed FROM TO: seconds between two `now` readings.
