@@ -65,6 +65,7 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TfrmMain::~TfrmMain() {
+  alive_.reset();
   StopHotkeyThread();
   AR.OnEndArrayRecord = nullptr;
   AR.OnTimer = nullptr;
@@ -143,7 +144,7 @@ void TfrmMain::CreateControls() {
 void TfrmMain::KeepKeyboardOnButton1() {
   auto handOver = [this] {
     // After the focus change under way has finished.
-    PostToMainThread([this] {
+    PostWhileAlive([this] {
       if (Button1->CanFocus()) SetActiveControl(Button1);
     });
   };
@@ -160,6 +161,12 @@ void TfrmMain::KeepKeyboardOnButton1() {
       handOver();
     };
   }
+}
+
+void TfrmMain::PostWhileAlive(std::function<void()> fn) {
+  PostToMainThread([alive = std::weak_ptr<int>(alive_), fn = std::move(fn)] {
+    if (!alive.expired()) fn();
+  });
 }
 
 void TfrmMain::FormCreate(TObject*) {

@@ -186,7 +186,12 @@ class TfrmMain : public TForm {
   void ShowActiveLook(bool active);
   void ShowRow(int index);
   void RecordingFailed(const std::string& message);
+  // Runs fn on the GUI thread after the event under way, unless the window
+  // has been freed by then.
+  void PostWhileAlive(std::function<void()> fn);
 
+  // Expires with the window; what it posted checks it before running.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   TMyAmpBar* leftMeter_ = nullptr;
   TMyAmpBar* rightMeter_ = nullptr;
   std::unique_ptr<THotkeyDetector> hotkeyThread_;

@@ -6,7 +6,6 @@
 
 #include "platform/audio/AudioFileErrors.h"
 #include "platform/framework/StringList.h"
-#include "platform/os/MainThread.h"
 #include "platform/framework/ScrollInfo.h"
 #include "platform/win/WinMessages.h"
 #include "recorder/GlobeVar.h"
@@ -140,7 +139,7 @@ void TfrmMain::WriteCapturedBlock() {
     // was written, and say so once rather than for every block.
     writeFailed_ = true;
     const std::string message = error.Message();
-    PostToMainThread([this, message] {
+    PostWhileAlive([this, message] {
       StopRecording();
       ShowMessage(message);
     });

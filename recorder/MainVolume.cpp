@@ -1,7 +1,6 @@
 // Playback volume and mute, mirrored with the player window.
 
 #include "platform/base/Exceptions.h"
-#include "platform/os/MainThread.h"
 #include "recorder/Main.h"
 #include "recorder/Player.h"
 
@@ -24,7 +23,7 @@ void TfrmMain::CreateVolumeControls() {
   cboxMute->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
     if (button != mbLeft) return;
     const bool before = muteAtPress_;
-    PostToMainThread([this, before] { ApplyMuteClick(before); });
+    PostWhileAlive([this, before] { ApplyMuteClick(before); });
   };
 
   tbPlayBackVolume = new TTrackBar(this);

@@ -280,6 +280,22 @@ TEST_F(MainPlaybackTest, PlaybackVolumeAndMuteReachThePlayerOnlyOnceShown) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(MainPlaybackTest, MuteClickHandledAfterTheWindowIsFreedDoesNothing) {
+  ShowMain();
+  TCheckBox* mute = frmMain->cboxMute;
+  mute->OnMouseDown(mute, mbLeft, 0, 0, 0);
+  mute->SetChecked(true);
+  mute->OnMouseUp(mute, mbLeft, 0, 0, 0);  // leaves its work for the queue
+  // Freed as the application frees its windows, later ones first; the
+  // player window stays to show whether the work still ran.
+  delete frmOptions;
+  frmOptions = nullptr;
+  delete frmMain;
+  frmMain = nullptr;
+  RunMainThreadQueue();
+  EXPECT_FALSE(frmPlayer->MuteGlyphSwapped());
+}
+
 TEST_F(MainPlaybackTest, WmaListIsRefilledKeepingAnIndexInRange) {
   const int profiles = TWMAFile2().ProfileCount();
   ASSERT_GT(profiles, 2);
