@@ -3,8 +3,11 @@
 what a recording of a known tone should hold.
 
     audio_check.py FILE [--duration S --duration-tolerance S]
-                        [--frequency HZ]     (also: the tone runs without a break)
+                        [--frequency HZ [--breaks N]]
                         [--level DBFS --level-tolerance DB]
+
+--frequency also checks that the tone runs with no more than N breaks
+(none by default): a gap, a jump or noise in it.
 
 Prints what it measured; exits 1 with one line per failed check, 2 when
 the file cannot be read at all.
@@ -113,7 +116,7 @@ def failures(found, args):
     if args.frequency is not None:
         if abs(found["frequency"] - args.frequency) > args.frequency * 0.01:
             problems.append("tone at %.1f Hz, expected %.1f Hz" % (found["frequency"], args.frequency))
-        if found["breaks"]:
+        if len(found["breaks"]) > args.breaks:
             problems.append("the tone breaks at %s s"
                             % ", ".join("%.3f" % t for t in found["breaks"][:10]))
     if args.level is not None and not abs(found["level"] - args.level) <= args.level_tolerance:
@@ -128,6 +131,7 @@ def main():
     parser.add_argument("--duration", type=float)
     parser.add_argument("--duration-tolerance", type=float, default=0.7)
     parser.add_argument("--frequency", type=float)
+    parser.add_argument("--breaks", type=int, default=0)
     parser.add_argument("--level", type=float)
     parser.add_argument("--level-tolerance", type=float, default=2.0)
     args = parser.parse_args()

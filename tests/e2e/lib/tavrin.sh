@@ -114,6 +114,7 @@ click_format() {
 }
 click_record() { click 28 407; }
 click_play() { click 87 406; }
+click_pause() { click 113 406; }
 click_stop() { click 139 406; }
 
 # screenshot NAME: the main window as NAME.png in the screenshot folder.
