@@ -109,6 +109,8 @@ void TDateTimePicker::StoreDate(int year, int month, int day) {
 }
 
 void TDateTimePicker::UserDate(int year, int month, int day) {
+  // The calendar's first and last weeks reach into years 0 and 10000.
+  if (!IsValidDate(year, month, day)) return;
   int y, m, d;
   Decode(y, m, d);
   if (y == year && m == month && d == day) return;

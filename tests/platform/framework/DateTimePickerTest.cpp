@@ -153,6 +153,21 @@ TEST_F(DateTimePickerTest, TheCalendarTurnsMonthsAndPicksADay) {
   EXPECT_EQ(changes, (std::vector<TYmd>{{2027, 1, 15}}));
 }
 
+TEST_F(DateTimePickerTest, CalendarDaysBeyondTheFirstAndLastYearPickNothing) {
+  for (TDateTime edge : {EncodeDate(9999, 12, 31), EncodeDate(1, 1, 1)}) {
+    picker->SetDate(edge);
+    const TYmd before = Ymd();
+    ClickButton();
+    ASSERT_TRUE(picker->DroppedDown());
+    // The last cell lies in the next month, the first (year 1 began on a
+    // Monday) in the month before.
+    ClickCalendar(picker->Calendar()->CellRect(edge > 0 ? 5 : 0, edge > 0 ? 6 : 0));
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(Ymd(), before);
+  }
+  EXPECT_TRUE(changes.empty());
+}
+
 TEST_F(DateTimePickerTest, EscapeAndAClickOutsideCloseTheCalendarWithoutAChoice) {
   auto* cancel = Place<TButton>(300, 250, 80, 24);
   cancel->SetCancel(true);
