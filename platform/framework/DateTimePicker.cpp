@@ -6,24 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/framework/ControlLooks.h"
 #include "platform/framework/MonthCalendar.h"
+#include "platform/framework/ScrollInfo.h"
 #include "platform/gfx/DrawText.h"
 
 namespace {
 
 constexpr int kButtonWidth = 16;
 constexpr int kTextIndent = 2;
-
-void DrawDownArrow(TCanvas* canvas, const TRect& box, TColor color) {
-  int size = 4;
-  int cx = (box.Left + box.Right) / 2, top = (box.Top + box.Bottom - size) / 2;
-  canvas->Brush()->SetColor(color);
-  for (int row = 0; row < size; ++row) {
-    int half = size - 1 - row;
-    canvas->FillRect(Rect(cx - half, top + row, cx + half + 1, top + row + 1));
-  }
-}
 
 SYSTEMTIME ToSystemTime(TDateTime value) {
   SYSTEMTIME st;
@@ -334,6 +324,5 @@ void TDateTimePicker::PaintWindow(HDC dc) {
     canvas->Brush()->SetStyle(bsSolid);
   }
 
-  DrawButtonFace(canvas, button, dropped_, false, clBtnFace);
-  DrawDownArrow(canvas, button, Enabled() ? clBtnText : clBtnShadow);
+  DrawArrowButton(*canvas, button, adDown, Enabled(), dropped_);
 }

@@ -1,10 +1,9 @@
 #include "platform/framework/MonthCalendar.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "platform/framework/ControlLooks.h"
 #include "platform/framework/DateTimePicker.h"
+#include "platform/framework/ScrollInfo.h"
 #include "platform/gfx/DrawText.h"
 
 namespace detail {
@@ -14,17 +13,6 @@ namespace {
 constexpr int kWeekRowTop = TMonthCalendarPopup::kMargin + TMonthCalendarPopup::kTitleHeight;
 constexpr int kGridTop = kWeekRowTop + TMonthCalendarPopup::kCellHeight;
 constexpr int kArrowBox = 20;
-
-void DrawSideArrow(TCanvas* canvas, const TRect& box, bool left) {
-  int size = 4;
-  int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-  canvas->Brush()->SetColor(clBtnText);
-  for (int column = 0; column < size; ++column) {
-    int half = left ? column : size - 1 - column;
-    int x = cx - size / 2 + column;
-    canvas->FillRect(Rect(x, cy - half, x + 1, cy + half + 1));
-  }
-}
 
 }  // namespace
 
@@ -109,11 +97,8 @@ void TMonthCalendarPopup::Paint() {
   TRect title = Rect(kMargin, kMargin, client.Right - kMargin, kMargin + kTitleHeight);
   canvas->Brush()->SetColor(clBtnFace);
   canvas->FillRect(title);
-  for (bool left : {true, false}) {
-    TRect box = left ? PreviousRect() : NextRect();
-    DrawButtonFace(canvas, box, false, false, clBtnFace);
-    DrawSideArrow(canvas, box, left);
-  }
+  DrawArrowButton(*canvas, PreviousRect(), adLeft, true, false);
+  DrawArrowButton(*canvas, NextRect(), adRight, true, false);
   canvas->Brush()->SetStyle(bsClear);
   canvas->Font()->SetColor(clBtnText);
   DrawText(canvas, Title(), title, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
