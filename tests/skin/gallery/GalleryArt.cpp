@@ -54,12 +54,10 @@ TColor ReadPixel(const TBitmap& bitmap, int x, int y) {
   return TColor(p[2]) | (TColor(p[1]) << 8) | (TColor(p[0]) << 16);
 }
 
-TzelUIStyle StyleOf(const TLookEntry& look) { return TzelUIStyle(look.index + 1); }
-
 // Title bar as the frame lays it out: left and right sections, the client
 // section stretched between, the window buttons from the right.
 void DrawTitleBar(TCanvas& canvas, int x, int y, int width, const TLookEntry& look, TColor formColor) {
-  TzelUIStyle style = StyleOf(look);
+  TzelUIStyle style = look.style;
   auto left = LoadResourceBitmap(look.prefix + "_TITLE_LEFT");
   auto client = LoadResourceBitmap(look.prefix + "_TITLE_CLIENT");
   auto right = LoadResourceBitmap(look.prefix + "_TITLE_RIGHT");
@@ -99,7 +97,7 @@ void DrawTitleBar(TCanvas& canvas, int x, int y, int width, const TLookEntry& lo
 
 void DrawPushButtons(TCanvas& canvas, int x, int y, const TLookEntry& look) {
   auto strip = LoadResourceBitmap(look.prefix + "_BUTTON");
-  const bool transparent = GetBuiltInThemeBool(StyleOf(look), 2) != 0;
+  const bool transparent = GetBuiltInThemeBool(look.style, 2) != 0;
   const char* captions[] = {"Normal", "Hot", "Pressed"};
   for (int part = 1; part <= 3; ++part) {
     auto face = Piece(*strip, 3, part);
@@ -124,7 +122,7 @@ void DrawScrollBar(TCanvas& canvas, int x, int y, int width, const TLookEntry& l
   RotateBitmapLeft(*first);
   RotateBitmapLeft(*second);
   const int height = first->Height();
-  canvas.Brush()->SetColor(TColor(GetBuiltInThemeColor(StyleOf(look), 31)));
+  canvas.Brush()->SetColor(TColor(GetBuiltInThemeColor(look.style, 31)));
   canvas.FillRect({x, y, x + width, y + height});
   first->SetTransparentMode(tmAuto);
   first->SetTransparent(true);
@@ -153,7 +151,7 @@ void DrawTrackBar(TCanvas& canvas, int x, int y, int width, const TLookEntry& lo
 
 void DrawProgressBar(TCanvas& canvas, int x, int y, int width, const TLookEntry& look) {
   auto done = LoadResourceBitmap(look.prefix + "_PROGRESSBAR");
-  TColor border = TColor(GetBuiltInThemeColor(StyleOf(look), 25));
+  TColor border = TColor(GetBuiltInThemeColor(look.style, 25));
   canvas.Brush()->SetColor(border);
   canvas.FrameRect({x, y, x + width, y + done->Height() + 2});
   canvas.Brush()->SetColor(0xFFFFFF);
@@ -169,7 +167,7 @@ void DrawTabs(TCanvas& canvas, int x, int y, int width, const TLookEntry& look, 
   auto active = Piece(*tabs, 2, 1), inactive = Piece(*tabs, 2, 2);
   const int band = inactive->Height();
   canvas.StretchDraw({x + 1, y + band, x + width - 1, y + band + line->Height()}, line.get());
-  canvas.Brush()->SetColor(TColor(GetBuiltInThemeColor(StyleOf(look), 25)));
+  canvas.Brush()->SetColor(TColor(GetBuiltInThemeColor(look.style, 25)));
   canvas.FillRect({x, y + band, x + 1, y + band + line->Height()});
   canvas.FillRect({x + width - 1, y + band, x + width, y + band + line->Height()});
   const char* captions[] = {"General", "Effects", "Devices"};
@@ -222,7 +220,7 @@ void DrawThemeBitmaps(TCanvas& canvas, TFlow& flow, const TLookEntry& look) {
 }
 
 void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look) {
-  TzelUIStyle style = StyleOf(look);
+  TzelUIStyle style = look.style;
   const TColor formColor = TColor(GetBuiltInThemeColor(style, 15));
   const int width = 460, bodyHeight = 150;
   auto left = LoadResourceBitmap(look.prefix + "_TITLE_LEFT");

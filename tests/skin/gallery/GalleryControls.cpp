@@ -101,7 +101,7 @@ void BuildControls(TForm* form, TzelUIStyle style, TColor color) {
 }  // namespace
 
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look) {
-  TzelUIStyle style = TzelUIStyle(look.index + 1);
+  TzelUIStyle style = look.style;
   const TColor color = TColor(GetBuiltInThemeColor(style, 15));
   TForm* form = nullptr;
   Application->CreateForm(form);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gfx/Bitmap.h"
+#include "skin/ZELThemes.h"
 
 namespace gallery {
 
@@ -36,7 +37,7 @@ class TFlow {
 // Whole page of one look: the theme bitmaps, a few of them put to use, and
 // the skinned controls.
 struct TLookEntry {
-  int index;          // 0..4 in table order
+  TzelUIStyle style;
   std::string name;   // "MacOS"
   std::string prefix; // "MACOS"
 };

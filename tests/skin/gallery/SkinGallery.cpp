@@ -21,8 +21,8 @@ using namespace gallery;
 constexpr int kPageWidth = 960;
 
 const TLookEntry kLooks[] = {
-    {0, "MacOS", "MACOS"}, {1, "WinXP", "WINXP"}, {2, "DeepBlue", "DEEPBLUE"},
-    {3, "Protein", "PROTEIN"}, {4, "BlueGlass", "BLUEGLASS"},
+    {MacOS, "MacOS", "MACOS"}, {WinXP, "WinXP", "WINXP"}, {DeepBlue, "DeepBlue", "DEEPBLUE"},
+    {Protein, "Protein", "PROTEIN"}, {BlueGlass, "BlueGlass", "BLUEGLASS"},
 };
 
 std::unique_ptr<TBitmap> PaintPage(const TLookEntry& look) {
