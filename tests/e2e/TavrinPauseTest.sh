@@ -21,9 +21,8 @@ file="$RECORDED_FOLDER/$NEW_RECORDING"
 resumed=$(now)
 click_pause
 sleep 1.5
-stopped=$(now)
 click_stop
-sleep 0.5
+stopped=$(closed_at "$file")
 
 ran=$(awk -v a="$(elapsed "$RECORDING_SEEN" "$paused")" -v b="$(elapsed "$resumed" "$stopped")" \
   'BEGIN { print a + b }')

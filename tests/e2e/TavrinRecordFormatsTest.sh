@@ -38,9 +38,8 @@ for format in wav mp3 ogg wma; do
   else
     size_shows_text "$row" || fail "$format: the record list shows no size while recording"
   fi
-  stop=$(now)
   click_stop
-  sleep 0.5
+  stop=$(closed_at "$RECORDED_FOLDER/$made")
 
   [[ $(recordings | grep -c .) -eq $((row + 1)) ]] || fail "$format: more than one new recording: $(recordings)"
   check_name "$made" "$format" "$start"

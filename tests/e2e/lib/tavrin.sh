@@ -174,6 +174,20 @@ wait_new_recording() {
   fail "no recording was started"
 }
 
+# closed_at FILE: when the program last wrote FILE, once it has stopped
+# writing: a writer's last act is finishing the file, so that is when the
+# recording ended, however long the stop took to arrive.
+closed_at() {
+  local last="" current _
+  for _ in $(seq 50); do
+    current=$(stat -c %.9Y "$1")
+    [[ $current == "$last" ]] && break
+    last=$current
+    sleep 0.3
+  done
+  echo "$current"
+}
+
 file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
 
 # check_name NAME EXTENSION START: the name follows the recorder's rule
