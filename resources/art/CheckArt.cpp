@@ -44,7 +44,7 @@ TColor CheckedFill(const LookStyle& s) {
 }
 
 // A disabled mark fades toward its box; MacOS's white mark on the pale
-// disabled aqua fades less, or it would vanish.
+// disabled blue fades less, or it would vanish.
 TColor DisabledMark(const LookStyle& s, TColor fill) {
   return Mix(MarkColor(s), fill, s.look == Look::MacOS ? 0.15 : 0.5);
 }

@@ -59,17 +59,17 @@ struct Face {
   bool showGlyph;
 };
 
-// The traffic lights: close red, minimize amber, maximize green; the
-// control box and help are graphite. Their glyphs show only under the mouse.
+// Round coloured keys: close red, minimize amber, maximize green; the
+// control box and help are grey. Their glyphs show only under the mouse.
 Face MacFace(Glyph glyph, int state) {
   TColor face = glyph == Glyph::Close      ? Rgb(0xFF, 0x5F, 0x57)
                 : glyph == Glyph::Minimize ? Rgb(0xFE, 0xBC, 0x2E)
                 : glyph == Glyph::Maximize || glyph == Glyph::Restore ? Rgb(0x28, 0xC8, 0x40)
                                                                       : Rgb(0xA8, 0xAC, 0xB4);
-  bool graphite = glyph == Glyph::ControlBox || glyph == Glyph::Help;
+  bool grey = glyph == Glyph::ControlBox || glyph == Glyph::Help;
   if (state == 1) face = Lighter(face, 0.12);
   if (state == 2) face = Darker(face, 0.2);
-  return {Darker(face, 0.3), face, Darker(face, 0.62), graphite || state > 0};
+  return {Darker(face, 0.3), face, Darker(face, 0.62), grey || state > 0};
 }
 
 Face TitleButtonFace(const LookStyle& s, Glyph glyph, int state) {
