@@ -159,13 +159,17 @@ TEST_F(EditorThemes, PicturesComeInTheLayoutTheControlsCutThemIn) {
     const bool rounded = right.Canvas()->Pixels(right.Width() - 1, 0) == 0xFF00FF;
     EXPECT_EQ(theme->GetBool(kTitleNeedsRegion), rounded);
     EXPECT_EQ(left.Canvas()->Pixels(0, 0) == 0xFF00FF, rounded);
-    if (embedded.look == BlueGlass) EXPECT_TRUE(rounded);
+    if (embedded.look == BlueGlass) {
+      EXPECT_TRUE(rounded);
+    }
     for (int y = 0; y < left.Height(); ++y) {
       int leftRun = 0, rightRun = 0;
       while (left.Canvas()->Pixels(leftRun, y) == 0xFF00FF) ++leftRun;
       while (right.Canvas()->Pixels(right.Width() - 1 - rightRun, y) == 0xFF00FF) ++rightRun;
       EXPECT_EQ(leftRun, rightRun) << "row " << y;
-      if (leftRun > 0) EXPECT_LE(y, theme->GetInteger(kTitleRegionMaxY)) << "row outside the title's region";
+      if (leftRun > 0) {
+        EXPECT_LE(y, theme->GetInteger(kTitleRegionMaxY)) << "row outside the title's region";
+      }
     }
   }
 }
