@@ -1,11 +1,13 @@
 #pragma once
 // Themed check box and radio button: a state picture from the look and a
 // one-line caption, drawn off-screen. A radio button only ever checks
-// itself and unchecks its siblings of the same GroupIndex.
+// itself and unchecks its siblings of the same GroupIndex. The push
+// buttons of the unit are declared in ZELButtonPush.h.
 
 #include <string>
 
 #include "platform/framework/StdCtrls.h"
+#include "skin/ZELButtonPush.h"
 #include "skin/ZELMgr.h"
 
 class TBitmap;
