@@ -176,14 +176,15 @@ wait_new_recording() {
 
 # closed_at FILE: when the program last wrote FILE, once it has stopped
 # writing: a writer's last act is finishing the file, so that is when the
-# recording ended, however long the stop took to arrive.
+# recording ended, however long the stop took to arrive. A recording
+# writes at least every second, so 1.2 s without a write means it ended.
 closed_at() {
   local last="" current _
-  for _ in $(seq 50); do
+  for _ in $(seq 20); do
     current=$(stat -c %.9Y "$1")
     [[ $current == "$last" ]] && break
     last=$current
-    sleep 0.3
+    sleep 1.2
   done
   echo "$current"
 }
