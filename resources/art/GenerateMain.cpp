@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
       std::vector<std::uint8_t> bytes = art::PaintArt(entry)->SaveToBytes();
       std::ofstream out(folder / (entry.name + ".bmp"), std::ios::binary);
       out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+      out.close();  // the last bytes reach the disk here; a full disk shows now
       if (!out) {
         std::cerr << "paint_theme_art: cannot write " << entry.name << ".bmp\n";
         return 1;

@@ -31,5 +31,6 @@ std::vector<unsigned char> ReadFileBytes(const std::filesystem::path& path) {
 void WriteSourceFile(const std::filesystem::path& output, const std::string& text) {
   std::ofstream out(output, std::ios::binary | std::ios::trunc);
   out << text;
+  out.close();  // the last bytes reach the disk here; a full disk shows now
   if (!out) throw std::runtime_error("cannot write " + output.string());
 }

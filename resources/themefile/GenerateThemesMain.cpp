@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
       const themefile::Bytes theme = themefile::WriteThemeFile(themefile::ThemeItemsOf(recipe, BitmapFiles(files)));
       std::ofstream out(output / (recipe.resourceName + ".zsk"), std::ios::binary | std::ios::trunc);
       out.write(reinterpret_cast<const char*>(theme.data()), std::streamsize(theme.size()));
+      out.close();  // the last bytes reach the disk here; a full disk shows now
       if (!out) throw std::runtime_error("cannot write " + recipe.resourceName + ".zsk");
     }
   } catch (const std::exception& e) {

@@ -48,6 +48,7 @@ void Save(const TBitmap& bitmap, const std::filesystem::path& path) {
   std::vector<std::uint8_t> bytes = bitmap.SaveToBytes();
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  out.close();  // the last bytes reach the disk here; a full disk shows now
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
