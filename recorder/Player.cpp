@@ -1,10 +1,180 @@
+// The player window's controls, its showing and closing, and the buttons
+// that open the other windows.
+
 #include "recorder/Player.h"
+
+#include "platform/os/Clock.h"
+#include "platform/os/Files.h"
+#include "platform/os/KeyState.h"
+#include "platform/os/MainThread.h"
+#include "platform/os/ShellOpen.h"
+#include "recorder/Burner.h"
+#include "recorder/Confirm.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Joiner.h"
+#include "recorder/Main.h"
+#include "recorder/Options.h"
+#include "recorder/Splitter.h"
 
 TfrmPlayer* frmPlayer = nullptr;
 
-TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
-  SetCaption("Player");
+namespace {
+
+template <typename T>
+T* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
+  auto* control = new T(owner);
+  control->SetParent(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
 }
 
-// The folder list is not built yet, so there is no row to add.
-void TfrmPlayer::AddFileToList(const std::string&, bool) {}
+TButton* ImageButton(TfrmPlayer* form, int left, int top, int width, int height, const std::string& caption,
+                     const std::string& hint) {
+  auto* button = Place<TButton>(form, form, left, top, width, height);
+  button->SetCaption(caption);
+  button->SetHint(hint);
+  button->SetShowHint(true);
+  return button;
+}
+
+const char* const kSelectAFile = "Please select an audio file";
+
+}  // namespace
+
+TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
+  SetBorderStyle(bsNone);
+  SetPosition(poScreenCenter);
+  SetCaption("Velmora MP3 Player");
+  SetClientSize(717, 550);
+  CreateButtons();
+  CreatePlaybackControls();
+  CreateFileList();
+  CreatePopupMenu();
+  KeepKeyboardOnButton1();
+  AI.SetWMAEnabled(true);
+
+  ShowMessage = [](const std::string& text) {
+    if (!frmConfirm) return;
+    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
+    frmConfirm->SetConfirmText(text);
+    frmConfirm->ShowModal();
+  };
+  AskQuestion = [](const std::string& text) {
+    if (!frmConfirm) return static_cast<int>(mrNo);
+    frmConfirm->SetConfirmMode(CONFIRM_QUESTION);
+    frmConfirm->SetConfirmText(text);
+    return frmConfirm->ShowModal();
+  };
+  OnShow = [this](TObject*) { FormShow(); };
+  OnActivate = [this](TObject*) { Invalidate(); };
+  OnClose = [this](TObject*, TCloseAction& action) {
+    FormClose();
+    action = caHide;
+  };
+  OnCloseQuery = [this](TObject*, bool& canClose) {
+    if (convertingRowIndex_ < 0) return;
+    if (AskQuestion("Converting in progress, do you want to cancel ?") != mrYes) {
+      canClose = false;
+      return;
+    }
+    CancelConversion();
+    Sleep(100);
+  };
+}
+
+TfrmPlayer::~TfrmPlayer() {
+  alive_.reset();
+  AP.OnRequestOnLoadArray = nullptr;
+  AP.OnEndArrayPlay = nullptr;
+  AP.OnTimer = nullptr;
+  AP.OnEndPlay = nullptr;
+  AP.Stop();
+}
+
+void TfrmPlayer::CreateButtons() {
+  btnReorder = ImageButton(this, 6, 24, 60, 37, "Recorder", "Switch to recorder");
+  btnSplitter = ImageButton(this, 67, 24, 60, 37, "Splitter", "Split selected audio file");
+  btnJoiner = ImageButton(this, 128, 24, 60, 37, "Joiner", "Merge selected audio files");
+  btnFolder = ImageButton(this, 189, 24, 60, 37, "Burn", "Burn selected audio files to CD");
+  btnEditor = ImageButton(this, 250, 24, 60, 37, "Editor", "Edit selected audio file");
+  btnMail = ImageButton(this, 311, 24, 60, 37, "Email", "Email selected audio file");
+  btnOptions = ImageButton(this, 372, 24, 60, 37, "Options", "Options");
+  btnHelp = ImageButton(this, 433, 24, 60, 37, "Help", "Help");
+  btnPlayerClose = ImageButton(this, 693, 4, 18, 20, "X", "");
+  // Off the window: it holds the keyboard focus away from the sliders.
+  Button1 = Place<TButton>(this, this, 0, -100, 10, 10);
+
+  btnReorder->OnClick = [](TObject*) {
+    if (!frmMain) return;
+    frmMain->Show();
+    frmMain->BringToFront();
+  };
+  btnSplitter->OnClick = [this](TObject*) { btnSplitterClick(); };
+  btnJoiner->OnClick = [this](TObject*) { btnJoinerClick(); };
+  btnFolder->OnClick = [](TObject*) {
+    if (frmBurner) frmBurner->ShowModal();
+  };
+  btnEditor->OnClick = [this](TObject*) { EditSelected(); };
+  btnMail->OnClick = [this](TObject*) { MailSelected(); };
+  btnOptions->OnClick = [](TObject*) {
+    if (frmOptions) frmOptions->ShowModal();
+  };
+  btnHelp->OnClick = [](TObject*) { ShellOpener().Open(AppFolder + "KorvexHelp.chm"); };
+  btnPlayerClose->OnClick = [this](TObject*) { Close(); };
+}
+
+void TfrmPlayer::KeepKeyboardOnButton1() {
+  auto handOver = [this] {
+    PostWhileAlive([this] {
+      if (Button1->CanFocus()) SetActiveControl(Button1);
+    });
+  };
+  for (TTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) {
+    bar->OnEnter = [handOver](TObject*) {
+      if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
+    };
+    bar->OnMouseUp = [handOver, released = bar->OnMouseUp](TObject* sender, TMouseButton button, TShiftState shift,
+                                                           int x, int y) {
+      if (released) released(sender, button, shift, x, y);
+      handOver();
+    };
+  }
+}
+
+void TfrmPlayer::PostWhileAlive(std::function<void()> fn) {
+  PostToMainThread([alive = std::weak_ptr<int>(alive_), fn = std::move(fn)] {
+    if (!alive.expired()) fn();
+  });
+}
+
+void TfrmPlayer::FormShow() {
+  if (Button1->CanFocus()) SetActiveControl(Button1);
+  // Shown again after a close, which stopped playback already.
+  if (playingRowIndex_ >= 0) StopPlaying();
+  convertingRowIndex_ = -1;
+  if (!DirectoryExists(::OutputPath)) ::OutputPath = RecordedFolder;
+  STV->SetSelectedFolder(::OutputPath);
+  tbPlaybackProgress->SetPosition(0);
+  tbPlaybackProgress->SetEnabled(false);
+  const bool firstShow = !shown_;
+  shown_ = true;
+  if (firstShow) PickPlaybackLine();
+  ListFolder();
+}
+
+void TfrmPlayer::FormClose() {
+  if (Renaming()) EndRename(false);
+  StopPlaying();
+}
+
+void TfrmPlayer::btnSplitterClick() {
+  if (!lvPlayList->Selected()) {
+    ShowMessage(kSelectAFile);
+    return;
+  }
+  if (frmSplitter) frmSplitter->ShowModal();
+}
+
+void TfrmPlayer::btnJoinerClick() {
+  if (frmJoiner) frmJoiner->ShowModal();
+}

@@ -1,36 +1,185 @@
 #pragma once
-// The player window: the audio files of one folder and their playback.
+// The player window: the audio files of one folder, chosen in a folder
+// tree, with playback, a spectrum display, volume and mute in step with
+// the main window, and the per-file commands rename, delete, mail and
+// hand-over to the editor.
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/audio/AudioDisplay2.h"
+#include "platform/audio/AudioFile2.h"
+#include "platform/audio/AudioInformation2.h"
+#include "platform/audio/AudioPlayer2.h"
+#include "platform/framework/ComCtrls.h"
+#include "platform/framework/Edits.h"
+#include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/ListView.h"
+#include "platform/framework/Menus.h"
+#include "platform/framework/StdCtrls.h"
+#include "platform/framework/TreeView.h"
 
 class TfrmPlayer : public TForm {
  public:
   explicit TfrmPlayer(TComponent* owner);
+  ~TfrmPlayer() override;
   std::string ClassName() const override { return "TfrmPlayer"; }
 
-  // What the main window asks of this window; the player window fills
-  // these in as it grows.
-  // Appends a file of the folder list; recordedNow marks this run's recordings.
+  TShellTreeView* STV;
+  TListView* lvPlayList;
+  TPopupMenu* popMenuConvert;
+  TMenuItem* mnuConvertWav;
+  TMenuItem* mnuConvertMp3;
+  TMenuItem* mnuConvertOgg;
+  TMenuItem* mnuConvertWma;
+  TMenuItem* mnuCancel;
+  TMenuItem* mnuEmail;
+  TMenuItem* mnuRename;
+  TMenuItem* mnuDelete;
+  TEdit* edRename;  // the in-place editor of a row's file name
+  TPanel* plADBG;
+  TAudioDisplay2* AD;
+  TLabel* Label1;
+  TTrackBar* tbPlaybackProgress;
+  TTrackBar* tbPlaybackVolume;
+  TButton* btnMute;
+  TButton* btnPlay;
+  TButton* btnPause;
+  TButton* btnStop;
+  TButton* btnSplitter;
+  TButton* btnJoiner;
+  TButton* btnFolder;
+  TButton* btnEditor;
+  TButton* btnMail;
+  TButton* btnOptions;
+  TButton* btnHelp;
+  TButton* btnReorder;
+  TButton* btnPlayerClose;
+  TButton* Button1;
+
+  // The playback reader, the player and the file information.
+  TAudioFile2 AF;
+  TAudioPlayer2 AP;
+  TAudioInformation2 AI;
+
+  // The message box (mode: message) and the yes/no question (6 = yes);
+  // replaceable so tests see the texts.
+  std::function<void(const std::string& text)> ShowMessage;
+  std::function<int(const std::string& text)> AskQuestion;
+
+  // --- the file list (PlayerList.cpp) ---
+  // Forgets the current folder and reads the tree's folder again.
+  void RefreshFileList();
+  // Appends a row for one file; recordedNow marks this run's recordings.
   void AddFileToList(const std::string& path, bool recordedNow);
-  // Row being converted, -1 while no conversion runs.
+  // Reads the tree's folder unless it is the current one.
+  void ListFolder();
+  void SortByColumn(int column);
+  const std::string& CurrentFolder() const { return currentFolder_; }
+  int SortColumn() const { return sortColumn_; }
+  static int MarkerOf(TListItem* item);
+  static void SetMarker(TListItem* item, int marker);
+  std::string PathOf(TListItem* item) const;
+
+  // --- playback (PlayerPlayback.cpp) ---
+  int PlayingRowIndex() const { return playingRowIndex_; }
+  bool Paused() const { return paused_; }
+  std::int64_t StartOffset() const { return startOffset_; }
+  void StopPlaying();
+
+  // --- conversion state, read by the main window ---
   int ConvertingRowIndex() const { return convertingRowIndex_; }
   void SetConvertingRowIndex(int row) { convertingRowIndex_ = row; }
   void CancelConversion() { conversionCancelled_ = true; }
   bool ConversionCancelled() const { return conversionCancelled_; }
+
+  // --- volume and mute, in step with the main window (PlayerVolume.cpp) ---
   // The main window's playback volume moved (0..65535).
-  void SetVolumePosition(int volume) { volumePosition_ = volume; }
-  int VolumePosition() const { return volumePosition_; }
-  // The main window's mute box changed: the mute picture swaps.
-  void SwapMuteGlyph() { muteGlyphSwapped_ = !muteGlyphSwapped_; }
+  void SetVolumePosition(int volume);
+  // The line volume the slider stands for.
+  int VolumePosition() const;
+  // The main window's mute box changed: the mute button shows its state.
+  void SwapMuteGlyph();
   bool MuteGlyphSwapped() const { return muteGlyphSwapped_; }
+  bool Muted() const { return muted_; }
+
+  // --- per-file commands (PlayerFileCommands.cpp) ---
+  // Starts editing the name of the selected row; false when refused.
+  bool BeginRename();
+  // Ends the edit: accept gives the file the typed name.
+  void EndRename(bool accept);
+  bool Renaming() const { return renamingRow_ >= 0; }
+  void DeleteSelected();
+  void MailSelected();
+  void EditSelected();
+  // The path of the selected row when the menu last opened.
+  const std::string& SelectedFilePath() const { return selectedFilePath_; }
 
  private:
+  // Layout (Player.cpp).
+  void CreateButtons();
+  void CreateFileList();
+  void CreatePopupMenu();
+  void CreatePlaybackControls();
+  void KeepKeyboardOnButton1();
+  void FormShow();
+  void FormClose();
+  void btnSplitterClick();
+  void btnJoinerClick();
+  // Runs fn after the event under way, unless the window is gone by then.
+  void PostWhileAlive(std::function<void()> fn);
+
+  // The list (PlayerList.cpp).
+  void STVClick();
+  void ReadFolder();
+  bool IsBeingRecorded(const std::string& path) const;
+  static bool RecordedSinceStart(const std::string& path);
+  void AddRow(const std::string& name, std::int64_t size, bool recordedNow);
+  void FindTrackedRows();
+  void ShowFormatOfClickedRow();
+  bool PlayingOrConverting() const { return playingRowIndex_ >= 0 || convertingRowIndex_ >= 0; }
+
+  // Playback (PlayerPlayback.cpp).
+  void btnPlayClick();
+  void btnPauseClick();
+  void PlayFile(const std::string& path);
+  void PlaybackFailed(const std::string& message);
+  void FeedPlayer();
+  void PlayerTimer(int currentSamples, int levelLeft, int levelRight);
+  void SeekToProgress();
+
+  // Volume and mute (PlayerVolume.cpp).
+  void PickPlaybackLine();
+  void tbPlaybackVolumeChange();
+  void btnMuteClick();
+  void ShowMuteState(bool muted);
+
+  // Commands (PlayerFileCommands.cpp).
+  void PopupMenuOpens();
+  bool WriteEditorHandOver(const std::string& path);
+
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  std::string currentFolder_;
+  bool listing_ = false;
+  bool relist_ = false;
+  int sortColumn_ = 0;
+  int playingRowIndex_ = -1;
   int convertingRowIndex_ = -1;
   bool conversionCancelled_ = false;
-  int volumePosition_ = 0;
+  std::int64_t startOffset_ = 0;
+  int blockSamples_ = 0;
+  std::int64_t fileLength_ = 0;
+  bool paused_ = false;
+  bool shown_ = false;
+  bool progressHeld_ = false;
+  bool volumeEcho_ = false;
+  bool muted_ = false;
   bool muteGlyphSwapped_ = false;
+  std::string selectedFilePath_;
+  int renamingRow_ = -1;
 };
 
 extern TfrmPlayer* frmPlayer;

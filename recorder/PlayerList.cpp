@@ -1,0 +1,217 @@
+// The player's file list: the audio files of the folder chosen in the
+// tree, their markers, sorting, and the rows added after a recording.
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "platform/framework/SysUtils.h"
+#include "platform/os/Files.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
+#include "recorder/Player.h"
+#include "recorder/PlayerRows.h"
+
+namespace {
+
+constexpr int kCellFormat = 0;  // sub-item indexes
+constexpr int kCellDuration = 1;
+constexpr int kCellSize = 2;
+constexpr int kCellStatus = 3;
+
+const char* const kNoFolderChange = "You will not be able to change folder while playing or converting.";
+
+std::string CellOf(TListItem* item, int column) {
+  if (column == kColumnName) return item->Caption();
+  const int cell = column - 1;
+  return cell < item->SubItems()->Count() ? item->SubItems()->Strings(cell) : std::string();
+}
+
+}  // namespace
+
+void TfrmPlayer::CreateFileList() {
+  STV = new TShellTreeView(this);
+  STV->SetParent(this);
+  STV->SetBounds(6, 70, 200, 472);
+  STV->OnClick = [this](TObject*) { STVClick(); };
+  STV->OnChanging = [this](TObject*, TTreeNode*, bool& allow) {
+    if (!PlayingOrConverting()) return;
+    allow = false;
+    ShowMessage(kNoFolderChange);
+  };
+
+  lvPlayList = new TListView(this);
+  lvPlayList->SetParent(this);
+  lvPlayList->SetBounds(212, 262, 499, 280);
+  lvPlayList->SetRowSelect(true);
+  lvPlayList->SetGridLines(true);
+  lvPlayList->SetReadOnly(true);
+  struct ColumnLook {
+    const char* caption;
+    int width;
+    TAlignment alignment;
+  };
+  for (const ColumnLook& look : {ColumnLook{"File name", 155, taLeftJustify}, ColumnLook{"Format", 48, taLeftJustify},
+                                 ColumnLook{"Duration", 86, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
+                                 ColumnLook{"Status", 140, taCenter}}) {
+    TListColumn* column = lvPlayList->Columns()->Add();
+    column->SetCaption(look.caption);
+    column->SetWidth(look.width);
+    column->SetAlignment(look.alignment);
+  }
+  lvPlayList->OnColumnClick = [this](TObject*, TListColumn* column) { SortByColumn(column->Index()); };
+  lvPlayList->OnClick = [this](TObject*) { ShowFormatOfClickedRow(); };
+}
+
+int TfrmPlayer::MarkerOf(TListItem* item) { return LeadingBlankCount(CellOf(item, kColumnDuration)); }
+
+void TfrmPlayer::SetMarker(TListItem* item, int marker) {
+  if (item->SubItems()->Count() <= kCellDuration) return;
+  item->SubItems()->SetStrings(kCellDuration, IndentText(item->SubItems()->Strings(kCellDuration), marker));
+}
+
+std::string TfrmPlayer::PathOf(TListItem* item) const { return currentFolder_ + item->Caption(); }
+
+void TfrmPlayer::STVClick() {
+  if (listing_) {
+    relist_ = true;
+    return;
+  }
+  if (!PlayingOrConverting()) {
+    ListFolder();
+    return;
+  }
+  const std::string treePath = IncludeTrailingPathDelimiter(STV->SelectedFolder());
+  if (treePath != currentFolder_) ShowMessage(kNoFolderChange);
+}
+
+void TfrmPlayer::RefreshFileList() {
+  currentFolder_.clear();
+  ListFolder();
+}
+
+void TfrmPlayer::ListFolder() {
+  for (;;) {
+    listing_ = true;
+    sortColumn_ = 0;
+    ReadFolder();
+    listing_ = false;
+    if (!relist_) return;
+    // Another folder was chosen while this one was read.
+    relist_ = false;
+    if (PlayingOrConverting()) return;
+  }
+}
+
+void TfrmPlayer::ReadFolder() {
+  const std::string treePath = STV->SelectedFolder();
+  if (treePath.empty()) return;
+  const std::string folder = IncludeTrailingPathDelimiter(treePath);
+  if (folder == currentFolder_) return;  // the same folder is not read twice
+  currentFolder_ = folder;
+  lvPlayList->Items()->Clear();
+  Label1->SetCaption("");
+
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::directory_iterator entries(folder, error);
+  if (error) {
+    // Forgotten, so choosing it again tries once more.
+    currentFolder_.clear();
+    ShowMessage("The folder \"" + folder + "\" cannot be read.");
+    return;
+  }
+  // Stepped with an error code: a folder removed while it is read ends the
+  // list where it stands instead of throwing.
+  for (; entries != fs::directory_iterator(); entries.increment(error)) {
+    std::error_code entryError;
+    if (!entries->is_regular_file(entryError)) continue;
+    const std::string name = entries->path().filename().string();
+    const std::string path = folder + name;
+    if (FormatNameOfFile(path).empty() || IsBeingRecorded(path)) continue;
+    AddRow(name, GetFileSize64(path), RecordedSinceStart(path));
+    Application->ProcessMessages();
+    if (relist_) {
+      // Half read: the next read must not take it for done.
+      currentFolder_.clear();
+      return;
+    }
+  }
+  SortByColumn(kColumnName);
+}
+
+bool TfrmPlayer::IsBeingRecorded(const std::string& path) const {
+  if (!frmMain || !frmMain->Recording()) return false;
+  const TRecordRows& rows = frmMain->RecordRows();
+  return rows.Count() > 0 && rows.Row(rows.Count() - 1).Path == path;
+}
+
+bool TfrmPlayer::RecordedSinceStart(const std::string& path) {
+  if (!frmMain) return false;
+  const TRecordRows& rows = frmMain->RecordRows();
+  for (int i = 0; i < rows.Count(); ++i)
+    if (rows.Row(i).Path == path) return true;
+  return false;
+}
+
+void TfrmPlayer::AddRow(const std::string& name, std::int64_t size, bool recordedNow) {
+  AI.Open(currentFolder_ + name);
+  TListItem* item = lvPlayList->Items()->Add();
+  item->SetCaption(name);
+  TStringList* cells = item->SubItems();
+  cells->Add(FormatNameOfFile(name));
+  cells->Add(Blanks(recordedNow ? kMarkerRecordedNow : kMarkerOrdinary) + FormatDurationClock(AI.DurationMs()));
+  cells->Add(FormatByteSize(std::max<std::int64_t>(size, 0)));
+  cells->Add(" ");
+}
+
+void TfrmPlayer::AddFileToList(const std::string& path, bool recordedNow) {
+  // A row always names a file of the current folder: rename and delete
+  // act on folder + name, so a file from elsewhere must not get a row here.
+  if (currentFolder_.empty() || ExtractFilePath(path) != currentFolder_) return;
+  const std::string name = ExtractFileName(path);
+  if (FormatNameOfFile(name).empty()) return;
+  // A file written over an old one of the same name keeps one row.
+  TListItems* items = lvPlayList->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    TListItem* item = items->Item(i);
+    if (item->Caption() != name || MarkerOf(item) == kMarkerPlaying || MarkerOf(item) == kMarkerConverting) continue;
+    AI.Open(path);
+    item->SubItems()->SetStrings(kCellDuration, Blanks(recordedNow ? kMarkerRecordedNow : kMarkerOrdinary) +
+                                                    FormatDurationClock(AI.DurationMs()));
+    item->SubItems()->SetStrings(kCellSize, FormatByteSize(std::max<std::int64_t>(GetFileSize64(path), 0)));
+    item->SubItems()->SetStrings(kCellStatus, "");
+    lvPlayList->Invalidate();
+    return;
+  }
+  AddRow(name, GetFileSize64(path), recordedNow);
+  items->Item(items->Count() - 1)->SubItems()->SetStrings(kCellStatus, "");
+}
+
+void TfrmPlayer::SortByColumn(int column) {
+  sortColumn_ = column;
+  lvPlayList->CustomSort(
+      [column](TListItem* a, TListItem* b, LPARAM) {
+        return ComparePlayListCells(column, CellOf(a, column), CellOf(b, column));
+      },
+      0);
+  FindTrackedRows();
+  lvPlayList->Invalidate();
+}
+
+void TfrmPlayer::FindTrackedRows() {
+  const bool trackPlaying = playingRowIndex_ >= 0;
+  const bool trackConverting = convertingRowIndex_ >= 0;
+  TListItems* items = lvPlayList->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    const int marker = MarkerOf(items->Item(i));
+    if (trackPlaying && marker == kMarkerPlaying) playingRowIndex_ = i;
+    if (trackConverting && marker == kMarkerConverting) convertingRowIndex_ = i;
+  }
+}
+
+void TfrmPlayer::ShowFormatOfClickedRow() {
+  if (lvPlayList->SelCount() != 1) return;
+  AI.Open(PathOf(lvPlayList->Selected()));
+  Label1->SetCaption(AI.FormatText());
+}

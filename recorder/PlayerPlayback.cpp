@@ -1,0 +1,219 @@
+// Playback of one file of the list: fed to the player in blocks, with the
+// spectrum display, the progress slider, seeking and pause.
+
+#include "platform/base/Exceptions.h"
+#include "platform/framework/SysUtils.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
+#include "recorder/PlaybackProgress.h"
+#include "recorder/Player.h"
+#include "recorder/PlayerRows.h"
+
+namespace {
+
+constexpr int kBlockMs = 400;
+const char* const kNoOutput = "The file cannot be played: no sound output is available.";
+
+}  // namespace
+
+void TfrmPlayer::CreatePlaybackControls() {
+  plADBG = new TPanel(this);
+  plADBG->SetParent(this);
+  plADBG->SetBounds(212, 70, 499, 110);
+  plADBG->SetBevelOuter(bvNone);
+  plADBG->SetColor(clBlack);
+  AD = new TAudioDisplay2(this);
+  AD->SetParent(plADBG);
+  AD->SetColor(clBlack);
+  AD->SetTypeDisplay(TAudioDisplay2::kModePeakBars);
+  auto placeDisplay = [this] { AD->SetBounds(4, 4, plADBG->Width() - 9, plADBG->Height() - 9); };
+  placeDisplay();
+  plADBG->OnResize = [placeDisplay](TObject*) { placeDisplay(); };
+
+  Label1 = new TLabel(this);
+  Label1->SetParent(this);
+  Label1->SetBounds(212, 184, 400, 16);
+
+  tbPlaybackProgress = new TTrackBar(this);
+  tbPlaybackProgress->SetParent(this);
+  tbPlaybackProgress->SetBounds(212, 204, 400, 20);
+  tbPlaybackProgress->SetRange(0, kProgressMax);
+  tbPlaybackProgress->SetEnabled(false);
+  tbPlaybackProgress->SetHint("Adjust playback progress");
+  tbPlaybackProgress->SetShowHint(true);
+  // Held from the slider's own press to its release, so the timer does
+  // not pull it away from under the user.
+  tbPlaybackProgress->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button == mbLeft) progressHeld_ = true;
+  };
+  tbPlaybackProgress->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button != mbLeft) return;
+    progressHeld_ = false;
+    SeekToProgress();
+  };
+
+  auto button = [this](int left, const char* caption, const char* hint) {
+    auto* b = new TButton(this);
+    b->SetParent(this);
+    b->SetBounds(left, 230, 60, 26);
+    b->SetCaption(caption);
+    b->SetHint(hint);
+    b->SetShowHint(true);
+    return b;
+  };
+  btnPlay = button(212, "Play", "Play");
+  btnPause = button(274, "Pause", "Pause");
+  btnStop = button(336, "Stop", "Stop");
+  btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
+  btnPause->OnClick = [this](TObject*) { btnPauseClick(); };
+  btnStop->OnClick = [this](TObject*) {
+    paused_ = false;
+    StopPlaying();
+  };
+
+  btnMute = button(560, "Mute", "Mute playback volume");
+  btnMute->OnClick = [this](TObject*) { btnMuteClick(); };
+  tbPlaybackVolume = new TTrackBar(this);
+  tbPlaybackVolume->SetParent(this);
+  tbPlaybackVolume->SetBounds(660, 184, 30, 74);
+  tbPlaybackVolume->SetOrientation(trVertical);
+  tbPlaybackVolume->SetRange(0, 65535);
+  tbPlaybackVolume->SetPosition(65535);
+  tbPlaybackVolume->SetHint("Adjust playback volume");
+  tbPlaybackVolume->SetShowHint(true);
+  tbPlaybackVolume->OnChange = [this](TObject*) { tbPlaybackVolumeChange(); };
+
+  AP.OnRequestOnLoadArray = [this](TObject*) { FeedPlayer(); };
+  AP.OnEndArrayPlay = [this](TObject*) { FeedPlayer(); };
+  AP.OnTimer = [this](TObject*, int current, int left, int right) { PlayerTimer(current, left, right); };
+  AP.OnEndPlay = [this](TObject*) { StopPlaying(); };
+}
+
+void TfrmPlayer::btnPlayClick() {
+  paused_ = false;
+  if (playingRowIndex_ < 0 && frmMain && frmMain->Recording() &&
+      AskQuestion("Recording in process. Playing will jam your work. Do you want to continue? ") != mrYes)
+    return;
+  if (lvPlayList->SelCount() != 1) return;
+  if (Renaming()) EndRename(true);
+  TListItem* selected = lvPlayList->Selected();
+  if (playingRowIndex_ >= 0 && playingRowIndex_ < lvPlayList->Items()->Count()) {
+    TListItem* playing = lvPlayList->Items()->Item(playingRowIndex_);
+    SetMarker(playing, kMarkerOrdinary);
+    playing->SubItems()->SetStrings(3, "");
+  }
+  playingRowIndex_ = selected->Index();
+  SetMarker(selected, kMarkerPlaying);
+  lvPlayList->Invalidate();
+  PlayFile(PathOf(selected));
+}
+
+void TfrmPlayer::PlayFile(const std::string& path) {
+  tbPlaybackProgress->SetPosition(0);
+  tbPlaybackProgress->SetEnabled(true);
+  AP.Stop();
+  AF.Close();
+  AF.SetWMAEnabled(true);
+  AF.OpenRead(path, 0, 1);
+  AI.Open(path);
+  fileLength_ = AI.LengthSamples();
+  startOffset_ = 0;
+  if (AF.LastError() != 0) {
+    PlaybackFailed("The file \"" + ExtractFileName(path) + "\" cannot be played: " +
+                   (AF.LastErrorText().empty() ? "it cannot be read." : AF.LastErrorText()));
+    return;
+  }
+  if (AF.LengthSamples() == 0) {
+    PlaybackFailed("The file \"" + ExtractFileName(path) + "\" holds no sound to play.");
+    return;
+  }
+  // The information may not know a length the reader knows.
+  if (fileLength_ <= 0) fileLength_ = AF.LengthSamples();
+  try {
+    AP.SetFormat(AF.SampleRate(), AF.Channels());
+    AD->SetFormat(AF.SampleRate(), AF.Channels());
+  } catch (const Exception& error) {
+    PlaybackFailed(error.Message());
+    return;
+  }
+  blockSamples_ = AP.MsToSamples(kBlockMs);
+  startOffset_ = AF.Seek(SeekTarget(tbPlaybackProgress->Position(), AF.LengthSamples()), 3);
+  AP.Play();
+  if (AP.LastError() != 0) PlaybackFailed(kNoOutput);
+}
+
+// Nothing stays open and the row is ordinary again, so a second try starts
+// from a clean state.
+void TfrmPlayer::PlaybackFailed(const std::string& message) {
+  StopPlaying();
+  ShowMessage(message);
+}
+
+void TfrmPlayer::FeedPlayer() {
+  if (playingRowIndex_ < 0 || paused_) return;
+  // An empty block at the end of the file tells the player the data ended.
+  try {
+    AP.PlayBlock(AF.ReadBlock(blockSamples_));
+  } catch (const Exception& error) {
+    PlaybackFailed(error.Message());
+  }
+}
+
+void TfrmPlayer::PlayerTimer(int currentSamples, int levelLeft, int levelRight) {
+  if (playingRowIndex_ < 0 || playingRowIndex_ >= lvPlayList->Items()->Count()) return;
+  const std::int64_t position = PlayerTimerPosition(currentSamples, levelLeft, levelRight);
+  AD->PutData(AP.GetLastSamples(AD->FFTWindowsSize()));
+  if (!progressHeld_) tbPlaybackProgress->SetPosition(ProgressOf(position + startOffset_, fileLength_));
+  // The time since the player last started, as the component counts it.
+  const int ms = AP.SamplesToMs(static_cast<int>(std::min<std::int64_t>(position, 0x7FFFFFFF)));
+  lvPlayList->Items()->Item(playingRowIndex_)->SubItems()->SetStrings(3, "Playing " + FormatDurationClock(ms));
+  lvPlayList->Invalidate();
+}
+
+void TfrmPlayer::SeekToProgress() {
+  if (playingRowIndex_ < 0 || AF.LengthSamples() == 0) return;
+  const std::int64_t target = SeekTarget(tbPlaybackProgress->Position(), AF.LengthSamples());
+  if (paused_) {
+    // Leaving the pause continues from here.
+    startOffset_ = AF.Seek(target, 3);
+    return;
+  }
+  AP.Stop();
+  startOffset_ = AF.Seek(target, 3);
+  AP.Play();
+  if (AP.LastError() != 0) {
+    PlaybackFailed(kNoOutput);
+    return;
+  }
+  FeedPlayer();
+}
+
+void TfrmPlayer::btnPauseClick() {
+  paused_ = !paused_;
+  if (playingRowIndex_ < 0) return;
+  if (paused_) {
+    startOffset_ += AP.PlayedSamples();
+    AP.Stop();
+    return;
+  }
+  AF.Seek(startOffset_ + 1, 3);
+  AP.Play();
+  if (AP.LastError() != 0) PlaybackFailed(kNoOutput);
+}
+
+void TfrmPlayer::StopPlaying() {
+  AP.Stop();
+  AF.Close();
+  AD->PutData(TSampleBlock());
+  tbPlaybackProgress->SetEnabled(false);
+  tbPlaybackProgress->SetPosition(0);
+  progressHeld_ = false;
+  if (playingRowIndex_ < 0) return;
+  if (playingRowIndex_ < lvPlayList->Items()->Count()) {
+    TListItem* item = lvPlayList->Items()->Item(playingRowIndex_);
+    SetMarker(item, kMarkerOrdinary);
+    item->SubItems()->SetStrings(3, "");
+  }
+  lvPlayList->Invalidate();
+  playingRowIndex_ = -1;
+}

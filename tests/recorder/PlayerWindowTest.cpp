@@ -1,0 +1,254 @@
+// The player window's list and playback: which files are listed and how,
+// re-reading a folder, sorting, play, pause, seek and stop with the row and
+// progress texts, files that cannot play, and the volume and mute shared
+// with the main window.
+
+#include "PlayerWindowFixture.h"
+#include "platform/framework/SysUtils.h"
+#include "recorder/PlaybackProgress.h"
+
+namespace {
+
+class PlayerWindowTest : public PlayerWindowFixture {
+ protected:
+  static int Progress() { return frmPlayer->tbPlaybackProgress->Position(); }
+  static std::string Status(const std::string& name) { return Cell(IndexOf(name), kColumnStatus); }
+  static int Marker(const std::string& name) { return TfrmPlayer::MarkerOf(Row(IndexOf(name))); }
+};
+
+TEST_F(PlayerWindowTest, ListsTheAudioFilesOfTheFolderSortedByName) {
+  ShowPlayer([this] {
+    WriteTone(Folder() + "b.wav", 1.0);
+    WriteTone(Folder() + "A.WAV", 0.5, 22050, 1);
+    std::ofstream(Folder() + "notes.txt") << "not audio";
+    std::filesystem::create_directory(Folder() + "sub.wav");
+  });
+  EXPECT_EQ(frmPlayer->CurrentFolder(), Folder());
+  ASSERT_EQ(Names(), (std::vector<std::string>{"A.WAV", "b.wav"}));
+  EXPECT_EQ(Cell(1, kColumnFormat), "WAV");
+  EXPECT_EQ(Cell(1, kColumnDuration), "00 : 00 : 01");
+  EXPECT_EQ(Cell(1, kColumnSize), FormatByteSize(std::filesystem::file_size(Folder() + "b.wav")));
+  EXPECT_EQ(Cell(1, kColumnStatus), " ");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_FALSE(frmPlayer->tbPlaybackProgress->Enabled());
+
+  // Clicking a row shows its format.
+  Select("A.WAV");
+  frmPlayer->lvPlayList->OnClick(frmPlayer->lvPlayList);
+  EXPECT_NE(frmPlayer->Label1->Caption().find("22050"), std::string::npos) << frmPlayer->Label1->Caption();
+
+  // The same folder is not read twice; a refresh reads it.
+  WriteTone(Folder() + "c.wav", 0.2);
+  frmPlayer->ListFolder();
+  EXPECT_EQ(RowCount(), 2);
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"A.WAV", "b.wav", "c.wav"}));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerWindowTest, MissingOutputFolderFallsBackAndAVanishedFolderSaysSoOnce) {
+  ShowPlayer([this] { WriteTone(Folder() + "a.wav", 0.2); });
+  frmPlayer->Close();
+  ::OutputPath = Folder() + "gone/";
+  frmPlayer->Show();
+  EXPECT_EQ(::OutputPath, RecordedFolder);
+  EXPECT_EQ(Canonical(frmPlayer->CurrentFolder()), Canonical(RecordedFolder));
+
+  frmPlayer->Close();
+  ::OutputPath = Folder();
+  frmPlayer->Show();
+  ASSERT_EQ(RowCount(), 1);
+  std::filesystem::remove_all(Folder());
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(RowCount(), 0);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("cannot be read"), std::string::npos);
+}
+
+TEST_F(PlayerWindowTest, RecordingsOfThisRunAreMarkedAndTheOneUnderWayIsLeftOut) {
+  ShowPlayer([this] { WriteTone(Folder() + "old.wav", 0.2); });
+  frmMain->btnRecord->Click();
+  ASSERT_TRUE(frmMain->Recording());
+  const std::string recording = frmMain->OutputPath();
+  ASSERT_EQ(ExtractFilePath(recording), Folder());
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"old.wav"}));
+
+  frmMain->btnStop->Click();
+  const std::string name = ExtractFileName(recording);
+  ASSERT_EQ(IndexOf(name), 1);  // appended, not sorted in
+  EXPECT_EQ(Marker(name), kMarkerRecordedNow);
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(Marker(name), kMarkerRecordedNow);
+  EXPECT_EQ(Marker("old.wav"), kMarkerOrdinary);
+
+  // Recorded into another folder: no row here, since rows name files of
+  // this folder only.
+  frmPlayer->AddFileToList(Scratch() + "elsewhere.wav", true);
+  EXPECT_EQ(RowCount(), 2);
+}
+
+TEST_F(PlayerWindowTest, SortingBySizeGoesByUnitAndByDurationPutsMarkedRowsFirst) {
+  ShowPlayer([this] {
+    WriteTone(Folder() + "long.wav", 2.0);
+    WriteTone(Folder() + "short.wav", 0.001);
+    WriteTone(Folder() + "mid.wav", 1.0);
+  });
+  frmPlayer->lvPlayList->OnColumnClick(frmPlayer->lvPlayList, frmPlayer->lvPlayList->Columns()->Items(kColumnSize));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"short.wav", "mid.wav", "long.wav"}));
+  EXPECT_EQ(frmPlayer->SortColumn(), kColumnSize);
+
+  Play("long.wav");
+  ASSERT_GE(frmPlayer->PlayingRowIndex(), 0);
+  frmPlayer->SortByColumn(kColumnDuration);
+  // The playing row's blanks sort it first, and its index follows it.
+  EXPECT_EQ(Names().front(), "long.wav");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), 0);
+  frmPlayer->SortByColumn(kColumnName);
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), IndexOf("long.wav"));
+}
+
+TEST_F(PlayerWindowTest, PlayShowsProgressAndStatusThenEndsIdle) {
+  ShowPlayer([this] { WriteTone(Folder() + "tone.wav", 0.8, 22050, 1); });
+  Play("tone.wav");
+  ASSERT_EQ(frmPlayer->PlayingRowIndex(), 0) << (messages.empty() ? "" : messages.back());
+  EXPECT_EQ(Marker("tone.wav"), kMarkerPlaying);
+  EXPECT_EQ(Cell(0, kColumnDuration), " 00 : 00 : 00");
+  EXPECT_TRUE(frmPlayer->tbPlaybackProgress->Enabled());
+  EXPECT_EQ(frmPlayer->AD->SampleRate(), 22050);
+  EXPECT_EQ(frmPlayer->AD->Channels(), 1);
+  ASSERT_TRUE(PumpUntil([] { return Progress() > 0 && Status("tone.wav").rfind("Playing 00 : 00 : 0", 0) == 0; }))
+      << Status("tone.wav");
+
+  ASSERT_TRUE(PumpUntil([] { return frmPlayer->PlayingRowIndex() < 0; }));
+  EXPECT_EQ(Marker("tone.wav"), kMarkerOrdinary);
+  EXPECT_EQ(Status("tone.wav"), "");
+  EXPECT_FALSE(frmPlayer->tbPlaybackProgress->Enabled());
+  EXPECT_EQ(Progress(), 0);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerWindowTest, PauseHoldsThePlaceAndSeekingMovesIt) {
+  ShowPlayer([this] { WriteTone(Folder() + "tone.wav", 10); });
+  Play("tone.wav");
+  ASSERT_TRUE(PumpUntil([] { return Progress() >= 20; }));
+  frmPlayer->btnPause->Click();
+  EXPECT_TRUE(frmPlayer->Paused());
+  const std::int64_t pausedAt = frmPlayer->StartOffset();
+  EXPECT_GT(pausedAt, 44100 / 10);
+  const int progressAtPause = Progress();
+  PumpFor(300);
+  EXPECT_EQ(Progress(), progressAtPause);
+  frmPlayer->btnPause->Click();
+  EXPECT_FALSE(frmPlayer->Paused());
+  ASSERT_TRUE(PumpUntil([&] { return Progress() > progressAtPause; }));
+  EXPECT_LT(Progress(), progressAtPause + 100);
+
+  // Released at 70%: playback goes on from there and the status counts
+  // again from the new start.
+  TTrackBar* bar = frmPlayer->tbPlaybackProgress;
+  bar->SetPosition(700);
+  bar->OnMouseUp(bar, mbLeft, 0, 0, 0);
+  EXPECT_EQ(frmPlayer->StartOffset(), SeekTarget(700, 441000));
+  ASSERT_TRUE(PumpUntil([] { return Status("tone.wav").rfind("Playing 00 : 00 : 00", 0) == 0 && Progress() >= 700; }))
+      << Status("tone.wav") << " " << Progress();
+
+  frmPlayer->btnStop->Click();
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_EQ(Marker("tone.wav"), kMarkerOrdinary);
+  EXPECT_FALSE(bar->Enabled());
+}
+
+TEST_F(PlayerWindowTest, FilesThatCannotPlaySayWhyAndLeaveTheRowOrdinary) {
+  ShowPlayer([this] {
+    WriteTone(Folder() + "empty.wav", 0);
+    std::ofstream(Folder() + "damaged.mp3") << "not a sound file";
+    WriteTone(Folder() + "good.wav", 1);
+  });
+  for (const std::string name : {"empty.wav", "damaged.mp3"}) {
+    messages.clear();
+    Play(name);
+    EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1) << name;
+    EXPECT_EQ(Marker(name), kMarkerOrdinary) << name;
+    EXPECT_FALSE(frmPlayer->tbPlaybackProgress->Enabled()) << name;
+    ASSERT_EQ(messages.size(), 1u) << name;
+    EXPECT_NE(messages[0].find(name), std::string::npos) << messages[0];
+  }
+  // Deleted behind the window's back.
+  std::filesystem::remove(Folder() + "good.wav");
+  messages.clear();
+  Play("good.wav");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_EQ(messages.size(), 1u);
+
+  // No sound output.
+  WriteTone(Folder() + "good.wav", 1);
+  frmPlayer->AP.SetDevice(99);
+  messages.clear();
+  Play("good.wav");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_EQ(messages.size(), 1u);
+  frmPlayer->AP.SetDevice(0);
+  Play("good.wav");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), IndexOf("good.wav"));
+}
+
+TEST_F(PlayerWindowTest, PlayingWhileRecordingAsksFirstAndTheFolderStaysWhilePlaying) {
+  ShowPlayer([this] {
+    WriteTone(Folder() + "tone.wav", 5);
+    std::filesystem::create_directory(Folder() + "other");
+  });
+  frmMain->btnRecord->Click();
+  answers = {mrNo};
+  Play("tone.wav");
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0], "Recording in process. Playing will jam your work. Do you want to continue? ");
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  frmMain->btnStop->Click();
+
+  Play("tone.wav");
+  EXPECT_EQ(questions.size(), 1u);
+  ASSERT_EQ(frmPlayer->PlayingRowIndex(), IndexOf("tone.wav"));
+  // Another folder is refused while a row plays.
+  frmPlayer->STV->SetSelectedFolder(Folder() + "other");
+  EXPECT_EQ(IncludeTrailingPathDelimiter(frmPlayer->STV->SelectedFolder()), Folder());
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back(), "You will not be able to change folder while playing or converting.");
+  EXPECT_EQ(frmPlayer->CurrentFolder(), Folder());
+
+  // Closing stops playback.
+  frmPlayer->Close();
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_FALSE(frmPlayer->Visible());
+}
+
+TEST_F(PlayerWindowTest, VolumeAndMuteStayInStepWithTheMainWindow) {
+  ShowPlayer();
+  // The slider stands upside down.
+  EXPECT_EQ(frmPlayer->tbPlaybackVolume->Position(), 65535 - frmPlayer->AP.LineVolume());
+
+  frmMain->tbPlayBackVolume->SetPosition(30000);
+  EXPECT_EQ(frmPlayer->tbPlaybackVolume->Position(), 35535);
+  EXPECT_EQ(frmPlayer->VolumePosition(), 30000);
+
+  frmPlayer->tbPlaybackVolume->SetPosition(65535 - 12000);
+  EXPECT_EQ(frmMain->tbPlayBackVolume->Position(), 12000);
+  EXPECT_EQ(frmPlayer->AP.LineVolume(), 12000);
+  // The main window's follow-up does not echo back and swallow the next move.
+  frmMain->tbPlayBackVolume->SetPosition(12000);
+  frmPlayer->tbPlaybackVolume->SetPosition(65535 - 15000);
+  EXPECT_EQ(frmMain->tbPlayBackVolume->Position(), 15000);
+
+  frmPlayer->btnMute->Click();
+  EXPECT_TRUE(frmPlayer->Muted());
+  EXPECT_TRUE(frmMain->cboxMute->Checked());
+  EXPECT_EQ(frmPlayer->btnMute->Caption(), "Muted");
+  // The main window's box unmutes both.
+  frmMain->cboxMute->SetChecked(false);
+  frmPlayer->SwapMuteGlyph();
+  EXPECT_FALSE(frmPlayer->Muted());
+  EXPECT_EQ(frmPlayer->btnMute->Caption(), "Mute");
+  EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
