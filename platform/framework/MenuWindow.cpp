@@ -12,7 +12,16 @@ constexpr int kGutter = 22;  // the column of check marks and images
 constexpr int kSeparatorHeight = 8;
 constexpr int kArrowWidth = 16;
 
+std::vector<TMenuWindow*>& OpenMenuWindows() {
+  static std::vector<TMenuWindow*> windows;
+  return windows;
+}
+
 }  // namespace
+
+void TMenuWindow::Register(TMenuWindow* window) { OpenMenuWindows().push_back(window); }
+
+void TMenuWindow::Unregister(TMenuWindow* window) { std::erase(OpenMenuWindows(), window); }
 
 void TMenuWindow::WndProc(TMessage& message) {
   switch (message.Msg) {
@@ -107,6 +116,9 @@ void TMenuWindow::Paint() {
     canvas->Brush()->SetColor(clMenu);
     if (ownerDraw && item->OnAdvancedDrawItem) {
       item->OnAdvancedDrawItem(item, canvas, rect, state);
+      // The arrow of a sub-menu stays the menu's, in the text colour the
+      // item drew with.
+      if (item->Count() > 0) DrawSubMenuArrow(canvas, rect, canvas->Font()->Color());
     } else {
       DrawItemDefault(canvas, item, rect, state);
     }
@@ -165,14 +177,24 @@ void TMenuWindow::DrawItemDefault(TCanvas* canvas, TMenuItem* item, const TRect&
     TRect keys = text;
     DrawText(canvas->Handle(), shortcut, keys, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
   }
-  if (item->Count() > 0) {
-    // The arrow of a sub-menu.
-    int ax = r.Right - kArrowWidth / 2 - 2;
-    TPoint arrow[3] = {{ax, cy - 4}, {ax + 4, cy}, {ax, cy + 4}};
-    canvas->Pen()->SetColor(textColor);
-    canvas->Brush()->SetColor(textColor);
-    canvas->Polygon(arrow);
-  }
+  if (item->Count() > 0) DrawSubMenuArrow(canvas, r, textColor);
+}
+
+void TMenuWindow::DrawSubMenuArrow(TCanvas* canvas, const TRect& r, TColor color) {
+  int ax = r.Right - kArrowWidth / 2 - 2, cy = r.Top + r.Height() / 2;
+  TPoint arrow[3] = {{ax, cy - 4}, {ax + 4, cy}, {ax, cy + 4}};
+  canvas->Pen()->SetStyle(psSolid);
+  canvas->Pen()->SetColor(color);
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->Brush()->SetColor(color);
+  canvas->Polygon(arrow);
 }
 
 }  // namespace detail
+
+HWND MenuWindowFromCanvas(const TCanvas* canvas) {
+  if (!canvas) return nullptr;
+  for (detail::TMenuWindow* window : detail::OpenMenuWindows())
+    if (window->HandleAllocated() && window->Canvas() == canvas) return window->Handle();
+  return nullptr;
+}

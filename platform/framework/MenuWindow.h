@@ -32,7 +32,9 @@ class TMenuWindow : public TCustomControl {
     SetVisible(false);
     SetColor(clMenu);
     Font()->SetColor(clMenuText);
+    Register(this);
   }
+  ~TMenuWindow() override { Unregister(this); }
   std::string ClassName() const override { return "TMenuWindow"; }
 
   TMenuItem* Root() const { return root_; }
@@ -92,7 +94,10 @@ class TMenuWindow : public TCustomControl {
   void Paint() override;
 
  private:
+  static void Register(TMenuWindow* window);
+  static void Unregister(TMenuWindow* window);
   TSize Measure();
+  void DrawSubMenuArrow(TCanvas* canvas, const TRect& r, TColor color);
   void DrawItemDefault(TCanvas* canvas, TMenuItem* item, const TRect& r, TOwnerDrawState state);
   TOwnerDrawState StateOf(int index) const {
     TMenuItem* item = Item(index);

@@ -288,6 +288,10 @@ void MenuItemRemoved(TMenuItem* parent);
 
 }  // namespace detail
 
+// The open menu window whose items paint on this canvas (owner-drawn items
+// find their window this way); nullptr for any other canvas.
+HWND MenuWindowFromCanvas(const TCanvas* canvas);
+
 // The context menu for a right-click at a screen point on control: the
 // control's PopupMenu or, failing that, its nearest parent's. Shows it and
 // answers whether there was one (for WM_CONTEXTMENU handling).
