@@ -394,3 +394,33 @@ TEST_F(ThemedMenus, TheMainMenuFallsBackToItsCheckMarkList) {
   item->SetChecked(true);
   EXPECT_TRUE(HasPixel(*Draw(item, odChecked), {4, 3, 20, 19}, 0x000000));
 }
+
+TEST(ThemedMenuItems, RightToLeftItemsMirrorBarGlyphAndSeparator) {
+  TzelMenuLook look;
+  ApplyMenuLook(look);
+  TMenuItem line(nullptr);
+  line.SetCaption("-");
+  TBitmap separator(200, 5);
+  DrawMenuItem(look, {&line, nullptr, nullptr, true}, *separator.Canvas(), {0, 0, 200, 5}, 0);
+  EXPECT_EQ(separator.Canvas()->Pixels(199, 2), TColor(0xCED3D6));
+  EXPECT_EQ(separator.Canvas()->Pixels(174, 2), TColor(0xCED3D6));
+  EXPECT_EQ(separator.Canvas()->Pixels(170, 2), TColor(0xFFFFFF));
+  EXPECT_EQ(separator.Canvas()->Pixels(169, 2), TColor(0x848284));
+  EXPECT_EQ(separator.Canvas()->Pixels(2, 2), TColor(0x848284));
+  EXPECT_EQ(separator.Canvas()->Pixels(1, 2), TColor(0xFFFFFF));
+
+  TImageList images;
+  TBitmap red(16, 16);
+  red.Canvas()->Brush()->SetColor(kRed);
+  red.Canvas()->FillRect({0, 0, 16, 16});
+  images.Add(&red);
+  TMenuItem item(nullptr);
+  item.SetCaption("Open");
+  item.SetImageIndex(0);
+  TBitmap drawn(200, 21);
+  DrawMenuItem(look, {&item, &images, nullptr, true}, *drawn.Canvas(), {0, 0, 200, 21}, 0);
+  EXPECT_EQ(drawn.Canvas()->Pixels(180, 3), kRed);
+  EXPECT_EQ(drawn.Canvas()->Pixels(195, 18), kRed);
+  EXPECT_EQ(drawn.Canvas()->Pixels(179, 10), TColor(0xCED3D6));
+  EXPECT_EQ(drawn.Canvas()->Pixels(5, 10), TColor(0xFFFFFF));
+}
