@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The start and stop key combinations of the settings file start and stop
-# a recording from the keyboard: holding the start keys starts exactly one
+# a recording from the keyboard, while another program has it: holding the
+# start keys starts exactly one
 # recording, pressing them again while it runs starts no other, and the
 # stop keys end it, so the file stops growing and its row is listed.
 set -uo pipefail
@@ -24,6 +25,19 @@ write_settings "[Hotkey]" "StartPreHotKey1=4" "StartHotKey1=51" "StopPreHotKey1=
   "StartUse1=1" "StopUse1=1" "StartUse2=0" "StopUse2=0"
 start_tavrin
 [[ -z $(recordings) ]] || fail "recordings exist before any key was pressed"
+
+# Another program takes the keyboard.
+xmessage -geometry +0+0 "another program" &
+OTHER_PIDS+=($!)
+other=""
+for _ in $(seq 50); do
+  other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n 1)
+  [[ -n "$other" ]] && break
+  sleep 0.1
+done
+[[ -n "$other" ]] || fail "the other program's window did not appear"
+xdotool windowfocus --sync "$other"
+[[ $(xdotool getwindowfocus) == "$other" ]] || fail "the other program did not get the keyboard"
 
 start=$(now)
 xdotool keydown "$START_KEYS"
@@ -53,6 +67,7 @@ size4=$(file_size "$file")
 ((size4 == size3)) || fail "the recording goes on after the stop keys ($size3 then $size4 bytes)"
 check_audio "$file" --duration "$(elapsed "$RECORDING_SEEN" "$stop")" --duration-tolerance 0.7 \
   --frequency "$TONE_HZ" --level "$TONE_DBFS"
+[[ $(xdotool getwindowfocus) == "$other" ]] || fail "the keys took the keyboard from the other program"
 row_shows_text 0 || fail "the record list shows no row for the recording"
 row_shows_text 1 && fail "the record list shows a second row"
 screenshot after-hotkeys

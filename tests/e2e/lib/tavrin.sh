@@ -17,9 +17,14 @@ TONE_HZ=743
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Other programs a test starts; stopped with the session.
+OTHER_PIDS=()
+
 # Waited for, so none is left behind as a zombie.
 end_session() {
   [[ -n "${TAVRIN_PID:-}" ]] && kill -9 "$TAVRIN_PID" 2>/dev/null && wait "$TAVRIN_PID" 2>/dev/null
+  local pid
+  for pid in "${OTHER_PIDS[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
   stop_private_pulse
   [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   [[ -n "${work:-}" ]] && rm -rf "$work"
