@@ -8,6 +8,7 @@
 #include "skin/ZELFlavour.h"
 #include "skin/ZELPublic.h"
 #include "tests/platform/framework/FormTestSupport.h"
+#include "tests/skin/SkinFixtures.h"
 
 namespace {
 
@@ -372,4 +373,40 @@ TEST_F(PushButtons, ArrowButtonDrawsItsTriangle) {
   up->SetUIStyle(BlueGlass);
   EXPECT_TRUE(up->Transparent());
   EXPECT_TRUE(up->HasProperty("FileTheme"));
+}
+
+TEST_F(PushButtons, ThemeFileGivesFaceTransparencyAndCaptionColour) {
+  TPrivateTempFolder temp;
+  const TColor faces[3] = {0x101010, 0x202020, 0x303030};
+  TBitmap strip(3 * 20, 15);
+  for (int i = 0; i < 3; ++i) {
+    strip.Canvas()->Brush()->SetColor(faces[i]);
+    strip.Canvas()->FillRect({i * 20, 0, i * 20 + 20, 15});
+  }
+  auto* theme = new TzelFileTheme(form);
+  theme->SetThemeFile(temp.Write("buttons.zsk", BuildThemeFile({TItem{"SKIN2_BUTTON", 0, strip.SaveToBytes()},
+                                                                FlagItem("SKIN2_BUTTONTRANS", true),
+                                                                IntegerItem("SKIN2_BUTTONFONTCOLOR", 0x0000AA)})));
+  ASSERT_TRUE(theme->Ready());
+
+  auto* button = Place<TzelButton>(20, 20);
+  auto* arrow = Place<TzelArrowButton>(20, 60, 17, 11);
+  for (TzelCustomButton* b : {static_cast<TzelCustomButton*>(button), static_cast<TzelCustomButton*>(arrow)}) {
+    b->SetFileTheme(theme);
+    b->SetUIStyle(FromThemeFile);
+    EXPECT_TRUE(b->Transparent());
+  }
+  EXPECT_EQ(button->Font()->Color(), TColor(0x0000AA));
+  EXPECT_EQ(Pixel(button, 40, 13), faces[0]);
+  HeadlessMouseMove(ScreenPointOf(button, 40, 13));
+  EXPECT_EQ(Pixel(button, 40, 13), faces[1]);
+  HeadlessMouseDown();
+  EXPECT_EQ(Pixel(button, 40, 13), faces[2]);
+  HeadlessMouseUp();
+
+  delete theme;  // back to DeepBlue, whose buttons are opaque
+  EXPECT_EQ(button->FileTheme(), nullptr);
+  EXPECT_EQ(button->UIStyle(), DeepBlue);
+  EXPECT_FALSE(button->Transparent());
+  EXPECT_EQ(button->Font()->Color(), clBlack);
 }

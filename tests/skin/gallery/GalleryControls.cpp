@@ -12,6 +12,7 @@
 #include "skin/ZELGroupBox.h"
 #include "skin/ZELImagePanel.h"
 #include "skin/ZELRadioGroup.h"
+#include "skin/ZELScrollBar.h"
 #include "skin/ZELThemes.h"
 #include "skin/ZELURLLabel.h"
 #include "tests/skin/gallery/GalleryPage.h"
@@ -44,6 +45,72 @@ TStringList Lines(std::initializer_list<const char*> lines) {
   TStringList list;
   for (const char* line : lines) list.Add(line);
   return list;
+}
+
+TzelButton* PlacePushButton(TForm* form, TzelUIStyle style, TColor color, int left, int top,
+                            const std::string& caption) {
+  auto* button = Place<TzelButton>(form, form, style, left, top, 80, 27);
+  button->SetCaption(caption);
+  button->SetColor(color);
+  return button;
+}
+
+// A glyph of two images (enabled, disabled) with a magenta background.
+void DrawTickGlyph(TBitmap& glyph) {
+  glyph.SetSize(32, 16);
+  TCanvas& canvas = *glyph.Canvas();
+  canvas.Brush()->SetColor(0xFF00FF);
+  canvas.FillRect({0, 0, 32, 16});
+  for (int image = 0; image < 2; ++image) {
+    canvas.Pen()->SetColor(image == 0 ? TColor(0x208020) : TColor(0x808080));
+    canvas.Pen()->SetWidth(2);
+    const int x = image * 16;
+    canvas.MoveTo(x + 3, 8);
+    canvas.LineTo(x + 6, 12);
+    canvas.LineTo(x + 13, 4);
+  }
+}
+
+// Push buttons in their states, arrow buttons and scroll bars, below the
+// check boxes.
+void BuildButtonsAndBars(TForm* form, TzelUIStyle style, TColor color) {
+  const int top = 204;
+  PlacePushButton(form, style, color, 10, top, "&OK");
+  auto* focused = PlacePushButton(form, style, color, 96, top, "Focused");
+  form->SetActiveControl(focused);
+  PlacePushButton(form, style, color, 182, top, "Disabled")->SetEnabled(false);
+  auto* glyph = PlacePushButton(form, style, color, 10, top + 34, "Apply");
+  TBitmap tick;
+  DrawTickGlyph(tick);
+  glyph->SetGlyph(&tick);
+  auto* glyphOff = PlacePushButton(form, style, color, 96, top + 34, "Apply");
+  glyphOff->SetGlyph(&tick);
+  glyphOff->SetEnabled(false);
+  auto* wide = PlacePushButton(form, style, color, 182, top + 34, "Glyph on top");
+  wide->SetBounds(182, top + 34, 110, 44);
+  wide->SetGlyph(&tick);
+  wide->SetLayout(blGlyphTop);
+
+  auto* up = Place<TzelArrowButton>(form, form, style, 300, top, 17, 11);
+  up->SetColor(color);
+  auto* down = Place<TzelArrowButton>(form, form, style, 300, top + 11, 17, 11);
+  down->SetArrow(zelDown);
+  down->SetColor(color);
+
+  auto* across = new TzelScrollBar(form);
+  across->SetParent(form);
+  across->SetUIStyle(style);
+  across->SetBounds(330, top, 170, 16);
+  across->SetMax(100);
+  across->SetPageSize(30);
+  across->SetPosition(40);
+  auto* upright = new TzelScrollBar(form);
+  upright->SetParent(form);
+  upright->SetOrientation(zelVertical);
+  upright->SetUIStyle(style);
+  upright->SetBounds(480, top + 24, 16, 110);
+  upright->SetPageSize(30);
+  upright->SetPosition(70);
 }
 
 void BuildControls(TForm* form, TzelUIStyle style, TColor color) {
@@ -96,6 +163,8 @@ void BuildControls(TForm* form, TzelUIStyle style, TColor color) {
   link->SetTop(172);
   link->SetCaption("Visit our home page");
   link->SetColor(color);
+
+  BuildButtonsAndBars(form, style, color);
 }
 
 }  // namespace
@@ -106,7 +175,7 @@ std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look) {
   TForm* form = nullptr;
   Application->CreateForm(form);
   form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 510, 200);
+  form->SetBounds(0, 0, 510, 340);
   form->SetColor(color);
   BuildControls(form, style, color);
   form->Show();
