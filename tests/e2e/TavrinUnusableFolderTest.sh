@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Recording into a folder that cannot be made says so in a message, and
+# the program runs on as it was, without a row for the failed start.
+set -uo pipefail
+# Arguments: the program, the source folder, the screenshot folder.
+source "$2/tests/e2e/lib/tavrin.sh"
+
+begin_session
+# Under a file, so not even root can make it.
+write_settings "[OutputPath]" "OutputPath=/dev/null/recordings/"
+start_tavrin
+
+click_record
+message=""
+for _ in $(seq 50); do
+  message=$(xdotool search --onlyvisible --name '^Message$' 2>/dev/null | head -n 1)
+  [[ -n "$message" ]] && break
+  sleep 0.1
+done
+[[ -n "$message" ]] || fail "recording into an unusable folder shows no message"
+screenshot unusable-folder
+kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Message$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+! xdotool search --onlyvisible --name '^Message$' >/dev/null 2>&1 || fail "the message does not close"
+kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended after the message"
+row_shows_text 0 && fail "the record list shows a row for a recording that never started"
+echo "PASS"
