@@ -266,11 +266,16 @@ void TzelTrackBar::NotifyIfMoved() {
 std::vector<int> TzelTrackBar::TickPositions() const {
   std::vector<int> ticks;
   if (min_ == max_) return ticks;
-  // A frequency below 1 would never reach Max: only the ends get ticks.
-  if (frequency_ >= 1)
-    for (std::int64_t i = min_; i < max_; i += frequency_) ticks.push_back(int(i));
-  else
-    ticks.push_back(min_);
+  if (frequency_ >= 1) {
+    // More ticks than pixels only blacken the same pixels again: beyond
+    // that, every n-th tick is enough (and a huge range stays quick).
+    const std::int64_t range = std::int64_t(max_) - min_, length = std::max(1, Length());
+    const std::int64_t count = range / frequency_;
+    const std::int64_t step = std::int64_t(frequency_) * ((count + length - 1) / length);
+    for (std::int64_t i = min_; i < max_; i += std::max<std::int64_t>(step, frequency_)) ticks.push_back(int(i));
+  } else {
+    ticks.push_back(min_);  // a frequency below 1 would never reach Max: only the ends
+  }
   ticks.push_back(max_);
   return ticks;
 }
@@ -322,6 +327,12 @@ void TzelTrackBar::Paint() {
 }
 
 void TzelTrackBar::WMEraseBkgnd(TMessage& message) { message.Result = 1; }
+
+// The bar's see-through corners were filled with the old colour.
+void TzelTrackBar::CMColorChanged(TMessage& message) {
+  TCustomPanel::CMColorChanged(message);
+  if (constructed_ && !SkipTheme()) BuildBarBitmap();
+}
 
 // ---- The scroll bar's track --------------------------------------------------------------
 

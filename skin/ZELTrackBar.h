@@ -82,6 +82,7 @@ class TzelTrackBar : public TCustomPanel {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyDown(WORD& key, TShiftState shift) override;
   void WMEraseBkgnd(TMessage& message) override;
+  void CMColorChanged(TMessage& message) override;
   void WMGetDlgCode(TMessage& message) override;
   void Dispatch(TMessage& message) override;
 

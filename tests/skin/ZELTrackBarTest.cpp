@@ -136,6 +136,14 @@ TEST_F(TrackBar, TicksStepByFrequencyAndAlwaysMarkMax) {
   EXPECT_EQ(bar->TickPositions(), (std::vector<int>{0, 10}));
   bar->SetMax(0);
   EXPECT_TRUE(bar->TickPositions().empty());
+  // A range far wider than the bar neither hangs nor overflows.
+  bar->SetFrequency(1);
+  bar->SetMin(-2000000000);
+  bar->SetMax(2000000000);
+  EXPECT_LE(bar->TickPositions().size(), 111u + 2u);
+  EXPECT_EQ(bar->TickPositions().back(), 2000000000);
+  bar->SetPosition(0);
+  EXPECT_EQ(bar->Slider()->Left(), 50);
 }
 
 TEST_F(TrackBar, DrawsBarSliderAndTicksFromTheLook) {
