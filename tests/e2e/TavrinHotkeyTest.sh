@@ -29,13 +29,7 @@ start_tavrin
 # Another program takes the keyboard.
 xmessage -geometry +0+0 "another program" &
 OTHER_PIDS+=($!)
-other=""
-for _ in $(seq 50); do
-  other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n 1)
-  [[ -n "$other" ]] && break
-  sleep 0.1
-done
-[[ -n "$other" ]] || fail "the other program's window did not appear"
+other=$(wait_window xmessage) || fail "the other program's window did not appear"
 xdotool windowfocus --sync "$other"
 [[ $(xdotool getwindowfocus) == "$other" ]] || fail "the other program did not get the keyboard"
 

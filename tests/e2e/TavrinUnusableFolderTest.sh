@@ -11,22 +11,12 @@ write_settings "[OutputPath]" "OutputPath=/dev/null/recordings/"
 start_tavrin
 
 click_record
-message=""
-for _ in $(seq 50); do
-  message=$(xdotool search --onlyvisible --name '^Message$' 2>/dev/null | head -n 1)
-  [[ -n "$message" ]] && break
-  sleep 0.1
-done
-[[ -n "$message" ]] || fail "recording into an unusable folder shows no message"
+message=$(wait_window '^Message$') || fail "recording into an unusable folder shows no message"
 screenshot unusable-folder
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended"
 xdotool windowfocus --sync "$message"
 xdotool key Return
-for _ in $(seq 50); do
-  xdotool search --onlyvisible --name '^Message$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-! xdotool search --onlyvisible --name '^Message$' >/dev/null 2>&1 || fail "the message does not close"
+wait_window_gone '^Message$' || fail "the message does not close"
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended after the message"
 row_shows_text 0 && fail "the record list shows a row for a recording that never started"
 echo "PASS"

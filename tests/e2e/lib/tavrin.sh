@@ -102,6 +102,28 @@ start_tavrin() {
     "(capturing from: $(capture_sources_in_use | tr '\n' ' '))"
 }
 
+# wait_window NAME: waits up to 5 s for a visible window whose name
+# matches NAME (a regular expression) and prints its id.
+wait_window() {
+  local id _
+  for _ in $(seq 50); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_window_gone NAME: waits up to 5 s until no such window is visible.
+wait_window_gone() {
+  local _
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # click X Y: a left click at a place of the main window's client area.
 click() {
   xdotool mousemove --window "$TAVRIN_WINDOW" "$1" "$2" click 1
