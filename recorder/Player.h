@@ -21,6 +21,7 @@
 #include "platform/framework/Menus.h"
 #include "platform/framework/StdCtrls.h"
 #include "platform/framework/TreeView.h"
+#include "recorder/PlayerListView.h"
 
 class TfrmPlayer : public TForm {
  public:
@@ -29,7 +30,7 @@ class TfrmPlayer : public TForm {
   std::string ClassName() const override { return "TfrmPlayer"; }
 
   TShellTreeView* STV;
-  TListView* lvPlayList;
+  TPlayListView* lvPlayList;
   TPopupMenu* popMenuConvert;
   TMenuItem* mnuConvertWav;
   TMenuItem* mnuConvertMp3;
@@ -147,6 +148,7 @@ class TfrmPlayer : public TForm {
   void btnPauseClick();
   void PlayFile(const std::string& path);
   void PlaybackFailed(const std::string& message);
+  void LeavePlayingRow(TListItem* item);
   void FeedPlayer();
   void PlayerTimer(int currentSamples, int levelLeft, int levelRight);
   void SeekToProgress();

@@ -32,7 +32,7 @@ std::string CellOf(TListItem* item, int column) {
 void TfrmPlayer::CreateFileList() {
   STV = new TShellTreeView(this);
   STV->SetParent(this);
-  STV->SetBounds(6, 70, 200, 472);
+  STV->SetBounds(6, 70, 190, 472);
   STV->OnClick = [this](TObject*) { STVClick(); };
   STV->OnChanging = [this](TObject*, TTreeNode*, bool& allow) {
     if (!PlayingOrConverting()) return;
@@ -40,9 +40,10 @@ void TfrmPlayer::CreateFileList() {
     ShowMessage(kNoFolderChange);
   };
 
-  lvPlayList = new TListView(this);
+  lvPlayList = new TPlayListView(this);
+  lvPlayList->RowColor = [](TListItem* item) { return RowColorOfMarker(MarkerOf(item)); };
   lvPlayList->SetParent(this);
-  lvPlayList->SetBounds(212, 262, 499, 280);
+  lvPlayList->SetBounds(202, 262, 509, 280);
   lvPlayList->SetRowSelect(true);
   lvPlayList->SetGridLines(true);
   lvPlayList->SetReadOnly(true);
@@ -52,8 +53,8 @@ void TfrmPlayer::CreateFileList() {
     TAlignment alignment;
   };
   for (const ColumnLook& look : {ColumnLook{"File name", 155, taLeftJustify}, ColumnLook{"Format", 48, taLeftJustify},
-                                 ColumnLook{"Duration", 86, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
-                                 ColumnLook{"Status", 140, taCenter}}) {
+                                 ColumnLook{"Duration", 100, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
+                                 ColumnLook{"Status", 126, taCenter}}) {
     TListColumn* column = lvPlayList->Columns()->Add();
     column->SetCaption(look.caption);
     column->SetWidth(look.width);

@@ -19,7 +19,7 @@ const char* const kNoOutput = "The file cannot be played: no sound output is ava
 void TfrmPlayer::CreatePlaybackControls() {
   plADBG = new TPanel(this);
   plADBG->SetParent(this);
-  plADBG->SetBounds(212, 70, 499, 110);
+  plADBG->SetBounds(202, 70, 509, 110);
   plADBG->SetBevelOuter(bvNone);
   plADBG->SetColor(clBlack);
   AD = new TAudioDisplay2(this);
@@ -32,11 +32,11 @@ void TfrmPlayer::CreatePlaybackControls() {
 
   Label1 = new TLabel(this);
   Label1->SetParent(this);
-  Label1->SetBounds(212, 184, 400, 16);
+  Label1->SetBounds(202, 184, 420, 16);
 
   tbPlaybackProgress = new TTrackBar(this);
   tbPlaybackProgress->SetParent(this);
-  tbPlaybackProgress->SetBounds(212, 204, 400, 20);
+  tbPlaybackProgress->SetBounds(202, 204, 420, 20);
   tbPlaybackProgress->SetRange(0, kProgressMax);
   tbPlaybackProgress->SetEnabled(false);
   tbPlaybackProgress->SetHint("Adjust playback progress");
@@ -61,9 +61,9 @@ void TfrmPlayer::CreatePlaybackControls() {
     b->SetShowHint(true);
     return b;
   };
-  btnPlay = button(212, "Play", "Play");
-  btnPause = button(274, "Pause", "Pause");
-  btnStop = button(336, "Stop", "Stop");
+  btnPlay = button(202, "Play", "Play");
+  btnPause = button(264, "Pause", "Pause");
+  btnStop = button(326, "Stop", "Stop");
   btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
   btnPause->OnClick = [this](TObject*) { btnPauseClick(); };
   btnStop->OnClick = [this](TObject*) {
@@ -71,12 +71,13 @@ void TfrmPlayer::CreatePlaybackControls() {
     StopPlaying();
   };
 
-  btnMute = button(560, "Mute", "Mute playback volume");
+  btnMute = button(610, "Mute", "Mute playback volume");
   btnMute->OnClick = [this](TObject*) { btnMuteClick(); };
   tbPlaybackVolume = new TTrackBar(this);
   tbPlaybackVolume->SetParent(this);
-  tbPlaybackVolume->SetBounds(660, 184, 30, 74);
+  // Turned first: turning a bar swaps its width and height.
   tbPlaybackVolume->SetOrientation(trVertical);
+  tbPlaybackVolume->SetBounds(676, 184, 30, 74);
   tbPlaybackVolume->SetRange(0, 65535);
   tbPlaybackVolume->SetPosition(65535);
   tbPlaybackVolume->SetHint("Adjust playback volume");
@@ -98,9 +99,7 @@ void TfrmPlayer::btnPlayClick() {
   if (Renaming()) EndRename(true);
   TListItem* selected = lvPlayList->Selected();
   if (playingRowIndex_ >= 0 && playingRowIndex_ < lvPlayList->Items()->Count()) {
-    TListItem* playing = lvPlayList->Items()->Item(playingRowIndex_);
-    SetMarker(playing, kMarkerOrdinary);
-    playing->SubItems()->SetStrings(3, "");
+    LeavePlayingRow(lvPlayList->Items()->Item(playingRowIndex_));
   }
   playingRowIndex_ = selected->Index();
   SetMarker(selected, kMarkerPlaying);
@@ -210,10 +209,15 @@ void TfrmPlayer::StopPlaying() {
   progressHeld_ = false;
   if (playingRowIndex_ < 0) return;
   if (playingRowIndex_ < lvPlayList->Items()->Count()) {
-    TListItem* item = lvPlayList->Items()->Item(playingRowIndex_);
-    SetMarker(item, kMarkerOrdinary);
-    item->SubItems()->SetStrings(3, "");
+    LeavePlayingRow(lvPlayList->Items()->Item(playingRowIndex_));
   }
   lvPlayList->Invalidate();
   playingRowIndex_ = -1;
+}
+
+// A recording of this run keeps its mark after playing, so it stays
+// protected from rename and delete.
+void TfrmPlayer::LeavePlayingRow(TListItem* item) {
+  SetMarker(item, RecordedSinceStart(PathOf(item)) ? kMarkerRecordedNow : kMarkerOrdinary);
+  item->SubItems()->SetStrings(3, "");
 }

@@ -81,6 +81,11 @@ TEST_F(PlayerWindowTest, RecordingsOfThisRunAreMarkedAndTheOneUnderWayIsLeftOut)
   frmPlayer->RefreshFileList();
   EXPECT_EQ(Marker(name), kMarkerRecordedNow);
   EXPECT_EQ(Marker("old.wav"), kMarkerOrdinary);
+  // Playing it does not take the mark away.
+  Play(name);
+  EXPECT_EQ(Marker(name), kMarkerPlaying);
+  frmPlayer->btnStop->Click();
+  EXPECT_EQ(Marker(name), kMarkerRecordedNow);
 
   // Recorded into another folder: no row here, since rows name files of
   // this folder only.
@@ -126,6 +131,30 @@ TEST_F(PlayerWindowTest, PlayShowsProgressAndStatusThenEndsIdle) {
   EXPECT_FALSE(frmPlayer->tbPlaybackProgress->Enabled());
   EXPECT_EQ(Progress(), 0);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerWindowTest, RowsArePaintedInTheColourOfTheirState) {
+  ShowPlayer([this] {
+    WriteTone(Folder() + "a.wav", 5);
+    WriteTone(Folder() + "b.wav", 5);
+  });
+  auto shownColour = [](const std::string& name) {
+    HeadlessPumpUntilIdle();
+    const TRect row = Row(IndexOf(name))->DisplayRect();
+    const TPoint inList{row.Left + 190, row.Top + 1};  // blank, right of the format text
+    const TPoint origin = frmPlayer->ClientToScreen({0, 0});
+    const TPoint at = frmPlayer->lvPlayList->ClientToScreen(inList);
+    const TBitmap* surface = HeadlessPresentedSurface(frmPlayer->Handle());
+    const std::uint8_t* p = surface->ScanLine(at.Y - origin.Y) + (at.X - origin.X) * surface->BytesPerPixel();
+    return RGB(p[2], p[1], p[0]);
+  };
+  Play("a.wav");
+  frmPlayer->lvPlayList->SetSelected(nullptr);
+  frmPlayer->lvPlayList->Invalidate();
+  EXPECT_EQ(shownColour("a.wav"), RowColorOfMarker(kMarkerPlaying));
+  EXPECT_EQ(shownColour("b.wav"), TColor(clWhite));
+  frmPlayer->btnStop->Click();
+  EXPECT_EQ(shownColour("a.wav"), TColor(clWhite));
 }
 
 TEST_F(PlayerWindowTest, PauseHoldsThePlaceAndSeekingMovesIt) {
