@@ -1,0 +1,237 @@
+#include "platform/burnlib/BurnJob.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include <libburn/libburn.h>
+
+#include "platform/burnlib/ConcatSource.h"
+#include "platform/burnlib/CueSheet.h"
+
+using namespace burn;
+
+namespace burnlib {
+
+std::atomic<burn_drive*> gActiveDrive{nullptr};
+
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(100);
+
+// A freshly grabbed drive may still be busy settling; wait up to 30 s.
+void WaitUntilIdle(burn_drive* drive) {
+  for (int i = 0; i < 300 && burn_drive_get_status(drive, nullptr) != BURN_DRIVE_IDLE; ++i)
+    std::this_thread::sleep_for(kPollInterval);
+}
+
+// Waits for the drive to go idle, reporting progress on the way.
+void FollowProgress(burn_drive* drive, const BurnJob& job, const BurnReport& report) {
+  bool finalizing = false;
+  burn_progress p{};
+  burn_drive_status status;
+  while ((status = burn_drive_get_status(drive, &p)) == BURN_DRIVE_SPAWNING) std::this_thread::sleep_for(kPollInterval);
+  while (status != BURN_DRIVE_IDLE) {
+    if ((status == BURN_DRIVE_CLOSING_SESSION || status == BURN_DRIVE_CLOSING_TRACK) && !finalizing) {
+      finalizing = true;
+      if (report.finalize) report.finalize();
+    }
+    if (status == BURN_DRIVE_WRITING && p.sectors > 0 && report.progress) {
+      float percent = 100.0f * static_cast<float>(p.sector) / static_cast<float>(p.sectors);
+      float buffer = p.buffer_capacity > 0
+                         ? 100.0f * static_cast<float>(p.buffer_capacity - p.buffer_available) /
+                               static_cast<float>(p.buffer_capacity)
+                         : 0.0f;
+      report.progress(std::min(percent, 100.0f), buffer, static_cast<double>(p.sector) * 2048.0,
+                      static_cast<double>(job.totalBytes));
+    }
+    std::this_thread::sleep_for(kPollInterval);
+    status = burn_drive_get_status(drive, &p);
+  }
+}
+
+// Starts the write. libburn refuses while the thread of a previous job on
+// the same drive slot is still winding down; that takes moments, so the
+// start is retried for up to ten seconds.
+// Gives the reason when the write did not start.
+std::string StartWriting(burn_drive* drive, burn_write_opts* opts, burn_disc* disc,
+                         const std::atomic<bool>& aborted) {
+  std::string refusal = "Burn aborted";
+  for (int attempt = 0; attempt < 100 && !aborted; ++attempt) {
+    burn_disc_write(opts, disc);
+    if (burn_drive_get_status(drive, nullptr) != BURN_DRIVE_IDLE) return "";
+    DriveMessages messages;
+    messages.Collect(nullptr);
+    refusal = messages.Worst().empty() ? "the drive refused to write" : messages.Worst();
+    if (!messages.DriveBusy()) break;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return refusal;
+}
+
+burn_source* SourceOf(BurnJob& job, size_t track) {
+  if (!job.audio) {
+    burn_source* s = job.data;
+    job.data = nullptr;
+    return s;
+  }
+  if (job.drive) return burn_file_source_new(job.trackFiles[track].c_str(), nullptr);
+  return NewConcatSource(job.trackFiles, job.totalBytes);
+}
+
+// The disc layout: on an optical drive one track per audio file; in an
+// image one data track of the whole CD audio, since the image drive takes
+// no audio tracks.
+burn_disc* BuildDisc(BurnJob& job, std::string& error) {
+  burn_disc* disc = burn_disc_create();
+  burn_session* session = burn_session_create();
+  burn_disc_add_session(disc, session, BURN_POS_END);
+  const bool audioTracks = job.audio && job.drive;
+  const size_t tracks = audioTracks ? job.trackFiles.size() : 1;
+  for (size_t i = 0; i < tracks; ++i) {
+    burn_source* source = SourceOf(job, i);
+    if (!source) {
+      error = "cannot read the project's data";
+      break;
+    }
+    burn_track* track = burn_track_create();
+    burn_track_define_data(track, 0, 0, 1, audioTracks ? BURN_AUDIO : BURN_MODE1);
+    burn_track_set_source(track, source);
+    burn_source_free(source);
+    burn_session_add_track(session, track, BURN_POS_END);
+    burn_track_free(track);
+  }
+  burn_session_free(session);
+  return disc;
+}
+
+burn_write_opts* WriteOptions(burn_drive* drive, const BurnJob& job, burn_disc* disc, std::string& error) {
+  burn_write_opts* opts = burn_write_opts_new(drive);
+  burn_write_opts_set_simulate(opts, job.options.testBurn ? 1 : 0);
+  burn_write_opts_set_underrun_proof(opts, job.options.underrunProtection ? 1 : 0);
+  burn_write_opts_set_perform_opc(opts, job.options.performOpc ? 1 : 0);
+  // An unfinalized data disc stays open for more sessions where the medium
+  // allows it; an image, or a medium that cannot, is closed.
+  const bool keepOpen = !job.audio && !job.options.finalize && job.drive;
+  burn_write_opts_set_multi(opts, keepOpen ? 1 : 0);
+  char reasons[BURN_REASONS_LEN] = {};
+  if (keepOpen && burn_write_opts_auto_write_type(opts, disc, reasons, 0) == BURN_WRITE_NONE)
+    burn_write_opts_set_multi(opts, 0);
+  if (burn_write_opts_auto_write_type(opts, disc, reasons, 0) == BURN_WRITE_NONE) {
+    error = std::string("the medium cannot take this project: ") + reasons;
+    burn_write_opts_free(opts);
+    return nullptr;
+  }
+  return opts;
+}
+
+void RemoveImage(const BurnJob& job) {
+  std::error_code ignored;
+  std::filesystem::remove(job.imageBase + (job.audio ? ".bin" : ".iso"), ignored);
+  std::filesystem::remove(job.imageBase + ".cue", ignored);
+}
+
+}  // namespace
+
+void DriveMessages::Collect(const std::function<void(const std::string&)>& info) {
+  int sorry = 0;
+  burn_text_to_sev(const_cast<char*>("SORRY"), &sorry, 0);
+  int code, errnoValue;
+  char text[BURN_MSGS_MESSAGE_LEN], severity[80];
+  while (burn_msgs_obtain(const_cast<char*>("ALL"), &code, text, &errnoValue, severity) > 0) {
+    const std::string message = text;
+    if (info) info(message);
+    int number = 0;
+    burn_text_to_sev(severity, &number, 0);
+    if (number >= sorry) failed_ = true;
+    if (number >= worstSeverity_) {
+      worstSeverity_ = number;
+      worst_ = message;
+    }
+    if (message.find("thread on drive") != std::string::npos && message.find("ended") != std::string::npos)
+      threadEnded_ = true;
+    if (message.find("still going on") != std::string::npos) driveBusy_ = true;
+  }
+}
+
+void DriveMessages::WaitForThreadEnd(const std::function<void(const std::string&)>& info) {
+  for (int i = 0; i < 300; ++i) {
+    Collect(info);
+    if (threadEnded_) return;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+std::string RunBurn(BurnJob& job, const BurnReport& report, const std::atomic<bool>& aborted) {
+  burn_drive_info* imageInfo = nullptr;
+  burn_drive* drive = job.drive;
+  const std::string imageFile = job.imageBase + (job.audio ? ".bin" : ".iso");
+  if (!drive) {
+    std::string address = "stdio:" + imageFile;
+    if (burn_drive_scan_and_grab(&imageInfo, const_cast<char*>(address.c_str()), 0) <= 0) {
+      if (job.data) burn_source_free(job.data);
+      return "cannot create the image file " + imageFile;
+    }
+    drive = imageInfo[0].drive;
+  }
+  std::string error;
+  burn_disc* disc = BuildDisc(job, error);
+  burn_write_opts* opts = error.empty() ? WriteOptions(drive, job, disc, error) : nullptr;
+  if (opts && !aborted) {
+    WaitUntilIdle(drive);
+    DriveMessages().Collect(nullptr);
+    gActiveDrive = drive;
+    error = StartWriting(drive, opts, disc, aborted);
+    if (error.empty()) {
+      FollowProgress(drive, job, report);
+      // The drive reads idle a moment before libburn's thread has ended.
+      DriveMessages messages;
+      messages.WaitForThreadEnd(report.info);
+      const bool wroteWell = burn_drive_wrote_well(drive) > 0 && !messages.Failed();
+      if (aborted) error = "Burn aborted";
+      else if (!wroteWell) error = messages.Worst().empty() ? "the drive reported a write failure" : messages.Worst();
+    }
+    gActiveDrive = nullptr;
+    burn_write_opts_free(opts);
+  } else if (aborted && error.empty()) {
+    error = "Burn aborted";
+  }
+  if (opts == nullptr && job.data) burn_source_free(job.data);
+  burn_disc_free(disc);
+  if (drive != job.drive) {
+    burn_drive_release(drive, 0);
+    burn_drive_info_free(imageInfo);
+    if (error.empty() && job.audio) {
+      if (report.finalize) report.finalize();
+      error = FinishCueImage(imageFile, job.imageBase + ".cue", job.trackBytes);
+    }
+    if (!error.empty() || job.options.testBurn) RemoveImage(job);
+  }
+  return error;
+}
+
+std::string RunErase(burn_drive* drive, bool quick, const std::atomic<bool>& aborted) {
+  if (aborted) return "Erase aborted";
+  WaitUntilIdle(drive);
+  DriveMessages().Collect(nullptr);
+  gActiveDrive = drive;
+  burn_disc_erase(drive, quick ? 1 : 0);
+  burn_progress p{};
+  burn_drive_status status;
+  while ((status = burn_drive_get_status(drive, &p)) == BURN_DRIVE_SPAWNING) std::this_thread::sleep_for(kPollInterval);
+  while (status != BURN_DRIVE_IDLE) {
+    std::this_thread::sleep_for(kPollInterval);
+    status = burn_drive_get_status(drive, &p);
+  }
+  gActiveDrive = nullptr;
+  DriveMessages messages;
+  messages.WaitForThreadEnd(nullptr);
+  if (burn_drive_wrote_well(drive) > 0 && !messages.Failed()) return "";
+  return messages.Worst().empty() ? "the drive reported an erase failure" : messages.Worst();
+}
+
+}  // namespace burnlib

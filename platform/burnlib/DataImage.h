@@ -1,0 +1,46 @@
+#pragma once
+// The file tree of a data disc, written as an ISO 9660 image (with Rock
+// Ridge, and Joliet when asked) through libisofs.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/burnlib/FoxBurnerAbi.h"
+
+
+namespace burn {
+struct burn_source;
+}
+
+namespace burnlib {
+
+class DataImage {
+ public:
+  DataImage();
+  ~DataImage();
+  DataImage(const DataImage&) = delete;
+  DataImage& operator=(const DataImage&) = delete;
+
+  // Adds the file `source` into the folder `destination` of the disc
+  // ("" or "\" is the root; "\" or "/" separate folders). On failure
+  // returns false with the reason; the tree is unchanged.
+  bool AddFile(const std::string& source, const std::string& destination, std::string& error,
+               std::string& discPath);
+  int FileCount() const { return files_; }
+
+  // A stream of the whole image, starting at sector `startSector` of the
+  // medium; nullptr with the reason on failure.
+  burn::burn_source* CreateSource(const foxabi::OptionsRecord& options, const foxabi::IsoInfoRecord& info,
+                            std::uint32_t startSector, std::string& error);
+
+ private:
+  struct Impl;
+  Impl* impl_;
+  int files_ = 0;
+};
+
+// Starts and ends libisofs for the library's lifetime.
+bool StartIsoLibrary();
+void EndIsoLibrary();
+
+}  // namespace burnlib

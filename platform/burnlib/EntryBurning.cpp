@@ -1,0 +1,184 @@
+// Entry points: preparing and burning the project, aborting a burn.
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include <libburn/libburn.h>
+
+#include "platform/burnlib/BurnJob.h"
+#include "platform/burnlib/EntryDeclarations.h"
+
+using namespace burn;
+
+using namespace burnlib;
+
+namespace {
+
+bool ProjectEmpty(const Project& p) {
+  return p.kind == foxabi::kProjectAudioCd ? p.tracks.empty() : (!p.data || p.data->FileCount() == 0);
+}
+
+std::int64_t AudioBytes(const Project& p) {
+  std::int64_t total = 0;
+  for (const AudioTrack& t : p.tracks) total += t.bytes;
+  return total;
+}
+
+// A name for the image no file has yet: the volume label, else the kind.
+std::string FreeImageBase(const State& s) {
+  std::string name(s.options.volumeLabel, strnlen(s.options.volumeLabel, sizeof s.options.volumeLabel));
+  for (char& c : name)
+    if (c == '/' || static_cast<unsigned char>(c) < 32) c = '_';
+  if (name.empty() || name == "." || name == "..")
+    name = s.project.kind == foxabi::kProjectAudioCd ? "Audio CD" : "Data disc";
+  const std::string folder = ImageFolder();
+  std::error_code ignored;
+  for (int n = 1;; ++n) {
+    std::string base = folder + name + (n > 1 ? " " + std::to_string(n) : "");
+    if (!std::filesystem::exists(base + ".bin", ignored) && !std::filesystem::exists(base + ".cue", ignored) &&
+        !std::filesystem::exists(base + ".iso", ignored))
+      return base;
+  }
+}
+
+std::int32_t CheckImageFolder(std::int64_t bytes) {
+  const std::string folder = ImageFolder();
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error || access(folder.c_str(), W_OK) != 0) return foxabi::kErrImageFolder;
+  std::filesystem::space_info space = std::filesystem::space(folder, error);
+  if (!error && static_cast<std::uintmax_t>(bytes) > space.available) return foxabi::kErrNoSpace;
+  return foxabi::kOk;
+}
+
+// Where a data session starts: after the last one on an appendable disc.
+std::uint32_t NextWritableSector(burn_drive* drive) {
+  if (!drive || burn_disc_get_status(drive) != BURN_DISC_APPENDABLE) return 0;
+  burn_write_opts* opts = burn_write_opts_new(drive);
+  int lba = 0, nwa = 0;
+  int ok = burn_disc_track_lba_nwa(drive, opts, 0, &lba, &nwa);
+  burn_write_opts_free(opts);
+  return ok > 0 && nwa > 0 ? static_cast<std::uint32_t>(nwa) : 0;
+}
+
+void RunJob(BurnJob job) {
+  State& s = TheState();
+  BurnReport report;
+  report.progress = [](float percent, float buffer, double written, double total) {
+    Callbacks cb = CallbacksNow();
+    if (cb.process.fn) cb.process.fn(percent, buffer, 0.0f, written, total, cb.process.user);
+  };
+  report.finalize = []() {
+    Callbacks cb = CallbacksNow();
+    if (cb.finalize.fn) cb.finalize.fn(cb.finalize.user);
+  };
+  report.info = [](const std::string& text) {
+    Callbacks cb = CallbacksNow();
+    if (cb.infoText.fn && cb.infoText.user) cb.infoText.fn(text.c_str(), 1, cb.infoText.user);
+  };
+  std::string error = RunBurn(job, report, s.aborted);
+  if (job.drive && error.empty() && job.options.ejectAfterBurn) {
+    std::lock_guard<std::mutex> lock(s.mutex);
+    std::string address = s.current ? s.current->address : "";
+    ReleaseDrive(s, true);
+    if (!address.empty()) burn_drive_scan_and_grab(&s.grabbed, address.data(), 0);
+  }
+  s.busy = false;
+  Callbacks cb = CallbacksNow();
+  if (cb.burnDone.fn) cb.burnDone.fn(error.empty() ? nullptr : error.c_str(), cb.burnDone.user);
+}
+
+}  // namespace
+
+FOXAPI std::int32_t Prepare() {
+  FOX_LOCK_INITIALIZED();
+  if (!s.project.exists) return foxabi::kErrNoProject;
+  if (s.busy) return foxabi::kErrBusy;
+  if (ProjectEmpty(s.project)) return foxabi::kErrProjectEmpty;
+  if (!s.current) return foxabi::kErrNoDevice;
+  if (!s.current->IsImage() && !s.grabbed) return foxabi::kErrNotReady;
+  burn_drive* drive = s.current->IsImage() ? nullptr : s.grabbed[0].drive;
+  Project& p = s.project;
+  if (p.prepared) burn_source_free(p.prepared);
+  p.prepared = nullptr;
+  p.isPrepared = false;
+  if (p.kind == foxabi::kProjectAudioCd) {
+    p.preparedBytes = AudioBytes(p);
+  } else {
+    std::string error;
+    p.prepared = p.data->CreateSource(s.options, s.isoInfo, NextWritableSector(drive), error);
+    if (!p.prepared) return foxabi::kErrFileNotReadable;
+    p.preparedBytes = p.prepared->get_size(p.prepared);
+  }
+  std::int32_t rc = foxabi::kOk;
+  if (!drive) {
+    rc = CheckImageFolder(p.preparedBytes);
+  } else {
+    burn_disc_status status = burn_disc_get_status(drive);
+    if (status != BURN_DISC_BLANK && status != BURN_DISC_APPENDABLE) rc = foxabi::kErrMediumNotWritable;
+    else if (p.preparedBytes > burn_disc_available_space(drive, nullptr)) rc = foxabi::kErrNoSpace;
+  }
+  if (rc != foxabi::kOk) {
+    if (p.prepared) burn_source_free(p.prepared);
+    p.prepared = nullptr;
+    return rc;
+  }
+  p.isPrepared = true;
+  return foxabi::kOk;
+}
+
+FOXAPI std::int32_t GetImageSize(double* bytes) {
+  FOX_LOCK_INITIALIZED();
+  if (!bytes) return foxabi::kErrInvalidArgument;
+  if (!s.project.isPrepared) return foxabi::kErrNotPrepared;
+  *bytes = static_cast<double>(s.project.preparedBytes);
+  return foxabi::kOk;
+}
+
+FOXAPI std::int32_t Burn() {
+  FOX_LOCK_INITIALIZED();
+  if (s.busy) return foxabi::kErrBusy;
+  Project& p = s.project;
+  if (!p.exists) return foxabi::kErrNoProject;
+  if (!p.isPrepared || !s.current) return foxabi::kErrNotPrepared;
+  BurnJob job;
+  job.drive = s.current->IsImage() ? nullptr : (s.grabbed ? s.grabbed[0].drive : nullptr);
+  if (!s.current->IsImage() && !job.drive) return foxabi::kErrNotReady;
+  if (!job.drive) job.imageBase = FreeImageBase(s);
+  job.audio = p.kind == foxabi::kProjectAudioCd;
+  for (const AudioTrack& t : p.tracks) {
+    job.trackFiles.push_back(t.cdAudio);
+    job.trackBytes.push_back(t.bytes);
+  }
+  job.data = p.prepared;  // the stream is used once
+  p.prepared = nullptr;
+  p.isPrepared = job.audio;
+  job.totalBytes = p.preparedBytes;
+  job.options = s.options;
+  JoinWorker(s);
+  s.aborted = false;
+  s.busy = true;
+  s.worker = std::thread(RunJob, std::move(job));
+  return foxabi::kOk;
+}
+
+FOXAPI std::int32_t Abort() {
+  FOX_LOCK_INITIALIZED();
+  if (!s.busy) return foxabi::kOk;
+  s.aborted = true;
+  if (burn_drive* drive = gActiveDrive) burn_drive_cancel(drive);
+  return foxabi::kOk;
+}
+
+FOXAPI std::int32_t PrepareISO(const char*) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t BuildISO(const char*) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t BurnISO(const char*) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t StopVerify() { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t SetVerify(std::uint8_t) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t EraseDialog() { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t BurnDialog() { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t GetPlayTime(const char*, std::int32_t*) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t PlayAudioFile(const char*) { return foxabi::kErrNotSupported; }
+FOXAPI std::int32_t AudioFileStop() { return foxabi::kErrNotSupported; }

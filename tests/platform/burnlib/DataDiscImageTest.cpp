@@ -1,0 +1,92 @@
+// Burning a data disc onto the image drive: an ISO 9660 image that
+// libisofs reads back with the files, their folders and their contents.
+
+#include <stdint.h>
+#include <libisofs/libisofs.h>
+
+#include <filesystem>
+
+#include "BurnFixture.h"
+
+namespace {
+
+// Reads an image back through libisofs.
+class IsoReader {
+ public:
+  explicit IsoReader(const std::string& path) {
+    iso_init();
+    if (iso_data_source_new_from_file(path.c_str(), &source_) < 0) return;
+    IsoReadOpts* opts = nullptr;
+    iso_read_opts_new(&opts, 0);
+    iso_image_new("read", &image_);
+    ok_ = iso_image_import(image_, source_, opts, nullptr) >= 0;
+    iso_read_opts_free(opts);
+  }
+  ~IsoReader() {
+    if (image_) iso_image_unref(image_);
+    if (source_) iso_data_source_unref(source_);
+    iso_finish();
+  }
+  bool Ok() const { return ok_; }
+  std::string VolumeId() const { return iso_image_get_volume_id(image_); }
+  std::string Publisher() const { return iso_image_get_publisher_id(image_); }
+  // The file's content, or "<missing>".
+  std::string Content(const std::string& path) {
+    IsoNode* node = nullptr;
+    if (iso_tree_path_to_node(image_, path.c_str(), &node) != 1 || iso_node_get_type(node) != LIBISO_FILE)
+      return "<missing>";
+    IsoStream* stream = iso_file_get_stream(reinterpret_cast<IsoFile*>(node));
+    std::string text(static_cast<size_t>(iso_stream_get_size(stream)), '\0');
+    iso_stream_open(stream);
+    iso_stream_read(stream, text.data(), text.size());
+    iso_stream_close(stream);
+    return text;
+  }
+
+ private:
+  IsoDataSource* source_ = nullptr;
+  IsoImage* image_ = nullptr;
+  bool ok_ = false;
+};
+
+class DataDiscImage : public BurnFixture {};
+
+TEST_F(DataDiscImage, FilesLandInTheirFoldersWithTheirContents) {
+  WriteFile(folder_ + "song one.mp3", "first file");
+  WriteFile(folder_ + "song two.mp3", std::string(70000, 'x'));
+  SelectImageDrive();
+  ASSERT_EQ(CreateProject(foxabi::kProjectDataDisc), 0);
+  ASSERT_EQ(AddFile((folder_ + "song one.mp3").c_str(), "", "", 0, 0), 0);
+  ASSERT_EQ(AddFile((folder_ + "song two.mp3").c_str(), "\\live\\", "", 0, 0), 0);
+  // The same name twice in one folder is refused.
+  EXPECT_EQ(AddFile((folder_ + "song one.mp3").c_str(), "", "", 0, 0), foxabi::kErrInvalidArgument);
+  SetVolumeLabel("My collection");
+  foxabi::IsoInfoRecord info{};
+  ASSERT_EQ(GetISOInfoEx(&info), 0);
+  snprintf(info.publisher, sizeof info.publisher, "Tester");
+  ASSERT_EQ(SetISOInfoEx(info), 0);
+  ASSERT_EQ(BurnAndWait(), "");
+
+  IsoReader iso(imageFolder_ + "My collection.iso");
+  ASSERT_TRUE(iso.Ok());
+  // The primary descriptor holds ISO 9660 characters only.
+  EXPECT_EQ(iso.VolumeId(), "MY_COLLECTION");
+  EXPECT_EQ(iso.Publisher(), "TESTER");
+  EXPECT_EQ(iso.Content("/song one.mp3"), "first file");
+  EXPECT_EQ(iso.Content("/live/song two.mp3"), std::string(70000, 'x'));
+}
+
+TEST_F(DataDiscImage, ProjectChecksComeBeforeAnyWriting) {
+  EXPECT_EQ(Prepare(), foxabi::kErrNoProject);
+  ASSERT_EQ(CreateProject(foxabi::kProjectDataDisc), 0);
+  EXPECT_EQ(Prepare(), foxabi::kErrProjectEmpty);
+  WriteFile(folder_ + "f.txt", "x");
+  ASSERT_EQ(AddFile((folder_ + "f.txt").c_str(), "", "", 0, 0), 0);
+  EXPECT_EQ(Prepare(), foxabi::kErrNoDevice);
+  EXPECT_EQ(Burn(), foxabi::kErrNotPrepared);
+  EXPECT_EQ(SetDevice('Q'), foxabi::kErrNoDevice);
+  EXPECT_EQ(CreateProject(1), foxabi::kErrNotSupported);
+  EXPECT_FALSE(std::filesystem::exists(imageFolder_));
+}
+
+}  // namespace
