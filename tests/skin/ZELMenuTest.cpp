@@ -158,14 +158,15 @@ TEST_F(ThemedMenus, CheckedItemsShowTheMarkOrABoxBehindTheirImage) {
 TEST_F(ThemedMenus, ThemeFileColoursTheBarGradientAndLosingTheTheme) {
   TPrivateTempFolder temp;
   auto* theme = new TzelFileTheme(form);
+  // The menu takes up a theme loaded after it was given the theme.
+  menu->SetFileTheme(theme);
+  menu->SetUIStyle(FromThemeFile);
   theme->SetThemeFile(temp.Write("menu.zsk", BuildThemeFile({IntegerItem("SKIN2_LEFTBARSTARTCOLOR", 0x0000FF),
                                                              IntegerItem("SKIN2_LEFTBARENDCOLOR", 0xFF0000),
                                                              IntegerItem("SKIN2_MENUITEMCOLOR", 0x00FF00),
                                                              IntegerItem("SKIN2_SELECTEDMENUCOLOR", 0x222222),
                                                              IntegerItem("SKIN2_SELECTEDMENUBORDERCOLOR", 0x333333)})));
   ASSERT_TRUE(theme->Ready());
-  menu->SetFileTheme(theme);
-  menu->SetUIStyle(FromThemeFile);
   TMenuItem* item = Add("Open");
   auto plain = Draw(item, 0);
   EXPECT_EQ(plain->Canvas()->Pixels(0, 10), TColor(0x0000FF));
