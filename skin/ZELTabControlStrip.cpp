@@ -225,5 +225,6 @@ void TzelTabControlTopPanel::WMEraseBkgnd(TMessage& message) { message.Result = 
 
 void TzelTabControlTopPanel::Dispatch(TMessage& message) {
   TCustomPanel::Dispatch(message);
-  if (message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS) Invalidate();
+  // Focus changes the focus frame; leaving drops the scroll buttons' hover look.
+  if (message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS || message.Msg == CM_MOUSELEAVE) Invalidate();
 }
