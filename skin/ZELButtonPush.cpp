@@ -16,6 +16,8 @@ namespace {
 // What a button shows when its picture cannot be had.
 constexpr int kFallbackWidth = 74;
 constexpr int kFallbackHeight = 21;
+// Window timers fire no faster than this, whatever they are asked for.
+constexpr int kShortestRepeat = 10;
 
 bool IsPressKey(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
 
@@ -264,7 +266,7 @@ void TzelCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, 
           if (OnMouseContinuouslyDown) OnMouseContinuouslyDown(this);
         };
       }
-      repeatTimer_->SetInterval(static_cast<unsigned>(std::max(repeatInterval_, 0)));
+      repeatTimer_->SetInterval(static_cast<unsigned>(std::max(repeatInterval_, kShortestRepeat)));
       repeatTimer_->SetEnabled(true);
     }
     if (TabStop() && Enabled() && Visible()) TakeFocusQuietly();
