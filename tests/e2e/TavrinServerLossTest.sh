@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The sound server going away in the middle of a recording neither ends
+# nor hangs the program: Stop still finishes the file, which holds the
+# tone up to the loss, and the window still answers.
+set -uo pipefail
+# Arguments: the program, the source folder, the screenshot folder.
+source "$2/tests/e2e/lib/tavrin.sh"
+
+begin_session
+write_settings
+start_tavrin
+
+click_record
+wait_new_recording ""
+file="$RECORDED_FOLDER/$NEW_RECORDING"
+sleep 2
+lost=$(now)
+kill -9 "$PULSE_PID"
+wait "$PULSE_PID" 2>/dev/null
+PULSE_PID=""
+sleep 2
+kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended when the server went away: $(cat "$work/tavrin.log")"
+screenshot server-lost
+
+click_stop
+closed_at "$file" >/dev/null
+kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended on Stop after the server went away"
+check_audio "$file" --duration "$(elapsed "$RECORDING_SEEN" "$lost")" --duration-tolerance 0.7 \
+  --frequency "$TONE_HZ" --level "$TONE_DBFS"
+
+# Options sits in the button row under the title; Escape cancels it.
+click 158 42
+options=$(wait_window ': Options$') || fail "the window no longer answers: Options opened nothing"
+xdotool windowfocus --sync "$options"
+xdotool key Escape
+wait_window_gone ': Options$' || fail "the options window does not close"
+echo "PASS"
