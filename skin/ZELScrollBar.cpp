@@ -77,7 +77,14 @@ TzelScrollBar::TzelScrollBar(TComponent* owner) : TCustomPanel(owner) {
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
-TzelScrollBar::~TzelScrollBar() = default;
+// The parts outlive this object's own members while the owner frees them;
+// nothing of theirs may call back in here from then on.
+TzelScrollBar::~TzelScrollBar() {
+  constructed_ = false;
+  track_->OnChange = nullptr;
+  first_->OnMouseContinuouslyDown = nullptr;
+  second_->OnMouseContinuouslyDown = nullptr;
+}
 
 // ---- Properties ------------------------------------------------------------------
 
@@ -140,14 +147,15 @@ void TzelScrollBar::Notification(TComponent* component, TOperation operation) {
 
 void TzelScrollBar::CMColorChanged(TMessage& message) {
   TCustomPanel::CMColorChanged(message);
-  if (track_) track_->SetColor(Color());
+  if (constructed_) track_->SetColor(Color());
 }
 
 void TzelScrollBar::CMVisibleChanged(TMessage& message) {
   TCustomPanel::CMVisibleChanged(message);
+  if (!constructed_) return;
   for (TControl* part : {static_cast<TControl*>(track_), static_cast<TControl*>(first_),
                          static_cast<TControl*>(second_)})
-    if (part) part->SetVisible(Visible());
+    part->SetVisible(Visible());
 }
 
 void TzelScrollBar::StepBy(int delta) { track_->SetPosition(track_->Position() + delta); }
