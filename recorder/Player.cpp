@@ -156,9 +156,8 @@ void TfrmPlayer::FormShow() {
   STV->SetSelectedFolder(::OutputPath);
   tbPlaybackProgress->SetPosition(0);
   tbPlaybackProgress->SetEnabled(false);
-  const bool firstShow = !shown_;
   shown_ = true;
-  if (firstShow) PickPlaybackLine();
+  PickPlaybackLine();
   ListFolder();
 }
 

@@ -46,6 +46,27 @@ TEST_F(PlayerWindowTest, ListsTheAudioFilesOfTheFolderSortedByName) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(PlayerWindowTest, ChoosingAnotherFolderWhileOneIsReadReadsTheNewOne) {
+  const std::string other = Folder() + "other/";
+  ShowPlayer([&] {
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) WriteTone(Folder() + name, 0.1);
+    std::filesystem::create_directory(other);
+    WriteTone(other + "x.wav", 0.1);
+    // Arrives while the first folder is read.
+    PostToMainThread([&] {
+      frmPlayer->STV->SetSelectedFolder(other);
+      frmPlayer->STV->OnClick(frmPlayer->STV);
+    });
+  });
+  EXPECT_EQ(frmPlayer->CurrentFolder(), other);
+  EXPECT_EQ(Names(), std::vector<std::string>{"x.wav"});
+
+  // Back to the half-read folder: read in full.
+  frmPlayer->STV->SetSelectedFolder(Folder());
+  frmPlayer->STV->OnClick(frmPlayer->STV);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.wav", "b.wav", "c.wav"}));
+}
+
 TEST_F(PlayerWindowTest, MissingOutputFolderFallsBackAndAVanishedFolderSaysSoOnce) {
   ShowPlayer([this] { WriteTone(Folder() + "a.wav", 0.2); });
   frmPlayer->Close();
@@ -203,8 +224,13 @@ TEST_F(PlayerWindowTest, FilesThatCannotPlaySayWhyAndLeaveTheRowOrdinary) {
     ASSERT_EQ(messages.size(), 1u) << name;
     EXPECT_NE(messages[0].find(name), std::string::npos) << messages[0];
   }
-  // Deleted behind the window's back.
+  // Deleted while it plays: it plays on to its end or stops, nothing more.
+  Play("good.wav");
+  ASSERT_EQ(frmPlayer->PlayingRowIndex(), IndexOf("good.wav"));
   std::filesystem::remove(Folder() + "good.wav");
+  ASSERT_TRUE(PumpUntil([] { return frmPlayer->PlayingRowIndex() < 0; }));
+  EXPECT_EQ(Marker("good.wav"), kMarkerOrdinary);
+  // Then it cannot play again.
   messages.clear();
   Play("good.wav");
   EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
