@@ -14,6 +14,9 @@ std::unordered_map<UINT_PTR, TTimer*>& RunningTimers() {
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   Publish("Enabled", &TTimer::Enabled, &TTimer::SetEnabled);
   Publish("Interval", &TTimer::Interval, &TTimer::SetInterval);
+  // Enabled with a one-second interval from the start: a timer made in
+  // code runs without any property being touched.
+  UpdateTimer();
 }
 
 TTimer::~TTimer() {

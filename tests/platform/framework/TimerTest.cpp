@@ -33,6 +33,16 @@ TEST_F(TimerTest, FiresEveryIntervalOnTheVirtualClockWhileEnabled) {
   EXPECT_EQ(ticks, 4);
 }
 
+TEST_F(TimerTest, ATimerMadeInCodeRunsWithItsDefaults) {
+  TForm* form = ShownForm();
+  auto* timer = new TTimer(form);
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ++ticks; };
+  timer->SetEnabled(true);  // already so: must not be what starts it
+  HeadlessAdvanceClock(2000);
+  EXPECT_EQ(ticks, 2);
+}
+
 TEST_F(TimerTest, AOneShotTimerDisablesItselfInItsHandler) {
   ShownForm();
   TTimer timer(nullptr);
