@@ -107,6 +107,12 @@ TEST_F(PlayerWindowTest, RecordingsOfThisRunAreMarkedAndTheOneUnderWayIsLeftOut)
   EXPECT_EQ(Marker(name), kMarkerPlaying);
   frmPlayer->btnStop->Click();
   EXPECT_EQ(Marker(name), kMarkerRecordedNow);
+  // Nor can the menu rename or delete it.
+  Select(name);
+  frmPlayer->popMenuConvert->OnPopup(frmPlayer->popMenuConvert);
+  EXPECT_FALSE(frmPlayer->mnuRename->Enabled());
+  EXPECT_FALSE(frmPlayer->mnuDelete->Enabled());
+  EXPECT_TRUE(frmPlayer->mnuEmail->Enabled());
 
   // Recorded into another folder: no row here, since rows name files of
   // this folder only.
