@@ -138,7 +138,8 @@ class TfrmPlayer : public TForm {
   void ReadFolder();
   bool IsBeingRecorded(const std::string& path) const;
   static bool RecordedSinceStart(const std::string& path);
-  void AddRow(const std::string& name, std::int64_t size, bool recordedNow);
+  TListItem* AddRow(const std::string& name, std::int64_t size, bool recordedNow);
+  std::string NameOfRow(int index) const;
   void FindTrackedRows();
   void ShowFormatOfClickedRow();
   bool PlayingOrConverting() const { return playingRowIndex_ >= 0 || convertingRowIndex_ >= 0; }
@@ -149,6 +150,7 @@ class TfrmPlayer : public TForm {
   void PlayFile(const std::string& path);
   void PlaybackFailed(const std::string& message);
   void LeavePlayingRow(TListItem* item);
+  TListItem* PlayingItem() const;
   void FeedPlayer();
   void PlayerTimer(int currentSamples, int levelLeft, int levelRight);
   void SeekToProgress();

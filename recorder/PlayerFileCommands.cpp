@@ -124,6 +124,7 @@ void TfrmPlayer::EndRename(bool accept) {
 }
 
 void TfrmPlayer::DeleteSelected() {
+  if (Renaming()) EndRename(true);
   TListItem* selected = lvPlayList->Selected();
   if (!selected || MarkerOf(selected) != kMarkerOrdinary) return;
   const std::string name = selected->Caption();

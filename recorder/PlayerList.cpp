@@ -88,6 +88,12 @@ void TfrmPlayer::STVClick() {
 
 void TfrmPlayer::RefreshFileList() {
   currentFolder_.clear();
+  // Asked for while a folder is read: that read starts over instead of
+  // a second one filling the same list.
+  if (listing_) {
+    relist_ = true;
+    return;
+  }
   ListFolder();
 }
 
@@ -98,9 +104,8 @@ void TfrmPlayer::ListFolder() {
     ReadFolder();
     listing_ = false;
     if (!relist_) return;
-    // Another folder was chosen while this one was read.
+    // Another folder was chosen, or a fresh read asked for, meanwhile.
     relist_ = false;
-    if (PlayingOrConverting()) return;
   }
 }
 
@@ -110,6 +115,9 @@ void TfrmPlayer::ReadFolder() {
   const std::string folder = IncludeTrailingPathDelimiter(treePath);
   if (folder == currentFolder_) return;  // the same folder is not read twice
   currentFolder_ = folder;
+  // The rows that play or convert keep their state through a fresh read.
+  const std::string playingName = NameOfRow(playingRowIndex_);
+  const std::string convertingName = NameOfRow(convertingRowIndex_);
   lvPlayList->Items()->Clear();
   Label1->SetCaption("");
 
@@ -119,6 +127,7 @@ void TfrmPlayer::ReadFolder() {
   if (error) {
     // Forgotten, so choosing it again tries once more.
     currentFolder_.clear();
+    FindTrackedRows();
     ShowMessage("The folder \"" + folder + "\" cannot be read.");
     return;
   }
@@ -130,11 +139,14 @@ void TfrmPlayer::ReadFolder() {
     const std::string name = entries->path().filename().string();
     const std::string path = folder + name;
     if (FormatNameOfFile(path).empty() || IsBeingRecorded(path)) continue;
-    AddRow(name, GetFileSize64(path), RecordedSinceStart(path));
+    TListItem* item = AddRow(name, GetFileSize64(path), RecordedSinceStart(path));
+    if (name == playingName) SetMarker(item, kMarkerPlaying);
+    if (name == convertingName) SetMarker(item, kMarkerConverting);
     Application->ProcessMessages();
     if (relist_) {
       // Half read: the next read must not take it for done.
       currentFolder_.clear();
+      FindTrackedRows();
       return;
     }
   }
@@ -155,7 +167,12 @@ bool TfrmPlayer::RecordedSinceStart(const std::string& path) {
   return false;
 }
 
-void TfrmPlayer::AddRow(const std::string& name, std::int64_t size, bool recordedNow) {
+std::string TfrmPlayer::NameOfRow(int index) const {
+  TListItems* items = lvPlayList->Items();
+  return index >= 0 && index < items->Count() ? items->Item(index)->Caption() : std::string();
+}
+
+TListItem* TfrmPlayer::AddRow(const std::string& name, std::int64_t size, bool recordedNow) {
   AI.Open(currentFolder_ + name);
   TListItem* item = lvPlayList->Items()->Add();
   item->SetCaption(name);
@@ -164,12 +181,18 @@ void TfrmPlayer::AddRow(const std::string& name, std::int64_t size, bool recorde
   cells->Add(Blanks(recordedNow ? kMarkerRecordedNow : kMarkerOrdinary) + FormatDurationClock(AI.DurationMs()));
   cells->Add(FormatByteSize(std::max<std::int64_t>(size, 0)));
   cells->Add(" ");
+  return item;
 }
 
 void TfrmPlayer::AddFileToList(const std::string& path, bool recordedNow) {
   // A row always names a file of the current folder: rename and delete
   // act on folder + name, so a file from elsewhere must not get a row here.
   if (currentFolder_.empty() || ExtractFilePath(path) != currentFolder_) return;
+  // The read under way may have passed the file already: read again.
+  if (listing_) {
+    RefreshFileList();
+    return;
+  }
   const std::string name = ExtractFileName(path);
   if (FormatNameOfFile(name).empty()) return;
   // A file written over an old one of the same name keeps one row.
@@ -185,11 +208,11 @@ void TfrmPlayer::AddFileToList(const std::string& path, bool recordedNow) {
     lvPlayList->Invalidate();
     return;
   }
-  AddRow(name, GetFileSize64(path), recordedNow);
-  items->Item(items->Count() - 1)->SubItems()->SetStrings(kCellStatus, "");
+  AddRow(name, GetFileSize64(path), recordedNow)->SubItems()->SetStrings(kCellStatus, "");
 }
 
 void TfrmPlayer::SortByColumn(int column) {
+  if (Renaming()) EndRename(true);
   sortColumn_ = column;
   lvPlayList->CustomSort(
       [column](TListItem* a, TListItem* b, LPARAM) {
@@ -203,11 +226,21 @@ void TfrmPlayer::SortByColumn(int column) {
 void TfrmPlayer::FindTrackedRows() {
   const bool trackPlaying = playingRowIndex_ >= 0;
   const bool trackConverting = convertingRowIndex_ >= 0;
+  bool playingFound = false;
   TListItems* items = lvPlayList->Items();
   for (int i = 0; i < items->Count(); ++i) {
     const int marker = MarkerOf(items->Item(i));
-    if (trackPlaying && marker == kMarkerPlaying) playingRowIndex_ = i;
+    if (trackPlaying && marker == kMarkerPlaying) {
+      playingRowIndex_ = i;
+      playingFound = true;
+    }
     if (trackConverting && marker == kMarkerConverting) convertingRowIndex_ = i;
+  }
+  // The playing file left the list: its playback ends with it. (A
+  // conversion keeps its index, so closing still asks about it.)
+  if (trackPlaying && !playingFound) {
+    playingRowIndex_ = -1;
+    StopPlaying();
   }
 }
 

@@ -98,9 +98,7 @@ void TfrmPlayer::btnPlayClick() {
   if (lvPlayList->SelCount() != 1) return;
   if (Renaming()) EndRename(true);
   TListItem* selected = lvPlayList->Selected();
-  if (playingRowIndex_ >= 0 && playingRowIndex_ < lvPlayList->Items()->Count()) {
-    LeavePlayingRow(lvPlayList->Items()->Item(playingRowIndex_));
-  }
+  if (TListItem* playing = PlayingItem()) LeavePlayingRow(playing);
   playingRowIndex_ = selected->Index();
   SetMarker(selected, kMarkerPlaying);
   lvPlayList->Invalidate();
@@ -159,13 +157,14 @@ void TfrmPlayer::FeedPlayer() {
 }
 
 void TfrmPlayer::PlayerTimer(int currentSamples, int levelLeft, int levelRight) {
-  if (playingRowIndex_ < 0 || playingRowIndex_ >= lvPlayList->Items()->Count()) return;
+  TListItem* playing = PlayingItem();
+  if (!playing) return;
   const std::int64_t position = PlayerTimerPosition(currentSamples, levelLeft, levelRight);
   AD->PutData(AP.GetLastSamples(AD->FFTWindowsSize()));
   if (!progressHeld_) tbPlaybackProgress->SetPosition(ProgressOf(position + startOffset_, fileLength_));
   // The time since the player last started, as the component counts it.
   const int ms = AP.SamplesToMs(static_cast<int>(std::min<std::int64_t>(position, 0x7FFFFFFF)));
-  lvPlayList->Items()->Item(playingRowIndex_)->SubItems()->SetStrings(3, "Playing " + FormatDurationClock(ms));
+  playing->SubItems()->SetStrings(3, "Playing " + FormatDurationClock(ms));
   lvPlayList->Invalidate();
 }
 
@@ -208,9 +207,7 @@ void TfrmPlayer::StopPlaying() {
   tbPlaybackProgress->SetPosition(0);
   progressHeld_ = false;
   if (playingRowIndex_ < 0) return;
-  if (playingRowIndex_ < lvPlayList->Items()->Count()) {
-    LeavePlayingRow(lvPlayList->Items()->Item(playingRowIndex_));
-  }
+  if (TListItem* playing = PlayingItem()) LeavePlayingRow(playing);
   lvPlayList->Invalidate();
   playingRowIndex_ = -1;
 }
@@ -220,4 +217,13 @@ void TfrmPlayer::StopPlaying() {
 void TfrmPlayer::LeavePlayingRow(TListItem* item) {
   SetMarker(item, RecordedSinceStart(PathOf(item)) ? kMarkerRecordedNow : kMarkerOrdinary);
   item->SubItems()->SetStrings(3, "");
+}
+
+// The playing row, unless the list is being read again and its rows are
+// not all back yet.
+TListItem* TfrmPlayer::PlayingItem() const {
+  TListItems* items = lvPlayList->Items();
+  if (playingRowIndex_ < 0 || playingRowIndex_ >= items->Count()) return nullptr;
+  TListItem* item = items->Item(playingRowIndex_);
+  return MarkerOf(item) == kMarkerPlaying ? item : nullptr;
 }

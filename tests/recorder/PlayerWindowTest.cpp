@@ -138,6 +138,19 @@ TEST_F(PlayerWindowTest, SortingBySizeGoesByUnitAndByDurationPutsMarkedRowsFirst
   EXPECT_EQ(frmPlayer->PlayingRowIndex(), 0);
   frmPlayer->SortByColumn(kColumnName);
   EXPECT_EQ(frmPlayer->PlayingRowIndex(), IndexOf("long.wav"));
+
+  // A fresh read keeps the playing row; once its file is gone, playback ends.
+  std::filesystem::rename(Folder() + "short.wav", Folder() + "z.wav");
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"long.wav", "mid.wav", "z.wav"}));
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), 0);
+  EXPECT_EQ(Marker("long.wav"), kMarkerPlaying);
+  std::filesystem::remove(Folder() + "long.wav");
+  frmPlayer->RefreshFileList();
+  EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);
+  EXPECT_FALSE(frmPlayer->tbPlaybackProgress->Enabled());
+  PumpFor(300);
+  EXPECT_EQ(Status("mid.wav"), " ");
 }
 
 TEST_F(PlayerWindowTest, PlayShowsProgressAndStatusThenEndsIdle) {
