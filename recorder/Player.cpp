@@ -9,7 +9,6 @@
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/Burner.h"
-#include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Joiner.h"
 #include "recorder/Main.h"
@@ -53,17 +52,12 @@ TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
   KeepKeyboardOnButton1();
   AI.SetWMAEnabled(true);
 
+  // The recorder's one message box, as the main window shows it.
   ShowMessage = [](const std::string& text) {
-    if (!frmConfirm) return;
-    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
-    frmConfirm->SetConfirmText(text);
-    frmConfirm->ShowModal();
+    if (frmMain && frmMain->ShowMessage) frmMain->ShowMessage(text);
   };
   AskQuestion = [](const std::string& text) {
-    if (!frmConfirm) return static_cast<int>(mrNo);
-    frmConfirm->SetConfirmMode(CONFIRM_QUESTION);
-    frmConfirm->SetConfirmText(text);
-    return frmConfirm->ShowModal();
+    return frmMain && frmMain->AskQuestion ? frmMain->AskQuestion(text) : static_cast<int>(mrNo);
   };
   OnShow = [this](TObject*) { FormShow(); };
   OnActivate = [this](TObject*) { Invalidate(); };

@@ -4,7 +4,6 @@
 #include "platform/base/Exceptions.h"
 #include "platform/framework/IniFiles.h"
 #include "platform/framework/StringList.h"
-#include "platform/framework/SysUtils.h"
 #include "platform/os/Files.h"
 #include "platform/os/Process.h"
 #include "platform/os/VirtualKeys.h"
