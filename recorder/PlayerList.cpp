@@ -74,11 +74,7 @@ void TfrmPlayer::SetMarker(TListItem* item, int marker) {
 std::string TfrmPlayer::PathOf(TListItem* item) const { return currentFolder_ + item->Caption(); }
 
 void TfrmPlayer::STVClick() {
-  if (listing_) {
-    relist_ = true;
-    return;
-  }
-  if (!PlayingOrConverting()) {
+  if (listing_ || !PlayingOrConverting()) {
     ListFolder();
     return;
   }
@@ -88,16 +84,15 @@ void TfrmPlayer::STVClick() {
 
 void TfrmPlayer::RefreshFileList() {
   currentFolder_.clear();
-  // Asked for while a folder is read: that read starts over instead of
-  // a second one filling the same list.
-  if (listing_) {
-    relist_ = true;
-    return;
-  }
   ListFolder();
 }
 
 void TfrmPlayer::ListFolder() {
+  // Asked for again while a folder is read: the read under way starts over.
+  if (listing_) {
+    relist_ = true;
+    return;
+  }
   for (;;) {
     listing_ = true;
     sortColumn_ = 0;
