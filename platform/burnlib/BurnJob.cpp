@@ -196,16 +196,15 @@ std::string RunBurn(BurnJob& job, const BurnReport& report, const std::atomic<bo
       else if (!wroteWell) error = messages.Worst().empty() ? "the drive reported a write failure" : messages.Worst();
     }
     gActiveDrive = nullptr;
-    burn_write_opts_free(opts);
   } else if (aborted && error.empty()) {
     error = "Burn aborted";
   }
-  if (opts == nullptr && job.data) burn_source_free(job.data);
+  if (opts) burn_write_opts_free(opts);
   burn_disc_free(disc);
   if (drive != job.drive) {
     burn_drive_release(drive, 0);
     burn_drive_info_free(imageInfo);
-    if (error.empty() && job.audio) {
+    if (error.empty() && job.audio && !job.options.testBurn) {
       if (report.finalize) report.finalize();
       error = FinishCueImage(imageFile, job.imageBase + ".cue", job.trackBytes);
     }

@@ -11,6 +11,8 @@
 namespace burnlib {
 
 constexpr char kImageDriveLetter = 'Z';
+// The image drive holds an 80-minute CD-R: 360000 sectors.
+constexpr std::int64_t kImageDiscSectors = 360000;
 
 struct Device {
   char letter = 0;

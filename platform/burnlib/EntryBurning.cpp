@@ -114,7 +114,9 @@ FOXAPI std::int32_t Prepare() {
   }
   std::int32_t rc = foxabi::kOk;
   if (!drive) {
-    rc = CheckImageFolder(p.preparedBytes);
+    // What does not fit the CD the image drive stands for is refused.
+    const std::int64_t sectorBytes = p.kind == foxabi::kProjectAudioCd ? 2352 : 2048;
+    rc = p.preparedBytes > kImageDiscSectors * sectorBytes ? foxabi::kErrNoSpace : CheckImageFolder(p.preparedBytes);
   } else {
     burn_disc_status status = burn_disc_get_status(drive);
     if (status != BURN_DISC_BLANK && status != BURN_DISC_APPENDABLE) rc = foxabi::kErrMediumNotWritable;

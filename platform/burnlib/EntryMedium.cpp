@@ -13,8 +13,7 @@ using namespace burnlib;
 
 namespace {
 
-// An 80-minute CD-R, the medium the image drive pretends to hold.
-constexpr double kImageCapacity = 360000.0 * 2048.0;
+constexpr double kImageCapacity = static_cast<double>(kImageDiscSectors) * 2048.0;
 
 std::uint8_t TypeCodeOfProfile(int profile) {
   using namespace foxabi;

@@ -2,6 +2,7 @@
 // and a CUE sheet with one entry per track.
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -72,6 +73,49 @@ TEST_F(AudioCdImage, ASecondBurnNeverOverwritesTheFirstImage) {
   EXPECT_TRUE(std::filesystem::exists(imageFolder_ + "Audio CD.cue"));
   EXPECT_TRUE(std::filesystem::exists(imageFolder_ + "Audio CD 2.cue"));
   EXPECT_TRUE(std::filesystem::exists(imageFolder_ + "Audio CD 2.bin"));
+}
+
+TEST_F(AudioCdImage, ATestBurnSucceedsAndLeavesNoImage) {
+  WriteToneWav(folder_ + "a.wav", 0.5, 440);
+  SelectImageDrive();
+  foxabi::OptionsRecord options{};
+  ASSERT_EQ(GetOptions(&options), 0);
+  options.testBurn = 1;
+  ASSERT_EQ(SetOptions(options), 0);
+  ASSERT_EQ(CreateProject(foxabi::kProjectAudioCd), 0);
+  ASSERT_EQ(AddFile((folder_ + "a.wav").c_str(), "\\", "", 0, 0), 0);
+  EXPECT_EQ(BurnAndWait(), "");
+  EXPECT_TRUE(std::filesystem::is_empty(imageFolder_));
+}
+
+TEST_F(AudioCdImage, CompressedFilesAreDecodedToCdAudio) {
+  WriteToneWav(folder_ + "tone.wav", 1.0, 440);
+  const std::string mp3 = folder_ + "tone.mp3", ogg = folder_ + "tone.ogg";
+  const std::string ffmpeg = "ffmpeg -loglevel error -y -i '" + folder_ + "tone.wav' -ar 22050 -af 'pan=mono|c0=c0' ";
+  if (std::system((ffmpeg + "'" + mp3 + "'").c_str()) != 0 || std::system((ffmpeg + "'" + ogg + "'").c_str()) != 0)
+    GTEST_SKIP() << "ffmpeg cannot make the test files";
+  SelectImageDrive();
+  ASSERT_EQ(CreateProject(foxabi::kProjectAudioCd), 0);
+  ASSERT_EQ(AddFile(mp3.c_str(), "\\", "", 0, 0), 0);
+  ASSERT_EQ(AddFile(ogg.c_str(), "\\", "", 0, 0), 0);
+  ASSERT_EQ(BurnAndWait(), "");
+  std::string bin;
+  auto cue = ReadFile(imageFolder_ + "Audio CD.cue");
+  auto tracks = ParseCue(std::string(cue.begin(), cue.end()), bin);
+  ASSERT_EQ(tracks.size(), 2u);
+  // One second of 22050 Hz mono becomes about 75 sectors of CD audio.
+  EXPECT_NEAR(tracks[1].startSector, 75, 2);
+  auto image = ReadFile(imageFolder_ + bin);
+  EXPECT_NEAR(static_cast<double>(image.size()) / 2352, 150, 4);
+  // Mono reaches both channels alike, at the tone's loudness.
+  int loud = 0;
+  for (size_t i = 2352 * 10; i + 4 <= 2352 * 60; i += 4) {
+    auto left = static_cast<std::int16_t>(image[i] | image[i + 1] << 8);
+    auto right = static_cast<std::int16_t>(image[i + 2] | image[i + 3] << 8);
+    EXPECT_NEAR(left, right, 1);
+    loud += left > 5000;
+  }
+  EXPECT_GT(loud, 1000);
 }
 
 TEST_F(AudioCdImage, UnreadableFilesAreRefusedAndReported) {
