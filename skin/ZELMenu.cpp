@@ -199,7 +199,9 @@ void ApplyMenuLook(TzelMenuLook& look) {
 
 void MeasureMenuItem(const TzelMenuLook& look, const TMenuItem& item, TCanvas& canvas, int& width, int& height) {
   const std::string caption = item.DisplayCaption();
-  height = item.IsLine() ? look.separatorHeight : std::max(canvas.TextHeight(caption), look.menuItemHeight);
+  // A negative height from the program would fold the menu window up.
+  height = item.IsLine() ? std::max(0, look.separatorHeight)
+                         : std::max({canvas.TextHeight(caption), look.menuItemHeight, 0});
   width = canvas.TextWidth(caption) + canvas.TextWidth(ShortCutToText(item.ShortCut())) + look.barWidth +
           kExtraWidth;
 }

@@ -89,6 +89,8 @@ TEST_F(ThemedMenus, MeasuredSizesFollowTheLookTheFontAndTheShortcut) {
   EXPECT_EQ(Measure(line, -40).cy, 5);
   EXPECT_EQ(Measure(open, -11).cy, 21);
   EXPECT_GT(Measure(open, -40).cy, 40);
+  menu->SetSeparatorHeight(-5);
+  EXPECT_EQ(Measure(line, -11).cy, 0);
 
   TBitmap bitmap(10, 10);
   bitmap.Canvas()->Font()->SetHeight(-11);
