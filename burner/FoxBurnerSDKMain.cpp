@@ -26,6 +26,7 @@ TFoxBurnerSDK::TFoxBurnerSDK(TComponent* owner)
   Publish("LanguageFile", &TFoxBurnerSDK::LanguageFile, &TFoxBurnerSDK::SetLanguageFile);
   Publish("Language", &TFoxBurnerSDK::Language, &TFoxBurnerSDK::SetLanguage);
   Publish("InfoTextLevel", &TFoxBurnerSDK::InfoTextLevel, &TFoxBurnerSDK::SetInfoTextLevel);
+  PublishOptionProperties();
 }
 
 TFoxBurnerSDK::~TFoxBurnerSDK() {

@@ -213,6 +213,9 @@ class TFoxBurnerSDK : public TComponent {
   bool Check(std::int32_t code);
   bool ActivateSdk(bool value);
   void RegisterCallbacks();
+  // "Options.Switches", "BootInfo.LoadSegment", ...: reachable by name
+  // from a form description.
+  void PublishOptionProperties();
   // Runs an event on the GUI thread, unless the component is gone by then.
   void Deliver(std::function<void(TFoxBurnerSDK*)> fire);
 

@@ -191,3 +191,56 @@ void TFoxBurnerSDK::PushBootInfo() {
   record.sectorCount = b.SectorCount();
   Check(FoxBurnerDll.SetBootInfoEx(record));
 }
+
+// ---- Published by name
+
+namespace {
+
+// A property of an option object, read and written through its accessors.
+template <class Object, class Value, class Getter, class Setter>
+TPropInfo OptionProperty(const std::string& name, Object* object, Getter get, Setter set) {
+  return {name, detail::PropKindOf<Value>(),
+          [object, get]() { return detail::ToPropValue<Value>(static_cast<Value>((object->*get)())); },
+          [object, set, name](const TPropValue& v) { (object->*set)(detail::FromPropValue<Value>(v, name)); }};
+}
+
+}  // namespace
+
+void TFoxBurnerSDK::PublishOptionProperties() {
+  TBurningOptions* o = options_.get();
+  using O = TBurningOptions;
+  PublishProperty(OptionProperty<O, std::string>("Options.VolumeLabel", o, &O::VolumeLabel, &O::SetVolumeLabel));
+  PublishProperty(OptionProperty<O, std::int32_t>("Options.SessionToImport", o, &O::SessionToImport,
+                                                  &O::SetSessionToImport));
+  // The switch set travels as its byte.
+  PublishProperty({"Options.Switches", TPropKind::Integer,
+                   [o]() { return TPropValue(static_cast<std::int64_t>(o->Switches().Bits())); },
+                   [o](const TPropValue& v) {
+                     o->SetSwitches(TBurningOptionSwitches::FromByte(
+                         static_cast<std::uint8_t>(detail::FromPropValue<std::int64_t>(v, "Options.Switches"))));
+                   }});
+  PublishProperty(OptionProperty<O, std::string>("Options.BootImage", o, &O::BootImage, &O::SetBootImage));
+  PublishProperty(OptionProperty<O, std::int32_t>("Options.CacheSize", o, &O::CacheSize, &O::SetCacheSize));
+  PublishProperty(OptionProperty<O, std::int32_t>("Options.Copies", o, &O::Copies, &O::SetCopies));
+
+  TISOInfo* iso = isoInfo_.get();
+  static const char* const kIsoNames[TISOInfo::kCount] = {
+      "AbstractFileIdentifier", "ApplicationIdentifier", "BiblioIdentifier",   "CopyrightFileIdentifier",
+      "DataPreparerIdentifier", "PublisherIdentifier",   "SetIdentifier",      "SystemIdentifier"};
+  for (int index = 1; index <= TISOInfo::kCount; ++index) {
+    const std::string name = std::string("ISOInfo.") + kIsoNames[index - 1];
+    PublishProperty({name, TPropKind::String, [iso, index]() { return TPropValue(iso->GetIdentifier(index)); },
+                     [iso, index, name](const TPropValue& v) {
+                       iso->SetIdentifier(index, detail::FromPropValue<std::string>(v, name));
+                     }});
+  }
+
+  TBootInfo* b = bootInfo_.get();
+  using B = TBootInfo;
+  PublishProperty(OptionProperty<B, std::string>("BootInfo.DeveloperID", b, &B::DeveloperID, &B::SetDeveloperID));
+  PublishProperty(OptionProperty<B, bool>("BootInfo.BootIndicator", b, &B::BootIndicator, &B::SetBootIndicator));
+  PublishProperty(OptionProperty<B, std::int32_t>("BootInfo.LoadSegment", b, &B::LoadSegment, &B::SetLoadSegment));
+  PublishProperty(OptionProperty<B, TBootPlatformID>("BootInfo.PlatformID", b, &B::PlatformID, &B::SetPlatformID));
+  PublishProperty(OptionProperty<B, TBootEmulation>("BootInfo.Emulation", b, &B::Emulation, &B::SetEmulation));
+  PublishProperty(OptionProperty<B, std::int32_t>("BootInfo.SectorCount", b, &B::SectorCount, &B::SetSectorCount));
+}

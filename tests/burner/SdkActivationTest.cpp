@@ -2,6 +2,7 @@
 // library on the way.
 
 #include <algorithm>
+#include <filesystem>
 
 #include "SdkFixture.h"
 
@@ -99,14 +100,53 @@ TEST_F(Activation, LanguageGoesOutOnlyWithItsFile) {
   EXPECT_EQ(fake_->Count("SetLanguage"), 1);
 }
 
-TEST_F(Activation, ActiveReadFromAFormActivatesWhenLoaded) {
+TEST_F(Activation, AFormDescriptionIsAppliedBeforeActivating) {
   TComponentLoader loader(sdk_.get());
   sdk_->BeginLoading();
   sdk_->SetProp("Active", true);
+  TBurningOptionSwitches stored{osFinalize, osUnderrunProtection, osEjectAfterBurn};
+  sdk_->SetProp("Options.Switches", static_cast<std::int64_t>(stored.Bits()));
+  sdk_->SetProp("ISOInfo.PublisherIdentifier", "Velmora");
+  sdk_->SetProp("BootInfo.Emulation", static_cast<std::int64_t>(beNone));
   EXPECT_TRUE(fake_->calls.empty());
   loader.End();
   EXPECT_TRUE(sdk_->Active());
   EXPECT_EQ(fake_->Count("Initialize"), 1);
+  EXPECT_EQ(fake_->Count("SetOptions"), 1);
+  EXPECT_EQ(fake_->options.finalize, 1);
+  EXPECT_EQ(fake_->options.joliet, 0);
+  EXPECT_STREQ(fake_->isoInfo.publisher, "Velmora");
+  EXPECT_EQ(fake_->bootInfo.emulation, beNone);
+  EXPECT_EQ(sdk_->GetProp<std::int64_t>("Options.Switches"), stored.Bits());
+}
+
+// Moves the stand-in library away for the test's length.
+class LibraryAway {
+ public:
+  LibraryAway() : path_(BurnerDllPath()) { std::filesystem::rename(path_, path_ + ".away"); }
+  ~LibraryAway() {
+    std::filesystem::remove(path_);
+    std::filesystem::rename(path_ + ".away", path_);
+  }
+
+ private:
+  std::string path_;
+};
+
+TEST(ActivationWithoutLibrary, AMissingOrIncompleteLibraryLeavesTheComponentInactive) {
+  LibraryAway away;
+  TFoxBurnerSDK sdk(nullptr);
+  EXPECT_NO_THROW(sdk.SetActive(true));
+  EXPECT_FALSE(sdk.Active());
+  EXPECT_EQ(sdk.LastError(), FOX_ERR_DLL_NOT_FOUND);
+  EXPECT_EQ(sdk.GetLastErrorText(), "SDK DLL file not found");
+
+  std::filesystem::copy_file(NO_RESET_BURNER_LIBRARY, BurnerDllPath());
+  sdk.SetActive(true);
+  EXPECT_FALSE(sdk.Active());
+  EXPECT_EQ(sdk.LastError(), FOX_ERR_DLL_STRUCTURE);
+  EXPECT_EQ(sdk.GetLastErrorText(), "Structure error in SDK DLL: functions not found");
+  EXPECT_FALSE(BurnerDllBound());
 }
 
 }  // namespace
