@@ -1,5 +1,7 @@
 #include "platform/burnlib/CdAudioDecoder.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -104,7 +106,7 @@ int DrainFrames(Decoder& d, std::FILE* out, std::int64_t& bytes, bool& writeFail
 }  // namespace
 
 DecodeResult DecodeToCdAudio(const std::string& source, const std::string& target,
-                             const std::function<void(float)>& progress) {
+                             const std::function<void(float, std::int32_t)>& progress) {
   DecodeResult result;
   av_log_set_level(AV_LOG_QUIET);
   Decoder d;
@@ -133,7 +135,7 @@ DecodeResult DecodeToCdAudio(const std::string& source, const std::string& targe
       if (progress && duration > 0 && d.packet->pts != AV_NOPTS_VALUE) {
         std::int64_t at = av_rescale_q(d.packet->pts, timeBase, AV_TIME_BASE_Q);
         int percent = static_cast<int>(std::min<std::int64_t>(100, std::max<std::int64_t>(0, at * 100 / duration)));
-        if (percent != lastPercent) progress(static_cast<float>(lastPercent = percent));
+        if (percent != lastPercent) progress(static_cast<float>(lastPercent = percent), result.format);
       }
       // A damaged packet is skipped; the decoder resynchronises on the next.
       if (avcodec_send_packet(d.codec, d.packet) >= 0) DrainFrames(d, out, result.bytes, writeFailed);
@@ -161,7 +163,7 @@ DecodeResult DecodeToCdAudio(const std::string& source, const std::string& targe
     result.bytes = 0;
     return result;
   }
-  if (progress && lastPercent != 100) progress(100.0f);
+  if (progress && lastPercent != 100) progress(100.0f, result.format);
   result.ok = true;
   return result;
 }

@@ -18,9 +18,10 @@ struct DecodeResult {
   std::int32_t format = 0;   // 1 PCM, 2 MP3, 3 OGG, 0 other
 };
 
-// Decodes `source` into the file `target`, reporting progress in percent.
-// A failed decode removes what it wrote.
+// Decodes `source` into the file `target`, reporting progress in percent
+// with the source's format (as DecodeResult::format). A failed decode
+// removes what it wrote.
 DecodeResult DecodeToCdAudio(const std::string& source, const std::string& target,
-                             const std::function<void(float)>& progress);
+                             const std::function<void(float percent, std::int32_t format)>& progress);
 
 }  // namespace burnlib

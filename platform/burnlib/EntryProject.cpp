@@ -37,8 +37,9 @@ std::int32_t AddAudioTrack(const std::string& source) {
   // Decoding takes a while and reports through callbacks, whose handlers
   // may call back into the library: it runs without the lock.
   Callbacks cb = CallbacksNow();
-  DecodeResult result = DecodeToCdAudio(source, target, [&](float percent) {
-    if (cb.audioDecoder.fn) cb.audioDecoder.fn(percent, source.c_str(), 1, cb.audioDecoder.user);
+  DecodeResult result = DecodeToCdAudio(source, target, [&](float percent, std::int32_t format) {
+    if (cb.audioDecoder.fn)
+      cb.audioDecoder.fn(percent, source.c_str(), static_cast<std::uint8_t>(format), cb.audioDecoder.user);
   });
   if (cb.audioDecodeDone.fn)
     cb.audioDecodeDone.fn(source.c_str(), result.ok ? nullptr : result.error.c_str(),

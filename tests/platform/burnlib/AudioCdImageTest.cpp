@@ -94,10 +94,19 @@ TEST_F(AudioCdImage, CompressedFilesAreDecodedToCdAudio) {
   const std::string ffmpeg = "ffmpeg -loglevel error -y -i '" + folder_ + "tone.wav' -ar 22050 -af 'pan=mono|c0=c0' ";
   if (std::system((ffmpeg + "'" + mp3 + "'").c_str()) != 0 || std::system((ffmpeg + "'" + ogg + "'").c_str()) != 0)
     GTEST_SKIP() << "ffmpeg cannot make the test files";
+  // The decoder reports its progress and the format of each file.
+  static std::vector<std::pair<float, int>> progress;
+  progress.clear();
+  SetAudioDecoderEventCallback([](float percent, const char*, std::uint8_t format,
+                                  void*) { progress.push_back({percent, format}); },
+                               nullptr);
   SelectImageDrive();
   ASSERT_EQ(CreateProject(foxabi::kProjectAudioCd), 0);
   ASSERT_EQ(AddFile(mp3.c_str(), "\\", "", 0, 0), 0);
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.back(), std::make_pair(100.0f, 2));
   ASSERT_EQ(AddFile(ogg.c_str(), "\\", "", 0, 0), 0);
+  EXPECT_EQ(progress.back(), std::make_pair(100.0f, 3));
   ASSERT_EQ(BurnAndWait(), "");
   std::string bin;
   auto cue = ReadFile(imageFolder_ + "Audio CD.cue");
