@@ -102,7 +102,13 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   if (ctx.hasBrush) {
     TRgnBuilder inside;
     const TRect visible = ctx.painter.Bounds();
-    detail::PolygonSpans(shifted, ALTERNATE, visible.Top, visible.Bottom, [&](int y, int l, int r) {
+    // The fill takes the pixels whose top-left corner lies inside, as the
+    // outline's pixels start at the corners too; sampling at pixel centres
+    // leaves one-pixel gaps between fill and outline on sloping edges.
+    std::vector<detail::PointF> corners;
+    corners.reserve(shifted.size());
+    for (const TPoint& p : shifted) corners.push_back({p.X + 0.5, p.Y + 0.5});
+    detail::PolygonSpans(corners, ALTERNATE, visible.Top, visible.Bottom, [&](int y, int l, int r) {
       inside.AddSpan(y, std::max(l, visible.Left), std::min(r, visible.Right));
     });
     PaintRegion(ctx.painter, inside.Build(), ctx.brush, ctx.pen.mode);

@@ -114,6 +114,17 @@ TEST_F(CanvasShapes, PolylineAndPolygon) {
   EXPECT_EQ(Picture(bitmap, clRed), (Rows{"........", "........", "..###...", "..###...", "........", "........"}));
 }
 
+TEST_F(CanvasShapes, SmallTrianglesFillSolidAndSymmetric) {
+  canvas.Brush()->SetColor(clBlack);
+  const TPoint down[] = {{1, 1}, {4, 4}, {7, 1}};
+  canvas.Polygon(down);
+  EXPECT_EQ(Picture(bitmap, clBlack), (Rows{"........", ".#######", "..#####.", "...###..", "....#...", "........"}));
+  Fill(bitmap, clWhite);
+  const TPoint up[] = {{1, 4}, {4, 1}, {7, 4}};
+  canvas.Polygon(up);
+  EXPECT_EQ(Picture(bitmap, clBlack), (Rows{"........", "....#...", "...###..", "..#####.", ".#######", "........"}));
+}
+
 TEST_F(CanvasShapes, DottedPenAndOpaqueGaps) {
   TBitmap wide(14, 1);
   Fill(wide, clWhite);
