@@ -46,5 +46,7 @@ void DrawThemeBitmaps(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 // The controls on a headless form, as the form shows them.
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
+// A themed popup menu opened on a headless form, as it shows on screen.
+std::unique_ptr<TBitmap> PaintMenus(const TLookEntry& look);
 
 }  // namespace gallery

@@ -13,6 +13,7 @@
 #include "platform/win/Headless.h"
 #include "resources/Resources.h"
 #include "tests/skin/gallery/GalleryPage.h"
+#include "tests/skin/gallery/GalleryTrackTabs.h"
 
 namespace {
 
@@ -34,9 +35,11 @@ std::unique_ptr<TBitmap> PaintPage(const TLookEntry& look) {
   WriteText(canvas, 16, 10, look.name, -20, true);
   TFlow flow(16, 44, kPageWidth - 16);
   DrawInUse(canvas, flow, look);
-  auto controls = PaintControls(look);
-  TPoint at = flow.Place(controls->Width(), controls->Height());
-  canvas.Draw(at.X, at.Y, controls.get());
+  for (auto paint : {PaintControls, PaintTrackTabs, PaintMenus}) {
+    auto picture = paint(look);
+    TPoint at = flow.Place(picture->Width(), picture->Height());
+    canvas.Draw(at.X, at.Y, picture.get());
+  }
   flow.Break(8);
   DrawThemeBitmaps(canvas, flow, look);
   auto used = std::make_unique<TBitmap>(kPageWidth, flow.Bottom() + 16);
