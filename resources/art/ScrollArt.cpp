@@ -36,9 +36,8 @@ void PaintBarButton(Painter& p, const LookStyle& s, int state, double radius) {
 }  // namespace
 
 // Six pieces for the vertical bar: the upper button normal, hot, pressed,
-// then the lower one. The line buttons take their top-left pixel as the
-// transparent colour, and the horizontal bar turns the pieces, so all four
-// corners carry it.
+// then the lower one. The line buttons draw them opaque, so the rounded
+// corners show the bar's own background.
 void DrawScrollBarButtons(TBitmap& bmp, const LookStyle& s) {
   for (int piece = 0; piece < 6; ++piece) {
     Painter p(bmp, piece, 6);
@@ -49,7 +48,6 @@ void DrawScrollBarButtons(TBitmap& bmp, const LookStyle& s) {
     double shift = state == 2 ? 0.5 : 0;
     DrawArrow(p, w / 2 - 0.5 + shift, h / 2 - 0.5 + shift, std::max(6.0, w * 0.45),
               piece < 3 ? Arrow::Up : Arrow::Down, ArrowColor(s, state));
-    p.MaskOutside(RoundRect(0, 0, w, h, 3));
   }
 }
 
