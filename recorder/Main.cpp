@@ -121,6 +121,7 @@ void TfrmMain::CreateControls() {
   cboxRNoise->SetVisible(false);
 
   tbRecordVolume = Place<TTrackBar>(this, this, 269, 139, 143, 14);
+  tbRecordVolume->SetTickStyle(tsNone);  // 14 pixels high: room for the bar only
   tbRecordVolume->SetRange(0, 65535);
   tbRecordVolume->SetHint("Adjust record volume");
   tbRecordVolume->OnChange = [this](TObject*) {

@@ -24,6 +24,7 @@ void TfrmMain::CreatePlaybackControls() {
   tbPlaybackProgress = new TTrackBar(this);
   tbPlaybackProgress->SetParent(this);
   tbPlaybackProgress->SetBounds(10, 372, 587, 14);
+  tbPlaybackProgress->SetTickStyle(tsNone);
   tbPlaybackProgress->SetRange(0, kProgressMax);
   tbPlaybackProgress->SetEnabled(false);
   tbPlaybackProgress->SetHint("Adjust playback progress");

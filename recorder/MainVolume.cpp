@@ -29,6 +29,7 @@ void TfrmMain::CreateVolumeControls() {
   tbPlayBackVolume = new TTrackBar(this);
   tbPlayBackVolume->SetParent(this);
   tbPlayBackVolume->SetBounds(441, 139, 143, 14);
+  tbPlayBackVolume->SetTickStyle(tsNone);
   tbPlayBackVolume->SetRange(0, 65535);
   tbPlayBackVolume->SetPosition(kInitialPlaybackVolume);
   tbPlayBackVolume->SetHint("Adjust playback volume");
