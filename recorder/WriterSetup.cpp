@@ -36,8 +36,11 @@ void CreateRecordingWriter(TAudioFile2& writer, TAudioFile2LameEnc& encoder, TOu
                            const std::string& path) {
   ChooseWriterOutput(writer, encoder, format);
   writer.CreateWrite(path, 0);
-  if (writer.LastError() != 0)
-    throw EAudioFileError(writer.LastError(), "Cannot create \"" + path + "\": " + writer.LastErrorText());
+  if (writer.LastError() != 0) {
+    // The writer's own text already names the file and the reason.
+    const std::string reason = writer.LastErrorText();
+    throw EAudioFileError(writer.LastError(), reason.empty() ? "Cannot create \"" + path + "\"" : reason);
+  }
 }
 
 int PrepareCapture(TAudioRecord2& recorder, const TAudioFile2& writer) {
