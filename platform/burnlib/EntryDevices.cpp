@@ -36,11 +36,9 @@ FOXAPI std::int32_t GetDevices(char* buffer, std::int32_t* count, std::uint8_t) 
   s.current = nullptr;
   s.devices = ScanDevices();
   std::memset(buffer, 0, foxabi::kDeviceBufferSize);
-  for (size_t i = 0; i < s.devices.size(); ++i) {
-    char(&slot)[foxabi::kDeviceNameSize] =
-        *reinterpret_cast<char(*)[foxabi::kDeviceNameSize]>(buffer + i * foxabi::kDeviceNameSize);
-    CopyField(slot, s.devices[i].name);
-  }
+  // Each name in its own 50-byte slot, cut to keep its zero.
+  for (size_t i = 0; i < s.devices.size(); ++i)
+    std::strncpy(buffer + i * foxabi::kDeviceNameSize, s.devices[i].name.c_str(), foxabi::kDeviceNameSize - 1);
   *count = static_cast<std::int32_t>(s.devices.size());
   return foxabi::kOk;
 }
