@@ -20,7 +20,7 @@ class TMyCapBar : public TPanel {
 
   // A copy becomes the background and the off-screen bitmap takes its size.
   void SetBackground(const TBitmap* bitmap);
-  // The part pictures stay the caller's.
+  // The pictures of the run and the marks stay the caller's.
   void SetEdgeImage(TPicture* edge);
   void SetNeedImages(TPicture* start, TPicture* fill);
   void SetOverImages(TPicture* over, TPicture* endCap);

@@ -1,5 +1,5 @@
 // The capacity bar's picture: the run, the marks and the overflow look
-// drawn from solid part pictures, read back pixel by pixel.
+// drawn from solid pictures, read back pixel by pixel.
 
 #include <gtest/gtest.h>
 
