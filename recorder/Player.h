@@ -4,6 +4,7 @@
 // the main window, and the per-file commands rename, delete, mail and
 // hand-over to the editor.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -11,22 +12,28 @@
 
 #include "platform/audio/AudioDisplay2.h"
 #include "platform/audio/AudioFile2.h"
+#include "platform/audio/AudioFile2LameEnc.h"
 #include "platform/audio/AudioInformation2.h"
 #include "platform/audio/AudioPlayer2.h"
 #include "platform/framework/ComCtrls.h"
 #include "platform/framework/Edits.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/framework/ListControls.h"
 #include "platform/framework/ListView.h"
 #include "platform/framework/Menus.h"
 #include "platform/framework/StdCtrls.h"
 #include "platform/framework/TreeView.h"
+#include "recorder/Convertor.h"
+#include "recorder/EqualizerPresets.h"
 #include "recorder/PlayerListView.h"
 
 class TfrmPlayer : public TForm {
  public:
   explicit TfrmPlayer(TComponent* owner);
   ~TfrmPlayer() override;
+  void AfterConstruction() override;
+  void BeforeDestruction() override;
   std::string ClassName() const override { return "TfrmPlayer"; }
 
   TShellTreeView* STV;
@@ -60,11 +67,19 @@ class TfrmPlayer : public TForm {
   TButton* btnReorder;
   TButton* btnPlayerClose;
   TButton* Button1;
+  std::array<TTrackBar*, kEqBandCount> tbEQ{};  // tbEQ1 .. tbEQ12
+  TComboBox* comboxEQMode;
+  TButton* btnEQMode;
+  TButton* btnUseEQ;
 
   // The playback reader, the player and the file information.
   TAudioFile2 AF;
   TAudioPlayer2 AP;
   TAudioInformation2 AI;
+  // The reader and writer of a conversion and the MP3 encoder settings.
+  TAudioFile2 AF_In;
+  TAudioFile2 AF_Out;
+  TAudioFile2LameEnc AudioFile2LameEnc1;
 
   // The message box (mode: message) and the yes/no question (6 = yes);
   // replaceable so tests see the texts.
@@ -91,11 +106,21 @@ class TfrmPlayer : public TForm {
   std::int64_t StartOffset() const { return startOffset_; }
   void StopPlaying();
 
-  // --- conversion state, read by the main window ---
+  // --- conversion (PlayerConversion.cpp); the row is read by the main window ---
   int ConvertingRowIndex() const { return convertingRowIndex_; }
   void SetConvertingRowIndex(int row) { convertingRowIndex_ = row; }
-  void CancelConversion() { conversionCancelled_ = true; }
+  // Converts the file the menu was opened on into "WAV", "MP3", "OGG" or "WMA".
+  void StartConversion(const std::string& format);
+  // Stops the running conversion after its current block; its output goes.
+  void CancelConversion();
   bool ConversionCancelled() const { return conversionCancelled_; }
+  bool ConversionRunning() const;
+  // The output of the last conversion started.
+  const std::string& ConversionOutputPath() const { return outputPath_; }
+
+  // --- the equalizer (PlayerEqualizer.cpp) ---
+  bool UseEQ() const { return useEq_; }
+  TEqPositions EqPositions() const;
 
   // --- volume and mute, in step with the main window (PlayerVolume.cpp) ---
   // The main window's playback volume moved (0..65535).
@@ -118,6 +143,9 @@ class TfrmPlayer : public TForm {
   void EditSelected();
   // The path of the selected row when the menu last opened.
   const std::string& SelectedFilePath() const { return selectedFilePath_; }
+
+ protected:
+  void WndProc(TMessage& message) override;
 
  private:
   // Layout (Player.cpp).
@@ -161,6 +189,19 @@ class TfrmPlayer : public TForm {
   void btnMuteClick();
   void ShowMuteState(bool muted);
 
+  // Conversion (PlayerConversion.cpp).
+  void CreateConversionCommands();
+  void ConversionProgress(int percent);
+  void ConversionEnded();
+
+  // The equalizer (PlayerEqualizer.cpp).
+  void CreateEqualizer();
+  void KeyboardToButton1();
+  void EqSliderChange();
+  void comboxEQModeChange();
+  void SendEqGains();
+  void btnUseEQClick();
+
   // Commands (PlayerFileCommands.cpp).
   void PopupMenuOpens();
   bool WriteEditorHandOver(const std::string& path);
@@ -184,6 +225,12 @@ class TfrmPlayer : public TForm {
   bool muteGlyphSwapped_ = false;
   std::string selectedFilePath_;
   int renamingRow_ = -1;
+  std::string outputPath_;
+  // Declared after the files it copies, so it ends before they go.
+  std::unique_ptr<TConvertor> convertor_;
+  bool eqSliderHeld_ = false;  // from a press on an equalizer slider to its release
+  bool useEq_ = true;
+  TEqPositions customEq_{};  // the last dragged setting, for "Custom"
 };
 
 extern TfrmPlayer* frmPlayer;
