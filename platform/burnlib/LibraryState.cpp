@@ -43,7 +43,10 @@ void ReleaseDrive(State& s, bool eject) {
 }
 
 void JoinWorker(State& s) {
-  if (s.worker.joinable()) s.worker.join();
+  if (!s.worker.joinable()) return;
+  // A callback running on the worker may call back in; it cannot wait for itself.
+  if (s.worker.get_id() == std::this_thread::get_id()) s.worker.detach();
+  else s.worker.join();
 }
 
 }  // namespace burnlib
