@@ -31,6 +31,9 @@ TConfirmLayout LayOutConfirm(BYTE mode, int labelWidth, int labelHeight, int but
 class TfrmConfirm : public TForm {
  public:
   explicit TfrmConfirm(TComponent* owner);
+  // The other windows ask through frmConfirm; it is cleared here so none
+  // reaches a freed box at shutdown.
+  ~TfrmConfirm() override;
   std::string ClassName() const override { return "TfrmConfirm"; }
 
   void SetConfirmText(const std::string& text) { text_ = text; }
@@ -51,3 +54,7 @@ class TfrmConfirm : public TForm {
 };
 
 extern TfrmConfirm* frmConfirm;
+
+inline TfrmConfirm::~TfrmConfirm() {
+  if (frmConfirm == this) frmConfirm = nullptr;
+}

@@ -1,6 +1,5 @@
 #include "recorder/Main.h"
 
-#include "platform/os/KeyState.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/Confirm.h"
@@ -8,30 +7,10 @@
 #include "recorder/Player.h"
 #include "recorder/Options.h"
 #include "recorder/RecorderFolders.h"
+#include "recorder/WindowBuilding.h"
 #include "recorder/WriterSetup.h"
 
 TfrmMain* frmMain = nullptr;
-
-namespace {
-
-template <typename T>
-T* Place(TfrmMain* form, TWinControl* parent, int left, int top, int width, int height) {
-  auto* control = new T(form);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-TButton* ImageButton(TfrmMain* form, int left, int top, int width, int height, const std::string& caption,
-                     const std::string& hint) {
-  auto* button = Place<TButton>(form, form, left, top, width, height);
-  button->SetCaption(caption);
-  button->SetHint(hint);
-  button->SetShowHint(true);
-  return button;
-}
-
-}  // namespace
 
 TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsNone);
@@ -65,6 +44,8 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TfrmMain::~TfrmMain() {
+  // Nothing may reach this window through the global once it goes.
+  if (frmMain == this) frmMain = nullptr;
   alive_.reset();
   StopHotkeyThread();
   AR.OnEndArrayRecord = nullptr;
@@ -152,16 +133,7 @@ void TfrmMain::KeepKeyboardOnButton1() {
   for (TWinControl* control : std::initializer_list<TWinControl*>{
            cboxMute, cboxRNoise, cboxVox, rbOutputWav, rbOutputMp3, rbOutputOgg, rbOutputWma})
     control->OnEnter = [handOver](TObject*) { handOver(); };
-  for (TTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) {
-    bar->OnEnter = [handOver](TObject*) {
-      if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
-    };
-    bar->OnMouseUp = [handOver, released = bar->OnMouseUp](TObject* sender, TMouseButton button, TShiftState shift,
-                                                           int x, int y) {
-      if (released) released(sender, button, shift, x, y);
-      handOver();
-    };
-  }
+  for (TTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
 void TfrmMain::PostWhileAlive(std::function<void()> fn) {

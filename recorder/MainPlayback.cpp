@@ -10,6 +10,7 @@
 #include "recorder/Main.h"
 #include "recorder/MainPathText.h"
 #include "recorder/PlaybackProgress.h"
+#include "recorder/WindowBuilding.h"
 
 namespace {
 
@@ -21,25 +22,8 @@ const char* const kNoOutput = "The file cannot be played: no sound output is ava
 }  // namespace
 
 void TfrmMain::CreatePlaybackControls() {
-  tbPlaybackProgress = new TTrackBar(this);
-  tbPlaybackProgress->SetParent(this);
-  tbPlaybackProgress->SetBounds(10, 372, 587, 14);
+  tbPlaybackProgress = MakeProgressSlider(this, 10, 372, 587, 14, progressHeld_, [this] { SeekToProgress(); });
   tbPlaybackProgress->SetTickStyle(tsNone);
-  tbPlaybackProgress->SetRange(0, kProgressMax);
-  tbPlaybackProgress->SetEnabled(false);
-  tbPlaybackProgress->SetHint("Adjust playback progress");
-  tbPlaybackProgress->SetShowHint(true);
-  // Held from the bar's own press to its own release: a position report
-  // handled after the button went up but before the release would
-  // otherwise move the bar away from where the user let go.
-  tbPlaybackProgress->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button == mbLeft) progressHeld_ = true;
-  };
-  tbPlaybackProgress->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button != mbLeft) return;
-    progressHeld_ = false;
-    SeekToProgress();
-  };
 
   btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
   lvRecordList->OnClick = [this](TObject*) { lvRecordListClick(); };

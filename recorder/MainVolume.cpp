@@ -2,6 +2,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "recorder/Main.h"
+#include "recorder/PlaybackLine.h"
 #include "recorder/Player.h"
 
 namespace {
@@ -66,18 +67,7 @@ void TfrmMain::ApplyMuteClick(bool checkedAtPress) {
 }
 
 void TfrmMain::PickPlaybackLine() {
-  // The line count is the highest line index, as for the recorders.
-  const int highest = AP.LineCount();
-  if (highest < 0) return;
-  int chosen = 0;
-  for (int line = 0; line <= highest; ++line) {
-    AP.SetLine(line);
-    if (AP.LineIsWave()) {
-      chosen = line;
-      break;
-    }
-  }
-  AP.SetLine(chosen);
+  if (PickWaveLine(AP) < 0) return;
   tbPlayBackVolume->SetPosition(AP.LineVolume());
   try {
     AP.SetLineMute(false);

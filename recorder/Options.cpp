@@ -1,8 +1,5 @@
 #include "recorder/Options.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "platform/audio/AudioRecord2.h"
@@ -10,6 +7,7 @@
 #include "platform/framework/SysUtils.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Files.h"
+#include "platform/os/NewFile.h"
 #include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/PathSelect.h"
@@ -96,7 +94,9 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
   OnDestroy = [this](TObject*) { SaveSettings(); };
 }
 
-TfrmOptions::~TfrmOptions() = default;
+TfrmOptions::~TfrmOptions() {
+  if (frmOptions == this) frmOptions = nullptr;
+}
 
 void TfrmOptions::ConnectDialogs() {
   SelectFolder = [] {
@@ -201,10 +201,8 @@ void TfrmOptions::ReleaseTimeChange(TObject*) {
 bool TfrmOptions::FolderIsWritable(const std::string& folder) {
   const std::string ticks = std::to_string(GetTickCount());
   const std::string testFile = folder + ticks + "." + std::to_string(GetTickCount());
-  const int fd = ::open(testFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(testFile.c_str());
+  if (!CreateNewFile(testFile)) return false;
+  DeleteFile(testFile);
   return true;
 }
 

@@ -5,7 +5,6 @@
 
 #include "platform/os/Clock.h"
 #include "platform/os/Files.h"
-#include "platform/os/KeyState.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/Burner.h"
@@ -14,27 +13,11 @@
 #include "recorder/Main.h"
 #include "recorder/Options.h"
 #include "recorder/Splitter.h"
+#include "recorder/WindowBuilding.h"
 
 TfrmPlayer* frmPlayer = nullptr;
 
 namespace {
-
-template <typename T>
-T* Place(TComponent* owner, TWinControl* parent, int left, int top, int width, int height) {
-  auto* control = new T(owner);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-TButton* ImageButton(TfrmPlayer* form, int left, int top, int width, int height, const std::string& caption,
-                     const std::string& hint) {
-  auto* button = Place<TButton>(form, form, left, top, width, height);
-  button->SetCaption(caption);
-  button->SetHint(hint);
-  button->SetShowHint(true);
-  return button;
-}
 
 const char* const kSelectAFile = "Please select an audio file";
 
@@ -77,6 +60,8 @@ TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
 }
 
 TfrmPlayer::~TfrmPlayer() {
+  // The main window outlives this one at shutdown and must not reach it.
+  if (frmPlayer == this) frmPlayer = nullptr;
   alive_.reset();
   AP.OnRequestOnLoadArray = nullptr;
   AP.OnEndArrayPlay = nullptr;
@@ -123,16 +108,7 @@ void TfrmPlayer::KeepKeyboardOnButton1() {
       if (Button1->CanFocus()) SetActiveControl(Button1);
     });
   };
-  for (TTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) {
-    bar->OnEnter = [handOver](TObject*) {
-      if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
-    };
-    bar->OnMouseUp = [handOver, released = bar->OnMouseUp](TObject* sender, TMouseButton button, TShiftState shift,
-                                                           int x, int y) {
-      if (released) released(sender, button, shift, x, y);
-      handOver();
-    };
-  }
+  for (TTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
 void TfrmPlayer::PostWhileAlive(std::function<void()> fn) {

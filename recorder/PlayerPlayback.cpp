@@ -8,6 +8,7 @@
 #include "recorder/PlaybackProgress.h"
 #include "recorder/Player.h"
 #include "recorder/PlayerRows.h"
+#include "recorder/WindowBuilding.h"
 
 namespace {
 
@@ -34,23 +35,7 @@ void TfrmPlayer::CreatePlaybackControls() {
   Label1->SetParent(this);
   Label1->SetBounds(202, 184, 420, 16);
 
-  tbPlaybackProgress = new TTrackBar(this);
-  tbPlaybackProgress->SetParent(this);
-  tbPlaybackProgress->SetBounds(202, 204, 420, 20);
-  tbPlaybackProgress->SetRange(0, kProgressMax);
-  tbPlaybackProgress->SetEnabled(false);
-  tbPlaybackProgress->SetHint("Adjust playback progress");
-  tbPlaybackProgress->SetShowHint(true);
-  // Held from the slider's own press to its release, so the timer does
-  // not pull it away from under the user.
-  tbPlaybackProgress->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button == mbLeft) progressHeld_ = true;
-  };
-  tbPlaybackProgress->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-    if (button != mbLeft) return;
-    progressHeld_ = false;
-    SeekToProgress();
-  };
+  tbPlaybackProgress = MakeProgressSlider(this, 202, 204, 420, 20, progressHeld_, [this] { SeekToProgress(); });
 
   auto button = [this](int left, const char* caption, const char* hint) {
     auto* b = new TButton(this);

@@ -3,6 +3,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "recorder/Main.h"
+#include "recorder/PlaybackLine.h"
 #include "recorder/Player.h"
 
 namespace {
@@ -10,18 +11,7 @@ constexpr int kVolumeMax = 65535;
 }  // namespace
 
 void TfrmPlayer::PickPlaybackLine() {
-  // The line count is the highest line index, as the main window reads it.
-  const int highest = AP.LineCount();
-  if (highest < 0) return;
-  int chosen = 0;
-  for (int line = 0; line <= highest; ++line) {
-    AP.SetLine(line);
-    if (AP.LineIsWave()) {
-      chosen = line;
-      break;
-    }
-  }
-  AP.SetLine(chosen);
+  if (PickWaveLine(AP) < 0) return;
   volumeEcho_ = true;  // the line's own volume: the main window has it already
   tbPlaybackVolume->SetPosition(kVolumeMax - AP.LineVolume());
   volumeEcho_ = false;

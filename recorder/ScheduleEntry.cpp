@@ -3,6 +3,7 @@
 #include <ctime>
 #include <locale.h>
 
+#include "platform/framework/DateTimePickerDates.h"
 #include "recorder/GlobeVar.h"
 
 namespace {
@@ -11,18 +12,6 @@ const char* const kWeekDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday",
                                  "Friday", "Saturday", "Sunday"};
 const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                "July",    "August",   "September", "October", "November", "December"};
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
-bool IsCalendarDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
-}
 
 // The date in the user's short date format (their LC_TIME setting),
 // without touching the process-wide locale.
@@ -47,7 +36,7 @@ ScheduleKind KindOfEntry(const ScheduleEntry& e) {
   if (e.DayOfWeek == 0) {
     if (e.Year == 0 && e.Month == 0 && e.Day == 0) return ScheduleKind::Daily;
     if (e.Year != 0 && e.Month != 0 && e.Day != 0)
-      return IsCalendarDate(e.Year, e.Month, e.Day) ? ScheduleKind::Once : ScheduleKind::None;
+      return IsValidDate(e.Year, e.Month, e.Day) ? ScheduleKind::Once : ScheduleKind::None;
     if (e.Year == 0 && e.Month == 0 && dayOfMonth) return ScheduleKind::Monthly;
     if (e.Year == 0 && e.Month >= 1 && e.Month <= 12 && dayOfMonth) return ScheduleKind::Yearly;
     return ScheduleKind::None;

@@ -2,27 +2,14 @@
 // pause, files that cannot play, the end of play; the playback volume and
 // mute; the WMA list refill; the close query.
 
-#include <cmath>
 #include <cstdint>
 #include <fstream>
 
 #include "MainWindowFixture.h"
-#include "platform/audio/AudioFile2.h"
+#include "ToneFiles.h"
 #include "recorder/PlaybackProgress.h"
 
 namespace {
-
-// A WAV file of a 440 Hz tone (no samples for 0 seconds).
-void WriteToneWav(const std::string& path, double seconds, int rate = 44100, int channels = 2) {
-  TAudioFile2 file;
-  file.SetWAVOutput(rate, channels, 16);
-  file.CreateWrite(path, 0);
-  TSampleBlock block;
-  for (int i = 0; i < static_cast<int>(seconds * rate); ++i)
-    block.insert(block.end(), channels, static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440.0 * i / rate)));
-  if (!block.empty()) file.WriteBlock(block);
-  file.Close();
-}
 
 // A clock standing at a chosen second, so each recording gets its own row.
 class SecondClock : public IClock {
@@ -47,7 +34,7 @@ class MainPlaybackTest : public MainWindowFixture {
     }
     SetClock(nullptr);
     ASSERT_EQ(frmMain->RecordRows().Count(), static_cast<int>(seconds.size()));
-    for (std::size_t i = 0; i < seconds.size(); ++i) WriteToneWav(Path(static_cast<int>(i)), seconds[i]);
+    for (std::size_t i = 0; i < seconds.size(); ++i) WriteTone(Path(static_cast<int>(i)), seconds[i]);
   }
   static std::string Path(int row) { return frmMain->RecordRows().Row(row).Path; }
   static std::string Status(int row) { return frmMain->RecordRows().Row(row).Status; }
@@ -66,7 +53,7 @@ class MainPlaybackTest : public MainWindowFixture {
 TEST_F(MainPlaybackTest, ClickedRowPlaysWithPositionProgressAndItsOwnFormatThenEnds) {
   ShowMain();
   MakeRows({0.8});
-  WriteToneWav(Path(0), 0.8, 22050, 1);
+  WriteTone(Path(0), 0.8, 22050, 1);
   ClickRow(0);
   ASSERT_TRUE(frmMain->Playing()) << (messages.empty() ? "" : messages.back());
   EXPECT_EQ(frmMain->PlayingRow(), 0);
@@ -93,7 +80,7 @@ TEST_F(MainPlaybackTest, ClickedRowPlaysWithPositionProgressAndItsOwnFormatThenE
 
 TEST_F(MainPlaybackTest, ChoosingAnotherRowEndsTheOldOneAndStartsTheNewFromItsBeginning) {
   ShowMain();
-  MakeRows({10, 1});
+  MakeRows({10, 3});
   ClickRow(0);
   ASSERT_TRUE(PumpUntil([] { return Progress() > 0; }));
   ClickRow(1);
@@ -102,14 +89,16 @@ TEST_F(MainPlaybackTest, ChoosingAnotherRowEndsTheOldOneAndStartsTheNewFromItsBe
   EXPECT_EQ(frmMain->SampleOffset(), 0);
   EXPECT_EQ(Progress(), 0);
 
-  // The Play button measures the file it plays: one second of a one-second
-  // file is the whole bar, not a tenth of the row clicked before.
+  // The Play button measures the file it plays: the bar passes 400 after
+  // 1.2 s of the three-second file, where measured against the ten-second
+  // row clicked before it could never pass 300. The file plays long enough
+  // for a loaded machine to see that before it ends and the bar drops to 0.
   ClickRow(0);
   frmMain->lvRecordList->SetSelected(frmMain->lvRecordList->Items()->Item(1));
   frmMain->btnPlay->Click();
   EXPECT_EQ(frmMain->PlayingRow(), 1);
   EXPECT_EQ(Status(0), "Done");
-  EXPECT_TRUE(PumpUntil([] { return Progress() > 300; }, 1500)) << Progress();
+  EXPECT_TRUE(PumpUntil([] { return Progress() > 400; })) << Progress();
 }
 
 TEST_F(MainPlaybackTest, HeldBarStaysWhereDraggedAndItsReleaseSeeks) {

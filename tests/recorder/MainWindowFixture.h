@@ -37,10 +37,7 @@ class MainWindowFixture : public HeadlessWindowsTest {
   }
   void TearDown() override {
     RunMainThreadQueue();
-    frmMain = nullptr;
-    frmOptions = nullptr;
-    frmPlayer = nullptr;
-    frmConfirm = nullptr;
+    // Freeing the windows clears their globals.
     HeadlessWindowsTest::TearDown();
     for (auto& [name, value] : saved_) {
       if (value) setenv(name.c_str(), value->c_str(), 1);

@@ -2,15 +2,13 @@
 // The player window beside the main window, on a folder of its own in the
 // scratch home, with its messages and questions answered by the test.
 
-#include <cmath>
-#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "MainWindowFixture.h"
-#include "platform/audio/AudioFile2.h"
+#include "ToneFiles.h"
 #include "recorder/PlayerRows.h"
 
 class PlayerWindowFixture : public MainWindowFixture {
@@ -38,18 +36,6 @@ class PlayerWindowFixture : public MainWindowFixture {
     std::string path = std::filesystem::weakly_canonical(folder).string();
     while (!path.empty() && path.back() == '/') path.pop_back();
     return path + "/";
-  }
-
-  // A WAV file of a 440 Hz tone (no samples for 0 seconds).
-  static void WriteTone(const std::string& path, double seconds, int rate = 44100, int channels = 2) {
-    TAudioFile2 file;
-    file.SetWAVOutput(rate, channels, 16);
-    file.CreateWrite(path, 0);
-    TSampleBlock block;
-    for (int i = 0; i < static_cast<int>(seconds * rate); ++i)
-      block.insert(block.end(), channels, static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440.0 * i / rate)));
-    if (!block.empty()) file.WriteBlock(block);
-    file.Close();
   }
 
   static TListItem* Row(int index) { return frmPlayer->lvPlayList->Items()->Item(index); }

@@ -1,0 +1,45 @@
+#include "recorder/WindowBuilding.h"
+
+#include <utility>
+
+#include "platform/os/KeyState.h"
+#include "recorder/PlaybackProgress.h"
+
+TButton* ImageButton(TForm* form, int left, int top, int width, int height, const std::string& caption,
+                     const std::string& hint) {
+  auto* button = Place<TButton>(form, form, left, top, width, height);
+  button->SetCaption(caption);
+  button->SetHint(hint);
+  button->SetShowHint(true);
+  return button;
+}
+
+TTrackBar* MakeProgressSlider(TForm* form, int left, int top, int width, int height, bool& held,
+                              std::function<void()> seek) {
+  auto* slider = Place<TTrackBar>(form, form, left, top, width, height);
+  slider->SetRange(0, kProgressMax);
+  slider->SetEnabled(false);
+  slider->SetHint("Adjust playback progress");
+  slider->SetShowHint(true);
+  bool* heldFlag = &held;
+  slider->OnMouseDown = [heldFlag](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button == mbLeft) *heldFlag = true;
+  };
+  slider->OnMouseUp = [heldFlag, seek = std::move(seek)](TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button != mbLeft) return;
+    *heldFlag = false;
+    seek();
+  };
+  return slider;
+}
+
+void PassKeyboardOnFromSlider(TTrackBar* slider, const std::function<void()>& handOver) {
+  slider->OnEnter = [handOver](TObject*) {
+    if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
+  };
+  slider->OnMouseUp = [handOver, released = slider->OnMouseUp](TObject* sender, TMouseButton button,
+                                                               TShiftState shift, int x, int y) {
+    if (released) released(sender, button, shift, x, y);
+    handOver();
+  };
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Sound files for the playback tests.
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "platform/audio/AudioFile2.h"
+
+// A WAV file of a 440 Hz tone (no samples for 0 seconds).
+inline void WriteTone(const std::string& path, double seconds, int rate = 44100, int channels = 2) {
+  TAudioFile2 file;
+  file.SetWAVOutput(rate, channels, 16);
+  file.CreateWrite(path, 0);
+  TSampleBlock block;
+  for (int i = 0; i < static_cast<int>(seconds * rate); ++i)
+    block.insert(block.end(), channels, static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440.0 * i / rate)));
+  if (!block.empty()) file.WriteBlock(block);
+  file.Close();
+}
