@@ -48,5 +48,7 @@ void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
 // A themed popup menu opened on a headless form, as it shows on screen.
 std::unique_ptr<TBitmap> PaintMenus(const TLookEntry& look);
+// Edits, spin and number edits and a memo with themed scroll bars.
+std::unique_ptr<TBitmap> PaintEdits(const TLookEntry& look);
 
 }  // namespace gallery
