@@ -109,6 +109,7 @@ class TzelSpinEdit : public TzelEdit {
  private:
   // Equal bounds mean no bounds at all.
   long long Clamped(long long value) const;
+  void PlaceButtons();
   void SetEditRect();
   void Step(long long delta);
 

@@ -129,8 +129,15 @@ void TzelSpinEdit::CreateParams(TCreateParams& params) {
   params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
 }
 
+// Bounds set before the window existed sent no WM_SIZE: the buttons are
+// laid out here as well.
 void TzelSpinEdit::CreateWnd() {
   TzelEdit::CreateWnd();
+  PlaceButtons();
+}
+
+void TzelSpinEdit::PlaceButtons() {
+  if (buttons_) buttons_->SetBounds(Width() - buttons_->Width() - 4, 0, buttons_->Width(), Height() - 4);
   SetEditRect();
 }
 
@@ -147,8 +154,7 @@ void TzelSpinEdit::WMSize(TMessage& message) {
     SetHeight(0);
     return;
   }
-  if (buttons_) buttons_->SetBounds(Width() - buttons_->Width() - 4, 0, buttons_->Width(), Height() - 4);
-  SetEditRect();
+  PlaceButtons();
 }
 
 long long TzelSpinEdit::Clamped(long long value) const {

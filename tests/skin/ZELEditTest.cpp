@@ -106,6 +106,13 @@ TEST_F(Edits, SpinButtonsSitInsideTheRightEdgeAndOverlapByOnePixel) {
 
   buttons->SetWidth(10);
   EXPECT_EQ(buttons->Width(), 15);
+
+  // Bounds given before the window exists place the buttons as well.
+  auto* early = new TzelSpinEdit(form);
+  early->SetBounds(0, 0, 80, early->Height());
+  early->SetParent(form);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(early->Button()->Left(), 80 - 15 - 4);
 }
 
 TEST_F(Edits, ArrowButtonsAndKeysStepAndClamp) {
