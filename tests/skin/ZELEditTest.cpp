@@ -219,6 +219,12 @@ TEST_F(Edits, NumberEditShowsTheMaskedValueRightAligned) {
   HeadlessPumpUntilIdle();
   EXPECT_EQ(edit->SelStart(), 2);
   EXPECT_EQ(edit->SelLength(), 2);
+  // So does every click; more signs than characters select them all.
+  edit->SetAutoSelectSigns(9);
+  HeadlessClick(ScreenPointOf(edit, 5, 5));
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(edit->SelStart(), 0);
+  EXPECT_EQ(edit->SelLength(), 4);
 }
 
 TEST_F(Edits, NumberEditKeyFilter) {

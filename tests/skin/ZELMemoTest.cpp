@@ -132,3 +132,11 @@ TEST_F(Memos, HidingTheMemoHidesItsCompanions) {
   memo->SetVisible(true);
   EXPECT_TRUE(vertical->Visible());
 }
+
+TEST_F(Memos, CompanionsOutliveTheMemoSafely) {
+  memo->SetVScrollBar(vertical);
+  FillLines(60);
+  delete memo;
+  vertical->SetPosition(5);  // no longer tied to anything
+  EXPECT_EQ(vertical->Position(), 5);
+}
