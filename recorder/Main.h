@@ -168,6 +168,7 @@ class TfrmMain : public TForm {
   void MonitorTimer(int levelLeft, int levelRight);
   void RecorderTimer();
   void WriteCapturedBlock();
+  void EndRecordingOnFailure(const std::string& message);
   void StopAllCapture();
   void EndRecording();
   void PlayRow(int row, bool showName);
@@ -202,7 +203,7 @@ class TfrmMain : public TForm {
   bool recording_ = false;
   bool paused_ = false;
   bool mailRecording_ = false;
-  bool writeFailed_ = false;  // the writer failed; the recording is ending
+  bool writeFailed_ = false;  // the writer or the input failed; the recording is ending
   bool selectingRow_ = false;  // the window itself moves the selection
   std::string outputPath_;
   TRecordRows rows_;

@@ -71,6 +71,7 @@ void TfrmMain::CreateRecordingControls() {
 
   AR.OnEndArrayRecord = [this](TObject*, int) { WriteCapturedBlock(); };
   AR.OnTimer = [this](TObject*, int, int, int) { RecorderTimer(); };
+  AR.OnError = [this](TObject*, const std::string& message) { EndRecordingOnFailure(message); };
 }
 
 void TfrmMain::StartRecording(bool mailRecording) {
@@ -135,15 +136,19 @@ void TfrmMain::WriteCapturedBlock() {
   try {
     AF2.WriteBlock(AR.GetBlock());
   } catch (const EAudioFileError& error) {
-    // A full disk or a lost file: end the recording once, keeping what
-    // was written, and say so once rather than for every block.
-    writeFailed_ = true;
-    const std::string message = error.Message();
-    PostWhileAlive([this, message] {
-      StopRecording();
-      ShowMessage(message);
-    });
+    EndRecordingOnFailure(error.Message());
   }
+}
+
+// A full disk, a lost file or a lost input: the recording ends once,
+// keeping what was written, and says so once rather than for every block.
+void TfrmMain::EndRecordingOnFailure(const std::string& message) {
+  if (!recording_ || writeFailed_) return;
+  writeFailed_ = true;
+  PostWhileAlive([this, message] {
+    StopRecording();
+    ShowMessage(message);
+  });
 }
 
 void TfrmMain::RecorderTimer() {

@@ -32,6 +32,9 @@ struct AudioDeviceInfo {
 
 // Called on the backend's audio thread with interleaved 16-bit frames.
 using CaptureCallback = std::function<void(const std::int16_t* samples, std::size_t frames)>;
+// Called once on the backend's audio thread when a capture stream ends by
+// itself (the device went away, the server was lost), with the reason.
+using StreamFailure = std::function<void(const std::string& reason)>;
 // Called on the backend's audio thread; fills up to maxFrames and returns
 // how many it gave (0 when nothing is queued).
 using PlaybackPull = std::function<std::size_t(std::int16_t* out, std::size_t maxFrames)>;
@@ -80,7 +83,8 @@ class AudioBackend {
 
   // Return null and set `error` when the stream cannot be opened.
   virtual std::unique_ptr<CaptureStream> OpenCapture(const std::string& device, StreamFormat format,
-                                                     CaptureCallback callback, std::string& error) = 0;
+                                                     CaptureCallback callback, StreamFailure failure,
+                                                     std::string& error) = 0;
   virtual std::unique_ptr<PlaybackStream> OpenPlayback(const std::string& device, StreamFormat format,
                                                        PlaybackPull pull, std::string& error) = 0;
 };

@@ -242,11 +242,28 @@ void TAudioRecord2::Start() {
   }
   std::string error;
   auto state = state_;
+  const std::string deviceName = device->name;
+  std::weak_ptr<int> alive = alive_;
+  int generation;
+  {
+    std::lock_guard lock(state_->mutex);
+    generation = state_->generation;
+  }
+  auto lost = [this, alive, generation, deviceName](const std::string& reason) {
+    detail::PostWhileAlive(alive, [=, this] {
+      bool current;
+      {
+        std::lock_guard lock(state_->mutex);
+        current = generation == state_->generation && stream_;
+      }
+      if (current && OnError) OnError(this, "Recording from " + deviceName + " stopped: " + reason);
+    });
+  };
   stream_ = Backend().OpenCapture(device->id, {sampleRate_, channels_},
                                   [state](const std::int16_t* samples, std::size_t frames) {
                                     state->OnCaptured(samples, frames);
                                   },
-                                  error);
+                                  lost, error);
   if (!stream_) throw Exception("Cannot start recording from " + device->name + ": " + error);
 }
 

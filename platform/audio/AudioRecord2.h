@@ -82,6 +82,9 @@ class TAudioRecord2 : public TObject {
   std::function<void(TObject* ASender, int nBlock)> OnEndArrayRecord;
   // Position in frames and peak levels 0..100 of the last period.
   std::function<void(TObject* ASender, int CurrentSamples, int LevelLeft, int LevelRight)> OnTimer;
+  // The capture ended by itself (the device went away, the sound server was
+  // lost); no more blocks come until Stop and Start. Raised once a run.
+  std::function<void(TObject* ASender, const std::string& Message)> OnError;
 
  private:
   struct CaptureState;

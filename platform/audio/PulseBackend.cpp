@@ -95,6 +95,7 @@ pa_sample_spec SampleSpec(StreamFormat format) {
 }
 
 void DisconnectStream(pa_stream* stream) {
+  pa_stream_set_state_callback(stream, nullptr, nullptr);
   pa_stream_set_read_callback(stream, nullptr, nullptr);
   pa_stream_set_write_callback(stream, nullptr, nullptr);
   pa_stream_disconnect(stream);
@@ -135,8 +136,8 @@ std::uint32_t BytesFor(StreamFormat format, int ms) {
 
 class PulseCapture : public CaptureStream {
  public:
-  PulseCapture(pa_threaded_mainloop* loop, CaptureCallback callback, StreamFormat format)
-      : loop_(loop), callback_(std::move(callback)), frameBytes_(format.channels * 2) {}
+  PulseCapture(pa_threaded_mainloop* loop, CaptureCallback callback, StreamFailure failure, StreamFormat format)
+      : loop_(loop), callback_(std::move(callback)), failure_(std::move(failure)), frameBytes_(format.channels * 2) {}
 
   bool Connect(pa_context* context, const std::string& device, StreamFormat format, std::string& error) {
     LoopLock lock(loop_);
@@ -147,6 +148,7 @@ class PulseCapture : public CaptureStream {
       attr.fragsize = BytesFor(format, 20);  // small fragments keep meters lively
       return pa_stream_connect_record(s, device.c_str(), &attr, PA_STREAM_ADJUST_LATENCY);
     }, error);
+    if (stream_) pa_stream_set_state_callback(stream_, &PulseCapture::OnState, this);
     return stream_ != nullptr;
   }
 
@@ -169,6 +171,18 @@ class PulseCapture : public CaptureStream {
     }
   }
 
+  // A stream that fails or ends while we still hold it was taken away:
+  // its source was removed or the server connection broke.
+  static void OnState(pa_stream* s, void* userdata) {
+    auto* self = static_cast<PulseCapture*>(userdata);
+    const auto state = pa_stream_get_state(s);
+    if (state != PA_STREAM_FAILED && state != PA_STREAM_TERMINATED) return;
+    if (self->failed_ || !self->failure_) return;
+    self->failed_ = true;
+    const int code = pa_context_errno(pa_stream_get_context(s));
+    self->failure_(code ? pa_strerror(code) : "the input device went away");
+  }
+
   // Hands on whole frames; a split frame waits for its rest.
   void Deliver(const std::uint8_t* data, std::size_t bytes) {
     pending_.insert(pending_.end(), data, data + bytes);
@@ -182,6 +196,8 @@ class PulseCapture : public CaptureStream {
 
   pa_threaded_mainloop* loop_;
   CaptureCallback callback_;
+  StreamFailure failure_;
+  bool failed_ = false;  // touched on the loop thread only
   std::size_t frameBytes_;
   std::vector<std::uint8_t> pending_;
   std::vector<std::int16_t> aligned_;
@@ -351,8 +367,9 @@ class PulseBackend : public AudioBackend {
   }
 
   std::unique_ptr<CaptureStream> OpenCapture(const std::string& device, StreamFormat format,
-                                             CaptureCallback callback, std::string& error) override {
-    auto stream = std::make_unique<PulseCapture>(loop_, std::move(callback), format);
+                                             CaptureCallback callback, StreamFailure failure,
+                                             std::string& error) override {
+    auto stream = std::make_unique<PulseCapture>(loop_, std::move(callback), std::move(failure), format);
     if (!stream->Connect(context_, device, format, error)) return nullptr;
     return stream;
   }

@@ -141,8 +141,10 @@ class VirtualBackend : public AudioBackend {
     return true;
   }
 
+  // The virtual devices never go away, so the failure is never called.
   std::unique_ptr<CaptureStream> OpenCapture(const std::string& device, StreamFormat format,
-                                             CaptureCallback callback, std::string& error) override {
+                                             CaptureCallback callback, StreamFailure /*failure*/,
+                                             std::string& error) override {
     if (device != kCaptureId) {
       error = "No such capture device: " + device;
       return nullptr;

@@ -2,6 +2,8 @@
 // hang, and the next use falls back to the virtual devices.
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,8 @@ TEST(ServerLoss, RecordingAndPlaybackSurviveTheServerGoingAway) {
   TAudioRecord2 recorder;
   int blocks = 0;
   recorder.OnEndArrayRecord = [&](TObject*, int) { ++blocks; };
+  std::vector<std::string> errors;
+  recorder.OnError = [&](TObject*, const std::string& message) { errors.push_back(message); };
   recorder.SetBlockSize(recorder.MsToSamples(100));
   for (int d = 0; d <= recorder.DeviceCount(); ++d) {
     recorder.SetDevice(d);
@@ -37,8 +41,12 @@ TEST(ServerLoss, RecordingAndPlaybackSurviveTheServerGoingAway) {
   recorder.Start();
   testpump::PumpFor(400);
 
+  EXPECT_TRUE(errors.empty());
   server.Kill();
   testpump::PumpFor(500);
+  // The loss is told once, naming the device.
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find(testserver::kSignalInputName), std::string::npos) << errors[0];
   const auto stopping = std::chrono::steady_clock::now();
   recorder.Stop();
   player.Stop();
