@@ -159,7 +159,9 @@ void TzelSpinEdit::WMSize(TMessage& message) {
 
 long long TzelSpinEdit::Clamped(long long value) const {
   if (minValue_ == maxValue_) return value;
-  return std::clamp<long long>(value, std::min(minValue_, maxValue_), std::max(minValue_, maxValue_));
+  if (value < minValue_) return minValue_;
+  if (value > maxValue_) return maxValue_;
+  return value;
 }
 
 int TzelSpinEdit::Value() const {
