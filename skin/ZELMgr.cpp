@@ -6,6 +6,8 @@
 #include "platform/os/Folders.h"
 #include "platform/win/WinApi.h"
 #include "skin/ZELBitmapPiece.h"
+#include "skin/ZELFlavour.h"
+#include "skin/ZELThemeFile.h"
 
 namespace {
 
@@ -46,6 +48,7 @@ bool HoldsTheme(TComponent* component, const TzelFileTheme* theme) {
 TzelFileTheme::TzelFileTheme(TComponent* owner)
     : TComponent(owner), manager_(std::make_unique<TzelFileThemeMgr>()) {
   Publish("ThemeFile", &TzelFileTheme::ThemeFile, &TzelFileTheme::SetThemeFile);
+  if (SkinFlavour() == zelOlderBuild) return;  // the recorder's build publishes the file only
   Publish("Password", &TzelFileTheme::Password, &TzelFileTheme::SetPassword);
   Publish("Ready", &TzelFileTheme::Ready, &TzelFileTheme::SetReady);
 }
@@ -53,10 +56,18 @@ TzelFileTheme::TzelFileTheme(TComponent* owner)
 TzelFileTheme::~TzelFileTheme() { Destroying(); }
 
 void TzelFileTheme::SetThemeFile(const std::string& value) {
+  if (SkinFlavour() == zelOlderBuild && value == themeFile_) return;  // the recorder's build loads a path once
+  LoadThemeFile(value);
+}
+
+void TzelFileTheme::LoadThemeFile(const std::string& value) {
   const bool firstAssignment = themeFile_.empty();
   std::string found = SearchThemeFile(value);
   if (found.empty()) return;
+  if (SkinFlavour() == zelOlderBuild && !IsThemeFile(found)) throw Exception("Invalid skin file for ZELPack!");
   themeFile_ = found;
+  // Not ready while loading: a damaged older file raises with no theme left.
+  ready_ = false;
   ready_ = manager_->LoadFromFile(found, password_);
   if (ready_) RefreshUsers(firstAssignment);
 }
@@ -94,8 +105,8 @@ void TzelFileTheme::GetBitmapFrame(int index, TBitmap* dest, int count, int part
   TBitmap* source = manager_->GetBitmap(index);
   if (source != nullptr && count != 0 && part != 0)
     CopyBitmapPiece(*source, *dest, count, part);
-  else
-    dest->Assign(source);  // null empties dest
+  else if (source != nullptr || SkinFlavour() == zelCurrentBuild)
+    dest->Assign(source);  // null empties dest; the recorder's build leaves it as it was
 }
 
 bool TzelFileTheme::GetBool(int index) const { return manager_->GetBool(index); }

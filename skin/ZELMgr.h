@@ -25,6 +25,9 @@ class TzelFileTheme : public TComponent {
   // (the value, then beside the program, the Windows folder and the
   // system folder), loads it and refreshes the controls using this theme.
   // A file found nowhere changes nothing; the same path loads again.
+  // The recorder's older build does nothing for the stored path, raises "Invalid
+  // skin file for ZELPack!" for a file that is no older theme file and
+  // lets a damaged one's error through (the theme is then not ready).
   const std::string& ThemeFile() const { return themeFile_; }
   void SetThemeFile(const std::string& value);
 
@@ -37,15 +40,21 @@ class TzelFileTheme : public TComponent {
   void SetReady(bool) {}
   bool IsReady() const { return ready_; }
 
-  // Item queries by group index; without a loaded theme: bitmap null,
-  // flag false, colour and integer 0.
+  // Item queries by group index (by element number 1..48 in the
+  // recorder's older build); without a loaded theme: bitmap null, flag
+  // false, colour and integer 0.
   TBitmap* GetBitmap(int index) const;
   // count and part both non-zero: piece `part` of `count`; otherwise the
-  // whole bitmap. A missing item leaves dest empty.
+  // whole bitmap. A missing item leaves dest empty (unchanged in the
+  // recorder's older build).
   void GetBitmapFrame(int index, TBitmap* dest, int count, int part) const;
   bool GetBool(int index) const;
   int GetColor(int index) const;
   int GetInteger(int index) const;
+
+ protected:
+  // Searches and loads without comparing with the stored path.
+  void LoadThemeFile(const std::string& value);
 
  private:
   void RefreshUsers(bool firstAssignment);
@@ -75,10 +84,13 @@ class TzelBuiltInFileTheme : public TzelFileTheme {
   // when it does not exist (then nothing is written).
   TBytes SkinData() const;
   // Loads a theme from the given theme-file bytes through a temporary
-  // file that is always removed afterwards.
+  // file that is always removed afterwards. The recorder's older build
+  // names it "ZELPAKT.zel" (made unique) and lets a failure raise.
   void LoadSkinData(const TBytes& data);
 
  private:
+  void LoadOlderSkinData(const TBytes& data);
+
   std::string designThemeFile_;
 };
 

@@ -9,6 +9,7 @@
 class TBitmap;
 class TComponent;
 class Tsk2SkinFileReader;
+class TzelThemeFileReader;
 
 // The look of a skinned control (published as UIStyle).
 enum TzelUIStyle : std::uint8_t {
@@ -60,7 +61,8 @@ int GetBuiltInThemeBool(TzelUIStyle style, int element);
 int GetBuiltInThemeInteger(TzelUIStyle style, int element);
 
 // Holds the theme file a theme component has loaded and turns a group
-// index into the item's name.
+// index into the item's name. The recorder's older build loads its older
+// theme files instead, which answer by element number 1..48.
 class TzelFileThemeMgr {
  public:
   TzelFileThemeMgr();
@@ -70,10 +72,11 @@ class TzelFileThemeMgr {
 
   // False, with nothing changed, when the file does not exist. Otherwise
   // the current theme is dropped and the file loaded; false when that
-  // fails for any reason.
+  // fails for any reason. In the older build a damaged file raises its
+  // error to the caller (no theme is left) and the password is unused.
   bool LoadFromFile(const std::string& fileName, const std::string& password);
 
-  bool HasReader() const { return reader_ != nullptr; }
+  bool HasReader() const { return reader_ != nullptr || olderReader_ != nullptr; }
 
   // Without a loaded theme: colour 0, integer 0, bitmap null, flag false.
   // A missing item: colour and integer -1, bitmap null, flag false. The
@@ -84,5 +87,11 @@ class TzelFileThemeMgr {
   bool GetBool(int index) const;
 
  private:
+  bool LoadOlderFile(const std::string& fileName);
+  int OlderInteger(int element) const;
+  TBitmap* OlderBitmap(int element) const;
+  bool OlderBool(int element) const;
+
   std::unique_ptr<Tsk2SkinFileReader> reader_;
+  std::unique_ptr<TzelThemeFileReader> olderReader_;
 };

@@ -1,6 +1,8 @@
 #include "platform/os/Files.h"
 #include "skin/ZEL2Define.h"
 #include "skin/ZEL2SkinReader.h"
+#include "skin/ZELFlavour.h"
+#include "skin/ZELThemeFile.h"
 #include "skin/ZELThemes.h"
 
 namespace {
@@ -19,7 +21,9 @@ TzelFileThemeMgr::~TzelFileThemeMgr() = default;
 
 bool TzelFileThemeMgr::LoadFromFile(const std::string& fileName, const std::string& password) {
   if (!FileExists(fileName)) return false;
+  if (SkinFlavour() == zelOlderBuild) return LoadOlderFile(fileName);
   reader_.reset();
+  olderReader_.reset();
   try {
     auto reader = std::make_unique<Tsk2SkinFileReader>(fileName, password);
     if (!reader->Loaded()) return false;
@@ -31,17 +35,21 @@ bool TzelFileThemeMgr::LoadFromFile(const std::string& fileName, const std::stri
 }
 
 int TzelFileThemeMgr::GetColor(int index) const {
+  if (olderReader_) return OlderInteger(index);
   return reader_ ? reader_->GetInteger(ItemName(zelColorBase, index)) : 0;
 }
 
 TBitmap* TzelFileThemeMgr::GetBitmap(int index) const {
+  if (olderReader_) return OlderBitmap(index);
   return reader_ ? reader_->GetBitmap(ItemName(zelBitmapBase, index)) : nullptr;
 }
 
 int TzelFileThemeMgr::GetInteger(int index) const {
+  if (olderReader_) return OlderInteger(index);
   return reader_ ? reader_->GetInteger(ItemName(zelIntegerBase, index)) : 0;
 }
 
 bool TzelFileThemeMgr::GetBool(int index) const {
+  if (olderReader_) return OlderBool(index);
   return reader_ ? reader_->GetBool(ItemName(zelFlagBase, index)) : false;
 }
