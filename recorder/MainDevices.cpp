@@ -176,8 +176,16 @@ void TfrmMain::StartLevelMonitor() {
 }
 
 void TfrmMain::MonitorTimer(int levelLeft, int levelRight) {
-  // A playing file owns the meters and the wave display.
-  if (playing_ && !recording_) return;
+  // The input shows only while it is recorded or voice activation
+  // listens; a playing file owns the meters and the wave display.
+  if (!recording_ && (playing_ || !cboxVox->Checked())) {
+    if (!playing_) {
+      leftMeter_->SetLevel(0);
+      rightMeter_->SetLevel(0);
+      AV->PutData(TSampleBlock());
+    }
+    return;
+  }
   VoxTick();
   leftMeter_->SetLevel(MeterLevel(levelLeft));
   rightMeter_->SetLevel(MeterLevel(levelRight));

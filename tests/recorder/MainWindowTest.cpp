@@ -19,7 +19,7 @@ namespace {
 
 class MainWindowTest : public MainWindowFixture {};
 
-TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMovesTheMeters) {
+TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMetersWakeWhenListening) {
   ShowMain();
   EXPECT_TRUE(messages.empty());
   ASSERT_FALSE(frmMain->DeviceIndices().empty());
@@ -31,13 +31,21 @@ TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMovesTheMeters) {
   EXPECT_EQ(frmMain->SelectedFormat(), TOutputFormat::Wav);
   EXPECT_EQ(AttackLevel, -46);
   EXPECT_EQ(ReleaseTime, 600);
-  // The virtual line carries a tone, so the monitor lifts the meters.
-  // The meter shows its smoothed level on its own timer.
-  EXPECT_TRUE(PumpUntil([] {
-    HeadlessAdvanceClock(50);
-    HeadlessPumpUntilIdle();
-    return frmMain->LeftMeter()->ShownLevel() > 0;
-  }));
+  // The virtual line carries a tone, but the meters stay down until the
+  // input is recorded or voice activation listens; then they lift (the
+  // meter shows its smoothed level on its own timer).
+  const auto metersLift = [] {
+    return PumpUntil(
+        [] {
+          HeadlessAdvanceClock(50);
+          HeadlessPumpUntilIdle();
+          return frmMain->LeftMeter()->ShownLevel() > 0;
+        },
+        1500);
+  };
+  EXPECT_FALSE(metersLift());
+  frmMain->cboxVox->SetChecked(true);
+  EXPECT_TRUE(metersLift());
   EXPECT_EQ(frmOptions->Recorder, &frmMain->AR);
   EXPECT_EQ(frmOptions->MainWindow.SelectedFormat(), 0);
 }
