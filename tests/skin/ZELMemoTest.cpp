@@ -123,16 +123,6 @@ TEST_F(Memos, MovingACompanionScrollsTheMemoWithoutAnEcho) {
   EXPECT_EQ(vertical->Position(), 13);
 }
 
-TEST_F(Memos, HidingTheMemoHidesItsCompanions) {
-  memo->SetVScrollBar(vertical);
-  memo->SetHScrollBar(horizontal);
-  memo->SetVisible(false);
-  EXPECT_FALSE(vertical->Visible());
-  EXPECT_FALSE(horizontal->Visible());
-  memo->SetVisible(true);
-  EXPECT_TRUE(vertical->Visible());
-}
-
 TEST_F(Memos, CompanionsOutliveTheMemoSafely) {
   memo->SetVScrollBar(vertical);
   FillLines(60);
