@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KeepGlobals.h"
 #include "PlayerWindowFixture.h"
 #include "platform/audio/Equalizer.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 class EqualizerTest : public PlayerWindowFixture {
  protected:
+  TKeepGlobals keepGlobals_;
   static void ChooseMode(int mode) {
     frmPlayer->comboxEQMode->SetItemIndex(mode);
     frmPlayer->comboxEQMode->OnChange(frmPlayer->comboxEQMode);
@@ -24,17 +26,6 @@ class EqualizerTest : public PlayerWindowFixture {
     slider->OnMouseUp(slider, mbLeft, {}, 0, 0);
   }
 
-  // A tone at one of the equalizer's band centres.
-  static void WriteBandTone(const std::string& path, double frequency) {
-    TAudioFile2 file;
-    file.SetWAVOutput(44100, 2, 16);
-    file.CreateWrite(path, 0);
-    TSampleBlock block;
-    for (int i = 0; i < 44100 * 30; ++i)
-      block.insert(block.end(), 2, static_cast<std::int16_t>(2000 * std::sin(2 * M_PI * frequency * i / 44100)));
-    file.WriteBlock(block);
-    file.Close();
-  }
   // The peak of what the player has just played, after a moment of it.
   static int PlayedPeak() {
     PumpFor(600);
@@ -78,9 +69,18 @@ TEST_F(EqualizerTest, PresetsSetTheSlidersAndADraggedSettingIsCustom) {
 }
 
 TEST_F(EqualizerTest, GainsAndTheSwitchReachThePlayback) {
-  const int band = 5;
-  const double frequency = detail::PlaybackEqualizer::kBandCentresHz[band];
-  ShowPlayer([&] { WriteBandTone(Folder() + "band.wav", frequency); });
+  const int band = 5;  // the 1 kHz band
+  ASSERT_EQ(detail::PlaybackEqualizer::kBandCentresHz[band], 1000);
+  ShowPlayer([&] {
+    TAudioFile2 file;
+    file.SetWAVOutput(44100, 2, 16);
+    file.CreateWrite(Folder() + "band.wav", 0);
+    TSampleBlock block;
+    for (int i = 0; i < 44100 * 30; ++i)
+      block.insert(block.end(), 2, static_cast<std::int16_t>(2000 * std::sin(2 * M_PI * 1000 * i / 44100)));
+    file.WriteBlock(block);
+    file.Close();
+  });
   Play("band.wav");
   const int flat = PlayedPeak();
   ASSERT_GT(flat, 1500);
