@@ -50,5 +50,11 @@ std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
 std::unique_ptr<TBitmap> PaintMenus(const TLookEntry& look);
 // Edits, spin and number edits and a memo with themed scroll bars.
 std::unique_ptr<TBitmap> PaintEdits(const TLookEntry& look);
+// List boxes, combo boxes and a list view with themed scroll bars.
+std::unique_ptr<TBitmap> PaintLists(const TLookEntry& look);
+// Bitmap-shaped windows as they show through their window regions.
+std::unique_ptr<TBitmap> PaintSkinForm(const TLookEntry& look);
+// Title bars: active, inactive with a cut caption, and with a help button.
+std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
 
 }  // namespace gallery
