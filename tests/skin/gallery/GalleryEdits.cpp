@@ -37,13 +37,13 @@ void BuildEdits(TForm* form, TzelUIStyle style) {
   memo->SetParent(form);
   memo->SetBounds(280, 10, 220, 110);
   memo->SetWordWrap(false);
-  memo->SetUIStyle(style);
   auto* vertical = new TzelScrollBar(form);
   vertical->SetParent(form);
   auto* horizontal = new TzelScrollBar(form);
   horizontal->SetParent(form);
   memo->SetVScrollBar(vertical);
   memo->SetHScrollBar(horizontal);
+  memo->SetUIStyle(style);  // passes the look on to the companions
   std::string text;
   for (int i = 1; i <= 12; ++i)
     text += "Line " + std::to_string(i) + " of the mail body, long enough to scroll sideways\r\n";
