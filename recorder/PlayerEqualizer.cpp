@@ -26,20 +26,18 @@ void TfrmPlayer::CreateEqualizer() {
   comboxEQMode->SetItemIndex(kEqModeFlat);
   comboxEQMode->OnChange = [this](TObject*) { comboxEQModeChange(); };
 
-  btnEQMode = new TButton(this);
-  btnEQMode->SetParent(this);
-  btnEQMode->SetBounds(kEqLeft + 112, kEqTop, 24, 20);
-  btnEQMode->SetCaption("v");
-  btnEQMode->SetHint("Select EQ mode");
-  btnEQMode->SetShowHint(true);
+  auto button = [this](int left, int width, const char* caption, const char* hint) {
+    auto* b = new TButton(this);
+    b->SetParent(this);
+    b->SetBounds(kEqLeft + left, kEqTop, width, 20);
+    b->SetCaption(caption);
+    b->SetHint(hint);
+    b->SetShowHint(true);
+    return b;
+  };
+  btnEQMode = button(112, 24, "v", "Select EQ mode");
   btnEQMode->OnClick = [this](TObject*) { comboxEQMode->SetDroppedDown(true); };
-
-  btnUseEQ = new TButton(this);
-  btnUseEQ->SetParent(this);
-  btnUseEQ->SetBounds(kEqLeft + 140, kEqTop, 64, 20);
-  btnUseEQ->SetCaption("Use EQ");
-  btnUseEQ->SetHint("Use EQ");
-  btnUseEQ->SetShowHint(true);
+  btnUseEQ = button(140, 64, "Use EQ", "Use EQ");
   btnUseEQ->OnClick = [this](TObject*) { btnUseEQClick(); };
 
   for (int band = 0; band < kEqBandCount; ++band) {
