@@ -56,7 +56,5 @@ std::unique_ptr<TBitmap> PaintLists(const TLookEntry& look);
 std::unique_ptr<TBitmap> PaintSkinForm(const TLookEntry& look);
 // Title bars: active, inactive with a cut caption, and with a help button.
 std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
-// Title bars: active, inactive with a cut caption, and with a help button.
-std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
 
 }  // namespace gallery
