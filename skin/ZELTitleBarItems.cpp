@@ -179,8 +179,10 @@ void TzelTitleBarButton::SetTop(int value) {
   Changed();
 }
 
+// The bar hears of the menu's end and forgets it (see its Notification).
 void TzelTitleBarButton::SetControlBoxMenu(TPopupMenu* value) {
   controlBoxMenu_ = value;
+  if (value && TitleBar()) value->FreeNotification(TitleBar());
   Changed();
 }
 
