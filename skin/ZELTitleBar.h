@@ -24,7 +24,7 @@ enum TzelTitleBarBtnType { zelMax, zelMin, zelClose, zelHelp, zelControlBox, zel
 
 using TzelTitleBarButtonClickEvent = std::function<void(TObject* Sender, int ButtonIndex)>;
 
-// The asks the title bar sends its form: the width of the frame's left
+// Asked of the form by the title bar: the width of the frame's left
 // border (0 from a form without a frame).
 constexpr UINT ZEL_GETLEFTBORDERWIDTH = 0x26C3;
 
