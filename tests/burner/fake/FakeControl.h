@@ -18,10 +18,11 @@ struct FakeControl {
   std::uint8_t lastLetter = 0;               // of the last SetDevice
   std::uint8_t ready = 1;
   std::uint8_t capabilities[3] = {};
-  foxabi::MediumRecord medium{};
-  foxabi::OptionsRecord options{};
-  foxabi::IsoInfoRecord isoInfo{};
-  foxabi::BootInfoRecord bootInfo{};
+  // Aligned, so tests may bind references to the packed records' fields.
+  alignas(8) foxabi::MediumRecord medium{};
+  alignas(8) foxabi::OptionsRecord options{};
+  alignas(8) foxabi::IsoInfoRecord isoInfo{};
+  alignas(8) foxabi::BootInfoRecord bootInfo{};
   std::int32_t infoLevel = -1;
   foxabi::InfoTextCallback infoText = nullptr;
   foxabi::ProcessCallback process = nullptr;
