@@ -260,6 +260,19 @@ void TzelListView::WndProc(TMessage& m) {
 
 void TzelListView::PlaceCompanions() {
   if (IsLoading()) return;
+  const bool vWasShown = vScrollBar_ && vScrollBar_->Visible();
+  const bool hWasShown = hScrollBar_ && hScrollBar_->Visible();
+  LayOutCompanions();
+  SyncCompanions();
+  // Each bar's length depends on whether the other shows, which only the
+  // synchronisation settles: lay them out again when that changed.
+  if (vWasShown != (vScrollBar_ && vScrollBar_->Visible()) || hWasShown != (hScrollBar_ && hScrollBar_->Visible())) {
+    LayOutCompanions();
+    SyncCompanions();
+  }
+}
+
+void TzelListView::LayOutCompanions() {
   const bool onLeft = ScrollBarsOnLeft(*this);
   const bool vShown = vScrollBar_ && vScrollBar_->Visible();
   const bool hShown = hScrollBar_ && hScrollBar_->Visible();
@@ -282,7 +295,6 @@ void TzelListView::PlaceCompanions() {
       bar.SetBounds(left, Top() + 1, bar.Width(), Height() - (hShown ? hScrollBar_->Height() : 0) - 2);
     }
   }
-  SyncCompanions();
 }
 
 void TzelListView::SyncCompanions() {

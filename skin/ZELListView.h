@@ -44,6 +44,7 @@ class TzelListView : public TListView {
   void PaintHeader(TCanvas& canvas);
   void PaintHeaderColumn(TCanvas& canvas, int index, const TRect& rect);
   void PlaceCompanions();
+  void LayOutCompanions();
   void SyncCompanions();
   void CompanionChanged(TzelScrollBar* companion);
 

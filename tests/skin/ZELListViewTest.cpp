@@ -115,6 +115,17 @@ TEST_F(SkinnedListView, CompanionsStopShortOfEachOther) {
   EXPECT_EQ(v->SmallChange(), 5);
 }
 
+TEST_F(SkinnedListView, VerticalCompanionTakesTheWholeHeightWhenNothingScrollsAcross) {
+  TzelListView* view = Loaded(2, 40);
+  TzelScrollBar* v = Bar(zelVertical);
+  TzelScrollBar* h = Bar(zelHorizontal);
+  view->SetVScrollBar(v);
+  view->SetHScrollBar(h);
+  HeadlessPumpUntilIdle();
+  EXPECT_FALSE(h->Visible());
+  EXPECT_EQ(v->BoundsRect(), Rect(192, 11, 208, 159));
+}
+
 TEST_F(SkinnedListView, VerticalCompanionScrollsByRows) {
   TzelListView* view = Loaded(2, 60);
   TzelScrollBar* v = Bar(zelVertical);
