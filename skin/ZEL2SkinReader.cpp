@@ -4,44 +4,22 @@
 #include "skin/ZEL2SkinReader.h"
 
 #include <cstdint>
-#include <cstring>
 #include <set>
-#include <strings.h>
 
 #include "platform/base/Exceptions.h"
 #include "platform/framework/Streams.h"
 #include "platform/os/Files.h"
 #include "platform/os/TempFiles.h"
+#include "skin/ZELItemChain.h"
 
 namespace {
 
 constexpr int kItemFileHeaderSize = 24;
-constexpr int kRecordSize = 77;
-constexpr int kNameSize = 64;
+
+using detail::FindItem;
+using detail::ReadU32;
 
 enum TItemKind : std::uint8_t { ikBitmap = 0, ikInteger = 1, ikFlag = 2, ikText = 3 };
-
-struct TItemRecord {
-  std::string name;
-  std::uint8_t kind = 0;
-  std::uint32_t dataOffset = 0;
-  std::uint32_t dataSize = 0;
-  std::uint32_t nextOffset = 0;
-};
-
-std::uint32_t U32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
-
-template <class List>
-auto FindByName(const List& list, const std::string& name) {
-  for (auto it = list.begin(); it != list.end(); ++it)
-    if (SameName(it->first, name)) return it;
-  return list.end();
-}
 
 // Removes the temporary file however the load ends.
 class TTempFileGuard {
@@ -57,45 +35,15 @@ class TTempFileGuard {
   std::string path_;
 };
 
-class TItemFile {
+class TItemFile : public detail::TItemChainFile {
  public:
-  explicit TItemFile(const std::string& path) : stream_(path, fmOpenRead | fmShareDenyNone), size_(stream_.Size()) {}
+  using TItemChainFile::TItemChainFile;
 
   std::uint32_t FirstRecordOffset() {
     std::uint8_t header[kItemFileHeaderSize];
     ReadAt(0, header, kItemFileHeaderSize);
-    return U32(header + 20);
+    return ReadU32(header + 20);
   }
-
-  TItemRecord ReadRecord(std::uint32_t offset) {
-    std::uint8_t raw[kRecordSize];
-    ReadAt(offset, raw, kRecordSize);
-    TItemRecord record;
-    record.name.assign(reinterpret_cast<const char*>(raw), strnlen(reinterpret_cast<const char*>(raw), kNameSize));
-    record.kind = raw[64];
-    record.dataOffset = U32(raw + 65);
-    record.dataSize = U32(raw + 69);
-    record.nextOffset = U32(raw + 73);
-    return record;
-  }
-
-  std::vector<std::uint8_t> ReadData(std::uint32_t offset, std::uint32_t size) {
-    // Checked before allocating: a size field cannot ask for more than the file holds.
-    if (std::int64_t{offset} + size > size_) throw EReadError("Item data beyond the end of the skin file");
-    std::vector<std::uint8_t> data(size);
-    ReadAt(offset, data.data(), size);
-    return data;
-  }
-
-  void ReadAt(std::int64_t offset, void* buffer, std::int64_t count) {
-    if (offset + count > size_ || stream_.Seek(offset, soBeginning) != offset)
-      throw EReadError("Read beyond the end of the skin file");
-    stream_.ReadBuffer(buffer, count);
-  }
-
- private:
-  TFileStream stream_;
-  std::int64_t size_;
 };
 
 }  // namespace
@@ -117,7 +65,7 @@ void Tsk2SkinFileReader::ParseItemFile(const std::string& itemFile) {
   TItemFile file(itemFile);
   std::uint32_t offset = file.FirstRecordOffset();
   std::set<std::uint32_t> visited;
-  for (TItemRecord record = file.ReadRecord(offset); record.nextOffset != 0;
+  for (detail::TItemRecord record = file.ReadRecord(offset); record.nextOffset != 0;
        record = file.ReadRecord(record.nextOffset)) {
     // A chain that comes back to a record would never end.
     if (!visited.insert(offset).second) throw EReadError("The items of the skin file form a loop");
@@ -125,14 +73,14 @@ void Tsk2SkinFileReader::ParseItemFile(const std::string& itemFile) {
     switch (record.kind) {
       case ikBitmap: {
         auto bitmap = std::make_unique<TBitmap>();
-        bitmap->LoadFromBytes(file.ReadData(record.dataOffset, record.dataSize));
+        bitmap->LoadFromBytes(file.ReadData(record));
         bitmaps_.emplace_back(record.name, std::move(bitmap));
         break;
       }
       case ikInteger: {
         std::uint8_t raw[4];
         file.ReadAt(record.dataOffset, raw, 4);
-        integers_.emplace_back(record.name, static_cast<std::int32_t>(U32(raw)));
+        integers_.emplace_back(record.name, static_cast<std::int32_t>(ReadU32(raw)));
         break;
       }
       case ikFlag: {
@@ -142,7 +90,7 @@ void Tsk2SkinFileReader::ParseItemFile(const std::string& itemFile) {
         break;
       }
       case ikText: {
-        const std::vector<std::uint8_t> text = file.ReadData(record.dataOffset, record.dataSize);
+        const std::vector<std::uint8_t> text = file.ReadData(record);
         texts_.emplace_back(record.name, std::string(text.begin(), text.end()));
         break;
       }
@@ -153,16 +101,16 @@ void Tsk2SkinFileReader::ParseItemFile(const std::string& itemFile) {
 }
 
 TBitmap* Tsk2SkinFileReader::GetBitmap(const std::string& name) const {
-  auto it = FindByName(bitmaps_, name);
+  auto it = FindItem(bitmaps_, name);
   return it == bitmaps_.end() ? nullptr : it->second.get();
 }
 
 int Tsk2SkinFileReader::GetInteger(const std::string& name) const {
-  auto it = FindByName(integers_, name);
+  auto it = FindItem(integers_, name);
   return it == integers_.end() ? -1 : it->second;
 }
 
 bool Tsk2SkinFileReader::GetBool(const std::string& name) const {
-  auto it = FindByName(flags_, name);
+  auto it = FindItem(flags_, name);
   return it != flags_.end() && it->second;
 }

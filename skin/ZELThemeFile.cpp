@@ -5,86 +5,26 @@
 #include "skin/ZELThemeFile.h"
 
 #include <cstdint>
-#include <cstring>
 #include <set>
-#include <strings.h>
 
 #include "platform/base/Exceptions.h"
 #include "platform/framework/Streams.h"
 #include "platform/gfx/Bitmap.h"
+#include "skin/ZELItemChain.h"
 
 namespace {
+
+using detail::FindItem;
+using detail::ReadU32;
+using detail::SameItemName;
 
 constexpr char kMagic[] = "ZELPack_TB";
 constexpr int kMagicSize = 12;
 constexpr int kHeaderSize = 24;
-constexpr int kEntrySize = 77;
-constexpr int kNameSize = 64;
 
 enum TEntryKind : std::uint8_t { ekImage = 0, ekInteger = 1, ekFlag = 2, ekText = 3 };
 
-struct TEntry {
-  std::string name;
-  std::uint8_t kind = 0;
-  std::uint32_t dataOffset = 0;
-  std::uint32_t dataSize = 0;
-  std::uint32_t nextOffset = 0;
-};
-
-std::uint32_t U32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
-
-template <class List>
-auto FindByName(const List& list, const std::string& name) {
-  for (auto it = list.begin(); it != list.end(); ++it)
-    if (SameName(it->first, name)) return it;
-  return list.end();
-}
-
 void Damaged(const std::string& why) { throw EReadError("The theme file is damaged: " + why); }
-
-// Bounded reads from the theme file.
-class TThemeFileInput {
- public:
-  explicit TThemeFileInput(const std::string& path)
-      : stream_(path, fmOpenRead | fmShareDenyNone), size_(stream_.Size()) {}
-
-  std::int64_t Size() const { return size_; }
-
-  void ReadAt(std::int64_t offset, void* buffer, std::int64_t count) {
-    if (offset < 0 || offset + count > size_) Damaged("an entry points past the end of the file");
-    if (stream_.Seek(offset, soBeginning) != offset) Damaged("the file cannot be positioned");
-    stream_.ReadBuffer(buffer, count);
-  }
-
-  TEntry ReadEntry(std::uint32_t offset) {
-    std::uint8_t raw[kEntrySize];
-    ReadAt(offset, raw, kEntrySize);
-    TEntry entry;
-    entry.name.assign(reinterpret_cast<const char*>(raw), strnlen(reinterpret_cast<const char*>(raw), kNameSize));
-    entry.kind = raw[64];
-    entry.dataOffset = U32(raw + 65);
-    entry.dataSize = U32(raw + 69);
-    entry.nextOffset = U32(raw + 73);
-    return entry;
-  }
-
-  std::vector<std::uint8_t> ReadData(const TEntry& entry) {
-    // Checked before allocating: a size cannot ask for more than the file holds.
-    if (std::int64_t{entry.dataOffset} + entry.dataSize > size_) Damaged("entry data past the end of the file");
-    std::vector<std::uint8_t> data(entry.dataSize);
-    ReadAt(entry.dataOffset, data.data(), entry.dataSize);
-    return data;
-  }
-
- private:
-  TFileStream stream_;
-  std::int64_t size_;
-};
 
 }  // namespace
 
@@ -100,19 +40,19 @@ bool IsThemeFile(const std::string& fileName) {
 }
 
 TzelThemeFileReader::TzelThemeFileReader(const std::string& fileName) {
-  TThemeFileInput file(fileName);
+  detail::TItemChainFile file(fileName);
   std::uint8_t header[kHeaderSize];
   file.ReadAt(0, header, kHeaderSize);
-  std::uint32_t offset = U32(header + 20);
+  std::uint32_t offset = ReadU32(header + 20);
 
   // Entries and their data may not claim more bytes than the file has,
   // however they overlap: that bounds both the chain and the memory.
   const std::int64_t budget = file.Size();
   std::int64_t claimed = 0;
   std::set<std::uint32_t> visited;
-  for (TEntry entry = file.ReadEntry(offset); entry.nextOffset != 0; entry = file.ReadEntry(offset)) {
+  for (detail::TItemRecord entry = file.ReadRecord(offset); entry.nextOffset != 0; entry = file.ReadRecord(offset)) {
     if (!visited.insert(offset).second) Damaged("its entries form a loop");
-    claimed += kEntrySize;
+    claimed += detail::kItemRecordSize;
     if (entry.kind == ekImage || entry.kind == ekText) claimed += entry.dataSize;
     if (claimed > budget) Damaged("its entries claim more than the file holds");
     offset = entry.nextOffset;
@@ -123,7 +63,7 @@ TzelThemeFileReader::TzelThemeFileReader(const std::string& fileName) {
       case ekInteger: {
         std::uint8_t raw[4];  // other data sizes are not supported: always 4 bytes
         file.ReadAt(entry.dataOffset, raw, 4);
-        integers_.emplace_back(entry.name, static_cast<std::int32_t>(U32(raw)));
+        integers_.emplace_back(entry.name, static_cast<std::int32_t>(ReadU32(raw)));
         break;
       }
       case ekFlag: {
@@ -157,7 +97,7 @@ void TzelThemeFileReader::AddImage(const std::string& name, const std::vector<st
 
 TMemoryStream* TzelThemeFileReader::GetStream(const std::string& name) const {
   for (const TImage& image : images_)
-    if (SameName(image.name, name)) {
+    if (SameItemName(image.name, name)) {
       image.stream->SetPosition(0);
       return image.stream.get();
     }
@@ -166,16 +106,16 @@ TMemoryStream* TzelThemeFileReader::GetStream(const std::string& name) const {
 
 TBitmap* TzelThemeFileReader::GetBitmap(const std::string& name) const {
   for (const TImage& image : images_)
-    if (SameName(image.name, name)) return image.bitmap.get();
+    if (SameItemName(image.name, name)) return image.bitmap.get();
   return nullptr;
 }
 
 int TzelThemeFileReader::GetInt(const std::string& name) const {
-  auto it = FindByName(integers_, name);
+  auto it = FindItem(integers_, name);
   return it == integers_.end() ? -1 : it->second;
 }
 
 bool TzelThemeFileReader::GetBool(const std::string& name) const {
-  auto it = FindByName(flags_, name);
+  auto it = FindItem(flags_, name);
   return it != flags_.end() && it->second;
 }
