@@ -5,7 +5,9 @@
 #include "skin/ZELFlavour.h"
 #include "skin/ZELImagePanel.h"
 #include "skin/ZELMemo.h"
+#include "skin/ZELEdit.h"
 #include "tests/platform/framework/FormTestSupport.h"
+#include "tests/skin/ZelThemeFiles.h"
 
 namespace {
 
@@ -129,4 +131,21 @@ TEST_F(Memos, CompanionsOutliveTheMemoSafely) {
   delete memo;
   vertical->SetPosition(5);  // no longer tied to anything
   EXPECT_EQ(vertical->Position(), 5);
+}
+
+// The recorder's theme files are keyed by element: both controls ask for
+// the built-in element number of the border colour.
+TEST_F(Memos, OlderThemeFilesGiveTheBorderColourByElement) {
+  TPrivateTempFolder temp;
+  auto* theme = new TzelFileTheme(form);
+  theme->SetThemeFile(temp.Write("look.zel", BuildZelFile({IntegerItem("ControlBorderColor", 0x345678)})));
+  ASSERT_TRUE(theme->Ready());
+  auto* edit = new TzelEdit(form);
+  edit->SetParent(form);
+  memo->SetFileTheme(theme);
+  memo->SetUIStyle(FromThemeFile);
+  edit->SetFileTheme(theme);
+  edit->SetUIStyle(FromThemeFile);
+  EXPECT_EQ(memo->BorderColor(), TColor(0x345678));
+  EXPECT_EQ(edit->BorderColor(), TColor(0x345678));
 }
