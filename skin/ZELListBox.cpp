@@ -24,6 +24,7 @@ TzelListBox::TzelListBox(TComponent* owner) : TCustomListBox(owner) {
   Publish("SelectedColor", &TzelListBox::SelectedColor, &TzelListBox::SetSelectedColor);
   Publish("SelectedTextColor", &TzelListBox::SelectedTextColor, &TzelListBox::SetSelectedTextColor);
   Publish("DisabledTextColor", &TzelListBox::DisabledTextColor, &TzelListBox::SetDisabledTextColor);
+  Publish("Alignment", &TzelListBox::Alignment, &TzelListBox::SetAlignment);
   Publish("ShowFocusRect", &TzelListBox::ShowFocusRect, &TzelListBox::SetShowFocusRect);
   Publish("VScrollBar", &TzelListBox::VScrollBar, &TzelListBox::SetVScrollBar);
   SetUIStyle(GetOwnerUIStyle(owner));
