@@ -170,21 +170,8 @@ void BuildControls(TForm* form, TzelUIStyle style, TColor color) {
 }  // namespace
 
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look) {
-  TzelUIStyle style = look.style;
-  const TColor color = TColor(GetBuiltInThemeColor(style, 15));
-  TForm* form = nullptr;
-  Application->CreateForm(form);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 510, 340);
-  form->SetColor(color);
-  BuildControls(form, style, color);
-  form->Show();
-  HeadlessPumpUntilIdle();
-  auto shot = std::make_unique<TBitmap>();
-  shot->Assign(HeadlessPresentedSurface(form->Handle()));
-  form->Release();
-  HeadlessPumpUntilIdle();
-  return shot;
+  const TColor color = TColor(GetBuiltInThemeColor(look.style, 15));
+  return ShootForm(look, 510, 340, [&](TForm* form) { BuildControls(form, look.style, color); });
 }
 
 }  // namespace gallery

@@ -53,20 +53,7 @@ void BuildEdits(TForm* form, TzelUIStyle style) {
 }  // namespace
 
 std::unique_ptr<TBitmap> PaintEdits(const TLookEntry& look) {
-  const TzelUIStyle style = look.style;
-  TForm* form = nullptr;
-  Application->CreateForm(form);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 510, 130);
-  form->SetColor(TColor(GetBuiltInThemeColor(style, 15)));
-  BuildEdits(form, style);
-  form->Show();
-  HeadlessPumpUntilIdle();
-  auto shot = std::make_unique<TBitmap>();
-  shot->Assign(HeadlessPresentedSurface(form->Handle()));
-  form->Release();
-  HeadlessPumpUntilIdle();
-  return shot;
+  return ShootForm(look, 510, 130, [&](TForm* form) { BuildEdits(form, look.style); });
 }
 
 }  // namespace gallery

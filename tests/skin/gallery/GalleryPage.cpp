@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/win/Headless.h"
 
 namespace gallery {
 
@@ -46,6 +47,23 @@ void TFlow::Break(int gap) {
   y_ += rowHeight_ + 10 + gap;
   x_ = left_;
   rowHeight_ = 0;
+}
+
+std::unique_ptr<TBitmap> ShootForm(const TLookEntry& look, int width, int height,
+                                   const std::function<void(TForm*)>& build) {
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(0, 0, width, height);
+  form->SetColor(TColor(GetBuiltInThemeColor(look.style, 15)));
+  build(form);
+  form->Show();
+  HeadlessPumpUntilIdle();
+  auto shot = std::make_unique<TBitmap>();
+  shot->Assign(HeadlessPresentedSurface(form->Handle()));
+  form->Release();
+  HeadlessPumpUntilIdle();
+  return shot;
 }
 
 }  // namespace gallery

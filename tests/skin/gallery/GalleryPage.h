@@ -2,9 +2,11 @@
 // Laying pictures out on one page: text, zoomed copies that keep every
 // pixel sharp, and a cursor that flows pictures into rows.
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/framework/Forms.h"
 #include "platform/gfx/Bitmap.h"
 #include "skin/ZELThemes.h"
 
@@ -45,6 +47,11 @@ struct TLookEntry {
 void DrawThemeBitmaps(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 // The controls on a headless form, as the form shows them.
+// A borderless headless form of the given size in the look's form colour,
+// filled by `build`, shown and copied out as the screen would show it.
+std::unique_ptr<TBitmap> ShootForm(const TLookEntry& look, int width, int height,
+                                   const std::function<void(TForm*)>& build);
+
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
 // A themed popup menu opened on a headless form, as it shows on screen.
 std::unique_ptr<TBitmap> PaintMenus(const TLookEntry& look);

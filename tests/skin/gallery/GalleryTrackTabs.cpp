@@ -70,20 +70,7 @@ void BuildControls(TForm* form, TzelUIStyle style) {
 }  // namespace
 
 std::unique_ptr<TBitmap> PaintTrackTabs(const TLookEntry& look) {
-  const TzelUIStyle style = look.style;
-  TForm* form = nullptr;
-  Application->CreateForm(form);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(0, 0, 510, 240);
-  form->SetColor(TColor(GetBuiltInThemeColor(style, 15)));
-  BuildControls(form, style);
-  form->Show();
-  HeadlessPumpUntilIdle();
-  auto shot = std::make_unique<TBitmap>();
-  shot->Assign(HeadlessPresentedSurface(form->Handle()));
-  form->Release();
-  HeadlessPumpUntilIdle();
-  return shot;
+  return ShootForm(look, 510, 240, [&](TForm* form) { BuildControls(form, look.style); });
 }
 
 }  // namespace gallery
