@@ -72,9 +72,11 @@ void TfrmConfirm::ApplyLayout() {
   const TConfirmLayout layout =
       LayOutConfirm(mode_, Label1->Width(), Label1->Height(), zelButton2->Width(), Screen->Width());
   SetCaption(layout.caption);
-  SetHeight(layout.windowHeight);
-  SetWidth(layout.windowWidth);
-  SetLeft(layout.windowLeft);
+  // The layout counts from the window's outer edge, which is the client
+  // area's own while the frame is drawn inside it; the window system's
+  // frame is added outside, so the buttons are never cut off.
+  SetClientSize(layout.windowWidth, layout.windowHeight);
+  SetLeft(layout.windowLeft - (Width() - layout.windowWidth) / 2);
   Label1->SetLeft(layout.labelLeft);
   zelButton1->SetTop(layout.buttonTop);
   zelButton2->SetTop(layout.buttonTop);

@@ -166,5 +166,12 @@ constexpr int MAPI_E_FAILURE = 2;
 // (read until the first missing one). The hand-over runs on a thread of
 // its own, so the caller never waits; the result says whether it was
 // started. The mail program always shows the message, with or without a
-// parent window.
+// parent window. When the desktop has no mail program, the user is told.
 int SendMailMapi(HWND parent, const TStringList& list);
+
+// Opens a file or folder with the desktop's program for it; when there
+// is none, the user is told.
+void OpenForUser(const std::string& target);
+
+// Tells the user of a failure in the recorder's message box.
+void TellUser(const std::string& text);

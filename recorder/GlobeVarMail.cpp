@@ -1,12 +1,18 @@
-// Handing a recording to the user's mail program.
+// Handing a recording to the user's mail program; opening files and
+// folders with the desktop's programs; telling the user when neither can.
 
 #include <system_error>
 #include <thread>
 
 #include "platform/os/MailClient.h"
+#include "platform/os/MainThread.h"
+#include "platform/os/ShellOpen.h"
 #include "recorder/GlobeVar.h"
+#include "recorder/Main.h"
 
 namespace {
+
+const char* const kNoMailProgram = "The mail program could not be started.";
 
 TMailMessage MessageFromList(const TStringList& list) {
   TMailMessage message;
@@ -29,9 +35,21 @@ int SendMailMapi(HWND /*parent*/, const TStringList& list) {
   // put in place later does not change where this mail goes.
   IMailClient* client = &MailClient();
   try {
-    std::thread([client, message = std::move(message)] { client->SendMail(message); }).detach();
+    std::thread([client, message = std::move(message)] {
+      TLaunchFailed tell = [] { TellUser(kNoMailProgram); };
+      if (!client->SendMail(message, tell)) PostToMainThread(tell);
+    }).detach();
   } catch (const std::system_error&) {
     return MAPI_E_FAILURE;
   }
   return SUCCESS_SUCCESS;
+}
+
+void OpenForUser(const std::string& target) {
+  TLaunchFailed tell = [target] { TellUser("The desktop could not open \"" + target + "\"."); };
+  if (!ShellOpener().Open(target, tell)) tell();
+}
+
+void TellUser(const std::string& text) {
+  if (frmMain && frmMain->ShowMessage) frmMain->ShowMessage(text);
 }

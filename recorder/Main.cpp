@@ -1,7 +1,6 @@
 #include "recorder/Main.h"
 
 #include "platform/os/MainThread.h"
-#include "platform/os/ShellOpen.h"
 #include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Player.h"
@@ -63,8 +62,8 @@ void TfrmMain::CreateControls() {
   btnOptions = ImageButton(this, 128, 24, 60, 37, "Options", "Options");
   btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
   btnHelp = ImageButton(this, 189, 24, 60, 37, "Help", "Help");
-  btnFolder->OnClick = [](TObject*) { ShellOpener().Open(::OutputPath); };
-  btnHelp->OnClick = [](TObject*) { ShellOpener().Open(AppFolder + "KorvexHelp.chm"); };
+  btnFolder->OnClick = [](TObject*) { OpenForUser(::OutputPath); };
+  btnHelp->OnClick = [](TObject*) { OpenForUser(AppFolder + "KorvexHelp.chm"); };
   btnPlayer->OnClick = [](TObject*) {
     if (frmPlayer) frmPlayer->Show();
   };

@@ -6,7 +6,6 @@
 #include "platform/os/Clock.h"
 #include "platform/os/Files.h"
 #include "platform/os/MainThread.h"
-#include "platform/os/ShellOpen.h"
 #include "recorder/Burner.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Joiner.h"
@@ -98,7 +97,7 @@ void TfrmPlayer::CreateButtons() {
   btnOptions->OnClick = [](TObject*) {
     if (frmOptions) frmOptions->ShowModal();
   };
-  btnHelp->OnClick = [](TObject*) { ShellOpener().Open(AppFolder + "KorvexHelp.chm"); };
+  btnHelp->OnClick = [](TObject*) { OpenForUser(AppFolder + "KorvexHelp.chm"); };
   btnPlayerClose->OnClick = [this](TObject*) { Close(); };
 }
 

@@ -9,9 +9,22 @@
 TApplication* Application = new TApplication(nullptr);
 TScreen* Screen = new TScreen(nullptr);
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  // What a closure posted to the GUI thread throws is reported as a
+  // handler's error, and the loop goes on.
+  SetMainThreadExceptionHandler([this](std::exception_ptr thrown) {
+    try {
+      std::rethrow_exception(thrown);
+    } catch (const std::exception& e) {
+      HandleException(this, e);
+    }
+  });
+}
 
-TApplication::~TApplication() { DestroyForms(); }
+TApplication::~TApplication() {
+  SetMainThreadExceptionHandler({});
+  DestroyForms();
+}
 
 void TApplication::Initialize() {
   MarkMainThread();

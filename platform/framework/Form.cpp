@@ -197,6 +197,12 @@ void TCustomForm::SetVisible(bool value) {
   TCustomControl::SetVisible(value);
 }
 
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+  if (HandleAllocated()) SetForegroundWindow(Handle());
+}
+
 void TCustomForm::CMVisibleChanged(TMessage&) {
   if (!HandleAllocated()) return;
   if (Visible()) {

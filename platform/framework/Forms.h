@@ -93,6 +93,9 @@ class TCustomForm : public TCustomControl {
   virtual bool CloseQuery();
   // Frees the form once the messages already queued are handled.
   void Release();
+  // Shows the form and brings it in front, active, also when it shows
+  // already.
+  void Show();
   void SetFocus() override;
   void SetVisible(bool value) override;
   void SetClientSize(int width, int height) override;

@@ -6,9 +6,9 @@ namespace {
 
 class XdgMailClient : public IMailClient {
  public:
-  bool SendMail(const TMailMessage& message) override {
+  bool SendMail(const TMailMessage& message, TLaunchFailed onFailed) override {
     std::vector<std::string> command = MailCommand(message);
-    return !command.empty() && ProcessStarter().StartDetached(command, {});
+    return !command.empty() && ProcessStarter().StartLauncher(command, std::move(onFailed));
   }
 };
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/Process.h"
+
 struct TMailMessage {
   std::string To;  // empty: the mail program asks for a recipient
   std::string Subject;
@@ -16,8 +18,9 @@ struct TMailMessage {
 class IMailClient {
  public:
   virtual ~IMailClient() = default;
-  // True when the mail program was started.
-  virtual bool SendMail(const TMailMessage& message) = 0;
+  // True when the mail program was started. When the desktop finds no
+  // mail program, onFailed runs later on the GUI thread.
+  virtual bool SendMail(const TMailMessage& message, TLaunchFailed onFailed = {}) = 0;
 };
 
 IMailClient& MailClient();

@@ -9,6 +9,12 @@ namespace {
 std::mutex queueMutex;
 std::deque<std::function<void()>> queue;
 std::function<void()> waker;
+// GUI thread only. Set while other files' globals are constructed, so
+// made on first use.
+std::function<void(std::exception_ptr)>& ExceptionHandler() {
+  static std::function<void(std::exception_ptr)> handler;
+  return handler;
+}
 std::thread::id mainThreadId;
 
 }  // namespace
@@ -29,8 +35,32 @@ int RunMainThreadQueue() {
     std::lock_guard lock(queueMutex);
     batch.swap(queue);
   }
-  for (auto& fn : batch) fn();
-  return static_cast<int>(batch.size());
+  int ran = 0;
+  while (!batch.empty()) {
+    std::function<void()> fn = std::move(batch.front());
+    batch.pop_front();
+    ++ran;
+    try {
+      fn();
+    } catch (...) {
+      std::function<void()> wake;
+      {
+        std::lock_guard lock(queueMutex);
+        queue.insert(queue.begin(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
+        wake = waker;
+      }
+      // The loop must not sleep on the closures put back.
+      if (wake) wake();
+      if (!ExceptionHandler()) throw;
+      ExceptionHandler()(std::current_exception());
+      return ran;
+    }
+  }
+  return ran;
+}
+
+void SetMainThreadExceptionHandler(std::function<void(std::exception_ptr)> handler) {
+  ExceptionHandler() = std::move(handler);
 }
 
 void SetMainThreadWaker(std::function<void()> w) {

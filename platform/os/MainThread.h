@@ -3,13 +3,19 @@
 // order. The window system's message loop drains the queue; audio and
 // worker threads use it to deliver their events on the GUI thread.
 
+#include <exception>
 #include <functional>
 
 void PostToMainThread(std::function<void()> fn);
 
 // Runs the closures posted so far (not those they post in turn) and
-// returns how many ran. Called by the message loop, and by tests.
+// returns how many ran. Called by the message loop, and by tests. When a
+// closure throws, the ones after it stay queued, in order, for the next
+// pass, and the exception goes to the handler below (rethrown without one).
 int RunMainThreadQueue();
+
+// Receives what a posted closure threw. Pass an empty function to remove it.
+void SetMainThreadExceptionHandler(std::function<void(std::exception_ptr)> handler);
 
 // The message loop registers a waker so that a post from another thread
 // interrupts its wait. Pass an empty function to remove it.

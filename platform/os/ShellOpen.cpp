@@ -6,9 +6,9 @@ namespace {
 
 class XdgShellOpener : public IShellOpener {
  public:
-  bool Open(const std::string& target) override {
+  bool Open(const std::string& target, TLaunchFailed onFailed) override {
     std::vector<std::string> command = ShellOpenCommand(target);
-    return !command.empty() && ProcessStarter().StartDetached(command, {});
+    return !command.empty() && ProcessStarter().StartLauncher(command, std::move(onFailed));
   }
 };
 

@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/os/Process.h"
+
 class IShellOpener {
  public:
   virtual ~IShellOpener() = default;
-  // True when the opener was started; it runs on its own.
-  virtual bool Open(const std::string& target) = 0;
+  // True when the opener was started; it runs on its own. When it finds
+  // no program for the target, onFailed runs later on the GUI thread.
+  virtual bool Open(const std::string& target, TLaunchFailed onFailed = {}) = 0;
 };
 
 IShellOpener& ShellOpener();

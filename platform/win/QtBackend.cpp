@@ -162,7 +162,10 @@ class TQtNativeWindow : public QWindow {
   void resizeEvent(QResizeEvent*) override { ReportGeometry(); }
 
   void mousePressEvent(QMouseEvent* e) override { Pointer(e, TPointerAction::Press); }
-  void mouseDoubleClickEvent(QMouseEvent* e) override { Pointer(e, TPointerAction::Press); }
+  // Qt sends the second press of a double click as a press and then again
+  // as a double click; the press is enough, the window system tells double
+  // clicks apart itself.
+  void mouseDoubleClickEvent(QMouseEvent*) override {}
   void mouseReleaseEvent(QMouseEvent* e) override { Pointer(e, TPointerAction::Release); }
   void mouseMoveEvent(QMouseEvent* e) override { Pointer(e, TPointerAction::Move); }
   void wheelEvent(QWheelEvent* e) override {

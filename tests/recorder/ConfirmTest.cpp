@@ -81,7 +81,7 @@ TEST_F(ConfirmDialog, EachShowAppliesItsModeAndText) {
   EXPECT_FALSE(yesShown);
   EXPECT_EQ(dialog->Caption(), "Message");
   EXPECT_EQ(dialog->zelButton2->Caption(), "&Ok");
-  EXPECT_EQ(dialog->Width(), 220);
+  EXPECT_EQ(dialog->ClientWidth(), 220);
   EXPECT_EQ(dialog->zelButton2->Left(), 70);
   EXPECT_EQ(dialog->Label1->Caption(), "Done");
 
@@ -95,10 +95,22 @@ TEST_F(ConfirmDialog, EachShowAppliesItsModeAndText) {
   EXPECT_EQ(dialog->zelButton2->Caption(), "&No");
   const int labelWidth = dialog->Label1->Width();
   EXPECT_GT(labelWidth, 180);
-  EXPECT_EQ(dialog->Width(), labelWidth + 40);
-  EXPECT_EQ(dialog->Height(), dialog->Label1->Height() + 121);
-  EXPECT_EQ(dialog->zelButton1->Top(), dialog->Height() - 46);
+  EXPECT_EQ(dialog->ClientWidth(), labelWidth + 40);
+  EXPECT_EQ(dialog->ClientHeight(), dialog->Label1->Height() + 121);
+  EXPECT_EQ(dialog->zelButton1->Top(), dialog->ClientHeight() - 46);
   EXPECT_EQ(dialog->Left(), (1024 - dialog->Width()) / 2);
+}
+
+TEST_F(ConfirmDialog, TheButtonsShowWholeInsideTheWindow) {
+  for (BYTE mode : {CONFIRM_QUESTION, CONFIRM_MESSAGE}) {
+    TRect client;
+    Ask(mode, "Delete it ?", [&] {
+      client = dialog->ClientRect();
+      dialog->zelButton2->Click();
+    });
+    EXPECT_LE(dialog->zelButton2->Top() + dialog->zelButton2->Height(), client.Bottom - 8);
+    EXPECT_GE(dialog->zelButton2->Top(), dialog->Label1->Top() + dialog->Label1->Height());
+  }
 }
 
 }  // namespace

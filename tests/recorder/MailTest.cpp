@@ -19,7 +19,7 @@ class RecordingMailClient : public IMailClient {
   RecordingMailClient() { SetMailClient(this); }
   ~RecordingMailClient() override { SetMailClient(nullptr); }
 
-  bool SendMail(const TMailMessage& message) override {
+  bool SendMail(const TMailMessage& message, TLaunchFailed) override {
     std::lock_guard<std::mutex> lock(mutex_);
     received_ = message;
     arrived_.notify_all();
@@ -87,7 +87,7 @@ class SlowMailClient : public IMailClient {
     std::unique_lock<std::mutex> lock(mutex_);
     finished_.wait(lock, [this] { return done_; });
   }
-  bool SendMail(const TMailMessage&) override {
+  bool SendMail(const TMailMessage&, TLaunchFailed) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     std::lock_guard<std::mutex> lock(mutex_);
     done_ = true;

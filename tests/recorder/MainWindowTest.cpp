@@ -227,8 +227,10 @@ TEST_F(MainWindowTest, DurationLeavesPausesOutAndSameSecondReusesTheRow) {
 class OpenedTargets : public IShellOpener {
  public:
   std::vector<std::string> targets;
-  bool Open(const std::string& target) override {
+  bool desktopHasAProgram = true;
+  bool Open(const std::string& target, TLaunchFailed onFailed) override {
     targets.push_back(target);
+    if (!desktopHasAProgram) onFailed();
     return true;
   }
 };
@@ -242,6 +244,20 @@ TEST_F(MainWindowTest, FolderAndHelpButtonsOpenTheirTargets) {
   frmMain->btnHelp->Click();
   SetShellOpener(nullptr);
   EXPECT_EQ(opened.targets, (std::vector<std::string>{OutputPath, AppFolder + "KorvexHelp.chm"}));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, FolderAndHelpTellTheUserWhenTheDesktopCannotOpenThem) {
+  ShowMain();
+  OutputPath = Scratch();
+  OpenedTargets opened;
+  opened.desktopHasAProgram = false;
+  SetShellOpener(&opened);
+  frmMain->btnFolder->Click();
+  frmMain->btnHelp->Click();
+  SetShellOpener(nullptr);
+  EXPECT_EQ(messages, (std::vector<std::string>{"The desktop could not open \"" + OutputPath + "\".",
+                                                "The desktop could not open \"" + AppFolder + "KorvexHelp.chm\"."}));
 }
 
 }  // namespace

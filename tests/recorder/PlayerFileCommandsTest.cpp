@@ -58,7 +58,7 @@ class PromisedMail : public IMailClient {
  public:
   PromisedMail() { SetMailClient(this); }
   ~PromisedMail() override { SetMailClient(nullptr); }
-  bool SendMail(const TMailMessage& message) override {
+  bool SendMail(const TMailMessage& message, TLaunchFailed) override {
     sent.set_value(message);
     return true;
   }

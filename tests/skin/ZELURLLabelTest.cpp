@@ -13,7 +13,7 @@ namespace {
 // Records what would have been opened instead of starting a program.
 class TRecordingOpener : public IShellOpener {
  public:
-  bool Open(const std::string& target) override {
+  bool Open(const std::string& target, TLaunchFailed) override {
     opened.push_back(target);
     return true;
   }

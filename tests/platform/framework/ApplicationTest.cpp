@@ -1,4 +1,5 @@
 #include "FormTestSupport.h"
+#include "platform/os/MainThread.h"
 
 namespace {
 
@@ -44,6 +45,20 @@ TEST_F(ApplicationTest, AnErrorInAHandlerIsShownOnceAndTheProgramGoesOn) {
   HeadlessAdvanceClock(1000);
   HeadlessClick(ScreenPointOf(outer, 5, 5));
   EXPECT_EQ(HeadlessShownMessageBoxes().size(), 1u);  // an abort shows nothing
+}
+
+TEST_F(ApplicationTest, AnErrorInAPostedClosureIsShownAndTheClosuresAfterItStillRun) {
+  ShownForm();
+  std::vector<int> ran;
+  PostToMainThread([&] { ran.push_back(1); });
+  PostToMainThread([] { throw EInvalidOperation("Cannot write the file"); });
+  PostToMainThread([&] { ran.push_back(3); });
+  Application->ProcessMessages();
+  Application->ProcessMessages();
+  EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+  auto boxes = HeadlessShownMessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Cannot write the file");
 }
 
 class TBrokenPainter : public TSolidControl {

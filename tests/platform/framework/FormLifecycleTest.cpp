@@ -215,4 +215,13 @@ TEST_F(FormLifecycleTest, ActivationEvents) {
   EXPECT_EQ(Screen->ActiveForm(), first);
 }
 
+TEST_F(FormLifecycleTest, ShowBringsAFormThatShowsAlreadyToTheFront) {
+  TForm* first = ShownForm();
+  TForm* second = ShownForm();
+  ASSERT_EQ(GetTopWindow(nullptr), second->Handle());
+  first->Show();
+  EXPECT_EQ(GetTopWindow(nullptr), first->Handle());
+  EXPECT_TRUE(first->Active());
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "platform/os/HelpViewer.h"
 #include "platform/os/MailClient.h"
+#include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "ScratchFolder.h"
 
@@ -63,6 +64,21 @@ TEST(DetachedProcess, AMissingProgramOrFolderIsReportedAndLeavesNoZombie) {
   EXPECT_FALSE(StartDetachedProcess({"true"}, "/no/such/folder/"));
   EXPECT_FALSE(StartDetachedProcess({}));
   EXPECT_FALSE(StartDetachedProcess({""}));
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(LauncherProcess, OnlyALauncherThatGivesUpIsReportedAndOnTheGuiThread) {
+  MarkMainThread();
+  std::vector<std::string> reported;
+  ASSERT_TRUE(StartLauncherProcess({"true"}, [&] { reported.push_back("true"); }));
+  ASSERT_TRUE(StartLauncherProcess({"sh", "-c", "exit 3"}, [&] { reported.push_back("exit 3"); }));
+  EXPECT_FALSE(StartLauncherProcess({"no-such-launcher-here"}, [&] { reported.push_back("missing"); }));
+  for (int i = 0; i < 500 && reported.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    RunMainThreadQueue();
+  }
+  EXPECT_EQ(reported, (std::vector<std::string>{"exit 3"}));
+  for (int i = 0; i < 500 && !NoChildrenLeft(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_TRUE(NoChildrenLeft());
 }
 

@@ -42,6 +42,15 @@ LRESULT ShapedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::vector<TPoint> popupPresses;  // client points of presses a pop-up heard
+std::vector<UINT> clickMessages;   // button messages a clicks window heard
+
+LRESULT ClicksProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    clickMessages.push_back(message);
+    return 0;
+  }
+  return ShapedProc(hwnd, message, wParam, lParam);
+}
 
 LRESULT PopupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN) {
@@ -88,6 +97,12 @@ class QtWindowTest : public ::testing::Test {
     RegisterClass(cls);
     cls.lpfnWndProc = PopupProc;
     cls.lpszClassName = "Popup";
+    RegisterClass(cls);
+    cls.lpfnWndProc = ClicksProc;
+    cls.lpszClassName = "Clicks";
+    RegisterClass(cls);
+    cls.style = CS_DBLCLKS;
+    cls.lpszClassName = "DoubleClicks";
     RegisterClass(cls);
   }
   void TearDown() override { ShutdownWindowSystem(); }
@@ -163,6 +178,25 @@ TEST_F(QtWindowTest, PopupHoldingTheCaptureHearsAClickOutsideAllOurWindows) {
   ASSERT_EQ(click(), 0);
   EXPECT_EQ(popupPresses.size(), 1u);
   DestroyWindow(w);
+}
+
+TEST_F(QtWindowTest, TwoQuickClicksAreTwoPressesOrAPressAndADoubleClick) {
+  auto clickTwice = [](const char* cls) {
+    clickMessages.clear();
+    HWND w = CreateWindowEx(0, cls, "", WS_POPUP, 700, 100, 100, 80, nullptr);
+    ShowWindow(w, SW_SHOW);
+    PumpFor(3000, [] { return IsRed(GrabScreen(), 750, 140); });
+    auto done = std::async(std::launch::async, [] {
+      return std::system("xdotool mousemove 750 140 sleep 0.2 click 1 sleep 0.15 click 1 sleep 0.2");
+    });
+    PumpFor(4000, [&] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    PumpFor(300);
+    EXPECT_EQ(done.get(), 0) << "xdotool failed";
+    DestroyWindow(w);
+    return clickMessages;
+  };
+  EXPECT_EQ(clickTwice("Clicks"), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDOWN}));
+  EXPECT_EQ(clickTwice("DoubleClicks"), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}));
 }
 
 }  // namespace
