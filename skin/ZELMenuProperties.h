@@ -38,7 +38,10 @@ class TzelThemedMenu : public TBaseMenu {
     this->Publish("UseSystemFont", &M::UseSystemFont, &M::SetUseSystemFont);
     ApplyMenuLook(look_);
   }
-  ~TzelThemedMenu() override { *self_ = nullptr; }
+  ~TzelThemedMenu() override {
+    this->Destroying();  // no OnChange while the look and items go
+    *self_ = nullptr;
+  }
 
   // Writing is ignored: the items always draw themselves.
   void SetOwnerDraw(bool) override {}

@@ -12,6 +12,7 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {
 }
 
 TMainMenu::~TMainMenu() {
+  Destroying();
   UnhookForm();
   if (bar_ && form_ && !form_->IsDestroying()) {
     bar_->RemoveFreeNotification(this);

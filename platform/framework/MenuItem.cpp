@@ -242,7 +242,10 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMe
   Publish("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys);
 }
 
-TMenu::~TMenu() { items_.reset(); }
+TMenu::~TMenu() {
+  Destroying();
+  items_.reset();
+}
 
 void TMenu::SetImages(TImageList* images) {
   images_ = images;
@@ -259,7 +262,8 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TMenu::MenuChanged(TMenuItem*) {
-  if (OnChange) OnChange(this);
+  // Items going with the menu are no change anyone can see.
+  if (OnChange && !IsDestroying()) OnChange(this);
 }
 
 namespace {

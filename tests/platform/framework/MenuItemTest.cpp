@@ -67,6 +67,15 @@ TEST_F(MenuItemTest, FreeingAnItemTakesItOutOfItsParent) {
   EXPECT_THROW(file->Delete(0), std::out_of_range);
 }
 
+TEST_F(MenuItemTest, AMenuGoingAwayTellsNoHandler) {
+  int changes = 0;
+  auto* main = new TMainMenu(nullptr);
+  Add(Add(main->Items(), "File"), "Open");
+  main->OnChange = [&](TObject*) { ++changes; };
+  delete main;
+  EXPECT_EQ(changes, 0);
+}
+
 TEST_F(MenuItemTest, MovingAnItemWithinItsParent) {
   TMenuItem* a = Add(menu.Items(), "A");
   Add(menu.Items(), "B");
