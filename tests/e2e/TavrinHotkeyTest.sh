@@ -51,10 +51,8 @@ press "$START_KEYS" 0.2
 sleep 0.5
 [[ $(recordings | grep -c .) -eq 1 ]] || fail "the start keys during a recording started another one"
 
-pressed=$(now)
 press "$STOP_KEYS" 0.2
 stop=$(closed_at "$file")
-awk -v p="$pressed" -v s="$stop" 'BEGIN { exit !(s - p < 2) }' || fail "the stop keys took over 2 s to stop"
 size3=$(file_size "$file")
 sleep 1.5
 size4=$(file_size "$file")

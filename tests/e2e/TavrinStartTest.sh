@@ -26,7 +26,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Waits until `count` windows of the title exist; prints the first.
 wait_windows() {
   local count=$1 ids
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     ids=$(xdotool search --name "$title" 2>/dev/null)
     if [[ $(grep -c . <<<"$ids") -ge $count ]]; then head -n 1 <<<"$ids"; return 0; fi
     sleep 0.1
@@ -37,7 +37,7 @@ wait_windows() {
 # Waits for a process to end and answers its status (124 when it did not).
 wait_exit() {
   local pid=$1
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; return $?; }
     sleep 0.1
   done

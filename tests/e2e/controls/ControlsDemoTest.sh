@@ -29,9 +29,10 @@ fail() {
   exit 1
 }
 
-# Waits until the program printed a line matching the pattern.
+# Waits until the program printed a line matching the pattern, up to 20 s:
+# a loaded machine is slow.
 wait_line() {
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     grep -qx -- "$1" "$log" && return 0
     sleep 0.1
   done

@@ -87,14 +87,14 @@ start_tavrin() {
   TAVRIN_PID=$!
   TAVRIN_WINDOW=""
   local _
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     TAVRIN_WINDOW=$(xdotool search --onlyvisible --name "$TAVRIN_TITLE" 2>/dev/null | head -n 1)
     [[ -n "$TAVRIN_WINDOW" ]] && break
     kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended at start: $(cat "$work/tavrin.log")"
     sleep 0.1
   done
   [[ -n "$TAVRIN_WINDOW" ]] || fail "no main window appeared"
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     capture_sources_in_use | grep -qx "$TONE_SOURCE" && return 0
     sleep 0.1
   done
@@ -102,11 +102,12 @@ start_tavrin() {
     "(capturing from: $(capture_sources_in_use | tr '\n' ' '))"
 }
 
-# wait_window NAME: waits up to 5 s for a visible window whose name
-# matches NAME (a regular expression) and prints its id.
+# wait_window NAME: waits up to 20 s (a loaded machine is slow) for a
+# visible window whose name matches NAME (a regular expression) and
+# prints its id.
 wait_window() {
   local id _
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [[ -n "$id" ]] && { echo "$id"; return 0; }
     sleep 0.1
@@ -114,10 +115,10 @@ wait_window() {
   return 1
 }
 
-# wait_window_gone NAME: waits up to 5 s until no such window is visible.
+# wait_window_gone NAME: waits up to 20 s until no such window is visible.
 wait_window_gone() {
   local _
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
@@ -188,7 +189,7 @@ recordings() { ls -1tr "$RECORDED_FOLDER" 2>/dev/null; }
 # capture starts right after the file is made, so its audio begins there.
 wait_new_recording() {
   local _ made
-  for _ in $(seq 200); do
+  for _ in $(seq 1000); do
     made=$(comm -13 <(sort <<<"$1") <(recordings | sort))
     if [[ -n "$made" ]]; then
       [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
