@@ -21,10 +21,7 @@ void TFoxBurnerSDK::Deliver(std::function<void(TFoxBurnerSDK*)> fire) {
     fire(this);
     return;
   }
-  std::weak_ptr<TFoxBurnerSDK*> alive = alive_;
-  PostToMainThread([alive, fire = std::move(fire)]() {
-    if (auto sdk = alive.lock(); sdk && *sdk) fire(*sdk);
-  });
+  alive_.Post([this, fire = std::move(fire)] { fire(this); });
 }
 
 // The C callbacks; each receives the component as its last argument.

@@ -18,8 +18,7 @@ TFoxBurnerSDK::TFoxBurnerSDK(TComponent* owner)
     : TComponent(owner),
       options_(std::make_unique<TBurningOptions>(this)),
       isoInfo_(std::make_unique<TISOInfo>(this)),
-      bootInfo_(std::make_unique<TBootInfo>(this)),
-      alive_(std::make_shared<TFoxBurnerSDK*>(this)) {
+      bootInfo_(std::make_unique<TBootInfo>(this)) {
   Publish("Active", &TFoxBurnerSDK::Active, &TFoxBurnerSDK::SetActive);
   Publish("UseInternalAspiOnInit", &TFoxBurnerSDK::UseInternalAspiOnInit, &TFoxBurnerSDK::SetUseInternalAspiOnInit);
   Publish("TempPath", &TFoxBurnerSDK::TempPath, &TFoxBurnerSDK::SetTempPath);
@@ -31,7 +30,7 @@ TFoxBurnerSDK::TFoxBurnerSDK(TComponent* owner)
 
 TFoxBurnerSDK::~TFoxBurnerSDK() {
   Destroying();
-  *alive_ = nullptr;
+  alive_.End();
   if (active_) ActivateSdk(false);
 }
 

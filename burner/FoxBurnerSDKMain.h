@@ -14,6 +14,7 @@
 #include "burner/FoxBurnerSDKTypes.h"
 #include "platform/base/Exceptions.h"
 #include "platform/framework/Component.h"
+#include "platform/os/Liveness.h"
 
 class TFoxBurnerSDK;
 
@@ -235,5 +236,5 @@ class TFoxBurnerSDK : public TComponent {
   std::uint8_t currentDevice_ = 0;
   std::array<bool, kCapabilityCount> capabilities_{};
   TMediumInfo mediumInfo_;
-  std::shared_ptr<TFoxBurnerSDK*> alive_;  // cleared on destruction
+  TLiveness alive_;  // ended on destruction
 };

@@ -45,7 +45,7 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
 TfrmMain::~TfrmMain() {
   // Nothing may reach this window through the global once it goes.
   if (frmMain == this) frmMain = nullptr;
-  alive_.reset();
+  alive_.End();
   StopHotkeyThread();
   AR.OnEndArrayRecord = nullptr;
   AR.OnTimer = nullptr;
@@ -135,11 +135,7 @@ void TfrmMain::KeepKeyboardOnButton1() {
   for (TTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
-void TfrmMain::PostWhileAlive(std::function<void()> fn) {
-  PostToMainThread([alive = std::weak_ptr<int>(alive_), fn = std::move(fn)] {
-    if (!alive.expired()) fn();
-  });
-}
+void TfrmMain::PostWhileAlive(std::function<void()> fn) { alive_.Post(std::move(fn)); }
 
 void TfrmMain::FormCreate(TObject*) {
   // Settings and recordings need their folders before any other window

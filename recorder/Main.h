@@ -19,6 +19,7 @@
 #include "platform/framework/ComCtrls.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/os/Liveness.h"
 #include "platform/framework/ListControls.h"
 #include "platform/framework/ListView.h"
 #include "platform/framework/StdCtrls.h"
@@ -192,7 +193,7 @@ class TfrmMain : public TForm {
   void PostWhileAlive(std::function<void()> fn);
 
   // Expires with the window; what it posted checks it before running.
-  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  TLiveness alive_;
   TMyAmpBar* leftMeter_ = nullptr;
   TMyAmpBar* rightMeter_ = nullptr;
   std::unique_ptr<THotkeyDetector> hotkeyThread_;

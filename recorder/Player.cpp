@@ -61,7 +61,7 @@ TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
 TfrmPlayer::~TfrmPlayer() {
   // The main window outlives this one at shutdown and must not reach it.
   if (frmPlayer == this) frmPlayer = nullptr;
-  alive_.reset();
+  alive_.End();
   AP.OnRequestOnLoadArray = nullptr;
   AP.OnEndArrayPlay = nullptr;
   AP.OnTimer = nullptr;
@@ -110,11 +110,7 @@ void TfrmPlayer::KeepKeyboardOnButton1() {
   for (TTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
-void TfrmPlayer::PostWhileAlive(std::function<void()> fn) {
-  PostToMainThread([alive = std::weak_ptr<int>(alive_), fn = std::move(fn)] {
-    if (!alive.expired()) fn();
-  });
-}
+void TfrmPlayer::PostWhileAlive(std::function<void()> fn) { alive_.Post(std::move(fn)); }
 
 void TfrmPlayer::FormShow() {
   if (Button1->CanFocus()) SetActiveControl(Button1);

@@ -19,6 +19,7 @@
 #include "platform/framework/Edits.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
+#include "platform/os/Liveness.h"
 #include "platform/framework/ListControls.h"
 #include "platform/framework/ListView.h"
 #include "platform/framework/Menus.h"
@@ -206,7 +207,7 @@ class TfrmPlayer : public TForm {
   void PopupMenuOpens();
   bool WriteEditorHandOver(const std::string& path);
 
-  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  TLiveness alive_;
   std::string currentFolder_;
   bool listing_ = false;
   bool relist_ = false;

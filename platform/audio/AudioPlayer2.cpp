@@ -68,7 +68,7 @@ TAudioPlayer2::TAudioPlayer2() : state_(std::make_shared<PlaybackState>()) {
 TAudioPlayer2::~TAudioPlayer2() {
   StopTicker();
   stream_.reset();
-  alive_.reset();
+  alive_.End();
 }
 
 detail::AudioBackend& TAudioPlayer2::Backend() {
@@ -83,7 +83,7 @@ detail::DeviceSelection& TAudioPlayer2::Selection() {
 }
 
 void TAudioPlayer2::PostRunEvent(int generation, std::function<void()> fn) {
-  detail::PostWhileAlive(alive_, [this, generation, fn = std::move(fn)] {
+  alive_.Post([this, generation, fn = std::move(fn)] {
     bool current;
     {
       std::lock_guard lock(state_->mutex);

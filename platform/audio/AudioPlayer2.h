@@ -20,7 +20,7 @@
 #include "platform/audio/AudioDevices.h"
 #include "platform/audio/AudioTypes.h"
 #include "platform/audio/DeviceSelection.h"
-#include "platform/audio/GuiEvents.h"
+#include "platform/os/Liveness.h"
 #include "platform/base/Types.h"
 
 class TAudioPlayer2 : public TObject {
@@ -104,5 +104,5 @@ class TAudioPlayer2 : public TObject {
   std::condition_variable tickerWake_;
   bool tickerStopping_ = false;
 
-  detail::LivenessToken alive_ = detail::MakeLivenessToken();
+  TLiveness alive_;
 };

@@ -77,10 +77,10 @@ struct TAudioRecord2::CaptureState {
 
 TAudioRecord2::TAudioRecord2() : state_(std::make_shared<CaptureState>()) {
   state_->history.Reset(channels_, static_cast<std::size_t>(sampleRate_) * kHistorySeconds);
-  std::weak_ptr<int> alive = alive_;
-  state_->postBlocks = [this, alive] { detail::PostWhileAlive(alive, [this] { DeliverPendingBlocks(); }); };
+  TLivenessRef alive = alive_.Ref();
+  state_->postBlocks = [this, alive] { alive.Post([this] { DeliverPendingBlocks(); }); };
   state_->postTimer = [this, alive](int generation, int position, int left, int right) {
-    detail::PostWhileAlive(alive, [=, this] {
+    alive.Post([=, this] {
       bool current;
       {
         std::lock_guard lock(state_->mutex);
@@ -93,7 +93,7 @@ TAudioRecord2::TAudioRecord2() : state_(std::make_shared<CaptureState>()) {
 
 TAudioRecord2::~TAudioRecord2() {
   stream_.reset();  // no capture callback runs after this
-  alive_.reset();   // events still queued are dropped
+  alive_.End();   // events still queued are dropped
 }
 
 detail::AudioBackend& TAudioRecord2::Backend() {
@@ -243,14 +243,14 @@ void TAudioRecord2::Start() {
   std::string error;
   auto state = state_;
   const std::string deviceName = device->name;
-  std::weak_ptr<int> alive = alive_;
+  TLivenessRef alive = alive_.Ref();
   int generation;
   {
     std::lock_guard lock(state_->mutex);
     generation = state_->generation;
   }
   auto lost = [this, alive, generation, deviceName](const std::string& reason) {
-    detail::PostWhileAlive(alive, [=, this] {
+    alive.Post([=, this] {
       bool current;
       {
         std::lock_guard lock(state_->mutex);

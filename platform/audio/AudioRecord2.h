@@ -16,7 +16,7 @@
 #include "platform/audio/AudioTypes.h"
 #include "platform/audio/CaptureFilters.h"
 #include "platform/audio/DeviceSelection.h"
-#include "platform/audio/GuiEvents.h"
+#include "platform/os/Liveness.h"
 #include "platform/base/Types.h"
 
 class TAudioRecord2 : public TObject {
@@ -105,5 +105,5 @@ class TAudioRecord2 : public TObject {
   std::shared_ptr<CaptureState> state_;
   std::unique_ptr<detail::CaptureStream> stream_;
   TSampleBlock lastBlock_;
-  detail::LivenessToken alive_ = detail::MakeLivenessToken();
+  TLiveness alive_;
 };
