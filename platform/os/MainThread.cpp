@@ -1,5 +1,8 @@
 #include "platform/os/MainThread.h"
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -15,7 +18,7 @@ std::function<void(std::exception_ptr)>& ExceptionHandler() {
   static std::function<void(std::exception_ptr)> handler;
   return handler;
 }
-std::thread::id mainThreadId;
+std::atomic<std::thread::id> mainThreadId;  // read from every thread
 
 }  // namespace
 
@@ -71,3 +74,12 @@ void SetMainThreadWaker(std::function<void()> w) {
 void MarkMainThread() { mainThreadId = std::this_thread::get_id(); }
 
 bool IsMainThread() { return std::this_thread::get_id() == mainThreadId; }
+
+void CheckGuiThread([[maybe_unused]] const char* call) {
+#if !defined(NDEBUG) || defined(VELMORA_GUI_THREAD_CHECKS)
+  const std::thread::id gui = mainThreadId.load();
+  if (gui == std::thread::id() || gui == std::this_thread::get_id()) return;
+  std::fprintf(stderr, "%s called from a thread other than the GUI thread\n", call);
+  std::abort();
+#endif
+}

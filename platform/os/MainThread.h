@@ -24,3 +24,8 @@ void SetMainThreadWaker(std::function<void()> waker);
 // The GUI thread is the one that first called MarkMainThread().
 void MarkMainThread();
 bool IsMainThread();
+
+// Builds with checks (debug and sanitizer builds) stop at once, naming the
+// call, when a window-system call comes from another thread than the GUI
+// thread; other builds check nothing. Quiet before a GUI thread is marked.
+void CheckGuiThread(const char* call);

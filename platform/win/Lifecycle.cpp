@@ -1,6 +1,7 @@
 // Creating and destroying windows.
 
 #include "platform/win/Core.h"
+#include "platform/os/MainThread.h"
 
 namespace detail {
 namespace {
@@ -63,6 +64,7 @@ using namespace detail;
 HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName,
                     DWORD style, int x, int y, int width, int height, HWND parent, UINT_PTR id,
                     void* createParams) {
+  CheckGuiThread("CreateWindowEx");
   EnsureStarted();
   const WNDCLASS* cls = FindClass(className);
   if (!cls) return nullptr;
@@ -135,6 +137,7 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
 }
 
 bool DestroyWindow(HWND hwnd) {
+  CheckGuiThread("DestroyWindow");
   EnsureStarted();
   TWindow* w = Find(hwnd);
   if (!w || w->destroying) return w != nullptr;

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/os/MainThread.h"
 #include "platform/win/Core.h"
 
 namespace detail {
@@ -176,6 +177,7 @@ HDC GetWindowDC(HWND hwnd) {
 }
 
 HDC GetDC(HWND hwnd) {
+  CheckGuiThread("GetDC");
   if (!hwnd) {
     // The screen: good for measuring; what is drawn goes nowhere.
     static auto scratch = std::make_shared<TBitmap>(1, 1);
@@ -202,6 +204,7 @@ int ReleaseDC(HWND, HDC dc) {
 }
 
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
+  CheckGuiThread("BeginPaint");
   TWindow* w = Find(hwnd);
   if (!w || !paint) return nullptr;
   ++w->beginPaintCount;
@@ -238,6 +241,7 @@ bool InvalidateRgn(HWND hwnd, HRGN region, bool erase) {
 }
 
 bool InvalidateRect(HWND hwnd, const TRect* rect, bool erase) {
+  CheckGuiThread("InvalidateRect");
   if (!rect) return InvalidateRgn(hwnd, nullptr, erase);
   TRgn area(*rect);
   return InvalidateRgn(hwnd, &area, erase);

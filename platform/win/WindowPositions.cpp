@@ -1,6 +1,7 @@
 // Window rectangles, SetWindowPos, z-order and coordinate mapping.
 
 #include "platform/win/Core.h"
+#include "platform/os/MainThread.h"
 
 namespace detail {
 
@@ -56,6 +57,7 @@ bool GetClientRect(HWND hwnd, TRect* rect) {
 }
 
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+  CheckGuiThread("SetWindowPos");
   TWindow* w = Find(hwnd);
   if (!w) return false;
   WINDOWPOS pos{hwnd, insertAfter, x, y, width, height, flags};

@@ -1,6 +1,7 @@
 // Showing, hiding, minimizing, maximizing and restoring windows.
 
 #include "platform/win/Core.h"
+#include "platform/os/MainThread.h"
 
 namespace detail {
 namespace {
@@ -92,6 +93,7 @@ void SetMinimized(TWindow* w, bool minimized, bool fromNative) {
 using namespace detail;
 
 bool ShowWindow(HWND hwnd, int command) {
+  CheckGuiThread("ShowWindow");
   TWindow* w = Find(hwnd);
   if (!w) return false;
   bool wasVisible = w->Visible();

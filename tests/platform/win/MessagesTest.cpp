@@ -85,6 +85,17 @@ TEST_F(MessagesTest, PostFromWorkerThreadArrivesOnGuiThread) {
   EXPECT_EQ(seenOn, std::this_thread::get_id());
 }
 
+TEST_F(MessagesTest, WindowCallsFromAnotherThreadStopTheProgramInCheckedBuilds) {
+#if defined(NDEBUG) && !defined(VELMORA_GUI_THREAD_CHECKS)
+  GTEST_SKIP() << "Only debug and sanitizer builds check the calling thread";
+#else
+  HWND w = CreateTop(Bounds(0, 0, 50, 50));
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_DEATH(std::thread([w] { InvalidateRect(w, nullptr, false); }).join(),
+               "InvalidateRect called from a thread other than the GUI thread");
+#endif
+}
+
 TEST_F(MessagesTest, BlockingLoopWakesForWorkerPostsAndClosures) {
   HWND w = CreateTop(Bounds(0, 0, 50, 50));
   bool closureRan = false;
