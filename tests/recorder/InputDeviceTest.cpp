@@ -49,7 +49,7 @@ class InputDeviceTest : public MainWindowFixture {
 
   // Runs the window (the meters smooth on its timers) until the left
   // meter shows a level `wanted` accepts.
-  static bool MeterShows(const std::function<bool(int)>& wanted, int timeoutMs = 3000) {
+  static bool MeterShows(const std::function<bool(int)>& wanted, int timeoutMs = 20000) {
     return PumpUntil(
         [&] {
           HeadlessAdvanceClock(50);
@@ -96,7 +96,7 @@ TEST_F(InputDeviceTest, ChosenInputReachesTheMetersAndVoiceActivation) {
 
   ChooseInput(testserver::kSignalInputName);
   EXPECT_TRUE(MeterShowsTone());
-  EXPECT_TRUE(PumpUntil([] { return frmMain->Recording(); })) << "voice activation hears the tone";
+  EXPECT_TRUE(PumpUntil([] { return frmMain->Recording(); }, 20000)) << "voice activation hears the tone";
   frmMain->cboxVox->SetChecked(false);
   EXPECT_FALSE(frmMain->Recording());
   EXPECT_TRUE(messages.empty());
@@ -109,13 +109,13 @@ TEST_F(InputDeviceTest, InputChangedWhileRecordingGoesOnInTheSameFile) {
   ASSERT_TRUE(frmMain->Recording());
   const std::string path = frmMain->OutputPath();
   ASSERT_TRUE(MeterShowsTone());
-  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(path) > 44100 * 4 / 2; }));
+  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(path) > 44100 * 4 / 2; }, 20000));
 
   ChooseInput(testserver::kSinkMonitorName);
   EXPECT_TRUE(MeterFalls());
   // A second more of the silent output after what the switch flushed.
   const auto switched = std::filesystem::file_size(path);
-  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(path) >= switched + 44100 * 4; }));
+  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(path) >= switched + 44100 * 4; }, 20000));
   frmMain->btnStop->Click();
   EXPECT_EQ(frmMain->RecordRows().Count(), 1);
   EXPECT_TRUE(messages.empty());
