@@ -161,6 +161,8 @@ class TfrmMain : public TForm {
   bool FillDevices();
   void LinkOptionsWindow();
   void SelectStoredDevice(const std::string& deviceName, std::string& lineName);
+  // After the options window chose another input device.
+  void UseChosenInputDevice();
   void SelectOutputButton(TOutputFormat format);
   void RefillWmaFormats();
   void PickPlaybackLine();

@@ -2,7 +2,9 @@
 // choices, and the level monitor that moves the meters.
 
 #include <algorithm>
+#include <optional>
 
+#include "platform/base/Exceptions.h"
 #include "platform/framework/IniFiles.h"
 #include "platform/framework/SysUtils.h"
 #include "recorder/GlobeVar.h"
@@ -80,7 +82,7 @@ void TfrmMain::LinkOptionsWindow() {
     return entry < 0 ? std::string() : comboxSource->Items()->Strings(entry);
   };
   frmOptions->MainWindow.SelectedFormat = [this] { return static_cast<int>(SelectedFormat()); };
-  frmOptions->MainWindow.RefreshInputLines = [this] { FillInputLines(""); };
+  frmOptions->MainWindow.InputDeviceChanged = [this] { UseChosenInputDevice(); };
 }
 
 bool TfrmMain::FillDevices() {
@@ -101,19 +103,45 @@ bool TfrmMain::FillDevices() {
 }
 
 void TfrmMain::SelectStoredDevice(const std::string& deviceName, std::string& lineName) {
-  std::size_t entry = 0;
-  bool found = false;
-  for (std::size_t i = 0; i < deviceIndices_.size() && !found; ++i) {
+  // Without the stored device (the first run, or it is gone) the input the
+  // sound server records from by default is taken, never a monitor of the
+  // speakers that merely comes first.
+  std::optional<std::size_t> stored, serverDefault;
+  for (std::size_t i = 0; i < deviceIndices_.size(); ++i) {
     AR.SetDevice(deviceIndices_[i]);
-    if (Trimmed(AR.DeviceName()) == Trimmed(deviceName)) {
-      entry = i;
-      found = true;
-    }
+    if (!stored && Trimmed(AR.DeviceName()) == Trimmed(deviceName)) stored = i;
+    if (!serverDefault && AR.DeviceIsDefault()) serverDefault = i;
   }
-  if (!found) lineName.clear();
+  if (!stored) lineName.clear();
+  const std::size_t entry = stored.value_or(serverDefault.value_or(0));
   AR.SetDevice(deviceIndices_[entry]);
   AR_Monitor.SetDevice(deviceIndices_[entry]);
   if (frmOptions) frmOptions->comboDevice->SetItemIndex(static_cast<int>(entry));
+}
+
+void TfrmMain::UseChosenInputDevice() {
+  // The options window chose the device on AR. The monitor takes it too,
+  // over a list fetched now as AR's was, so the indices agree.
+  AR_Monitor.DeviceCount();
+  AR_Monitor.SetDevice(AR.Device());
+  FillInputLines("");
+  if (!shown_) return;  // the show starts the capture
+  // Running captures stay on the device they opened: open them again, so
+  // the meters, voice activation and the recording all hear the new one.
+  // A running recording goes on in the same file, as after a pause.
+  try {
+    AR_Monitor.Stop();
+    AR_Monitor.Start();
+  } catch (const Exception& error) {
+    ShowMessage(error.Message());
+  }
+  if (!recording_ || paused_) return;
+  AR.Stop();
+  try {
+    AR.Start();
+  } catch (const Exception& error) {
+    EndRecordingOnFailure(error.Message());
+  }
 }
 
 void TfrmMain::SelectOutputButton(TOutputFormat format) {

@@ -232,7 +232,7 @@ void TfrmOptions::comboDeviceChange(TObject*) {
       }
     }
   }
-  if (MainWindow.RefreshInputLines) MainWindow.RefreshInputLines();
+  if (MainWindow.InputDeviceChanged) MainWindow.InputDeviceChanged();
 }
 
 void TfrmOptions::btnDefaultClick(TObject*) { ApplyDefaults(); }

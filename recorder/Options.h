@@ -29,7 +29,7 @@ struct TOptionsMainLink {
   std::function<void(bool checked)> SetVoxChecked;  // the main window's VOX box
   std::function<std::string()> InputLineText;       // its input-line list
   std::function<int()> SelectedFormat;              // 0 WAV, 1 MP3, 2 OGG, 3 WMA
-  std::function<void()> RefreshInputLines;          // after a device change
+  std::function<void()> InputDeviceChanged;         // the recorder's device was changed
 };
 
 // One row of the hotkey page: check box, modifier list, "+" and key list.

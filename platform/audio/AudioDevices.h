@@ -28,6 +28,8 @@ struct AudioDeviceInfo {
   std::string name;
   bool available = true;
   std::vector<AudioLineInfo> lines;  // never empty: a device without ports has one line
+  bool monitor = false;        // a capture device that hears an output, not an input
+  bool serverDefault = false;  // the server's default input or output
 };
 
 // Called on the backend's audio thread with interleaved 16-bit frames.

@@ -124,6 +124,11 @@ std::string TAudioRecord2::DeviceName() {
   return d ? d->name : std::string();
 }
 
+bool TAudioRecord2::DeviceIsDefault() {
+  const auto* d = Selection().Device();
+  return d && d->serverDefault;
+}
+
 int TAudioRecord2::LineCount() { return Selection().HighestLineIndex(); }
 
 void TAudioRecord2::SetLine(int index) { Selection().SelectLine(index); }

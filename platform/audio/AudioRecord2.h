@@ -28,12 +28,15 @@ class TAudioRecord2 : public TObject {
   std::string ClassName() const override { return "TAudioRecord2"; }
 
   // Devices: DeviceCount asks the server again and is the highest index,
-  // negative when there is no device.
+  // negative when there is no device. Real inputs come before the monitors
+  // of outputs, each group led by the server's default.
   int DeviceCount();
   int Device() const { return selection_.DeviceIndex(); }
   void SetDevice(int index);
   bool DeviceAvailable();
   std::string DeviceName();
+  // True for the input the sound server records from by default.
+  bool DeviceIsDefault();
 
   // Lines (inputs) of the selected device; LineCount is the highest index.
   int LineCount();

@@ -1,5 +1,6 @@
 #include "platform/audio/DeviceSelection.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -9,6 +10,7 @@ namespace detail {
 
 void DeviceSelection::Refresh(AudioBackend& backend) {
   devices_ = capture_ ? backend.CaptureDevices() : backend.PlaybackDevices();
+  if (capture_) OrderCaptureDevices(devices_);
   listed_ = true;
 }
 
@@ -38,6 +40,12 @@ const AudioLineInfo* DeviceSelection::Line() const {
   const AudioDeviceInfo* d = Device();
   if (!d || line_ < 0 || line_ >= static_cast<int>(d->lines.size())) return nullptr;
   return &d->lines[line_];
+}
+
+void OrderCaptureDevices(std::vector<AudioDeviceInfo>& devices) {
+  const auto rank = [](const AudioDeviceInfo& d) { return (d.monitor ? 2 : 0) + (d.serverDefault ? 0 : 1); };
+  std::stable_sort(devices.begin(), devices.end(),
+                   [&](const AudioDeviceInfo& a, const AudioDeviceInfo& b) { return rank(a) < rank(b); });
 }
 
 int MsToFrames(int ms, int sampleRate) {

@@ -38,6 +38,11 @@ class DeviceSelection {
   int line_ = 0;
 };
 
+// Puts inputs in the order the user picks from: real inputs before the
+// monitors of outputs (which record what is played), and in each group the
+// server's default first; otherwise the server's order stays.
+void OrderCaptureDevices(std::vector<AudioDeviceInfo>& devices);
+
 // The exact integer rules of the components: ms x rate div 1000 and back.
 int MsToFrames(int ms, int sampleRate);
 int FramesToMs(int frames, int sampleRate);

@@ -79,11 +79,18 @@ void AddDevice(DeviceQuery& query, const Info* info) {
 }
 
 void OnSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userdata) {
-  if (eol == 0 && info) AddDevice(*static_cast<DeviceQuery*>(userdata), info);
+  if (eol != 0 || !info) return;
+  auto& query = *static_cast<DeviceQuery*>(userdata);
+  AddDevice(query, info);
+  query.devices.back().monitor = info->monitor_of_sink != PA_INVALID_INDEX;
 }
 
 void OnSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata) {
   if (eol == 0 && info) AddDevice(*static_cast<DeviceQuery*>(userdata), info);
+}
+
+void OnServerInfo(pa_context*, const pa_server_info* info, void* userdata) {
+  if (info && info->default_source_name) *static_cast<std::string*>(userdata) = info->default_source_name;
 }
 
 pa_sample_spec SampleSpec(StreamFormat format) {
@@ -386,6 +393,11 @@ class PulseBackend : public AudioBackend {
     LoopLock lock(loop_);
     DeviceQuery q;
     if (!Complete(loop_, pa_context_get_source_info_list(context_, OnSourceInfo, &q))) return {};
+    // Without an answer no input is marked as the default.
+    std::string defaultSource;
+    Complete(loop_, pa_context_get_server_info(context_, OnServerInfo, &defaultSource));
+    for (AudioDeviceInfo& device : q.devices)
+      device.serverDefault = !defaultSource.empty() && device.id == defaultSource;
     return q;
   }
 

@@ -95,6 +95,7 @@ class VirtualBackend : public AudioBackend {
   std::vector<AudioDeviceInfo> CaptureDevices() override {
     std::lock_guard lock(mixer_->mutex);
     AudioDeviceInfo device{kCaptureId, "Virtual capture", true, {}};
+    device.serverDefault = true;  // the only input
     device.lines.push_back({kToneLine, "Test tone", true, mixer_->captureLine == kToneLine});
     device.lines.push_back({kSilenceLine, "Silence", true, mixer_->captureLine == kSilenceLine});
     return {device};

@@ -232,7 +232,7 @@ TEST_F(OptionsWindow, ADeviceChosenFromTheListIsSelectedOnTheRecorder) {
   TAudioRecord2 recorder;
   options->Recorder = &recorder;
   int refreshed = 0;
-  options->MainWindow.RefreshInputLines = [&] { ++refreshed; };
+  options->MainWindow.InputDeviceChanged = [&] { ++refreshed; };
   const int last = recorder.DeviceCount();
   ASSERT_GE(last, 0);
   std::vector<std::string> names;

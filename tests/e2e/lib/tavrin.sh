@@ -80,9 +80,11 @@ write_settings() {
   } >"$SETTINGS_FOLDER/QmtCfg.ini"
 }
 
-# Starts the program and waits for its window (TAVRIN_WINDOW) and for its
-# level monitor to capture from the tone.
+# start_tavrin [SOURCE]: starts the program and waits for its window
+# (TAVRIN_WINDOW) and for its level monitor to capture from SOURCE (the
+# server's name; the tone by default).
 start_tavrin() {
+  local source=${1:-$TONE_SOURCE}
   "$exe" >>"$work/tavrin.log" 2>&1 &
   TAVRIN_PID=$!
   TAVRIN_WINDOW=""
@@ -95,10 +97,10 @@ start_tavrin() {
   done
   [[ -n "$TAVRIN_WINDOW" ]] || fail "no main window appeared"
   for _ in $(seq 200); do
-    capture_sources_in_use | grep -qx "$TONE_SOURCE" && return 0
+    capture_sources_in_use | grep -qx "$source" && return 0
     sleep 0.1
   done
-  fail "the program does not capture from the private sound server's tone" \
+  fail "the program does not capture from the private sound server's $source" \
     "(capturing from: $(capture_sources_in_use | tr '\n' ' '))"
 }
 

@@ -5,6 +5,7 @@
 
 #include "DeviceFixture.h"
 #include "platform/audio/AudioPlayer2.h"
+#include "platform/audio/DeviceSelection.h"
 #include "platform/base/Exceptions.h"
 
 namespace {
@@ -114,6 +115,52 @@ TEST_P(Enumeration, SelectingTheSilenceLineSilencesTheVirtualInput) {
   TAudioRecord2 other;
   other.SetDevice(0);
   EXPECT_EQ(other.Line(), 0);
+}
+
+TEST_P(Enumeration, RealInputsComeBeforeMonitorsAndTheDefaultIsKnown) {
+  TAudioRecord2 recorder;
+  const auto devices = DeviceNames(recorder);
+  std::vector<std::string> defaults;
+  for (int d = 0; d <= recorder.DeviceCount(); ++d) {
+    recorder.SetDevice(d);
+    if (recorder.DeviceIsDefault()) defaults.push_back(recorder.DeviceName());
+  }
+  if (!OnServer()) {
+    EXPECT_EQ(defaults, std::vector<std::string>{"Virtual capture"});
+    return;
+  }
+  // The server lists the output's monitor first (its output was made
+  // first); the input the server records from leads the list.
+  EXPECT_EQ(defaults, std::vector<std::string>{testserver::kSignalInputName});
+  ASSERT_FALSE(devices.empty());
+  EXPECT_EQ(devices.front(), testserver::kSignalInputName);
+  EXPECT_EQ(devices.back(), testserver::kSinkMonitorName);
+}
+
+TEST(CaptureOrder, RealInputsFirstEachGroupLedByTheDefault) {
+  using detail::AudioDeviceInfo;
+  const auto device = [](const char* name, bool monitor, bool serverDefault) {
+    AudioDeviceInfo d;
+    d.id = d.name = name;
+    d.monitor = monitor;
+    d.serverDefault = serverDefault;
+    return d;
+  };
+  const auto order = [](std::vector<AudioDeviceInfo> devices) {
+    detail::OrderCaptureDevices(devices);
+    std::string names;
+    for (const auto& d : devices) names += d.name;
+    return names;
+  };
+  // Monitors move behind the inputs, which keep the server's order.
+  EXPECT_EQ(order({device("a", true, false), device("B", false, false), device("c", true, false),
+                   device("D", false, false)}),
+            "BDac");
+  // The default input leads.
+  EXPECT_EQ(order({device("a", true, false), device("B", false, false), device("D", false, true)}), "DBa");
+  // A default monitor leads the monitors only: real inputs stay first.
+  EXPECT_EQ(order({device("B", false, false), device("a", true, false), device("c", true, true)}), "Bca");
+  EXPECT_EQ(order({}), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Devices, Enumeration, ::testing::Values("virtual", "server"), BackendName);
