@@ -24,6 +24,9 @@ namespace {
 // Packets decoded ahead of a seek target so that overlap windows and the
 // MP3 bit reservoir hold the same data as in a decode from the start.
 constexpr std::int64_t kWarmUpPackets = 16;
+// Packets decoded at either end of a file whose length the timestamps tell.
+constexpr std::int64_t kHeadPackets = 16;
+constexpr std::int64_t kTailPackets = 8;
 // The most frames one Read hands out, to bound memory on absurd counts.
 constexpr std::int64_t kMaxReadFrames = 1 << 24;
 
@@ -43,12 +46,19 @@ bool StartsWithId3Tag(const unsigned char* bytes) {
 }
 
 // Uncompressed samples, one whole frame per block: lengths and positions
-// follow from byte counts. Everything else is counted by decoding.
+// follow from byte counts.
 bool IsPlainPcm(const AVCodecParameters* parameters) {
   AVCodecID id = parameters->codec_id;
   if (id < AV_CODEC_ID_PCM_S16LE || id >= AV_CODEC_ID_ADPCM_IMA_QT) return false;
   int bits = av_get_exact_bits_per_sample(id);
   return bits >= 8 && parameters->block_align == parameters->ch_layout.nb_channels * bits / 8;
+}
+
+// Decoders that hand out a packet's samples as soon as it is sent, each
+// packet as long as its duration says: packet timestamps then map to
+// output positions.
+bool HasTimedPackets(AVCodecID id) {
+  return id == AV_CODEC_ID_MP3 || id == AV_CODEC_ID_MP2 || id == AV_CODEC_ID_MP1 || id == AV_CODEC_ID_VORBIS;
 }
 
 std::string CodecTitle(AVCodecID id) {
@@ -90,7 +100,7 @@ struct FileReader::Impl {
   std::string formatText;
   std::string errorText;
   // Decoded frames that came out before each packet of the stream was
-  // sent, from the counting pass; the map from frame to packet for seeking.
+  // sent, from opening; the map from frame to packet for seeking.
   std::vector<std::int64_t> samplesBefore;
 
   std::int64_t packetOrdinal = 0;   // ordinal of the next packet of the stream
@@ -230,32 +240,90 @@ struct FileReader::Impl {
     Rewind();
   }
 
-  // Compressed data: decode everything once, as the containers do not all
-  // know their exact length.
-  int CountCompressedLength() {
+  // Compressed data the container's timestamps do not describe exactly:
+  // decode everything once.
+  int CountByDecoding() {
     samplesBefore.clear();
     std::int64_t total = 0;
-    auto receiveAll = [&] {
-      while (avcodec_receive_frame(decoder, frame) >= 0) {
-        total += frame->nb_samples;
-        av_frame_unref(frame);
-      }
-    };
     while (av_read_frame(format, packet) >= 0) {
       if (packet->stream_index == stream) {
         samplesBefore.push_back(total);
-        avcodec_send_packet(decoder, packet);
-        receiveAll();
+        total += DecodeCounting(packet);
       }
       av_packet_unref(packet);
     }
-    avcodec_send_packet(decoder, nullptr);
-    receiveAll();
+    total += DecodeCounting(nullptr);
     length = total;
     if (total == 0 && !samplesBefore.empty())
       return Fail(AUDIO_ERR_DECODER, "The file holds no audio that can be decoded");
     Rewind();
     return AUDIO_OK;
+  }
+
+  // Sends packet (the end, when null) and counts the frames that come out.
+  std::int64_t DecodeCounting(const AVPacket* input) {
+    std::int64_t frames = 0;
+    avcodec_send_packet(decoder, input);
+    while (avcodec_receive_frame(decoder, frame) >= 0) {
+      frames += frame->nb_samples;
+      av_frame_unref(frame);
+    }
+    return frames;
+  }
+
+  // One pass over the packets, decoding only the first and the last few.
+  // The first show where the decoder's output starts (encoder delay, a
+  // priming packet); from there each packet's timestamp tells its place.
+  // The last show where the output really ends (padding, a damaged last
+  // frame). False when a packet's timestamp is missing, not a whole
+  // sample, or leaves a gap: then only decoding everything tells.
+  bool MapFromTimestamps() {
+    AVRational base = format->streams[stream]->time_base;
+    if (!HasTimedPackets(decoder->codec_id) || base.num != 1 || base.den % rate != 0) return false;
+    const std::int64_t unit = base.den / rate;
+    std::vector<AVPacket*> tail(kWarmUpPackets + kTailPackets);  // the last packets, as a ring
+    for (AVPacket*& kept : tail) kept = av_packet_alloc();
+    samplesBefore.clear();
+    std::int64_t decoded = 0, origin = 0, nextPts = 0;
+    bool timed = true;
+    while (timed && av_read_frame(format, packet) >= 0) {
+      if (packet->stream_index != stream) {
+        av_packet_unref(packet);
+        continue;
+      }
+      auto ordinal = static_cast<std::int64_t>(samplesBefore.size());
+      timed = packet->pts != AV_NOPTS_VALUE && packet->duration > 0 && packet->pts % unit == 0 &&
+              packet->duration % unit == 0 && (ordinal == 0 || packet->pts == nextPts);
+      nextPts = packet->pts + packet->duration;
+      if (ordinal < kHeadPackets) {
+        samplesBefore.push_back(decoded);
+        decoded += DecodeCounting(packet);
+        av_packet_unref(packet);
+      } else {
+        if (ordinal == kHeadPackets) origin = packet->pts / unit - decoded;
+        samplesBefore.push_back(packet->pts / unit - origin);
+        AVPacket* kept = tail[static_cast<size_t>(ordinal) % tail.size()];
+        av_packet_unref(kept);
+        av_packet_move_ref(kept, packet);
+      }
+    }
+    auto count = static_cast<std::int64_t>(samplesBefore.size());
+    bool mapped = timed && decoded > 0 && count >= kHeadPackets + static_cast<std::int64_t>(tail.size());
+    if (mapped) {
+      // The last packets, after a warm-up, as a seek to them would decode.
+      avcodec_flush_buffers(decoder);
+      std::int64_t first = count - static_cast<std::int64_t>(tail.size());
+      std::int64_t counted = 0;
+      for (std::int64_t ordinal = first; ordinal < count; ++ordinal) {
+        std::int64_t frames = DecodeCounting(tail[static_cast<size_t>(ordinal) % tail.size()]);
+        if (ordinal >= count - kTailPackets) counted += frames;
+      }
+      counted += DecodeCounting(nullptr);
+      length = samplesBefore[static_cast<size_t>(count - kTailPackets)] + counted;
+    }
+    for (AVPacket*& kept : tail) av_packet_free(&kept);
+    Rewind();
+    return mapped;
   }
 
   void BeginPacket() {
@@ -373,8 +441,8 @@ int FileReader::Open(const std::string& path, bool allowWma) {
   d.position = 0;
   if (d.pcm) {
     d.CountPcmLength();
-  } else {
-    result = d.CountCompressedLength();
+  } else if (!d.MapFromTimestamps()) {
+    result = d.CountByDecoding();
     if (result != AUDIO_OK) return result;
   }
   d.DescribeFile();
