@@ -161,7 +161,7 @@ void TAudioFile2::CreateWrite(const std::string& fileName, int) {
         return SetError(AUDIO_ERR_BAD_OUTPUT_FORMAT, "There is no WMA profile " + std::to_string(out.wmaProfile));
       const auto& profile = profiles[static_cast<size_t>(out.wmaProfile - 1)];
       detail::FfmpegOutput wma{"asf", "wmav2", profile.sampleRate, profile.channels,
-                               detail::WmaEncoderBitRate(profile), -1};
+                               detail::WmaEncoderBitRate(profile), -1, true};
       auto writer = std::make_unique<detail::FfmpegWriter>();
       opened = writer->Open(fileName, wma);
       file = std::move(writer);

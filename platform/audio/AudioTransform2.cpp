@@ -20,6 +20,20 @@ struct TAudioTransform2::Impl {
     stretcher.setTempo(newPercent / 100.0f);
     percent = newPercent;
   }
+
+  // All the stretcher has ready, as 16-bit samples.
+  void Receive(TSampleBlock& block) {
+    block.clear();
+    unsigned ready = stretcher.numSamples();
+    buffer.resize(static_cast<size_t>(ready) * channels);
+    unsigned received = stretcher.receiveSamples(buffer.data(), ready);
+    block.resize(static_cast<size_t>(received) * channels);
+    std::transform(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(block.size()), block.begin(),
+                   [](soundtouch::SAMPLETYPE s) {
+                     float scaled = std::round(static_cast<float>(s) * 32768.0f);
+                     return static_cast<std::int16_t>(std::clamp(scaled, -32768.0f, 32767.0f));
+                   });
+  }
 };
 
 TAudioTransform2::TAudioTransform2() : impl_(std::make_unique<Impl>()) {}
@@ -42,15 +56,17 @@ void TAudioTransform2::ChangeTempo(TSampleBlock& block, float percent) {
   std::transform(block.begin(), block.end(), d.buffer.begin(),
                  [](std::int16_t s) { return static_cast<soundtouch::SAMPLETYPE>(s / 32768.0f); });
   d.stretcher.putSamples(d.buffer.data(), static_cast<unsigned>(block.size() / d.channels));
+  d.Receive(block);
+}
 
+void TAudioTransform2::Flush(TSampleBlock& block) {
+  Impl& d = *impl_;
   block.clear();
-  unsigned ready = d.stretcher.numSamples();
-  d.buffer.resize(static_cast<size_t>(ready) * d.channels);
-  unsigned received = d.stretcher.receiveSamples(d.buffer.data(), ready);
-  block.resize(static_cast<size_t>(received) * d.channels);
-  std::transform(d.buffer.begin(), d.buffer.begin() + static_cast<std::ptrdiff_t>(block.size()), block.begin(),
-                 [](soundtouch::SAMPLETYPE s) {
-                   float scaled = std::round(static_cast<float>(s) * 32768.0f);
-                   return static_cast<std::int16_t>(std::clamp(scaled, -32768.0f, 32767.0f));
-                 });
+  if (d.percent == 0) return;
+  // Pads the stretcher's input with silence until all it holds is out,
+  // and cuts the output to the length the tempo promises.
+  d.stretcher.flush();
+  d.Receive(block);
+  d.stretcher.clear();
+  d.percent = 0;
 }

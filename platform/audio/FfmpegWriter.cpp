@@ -21,6 +21,7 @@ struct FfmpegWriter::Impl {
   bool headerWritten = false;
   int channels = 0;
   int frameSize = 0;
+  bool silentFrameAtEachEnd = false;
   std::int64_t nextPts = 0;
   std::vector<std::vector<float>> planes;  // samples waiting for a full frame
   size_t consumed = 0;                      // of planes, already encoded
@@ -67,6 +68,10 @@ struct FfmpegWriter::Impl {
     frame->pts = nextPts;
     nextPts += count;
     return Encode(frame);
+  }
+
+  void AppendSilence(size_t frames) {
+    for (auto& plane : planes) plane.resize(plane.size() + frames, 0.0f);
   }
 
   void DropConsumed() {
@@ -129,6 +134,8 @@ bool FfmpegWriter::Open(const std::string& path, const FfmpegOutput& output) {
   d.channels = output.channels;
   d.frameSize = d.encoder->frame_size > 0 ? d.encoder->frame_size : 1024;
   d.planes.assign(static_cast<size_t>(d.channels), {});
+  d.silentFrameAtEachEnd = output.silentFrameAtEachEnd;
+  if (d.silentFrameAtEachEnd) d.AppendSilence(static_cast<size_t>(d.frameSize));
   d.frame->format = d.encoder->sample_fmt;
   av_channel_layout_copy(&d.frame->ch_layout, &d.encoder->ch_layout);
   d.frame->sample_rate = d.encoder->sample_rate;
@@ -159,8 +166,16 @@ bool FfmpegWriter::Finish() {
   Impl& d = *impl_;
   if (!d.headerWritten) return true;
   bool ok = true;
+  if (d.silentFrameAtEachEnd) {
+    // Silence to the end of the frame in hand, then one whole frame more.
+    size_t rest = d.planes[0].size() - d.consumed;
+    size_t size = static_cast<size_t>(d.frameSize);
+    d.AppendSilence((size - rest % size) % size + size);
+  }
+  while (ok && d.planes[0].size() - d.consumed >= static_cast<size_t>(d.frameSize)) ok = d.EncodePending(d.frameSize);
   int rest = static_cast<int>(d.planes[0].size() - d.consumed);
-  if (rest > 0) ok = d.EncodePending(rest);
+  if (ok && rest > 0) ok = d.EncodePending(rest);
+  // Whatever the encoder still holds goes out before the trailer.
   ok = d.Encode(nullptr) && ok;
   ok = av_write_trailer(d.format) == 0 && ok;
   ok = avio_closep(&d.format->pb) == 0 && ok;

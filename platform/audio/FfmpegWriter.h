@@ -16,6 +16,12 @@ struct FfmpegOutput {
   int channels = 2;
   int bitRate = 0;           // bits per second, when the encoder takes a bit rate
   double quality = -1;       // 0..10, when the encoder takes a quality instead
+  // The WMA decoder cannot use the first frame of a file (its bit reservoir
+  // is still empty), and a frame decodes whole only with the next one (the
+  // windows overlap). A frame of silence before the samples and one after
+  // them keep the first and the last sound; the file decodes at most two
+  // frames longer than what was written, the rest silence.
+  bool silentFrameAtEachEnd = false;
 };
 
 class FfmpegWriter : public EncodedFileWriter {

@@ -2,8 +2,8 @@
 
 #include "platform/audio/AudioFileErrors.h"
 #include "platform/audio/FfmpegSetup.h"
+#include "platform/audio/FileReaderImpl.h"
 #include "platform/audio/FormatDescription.h"
-#include "platform/audio/Resampler.h"
 
 #include <sys/stat.h>
 
@@ -12,8 +12,6 @@
 #include <vector>
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/samplefmt.h>
 }
 
@@ -21,9 +19,6 @@ namespace detail {
 
 namespace {
 
-// Packets decoded ahead of a seek target so that overlap windows and the
-// MP3 bit reservoir hold the same data as in a decode from the start.
-constexpr std::int64_t kWarmUpPackets = 16;
 // The most frames one Read hands out, to bound memory on absurd counts.
 constexpr std::int64_t kMaxReadFrames = 1 << 24;
 
@@ -43,7 +38,7 @@ bool StartsWithId3Tag(const unsigned char* bytes) {
 }
 
 // Uncompressed samples, one whole frame per block: lengths and positions
-// follow from byte counts. Everything else is counted by decoding.
+// follow from byte counts.
 bool IsPlainPcm(const AVCodecParameters* parameters) {
   AVCodecID id = parameters->codec_id;
   if (id < AV_CODEC_ID_PCM_S16LE || id >= AV_CODEC_ID_ADPCM_IMA_QT) return false;
@@ -71,267 +66,163 @@ std::string CodecTitle(AVCodecID id) {
 
 }  // namespace
 
-struct FileReader::Impl {
-  std::string path;
-  // The file stays open for the reader's life; the demuxer is started anew
-  // on it to go back to the start.
-  AVIOContext* file = nullptr;
-  const AVInputFormat* container = nullptr;
-  AVFormatContext* format = nullptr;
-  AVCodecContext* decoder = nullptr;
-  AVPacket* packet = nullptr;
-  AVFrame* frame = nullptr;
-  int stream = -1;
-  Resampler converter;
-  int rate = 0;
-  int channels = 0;
-  std::int64_t length = 0;
-  bool pcm = false;
-  std::string formatText;
-  std::string errorText;
-  // Decoded frames that came out before each packet of the stream was
-  // sent, from the counting pass; the map from frame to packet for seeking.
-  std::vector<std::int64_t> samplesBefore;
+int FileReader::Impl::Fail(int code, const std::string& text) {
+  errorText = text;
+  Release();
+  return code;
+}
 
-  std::int64_t packetOrdinal = 0;   // ordinal of the next packet of the stream
-  std::int64_t outputFrame = 0;     // file position of the next decoded frame
-  std::int64_t warmUpUntil = 0;     // output of earlier packets is dropped
-  bool dropOutput = false;
-  bool positionFromPts = false;     // take outputFrame from the next packet
-  std::int64_t discardBefore = 0;   // decoded frames before this are dropped
-  bool demuxEnded = false;
-  bool decoderEnded = false;
-  TSampleBlock pending;             // decoded, not yet handed out
-  size_t pendingOffset = 0;
-  std::int64_t position = 0;
+void FileReader::Impl::Release() {
+  avcodec_free_context(&decoder);
+  avformat_close_input(&format);
+  av_packet_free(&packet);
+  av_frame_free(&frame);
+  avio_closep(&file);
+  stream = -1;
+}
 
-  ~Impl() { Release(); }
+bool FileReader::Impl::OpenDemuxer() {
+  avformat_close_input(&format);
+  if (avio_seek(file, 0, SEEK_SET) < 0) return false;
+  format = avformat_alloc_context();
+  if (!format) return false;
+  format->pb = file;
+  format->flags |= AVFMT_FLAG_CUSTOM_IO;
+  if (avformat_open_input(&format, path.c_str(), container, nullptr) < 0) return false;
+  if (avformat_find_stream_info(format, nullptr) < 0) return false;
+  stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  return stream >= 0;
+}
 
-  int Fail(int code, const std::string& text) {
-    errorText = text;
-    Release();
-    return code;
+void FileReader::Impl::ResetDecodingState() {
+  packetOrdinal = 0;
+  outputFrame = 0;
+  warmUpUntil = 0;
+  dropOutput = false;
+  positionFromPts = false;
+  discardBefore = 0;
+  demuxEnded = false;
+  decoderEnded = false;
+  pending.clear();
+  pendingOffset = 0;
+}
+
+void FileReader::Impl::Rewind() {
+  ResetDecodingState();
+  if (!OpenDemuxer()) {
+    demuxEnded = decoderEnded = true;
+    return;
   }
+  avcodec_flush_buffers(decoder);
+}
 
-  void Release() {
-    avcodec_free_context(&decoder);
-    avformat_close_input(&format);
-    av_packet_free(&packet);
-    av_frame_free(&frame);
-    avio_closep(&file);
-    stream = -1;
+int FileReader::Impl::OpenDecoder() {
+  AVStream* audio = format->streams[stream];
+  const AVCodec* codec = avcodec_find_decoder(audio->codecpar->codec_id);
+  if (!codec) return Fail(AUDIO_ERR_DECODER, "The audio codec of this file is not supported");
+  decoder = avcodec_alloc_context3(codec);
+  if (!decoder || avcodec_parameters_to_context(decoder, audio->codecpar) < 0 ||
+      avcodec_open2(decoder, codec, nullptr) < 0)
+    return Fail(AUDIO_ERR_DECODER, "The audio decoder could not be started");
+  int sourceChannels = decoder->ch_layout.nb_channels;
+  if (decoder->sample_rate <= 0 || decoder->sample_rate > 768000 || sourceChannels <= 0 ||
+      sourceChannels > 64)
+    return Fail(AUDIO_ERR_UNKNOWN_FORMAT, "The file declares an impossible audio format");
+  rate = decoder->sample_rate;
+  channels = std::min(sourceChannels, 2);
+  pcm = IsPlainPcm(audio->codecpar);
+  return AUDIO_OK;
+}
+
+void FileReader::Impl::DescribeFile() {
+  const AVCodecParameters* parameters = format->streams[stream]->codecpar;
+  int sourceChannels = parameters->ch_layout.nb_channels;
+  if (pcm) {
+    formatText = DescribePcm(av_get_bits_per_sample(parameters->codec_id), rate, sourceChannels);
+    return;
   }
-
-  bool OpenDemuxer() {
-    avformat_close_input(&format);
-    if (avio_seek(file, 0, SEEK_SET) < 0) return false;
-    format = avformat_alloc_context();
-    if (!format) return false;
-    format->pb = file;
-    format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    if (avformat_open_input(&format, path.c_str(), container, nullptr) < 0) return false;
-    if (avformat_find_stream_info(format, nullptr) < 0) return false;
-    stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    return stream >= 0;
+  std::int64_t bitRate = parameters->bit_rate > 0 ? parameters->bit_rate : format->bit_rate;
+  if (bitRate <= 0 && length > 0) {
+    std::int64_t bytes = avio_size(format->pb);
+    if (bytes > 0) bitRate = bytes * 8 * rate / length;
   }
+  formatText = DescribeFormat(CodecTitle(parameters->codec_id),
+                              static_cast<int>((bitRate + 500) / 1000), rate, sourceChannels);
+}
 
-  void ResetDecodingState() {
-    packetOrdinal = 0;
-    outputFrame = 0;
-    warmUpUntil = 0;
-    dropOutput = false;
+void FileReader::Impl::BeginPacket() {
+  if (pcm) {
+    if (positionFromPts && packet->pts != AV_NOPTS_VALUE)
+      outputFrame = av_rescale_q(packet->pts, format->streams[stream]->time_base, AVRational{1, rate});
     positionFromPts = false;
-    discardBefore = 0;
-    demuxEnded = false;
-    decoderEnded = false;
-    pending.clear();
-    pendingOffset = 0;
+    return;
   }
+  dropOutput = packetOrdinal < warmUpUntil;
+  if (warmUpUntil > 0 && packetOrdinal == warmUpUntil &&
+      packetOrdinal < static_cast<std::int64_t>(samplesBefore.size()))
+    outputFrame = samplesBefore[packetOrdinal];
+  ++packetOrdinal;
+}
 
-  // Back to the first packet with the decoder as fresh as after opening.
-  void Rewind() {
-    ResetDecodingState();
-    if (!OpenDemuxer()) {
+void FileReader::Impl::TakeFrame() {
+  int count = frame->nb_samples;
+  if (count <= 0 || dropOutput) return;
+  std::int64_t start = outputFrame;
+  outputFrame += count;
+  if (outputFrame <= discardBefore) return;
+  int skip = static_cast<int>(std::max<std::int64_t>(0, discardBefore - start));
+  int frameChannels = frame->ch_layout.nb_channels;
+  if (!converter.IsConfiguredFor(frame->sample_rate, frameChannels, frame->format) &&
+      !converter.Configure(frame->sample_rate, frameChannels, frame->format, rate, channels))
+    return;
+  auto sampleFormat = static_cast<AVSampleFormat>(frame->format);
+  int bytes = av_get_bytes_per_sample(sampleFormat);
+  bool planar = av_sample_fmt_is_planar(sampleFormat);
+  int planes = planar ? frameChannels : 1;
+  std::vector<const std::uint8_t*> data(planes);
+  for (int plane = 0; plane < planes; ++plane)
+    data[plane] = frame->extended_data[plane] + static_cast<size_t>(skip) * bytes * (planar ? 1 : frameChannels);
+  converter.Convert(data.data(), count - skip, pending);
+}
+
+bool FileReader::Impl::DecodeMore() {
+  if (decoderEnded) return false;
+  if (!demuxEnded) {
+    if (av_read_frame(format, packet) < 0) {
+      demuxEnded = true;
+      avcodec_send_packet(decoder, nullptr);
+    } else if (packet->stream_index != stream) {
+      av_packet_unref(packet);
+      return true;
+    } else {
+      BeginPacket();
+      avcodec_send_packet(decoder, packet);
+      av_packet_unref(packet);
+    }
+  }
+  for (;;) {
+    int result = avcodec_receive_frame(decoder, frame);
+    if (result < 0) {
+      if (demuxEnded) decoderEnded = true;
+      break;
+    }
+    TakeFrame();
+    av_frame_unref(frame);
+  }
+  return true;
+}
+
+void FileReader::Impl::SkipPacketsTo(std::int64_t ordinal) {
+  while (packetOrdinal < ordinal && !demuxEnded) {
+    if (av_read_frame(format, packet) < 0) {
       demuxEnded = decoderEnded = true;
       return;
     }
-    avcodec_flush_buffers(decoder);
+    if (packet->stream_index == stream) ++packetOrdinal;
+    av_packet_unref(packet);
   }
+}
 
-  int OpenDecoder() {
-    AVStream* audio = format->streams[stream];
-    const AVCodec* codec = avcodec_find_decoder(audio->codecpar->codec_id);
-    if (!codec) return Fail(AUDIO_ERR_DECODER, "The audio codec of this file is not supported");
-    decoder = avcodec_alloc_context3(codec);
-    if (!decoder || avcodec_parameters_to_context(decoder, audio->codecpar) < 0 ||
-        avcodec_open2(decoder, codec, nullptr) < 0)
-      return Fail(AUDIO_ERR_DECODER, "The audio decoder could not be started");
-    int sourceChannels = decoder->ch_layout.nb_channels;
-    if (decoder->sample_rate <= 0 || decoder->sample_rate > 768000 || sourceChannels <= 0 ||
-        sourceChannels > 64)
-      return Fail(AUDIO_ERR_UNKNOWN_FORMAT, "The file declares an impossible audio format");
-    rate = decoder->sample_rate;
-    channels = std::min(sourceChannels, 2);
-    pcm = IsPlainPcm(audio->codecpar);
-    return AUDIO_OK;
-  }
-
-  void DescribeFile() {
-    const AVCodecParameters* parameters = format->streams[stream]->codecpar;
-    int sourceChannels = parameters->ch_layout.nb_channels;
-    if (pcm) {
-      formatText = DescribePcm(av_get_bits_per_sample(parameters->codec_id), rate, sourceChannels);
-      return;
-    }
-    std::int64_t bitRate = parameters->bit_rate > 0 ? parameters->bit_rate : format->bit_rate;
-    if (bitRate <= 0 && length > 0) {
-      std::int64_t bytes = avio_size(format->pb);
-      if (bytes > 0) bitRate = bytes * 8 * rate / length;
-    }
-    formatText = DescribeFormat(CodecTitle(parameters->codec_id),
-                                static_cast<int>((bitRate + 500) / 1000), rate, sourceChannels);
-  }
-
-  // Whether the file really holds frame number frame, in full.
-  bool HoldsFrame(std::int64_t frame, int blockAlign) {
-    AVStream* audio = format->streams[stream];
-    bool holds = false;
-    if (av_seek_frame(format, stream, av_rescale_q(frame, AVRational{1, rate}, audio->time_base),
-                      AVSEEK_FLAG_BACKWARD) >= 0) {
-      while (av_read_frame(format, packet) >= 0) {
-        bool ours = packet->stream_index == stream;
-        holds = ours && packet->size >= blockAlign;
-        av_packet_unref(packet);
-        if (ours) break;
-      }
-    }
-    Rewind();
-    return holds;
-  }
-
-  // Uncompressed data: the header's count when the file really holds it,
-  // otherwise the frames that are there.
-  void CountPcmLength() {
-    AVStream* audio = format->streams[stream];
-    int blockAlign = audio->codecpar->block_align;
-    if (audio->duration != AV_NOPTS_VALUE && blockAlign > 0) {
-      std::int64_t frames = av_rescale_q(audio->duration, audio->time_base, AVRational{1, rate});
-      if (frames == 0 || (frames > 0 && HoldsFrame(frames - 1, blockAlign))) {
-        length = frames;
-        return;
-      }
-    }
-    std::int64_t total = 0;
-    while (av_read_frame(format, packet) >= 0) {
-      if (packet->stream_index == stream && blockAlign > 0) total += packet->size / blockAlign;
-      av_packet_unref(packet);
-    }
-    length = total;
-    Rewind();
-  }
-
-  // Compressed data: decode everything once, as the containers do not all
-  // know their exact length.
-  int CountCompressedLength() {
-    samplesBefore.clear();
-    std::int64_t total = 0;
-    auto receiveAll = [&] {
-      while (avcodec_receive_frame(decoder, frame) >= 0) {
-        total += frame->nb_samples;
-        av_frame_unref(frame);
-      }
-    };
-    while (av_read_frame(format, packet) >= 0) {
-      if (packet->stream_index == stream) {
-        samplesBefore.push_back(total);
-        avcodec_send_packet(decoder, packet);
-        receiveAll();
-      }
-      av_packet_unref(packet);
-    }
-    avcodec_send_packet(decoder, nullptr);
-    receiveAll();
-    length = total;
-    if (total == 0 && !samplesBefore.empty())
-      return Fail(AUDIO_ERR_DECODER, "The file holds no audio that can be decoded");
-    Rewind();
-    return AUDIO_OK;
-  }
-
-  void BeginPacket() {
-    if (pcm) {
-      if (positionFromPts && packet->pts != AV_NOPTS_VALUE)
-        outputFrame = av_rescale_q(packet->pts, format->streams[stream]->time_base, AVRational{1, rate});
-      positionFromPts = false;
-      return;
-    }
-    dropOutput = packetOrdinal < warmUpUntil;
-    if (warmUpUntil > 0 && packetOrdinal == warmUpUntil &&
-        packetOrdinal < static_cast<std::int64_t>(samplesBefore.size()))
-      outputFrame = samplesBefore[packetOrdinal];
-    ++packetOrdinal;
-  }
-
-  void TakeFrame() {
-    int count = frame->nb_samples;
-    if (count <= 0 || dropOutput) return;
-    std::int64_t start = outputFrame;
-    outputFrame += count;
-    if (outputFrame <= discardBefore) return;
-    int skip = static_cast<int>(std::max<std::int64_t>(0, discardBefore - start));
-    int frameChannels = frame->ch_layout.nb_channels;
-    if (!converter.IsConfiguredFor(frame->sample_rate, frameChannels, frame->format) &&
-        !converter.Configure(frame->sample_rate, frameChannels, frame->format, rate, channels))
-      return;
-    auto sampleFormat = static_cast<AVSampleFormat>(frame->format);
-    int bytes = av_get_bytes_per_sample(sampleFormat);
-    bool planar = av_sample_fmt_is_planar(sampleFormat);
-    int planes = planar ? frameChannels : 1;
-    std::vector<const std::uint8_t*> data(planes);
-    for (int plane = 0; plane < planes; ++plane)
-      data[plane] = frame->extended_data[plane] + static_cast<size_t>(skip) * bytes * (planar ? 1 : frameChannels);
-    converter.Convert(data.data(), count - skip, pending);
-  }
-
-  // Decodes one more packet; false once nothing more will come.
-  bool DecodeMore() {
-    if (decoderEnded) return false;
-    if (!demuxEnded) {
-      if (av_read_frame(format, packet) < 0) {
-        demuxEnded = true;
-        avcodec_send_packet(decoder, nullptr);
-      } else if (packet->stream_index != stream) {
-        av_packet_unref(packet);
-        return true;
-      } else {
-        BeginPacket();
-        avcodec_send_packet(decoder, packet);
-        av_packet_unref(packet);
-      }
-    }
-    for (;;) {
-      int result = avcodec_receive_frame(decoder, frame);
-      if (result < 0) {
-        if (demuxEnded) decoderEnded = true;
-        break;
-      }
-      TakeFrame();
-      av_frame_unref(frame);
-    }
-    return true;
-  }
-
-  void SkipPacketsTo(std::int64_t ordinal) {
-    while (packetOrdinal < ordinal && !demuxEnded) {
-      if (av_read_frame(format, packet) < 0) {
-        demuxEnded = decoderEnded = true;
-        return;
-      }
-      if (packet->stream_index == stream) ++packetOrdinal;
-      av_packet_unref(packet);
-    }
-  }
-};
 
 FileReader::FileReader() : impl_(std::make_unique<Impl>()) {}
 FileReader::~FileReader() = default;
@@ -371,12 +262,8 @@ int FileReader::Open(const std::string& path, bool allowWma) {
   if (result != AUDIO_OK) return result;
   d.ResetDecodingState();
   d.position = 0;
-  if (d.pcm) {
-    d.CountPcmLength();
-  } else {
-    result = d.CountCompressedLength();
-    if (result != AUDIO_OK) return result;
-  }
+  result = d.CountLength();
+  if (result != AUDIO_OK) return result;
   d.DescribeFile();
   return AUDIO_OK;
 }

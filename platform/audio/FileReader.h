@@ -1,7 +1,8 @@
 #pragma once
 // Decodes one audio file (WAV, MP3, OGG or WMA) into interleaved 16-bit
-// blocks. The length is counted exactly when the file is opened, and
-// positioning lands on the exact sample asked for.
+// blocks. The length is known exactly once the file is opened, from the
+// packet timestamps where the container's are exact (MP3, OGG), otherwise
+// by decoding; positioning lands on the exact sample asked for.
 
 #include "platform/audio/AudioTypes.h"
 

@@ -1,6 +1,7 @@
 #include "AudioTestSupport.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,16 @@ TSampleBlock Tone(int sampleRate, int channels, int frames, double frequency, do
     for (int c = 0; c < channels; ++c) block[static_cast<size_t>(i) * channels + c] = value;
   }
   return block;
+}
+
+TSampleBlock Sweep(int sampleRate, int channels, int frames) {
+  TSampleBlock sweep(static_cast<size_t>(frames) * channels);
+  for (int i = 0; i < frames; ++i) {
+    double t = static_cast<double>(i) / sampleRate;
+    auto value = static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * (200 * t + 150 * t * t)));
+    for (int c = 0; c < channels; ++c) sweep[static_cast<size_t>(i) * channels + c] = value;
+  }
+  return sweep;
 }
 
 TSampleBlock Ramp(int channels, int frames, int startFrame) {
@@ -80,6 +91,16 @@ TSampleBlock ReadAll(const std::string& path, int* sampleRate, int* channels) {
 bool DecoderAccepts(const std::string& path) {
   std::string command = "ffmpeg -nostdin -v error -xerror -i '" + path + "' -f null - 2>/dev/null";
   return std::system(command.c_str()) == 0;
+}
+
+std::int64_t DecoderFrameCount(const std::string& path) {
+  std::string command = "ffmpeg -nostdin -v error -i '" + path + "' -ac 1 -f s16le - 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return -1;
+  std::int64_t bytes = 0;
+  char buffer[65536];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) bytes += static_cast<std::int64_t>(got);
+  return pclose(pipe) == 0 ? bytes / 2 : -1;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

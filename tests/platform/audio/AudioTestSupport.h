@@ -22,6 +22,9 @@ class AudioFileTest : public ::testing::Test {
 
 // frames of a sine at frequency Hz, the same in every channel.
 TSampleBlock Tone(int sampleRate, int channels, int frames, double frequency, double amplitude = 0.5);
+// frames of a rising sweep, 200 Hz upwards: no two stretches alike, so a
+// shift by a few frames shows.
+TSampleBlock Sweep(int sampleRate, int channels, int frames);
 // frames of a slowly rising ramp, distinct at every position (lossless checks).
 TSampleBlock Ramp(int channels, int frames, int startFrame = 0);
 
@@ -38,6 +41,8 @@ TSampleBlock ReadAll(const std::string& path, int* sampleRate = nullptr, int* ch
 
 // True when the command-line decoder reads the whole file without an error.
 bool DecoderAccepts(const std::string& path);
+// Frames the command-line decoder makes of the file; -1 when it fails.
+std::int64_t DecoderFrameCount(const std::string& path);
 // Writes size bytes of the given byte source into path.
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

@@ -128,6 +128,31 @@ TEST_F(ComponentsTest, TempoChangesTheDurationButNotThePitch) {
   EXPECT_GT(ToneShare(fast, 44100, 2, 1000), 0.8);
 }
 
+// The stretcher holds back a tenth of a second or so; Flush hands it out,
+// and the stream comes out exactly as long as the tempo makes it.
+TEST_F(ComponentsTest, TempoFlushHandsOutTheWholeStream) {
+  for (float percent : {200.0f, 50.0f}) {
+    SCOPED_TRACE(percent);
+    TAudioTransform2 transform;
+    transform.SetFormat(44100, 2);
+    TSampleBlock out = Stretch(transform, percent, 3);
+    TSampleBlock tail;
+    transform.Flush(tail);
+    out.insert(out.end(), tail.begin(), tail.end());
+    EXPECT_NEAR(static_cast<double>(out.size() / 2), 3 * 44100 * 100.0 / percent, 1.0);
+    // What was held back is the end of the tone: only the last 50 ms or
+    // so blend into the silence the stretcher is flushed with.
+    TSampleBlock late(out.end() - 2 * 4410, out.end() - 2 * 2205);
+    EXPECT_GT(ToneShare(late, 44100, 2, 1000), 0.8);
+    // Once only; the next stream starts afresh.
+    transform.Flush(tail);
+    EXPECT_TRUE(tail.empty());
+    TSampleBlock again = Stretch(transform, percent, 1);
+    transform.Flush(tail);
+    EXPECT_NEAR(static_cast<double>((again.size() + tail.size()) / 2), 44100 * 100.0 / percent, 1.0);
+  }
+}
+
 TEST_F(ComponentsTest, TempoLeavesBlocksAloneOnBadValues) {
   TAudioTransform2 transform;
   transform.SetFormat(44100, 2);

@@ -41,14 +41,7 @@ TEST_P(SeekTest, SeekReturnsTheFrameAndReadsContinueFromIt) {
   const SeekCase& c = GetParam();
   std::string path = PathOf("seek." + c.extension);
   // A sweep, so that a position off by a few frames shows.
-  const int frames = c.sampleRate * 8;
-  TSampleBlock sweep(static_cast<size_t>(frames) * c.channels);
-  for (int i = 0; i < frames; ++i) {
-    double t = static_cast<double>(i) / c.sampleRate;
-    auto v = static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * (200 * t + 150 * t * t)));
-    for (int ch = 0; ch < c.channels; ++ch) sweep[static_cast<size_t>(i) * c.channels + ch] = v;
-  }
-  ASSERT_EQ(WriteWith(path, c.chooseOutput, sweep), 0);
+  ASSERT_EQ(WriteWith(path, c.chooseOutput, Sweep(c.sampleRate, c.channels, c.sampleRate * 8)), 0);
   TSampleBlock whole = ReadAll(path);
   ASSERT_FALSE(whole.empty());
   const std::int64_t total = static_cast<std::int64_t>(whole.size()) / c.channels;
