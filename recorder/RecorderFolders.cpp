@@ -32,7 +32,6 @@ bool SetUpRecorderFolders() {
 }
 
 std::string FolderOfSetting(const std::string& text) {
-  std::string folder = Trim(text);
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
+  const std::string folder = Trim(text);
+  return folder.empty() ? folder : IncludeTrailingPathDelimiter(folder);
 }
