@@ -1,7 +1,8 @@
 #include "platform/burnlib/JolietNames.h"
 
-#include <stdint.h>
+#include <stdint.h>  // before libisofs.h, which uses its types
 
+#include <functional>
 #include <vector>
 
 #include <libisofs/libisofs.h>
@@ -39,8 +40,7 @@ std::string CutToUnits(const std::string& text, std::size_t units) {
   return text.substr(0, at);
 }
 
-}  // namespace
-
+// UTF-16 characters of a UTF-8 name (a byte that is no UTF-8 counts as one).
 std::size_t Utf16Length(const std::string& name) {
   std::size_t units = 0;
   for (std::size_t at = 0; at < name.size();) {
@@ -51,6 +51,9 @@ std::size_t Utf16Length(const std::string& name) {
   return units;
 }
 
+// The name cut to the limit, keeping an extension of fewer than half the
+// limit; while `taken` says a candidate is used, a "~1", "~2", ... marker
+// goes before the extension. A name within the limit comes back as it is.
 std::string JolietFitName(const std::string& name, const std::function<bool(const std::string&)>& taken) {
   if (Utf16Length(name) <= kJolietNameLimit) return name;
   std::string stem = name, extension;
@@ -66,6 +69,8 @@ std::string JolietFitName(const std::string& name, const std::function<bool(cons
     if (!taken(candidate)) return candidate;
   }
 }
+
+}  // namespace
 
 bool FitNamesToJoliet(IsoImage* image, std::string& error) {
   std::vector<IsoDir*> folders{iso_image_get_root(image)};
