@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A daily schedule entry ten seconds long, starting a few seconds after the
-# program, records once: one file, named after its start, that lasts about
-# as long as the entry and holds the tone. The entry's start window is
-# still open when it stops, and no second recording follows.
+# program, records once: one file, started within the entry's start window
+# and named after that, ended within its stop window, holding the tone for
+# as long as it ran. The entry's start window is still open when it
+# stops, and no second recording follows.
 # A screenshot of the window recording goes to the given folder.
 set -uo pipefail
 # Arguments: the program, the source folder, the screenshot folder.
@@ -36,19 +37,26 @@ start_tavrin
 
 # The start acts within ten seconds after the start time.
 made=""
-while [[ -z $made ]] && (($(date +%s) <= entry_start + 12)); do
+while [[ -z $made ]] && (($(date +%s) <= entry_start + 15)); do
   made=$(recordings | head -n 1)
-  sleep 0.1
+  sleep 0.05
 done
 [[ -n $made ]] || fail "the entry started no recording (log: $(cat "$work/tavrin.log"))"
+seen=$(stat -c %.9Y "$RECORDED_FOLDER")
 screenshot schedule-recording
-check_name "$made" wav "$entry_start"
+[[ $made =~ ^Recorded\ ([0-9-]{10})\ ([0-9]{2})-([0-9]{2})-([0-9]{2})\.wav$ ]] ||
+  fail "\"$made\" is not named \"Recorded YYYY-MM-DD hh-mm-ss.wav\""
+started=$(date -d "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}:${BASH_REMATCH[3]}:${BASH_REMATCH[4]}" +%s)
+((started >= entry_start && started <= entry_start + 10)) ||
+  fail "\"$made\" started outside the entry's start window ($(date -d "@$entry_start" +%T) + 10 s)"
 
 # Past the stop window, when the entry could start no more.
 while (($(date +%s) <= entry_stop + 11)); do sleep 0.5; done
-closed_at "$RECORDED_FOLDER/$made" >/dev/null
+closed=$(closed_at "$RECORDED_FOLDER/$made")
 [[ $(recordings | grep -c .) -eq 1 ]] || fail "the entry made more than one recording: $(recordings | tr '\n' ',')"
-check_audio "$RECORDED_FOLDER/$made" --duration "$ENTRY_SECONDS" --duration-tolerance 1.5 \
+awk -v at="$closed" -v from="$entry_stop" 'BEGIN { exit !(at >= from && at <= from + 11) }' ||
+  fail "the recording ended at $(date -d "@${closed%.*}" +%T), outside the stop window"
+check_audio "$RECORDED_FOLDER/$made" --duration "$(elapsed "$seen" "$closed")" --duration-tolerance 0.7 \
   --frequency "$TONE_HZ" --level "$TONE_DBFS" --level-tolerance 2
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended"
 echo "PASS"
