@@ -1,6 +1,8 @@
 // Starts and stops that come from outside the buttons: the global
 // hotkeys, the schedule timer and the automatic split.
 
+#include <memory>
+
 #include "recorder/AutoSplit.h"
 #include "recorder/Main.h"
 #include "recorder/ScheduleCheck.h"
@@ -8,12 +10,13 @@
 void TfrmMain::CreateAutomation() {
   tmSchedule = new TTimer(this);
   tmSchedule->SetInterval(500);
-  tmSchedule->OnTimer = [this](TObject*) {
+  // The check remembers the entries it stopped, from tick to tick.
+  tmSchedule->OnTimer = [this, schedule = std::make_shared<TScheduleCheck>()](TObject*) {
     TScheduleTarget target;
     target.Recording = [this] { return recording_; };
     target.StartRecording = [this] { StartRecording(false); };
     target.Stop = [this] { StopRecording(); };
-    CheckScheduleNow(target);
+    schedule->RunNow(target);
   };
 }
 

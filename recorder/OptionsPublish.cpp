@@ -5,6 +5,7 @@
 #include "recorder/GlobeVar.h"
 #include "recorder/Options.h"
 #include "recorder/OptionsLists.h"
+#include "recorder/RecorderFolders.h"
 
 namespace {
 
@@ -52,23 +53,23 @@ void TfrmOptions::PublishSettings() {
   ReleaseTime = static_cast<std::int16_t>(spinReleaseTime.Value());
   NewTrack = !rbVoxPause->Checked();
 
-  OutputPath = Trim(recorderPage.Folder->Text());
+  OutputPath = FolderOfSetting(recorderPage.Folder->Text());
   PreName = Trim(recorderPage.Prefix->Text());
   PosName = Trim(recorderPage.Suffix->Text());
   UseDate = recorderPage.UseDate->Checked();
   Overwrite = !recorderPage.AddNew->Checked();
 
-  JoinFolder = Trim(joinerPage.Folder->Text());
+  JoinFolder = FolderOfSetting(joinerPage.Folder->Text());
   JoinPrefix = Trim(joinerPage.Prefix->Text());
   JoinSuffix = Trim(joinerPage.Suffix->Text());
   JoinUseDate = joinerPage.UseDate->Checked();
   JoinOverwrite = !joinerPage.AddNew->Checked();
 
-  ConvertFolder = Trim(converterPage.Folder->Text());
+  ConvertFolder = FolderOfSetting(converterPage.Folder->Text());
   ConvertToSource = !converterPage.ToAppointed->Checked();
   ConvertOverwrite = !converterPage.AddNew->Checked();
 
-  SplitFolder = Trim(splitterPage.Folder->Text());
+  SplitFolder = FolderOfSetting(splitterPage.Folder->Text());
   SplitToSource = !splitterPage.ToAppointed->Checked();
   SplitOverwrite = !splitterPage.AddNew->Checked();
 

@@ -1,5 +1,6 @@
 #include "recorder/RecorderFolders.h"
 
+#include "platform/framework/SysUtils.h"
 #include "platform/os/Files.h"
 #include "platform/os/Folders.h"
 #include "recorder/GlobeVar.h"
@@ -28,4 +29,9 @@ bool SetUpRecorderFolders() {
     if (!DirectoryExists(*folder) && !ForceDirectories(*folder)) allThere = false;
   }
   return allThere;
+}
+
+std::string FolderOfSetting(const std::string& text) {
+  const std::string folder = Trim(text);
+  return folder.empty() ? folder : IncludeTrailingPathDelimiter(folder);
 }

@@ -1,5 +1,7 @@
 #include "recorder/ScheduleCheck.h"
 
+#include <algorithm>
+
 #include "recorder/GlobeVar.h"
 
 namespace {
@@ -10,6 +12,14 @@ std::int64_t SecondOfDay(int hour, int minute, int second) {
 
 // The entry's numbering: 1 Monday .. 7 Sunday (the clock's is 0 Sunday .. 6).
 int IsoDayOfWeek(const SYSTEMTIME& date) { return date.wDayOfWeek == 0 ? 7 : date.wDayOfWeek; }
+
+bool StartWindowOpen(const ScheduleEntry& entry, const SYSTEMTIME& now) {
+  return WithinActionWindow(now, entry.StartH, entry.StartM, entry.StartS);
+}
+
+bool SameDay(WORD year, WORD month, WORD day, const SYSTEMTIME& now) {
+  return year == now.wYear && month == now.wMonth && day == now.wDay;
+}
 
 }  // namespace
 
@@ -31,19 +41,33 @@ bool WithinActionWindow(const SYSTEMTIME& now, int hour, int minute, int second)
   return difference >= 0 && difference <= 10;
 }
 
-void CheckSchedule(const std::vector<ScheduleEntry>& entries, const SYSTEMTIME& now, const TScheduleTarget& target) {
+bool TScheduleCheck::WasStopped(const ScheduleEntry& entry, const SYSTEMTIME& now) const {
+  return std::any_of(stopped_.begin(), stopped_.end(), [&](const Stopped& s) {
+    return s.Entry == entry && SameDay(s.Year, s.Month, s.Day, now);
+  });
+}
+
+void TScheduleCheck::Run(const std::vector<ScheduleEntry>& entries, const SYSTEMTIME& now,
+                         const TScheduleTarget& target) {
+  // Once its start window closes, a stopped entry may start on its next day.
+  std::erase_if(stopped_, [&](const Stopped& s) {
+    return !SameDay(s.Year, s.Month, s.Day, now) || !StartWindowOpen(s.Entry, now);
+  });
   for (const ScheduleEntry& entry : entries) {
     if (!entry.Use || !EntryAppliesOn(entry, now)) continue;
-    if (WithinActionWindow(now, entry.StartH, entry.StartM, entry.StartS) && !target.Recording())
-      target.StartRecording();
-    if (WithinActionWindow(now, entry.StopH, entry.StopM, entry.StopS)) target.Stop();
+    const bool startWindowOpen = StartWindowOpen(entry, now);
+    if (startWindowOpen && !target.Recording() && !WasStopped(entry, now)) target.StartRecording();
+    if (WithinActionWindow(now, entry.StopH, entry.StopM, entry.StopS)) {
+      target.Stop();
+      if (startWindowOpen && !WasStopped(entry, now)) stopped_.push_back({entry, now.wYear, now.wMonth, now.wDay});
+    }
   }
 }
 
-void CheckScheduleNow(const TScheduleTarget& target) {
+void TScheduleCheck::RunNow(const TScheduleTarget& target) {
   SYSTEMTIME now;
   GetLocalTime(now);
   // A copy: starting a recording may lead to the schedule being edited.
   const std::vector<ScheduleEntry> entries = ScheduleEntries;
-  CheckSchedule(entries, now, target);
+  Run(entries, now, target);
 }

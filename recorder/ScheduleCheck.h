@@ -24,9 +24,24 @@ struct TScheduleTarget {
   std::function<void()> Stop;
 };
 
-// Visits the entries in order; for each, the start test, then the stop
-// test. The stop runs whether or not a recording runs.
-void CheckSchedule(const std::vector<ScheduleEntry>& entries, const SYSTEMTIME& now, const TScheduleTarget& target);
+class TScheduleCheck {
+ public:
+  // Visits the entries in order; for each, the start test, then the stop
+  // test. The stop runs whether or not a recording runs. An entry the
+  // check itself stopped does not start again while its start window is
+  // still open (a short entry would otherwise leave a second, tiny
+  // recording); a recording the user stopped is started again.
+  void Run(const std::vector<ScheduleEntry>& entries, const SYSTEMTIME& now, const TScheduleTarget& target);
 
-// The same over ScheduleEntries at the local time of GetLocalTime.
-void CheckScheduleNow(const TScheduleTarget& target);
+  // The same over ScheduleEntries at the local time of GetLocalTime.
+  void RunNow(const TScheduleTarget& target);
+
+ private:
+  // An entry stopped on that day while its start window was open.
+  struct Stopped {
+    ScheduleEntry Entry;
+    WORD Year, Month, Day;
+  };
+  bool WasStopped(const ScheduleEntry& entry, const SYSTEMTIME& now) const;
+  std::vector<Stopped> stopped_;
+};

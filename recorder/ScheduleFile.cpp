@@ -1,6 +1,7 @@
 #include "recorder/ScheduleFile.h"
 
 #include <algorithm>
+#include <set>
 
 #include "platform/base/Exceptions.h"
 #include "platform/framework/IniFiles.h"
@@ -13,35 +14,36 @@ const char* const kSection = "Schedule";
 const char* const kEntryKeys[] = {"Use",   "StartH", "StartM", "StartS", "StopH",    "StopM",
                                   "StopS", "Day",    "Month",  "Year",   "DayOfWeek"};
 
-// The index of an entry key such as "StopM12"; -1 for any other key.
-// Indexes beyond the entry limit count as the limit.
+// The index of an entry key such as "StopM12"; -1 for any other key and
+// for indexes written otherwise than as the entry's keys are read.
 int EntryIndexOfKey(const std::string& key) {
   for (const char* name : kEntryKeys) {
     const std::string prefix = name;
     if (key.size() <= prefix.size() || !SameText(key.substr(0, prefix.size()), prefix)) continue;
     // "Day" also begins "DayOfWeek3": only an all-digit rest is an index.
     const std::string digits = key.substr(prefix.size());
+    if (digits.size() > 9 || (digits.size() > 1 && digits[0] == '0')) continue;
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
-    long long index = 0;
-    for (char c : digits) {
-      index = index * 10 + (c - '0');
-      if (index >= MaxScheduleEntries) return MaxScheduleEntries;
-    }
-    return static_cast<int>(index);
+    return std::stoi(digits);
   }
   return -1;
 }
 
-// How many entries the file can really hold: "Number", but never more
-// than one past the highest index that has a key, nor the limit.
-int EntryCount(TIniFile& ini) {
+// The entries the file really holds: the indexes below "Number" that have
+// at least one key, in order, and no more than the limit.
+std::vector<int> EntryIndexes(TIniFile& ini) {
   const int number = ini.ReadInteger(kSection, "Number", 0);
-  if (number <= 0) return 0;
+  if (number <= 0) return {};
   TStringList keys;
   ini.ReadSection(kSection, keys);
-  int highest = -1;
-  for (int i = 0; i < keys.Count(); ++i) highest = std::max(highest, EntryIndexOfKey(keys[i]));
-  return std::min({number, highest + 1, MaxScheduleEntries});
+  std::set<int> indexes;
+  for (int i = 0; i < keys.Count(); ++i) {
+    const int index = EntryIndexOfKey(keys[i]);
+    if (index >= 0 && index < number) indexes.insert(index);
+  }
+  std::vector<int> present(indexes.begin(), indexes.end());
+  if (present.size() > static_cast<size_t>(MaxScheduleEntries)) present.resize(MaxScheduleEntries);
+  return present;
 }
 
 // A value outside the field's range is as good as missing.
@@ -50,25 +52,35 @@ int ReadField(TIniFile& ini, const std::string& key, int defaultValue, int maxim
   return value >= 0 && value <= maximum ? value : defaultValue;
 }
 
-ScheduleEntry ReadEntry(TIniFile& ini, int index) {
+// A time of day; false when a number in the file is no hour (0..23),
+// minute or second (0..59). Text that is no number reads as 0.
+bool ReadTime(TIniFile& ini, const std::string& prefix, const std::string& index, BYTE& hour, BYTE& minute,
+              BYTE& second) {
+  const int h = ini.ReadInteger(kSection, prefix + "H" + index, 0);
+  const int m = ini.ReadInteger(kSection, prefix + "M" + index, 0);
+  const int s = ini.ReadInteger(kSection, prefix + "S" + index, 0);
+  if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return false;
+  hour = static_cast<BYTE>(h);
+  minute = static_cast<BYTE>(m);
+  second = static_cast<BYTE>(s);
+  return true;
+}
+
+// False for an entry whose start or stop is no time of day.
+bool ReadEntry(TIniFile& ini, int index, ScheduleEntry& entry) {
   const std::string i = std::to_string(index);
-  auto time = [&](const char* key) { return static_cast<BYTE>(ReadField(ini, key + i, 0, 0xFF)); };
+  if (!ReadTime(ini, "Start", i, entry.StartH, entry.StartM, entry.StartS) ||
+      !ReadTime(ini, "Stop", i, entry.StopH, entry.StopM, entry.StopS))
+    return false;
   auto date = [&](const char* key, int defaultValue) {
     return static_cast<WORD>(ReadField(ini, key + i, defaultValue, 0xFFFF));
   };
-  ScheduleEntry entry;
   entry.Use = ini.ReadBool(kSection, "Use" + i, true);
-  entry.StartH = time("StartH");
-  entry.StartM = time("StartM");
-  entry.StartS = time("StartS");
-  entry.StopH = time("StopH");
-  entry.StopM = time("StopM");
-  entry.StopS = time("StopS");
   entry.Day = date("Day", 1);
   entry.Month = date("Month", 1);
   entry.Year = date("Year", 2004);
   entry.DayOfWeek = date("DayOfWeek", 1);
-  return entry;
+  return true;
 }
 
 void WriteEntry(TIniFile& ini, int index, const ScheduleEntry& entry) {
@@ -90,11 +102,12 @@ void WriteEntry(TIniFile& ini, int index, const ScheduleEntry& entry) {
 
 bool ReadScheduleFile(const std::string& fileName, std::vector<ScheduleEntry>& entries) {
   TIniFile ini(fileName);
-  const int count = EntryCount(ini);
-  if (count <= 0) return false;
   std::vector<ScheduleEntry> read;
-  read.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) read.push_back(ReadEntry(ini, i));
+  for (int index : EntryIndexes(ini)) {
+    ScheduleEntry entry;
+    if (ReadEntry(ini, index, entry)) read.push_back(entry);
+  }
+  if (read.empty()) return false;
   entries = std::move(read);
   return true;
 }

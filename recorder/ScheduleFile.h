@@ -12,10 +12,12 @@
 // More entries than this are never read from one file.
 constexpr int MaxScheduleEntries = 1000;
 
-// Reads the file's entries. A missing key, or a value that does not fit
-// its field, takes the key's default. Returns false, leaving `entries`
-// untouched, when the file holds no entries: no section, a "Number" of 0
-// or less, or no keys of any entry.
+// Reads the entries the file holds: those below "Number" with at least one
+// key, in order of their numbers, so the count read is the count there.
+// A missing key, a text that is no number, or a date field that does not
+// fit, takes the key's default. An entry whose start or stop is no time of
+// day (hour above 23, minute or second above 59) is left out and the rest
+// read. Returns false, leaving `entries` untouched, when no entry is read.
 bool ReadScheduleFile(const std::string& fileName, std::vector<ScheduleEntry>& entries);
 
 // Replaces the section "Schedule" of the file (created when missing; its

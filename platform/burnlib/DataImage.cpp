@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <libisofs/libisofs.h>
+
+#include "platform/burnlib/JolietNames.h"
 
 namespace burnlib {
 
@@ -68,6 +71,14 @@ bool DataImage::AddFile(const std::string& source, const std::string& destinatio
     error = "not a readable file: " + source;
     return false;
   }
+  // The image reads the file only when it is written, and only by a full
+  // path: a relative one is taken from the current folder now.
+  std::error_code failed;
+  const std::string fullPath = std::filesystem::absolute(source, failed).string();
+  if (failed) {
+    error = "not a readable file: " + source;
+    return false;
+  }
   IsoDir* dir = iso_image_get_root(impl_->image);
   discPath = "/";
   for (const std::string& name : SplitFolders(destination)) {
@@ -91,7 +102,7 @@ bool DataImage::AddFile(const std::string& source, const std::string& destinatio
   }
   const std::string name = BaseName(source);
   IsoNode* node = nullptr;
-  int rc = iso_tree_add_new_node(impl_->image, dir, name.c_str(), source.c_str(), &node);
+  int rc = iso_tree_add_new_node(impl_->image, dir, name.c_str(), fullPath.c_str(), &node);
   if (rc < 0) {
     error = rc == static_cast<int>(ISO_NODE_NAME_NOT_UNIQUE) ? "a file of this name is already on the disc: " + name : IsoError(rc);
     return false;
@@ -115,6 +126,8 @@ burn::burn_source* DataImage::CreateSource(const foxabi::OptionsRecord& options,
   iso_image_set_publisher_id(image, Field(info.publisher).c_str());
   iso_image_set_volset_id(image, Field(info.volumeSet).c_str());
   iso_image_set_system_id(image, Field(info.system).c_str());
+
+  if (options.joliet && !FitNamesToJoliet(image, error)) return nullptr;
 
   IsoWriteOpts* opts = nullptr;
   int rc = iso_write_opts_new(&opts, 2);

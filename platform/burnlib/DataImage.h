@@ -21,15 +21,17 @@ class DataImage {
   DataImage(const DataImage&) = delete;
   DataImage& operator=(const DataImage&) = delete;
 
-  // Adds the file `source` into the folder `destination` of the disc
-  // ("" or "\" is the root; "\" or "/" separate folders). On failure
-  // returns false with the reason; the tree is unchanged.
+  // Adds the file `source` (a relative path counts from the current
+  // folder) into the folder `destination` of the disc ("" or "\" is the
+  // root; "\" or "/" separate folders). On failure returns false with the
+  // reason; the tree is unchanged.
   bool AddFile(const std::string& source, const std::string& destination, std::string& error,
                std::string& discPath);
   int FileCount() const { return files_; }
 
   // A stream of the whole image, starting at sector `startSector` of the
-  // medium; nullptr with the reason on failure.
+  // medium; nullptr with the reason on failure. With Joliet, names over
+  // its limit are shortened in the tree for good (see JolietNames.h).
   burn::burn_source* CreateSource(const foxabi::OptionsRecord& options, const foxabi::IsoInfoRecord& info,
                             std::uint32_t startSector, std::string& error);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,11 @@ class ScheduleCheckTest : public testing::Test {
  protected:
   std::vector<std::string> Check(const std::vector<ScheduleEntry>& entries, const SYSTEMTIME& now) {
     log.clear();
-    CheckSchedule(entries, now, target);
+    check.Run(entries, now, target);
     return log;
   }
 
+  TScheduleCheck check;
   bool recording = false;
   std::vector<std::string> log;
   TScheduleTarget target{[this] { return recording; },
@@ -63,6 +65,29 @@ TEST_F(ScheduleCheckTest, DailyEntryStartsAndStopsWithinTenSeconds) {
   // Stop acts whether or not a recording runs (it also ends playback).
   EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 30, 10, 3)), Log{"stop"});
   EXPECT_EQ(Check(daily, LocalTimeOf(2024, 1, 31, 8, 30, 11, 3)), Log{});
+}
+
+TEST_F(ScheduleCheckTest, AnEntryShorterThanItsStartWindowRecordsOnce) {
+  // Ticks every half second from before the start to past the stop window.
+  const std::vector<ScheduleEntry> shortEntry{Entry(9, 0, 0, 9, 0, 10)};
+  Log all;
+  for (int second = 9 * 3600 - 2; second <= 9 * 3600 + 25; ++second)
+    for (int halfSecond = 0; halfSecond < 2; ++halfSecond)
+      for (const std::string& action :
+           Check(shortEntry, LocalTimeOf(2024, 1, 31, second / 3600, second / 60 % 60, second % 60, 3)))
+        all.push_back(action);
+  // One start, and a stop at each tick of the stop window (also ending playback).
+  ASSERT_FALSE(all.empty());
+  EXPECT_EQ(std::count(all.begin(), all.end(), "start"), 1);
+  EXPECT_EQ(all.front(), "start");
+  EXPECT_EQ(all[1], "stop");
+
+  // The next day the entry starts again; a second entry still starts
+  // after the first one's stop.
+  EXPECT_EQ(Check(shortEntry, LocalTimeOf(2024, 2, 1, 9, 0, 0, 4)), Log{"start"});
+  EXPECT_EQ(Check(shortEntry, LocalTimeOf(2024, 2, 1, 9, 0, 10, 4)), Log{"stop"});
+  EXPECT_EQ(Check({shortEntry[0], Entry(9, 0, 5, 10, 0, 0)}, LocalTimeOf(2024, 2, 1, 9, 0, 10, 4)),
+            (Log{"stop", "start"}));
 }
 
 TEST_F(ScheduleCheckTest, EntriesOutOfUseOrOfNoKindNeverAct) {
@@ -143,7 +168,7 @@ TEST_F(ScheduleCheckTest, CheckNowUsesTheSharedEntriesAndTheClock) {
   SetClock(&clock);
   ScheduleEntries = {Entry(21, 15, 0, 22, 0, 0, 0, 0, 0, 7)};
   log.clear();
-  CheckScheduleNow(target);
+  check.RunNow(target);
   EXPECT_EQ(log, Log{"start"});
   ScheduleEntries.clear();
   SetClock(nullptr);

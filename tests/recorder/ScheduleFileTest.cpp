@@ -176,7 +176,7 @@ TEST_F(ScheduleFileTest, RestoringFromACopyRebuildsEveryRow) {
 
 TEST_F(ScheduleFileTest, ValuesThatDoNotFitTheirFieldTakeTheDefault) {
   const std::string file = folder_.Write("bad.vsk",
-                                         "[Schedule]\nNumber=1\nUse0=yes\nStartH0=300\nStartM0=-1\nStartS0=59\n"
+                                         "[Schedule]\nNumber=1\nUse0=yes\nStartH0=seven\nStartM0=\nStartS0=59\n"
                                          "StopH0=0x17\nStopM0=99999999999\nDay0=70000\nMonth0=2\nYear0=0\n"
                                          "DayOfWeek0=0\n");
   std::vector<ScheduleEntry> entries;
@@ -220,7 +220,52 @@ TEST_F(ScheduleFileTest, AHugeNumberLoadsOnlyTheEntriesPresentAndQuickly) {
 
   const std::string far = folder_.Write("far.vsk", "[Schedule]\nNumber=99999999\nUse99999998=1\n");
   ASSERT_TRUE(ReadScheduleFile(far, entries));
+  EXPECT_EQ(entries.size(), 1u);
+
+  std::string many = "[Schedule]\nNumber=5000\n";
+  for (int i = 0; i < MaxScheduleEntries + 10; ++i) many += "Use" + std::to_string(i) + "=1\n";
+  ASSERT_TRUE(ReadScheduleFile(folder_.Write("many.vsk", many), entries));
   EXPECT_EQ(entries.size(), static_cast<size_t>(MaxScheduleEntries));
+}
+
+TEST_F(ScheduleFileTest, TheEntriesLoadedAreTheEntriesTheFileHolds) {
+  // "Number" says 4; entries 1 and 3 have no keys, and 5 lies beyond it.
+  const std::string file = folder_.Write("gaps.vsk",
+                                         "[Schedule]\nNumber=4\nStartH0=6\nStartH2=7\nStartH02=9\n"
+                                         "StartH5=8\n");
+  TScheduleList list;
+  ASSERT_TRUE(list.LoadFromFile(file));
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Row(0).Entry.StartH, 6);
+  EXPECT_EQ(list.Row(1).Entry.StartH, 7);
+  // Saved back, "Number" counts what was loaded.
+  ASSERT_TRUE(list.SaveToFile(file));
+  EXPECT_EQ(TIniFile(file).ReadInteger("Schedule", "Number", -1), 2);
+}
+
+TEST_F(ScheduleFileTest, AnEntryWhoseTimeIsNoTimeOfDayIsLeftOut) {
+  const std::string file = folder_.Write("times.vsk",
+                                         "[Schedule]\nNumber=7\n"
+                                         "StartH0=8\nStartM0=75\n"      // minute 75
+                                         "StartH1=9\nStopH1=10\n"       // fine
+                                         "StopH2=24\n"                   // hour 24
+                                         "StartS3=60\n"                  // second 60
+                                         "StopM4=-1\n"                   // negative
+                                         "StartH5=300\n"                 // beyond a byte
+                                         "StartH6=23\nStartM6=59\nStartS6=59\n");
+  std::vector<ScheduleEntry> entries;
+  ASSERT_TRUE(ReadScheduleFile(file, entries));
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(StartTimeText(entries[0]), "09:00:00");
+  EXPECT_EQ(StopTimeText(entries[0]), "10:00:00");
+  EXPECT_EQ(StartTimeText(entries[1]), "23:59:59");
+
+  // A file of bad entries only loads nothing and keeps the current list.
+  const std::string bad = folder_.Write("bad-only.vsk", "[Schedule]\nNumber=1\nStartM0=75\n");
+  TScheduleList list;
+  list.Add("01:00:00", "02:00:00", true, 0, 0, 0, 0);
+  EXPECT_FALSE(list.LoadFromFile(bad));
+  EXPECT_EQ(list.Count(), 1);
 }
 
 TEST_F(ScheduleFileTest, ANumberBelowTheKeysPresentLimitsTheEntries) {

@@ -1,7 +1,9 @@
 #include <sys/stat.h>
 
+#include "LocalTimeOf.h"
 #include "OptionsTestFixture.h"
 #include "platform/framework/StringList.h"
+#include "recorder/OutputNaming.h"
 #include "recorder/ScheduleFile.h"
 
 namespace {
@@ -188,6 +190,21 @@ TEST_F(SettingsFile, ChangedControlsSurviveSaveAndLoad) {
   EXPECT_TRUE(JoinOverwrite);
   EXPECT_TRUE(SplitToSource);
   EXPECT_EQ(Subject, "Listen");
+}
+
+TEST_F(SettingsFile, HandWrittenFoldersWithoutAClosingSlashHoldTheirFiles) {
+  const std::string talks = Scratch() + "talks";
+  WriteFile(SettingsPath(), "[OutputPath]\nOutputPath=" + talks + "\nConvertOutputPath= " + talks +
+                                "/converted \nSplitOutputPath=" + talks + "/split/\nJoinOutputPath=" + talks +
+                                "/joined\n");
+  CreateOptions();
+  EXPECT_EQ(OutputPath, talks + "/");
+  EXPECT_EQ(ConvertFolder, talks + "/converted/");
+  EXPECT_EQ(SplitFolder, talks + "/split/");
+  EXPECT_EQ(JoinFolder, talks + "/joined/");
+  const SYSTEMTIME start = LocalTimeOf(2024, 1, 31, 13, 5, 9, 3);
+  EXPECT_EQ(OutputPathFor(start, RecordingNaming(), TOutputFormat::Wav),
+            talks + "/Recorded 2024-01-31 13-05-09.wav");
 }
 
 TEST_F(SettingsFile, HostileValuesLoadAsDefaultsAndAreNotWrittenBack) {

@@ -1,10 +1,14 @@
 // Burning a data disc onto the image drive: an ISO 9660 image that
-// libisofs reads back with the files, their folders and their contents.
+// libisofs reads back with the files, their folders, their contents and
+// names that every reader can take.
 
 #include <stdint.h>
 #include <libisofs/libisofs.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
+#include <vector>
 
 #include "BurnFixture.h"
 
@@ -13,11 +17,16 @@ namespace {
 // Reads an image back through libisofs.
 class IsoReader {
  public:
-  explicit IsoReader(const std::string& path) {
+  // With `joliet` the names are those of the Joliet tree.
+  explicit IsoReader(const std::string& path, bool joliet = false) {
     iso_init();
     if (iso_data_source_new_from_file(path.c_str(), &source_) < 0) return;
     IsoReadOpts* opts = nullptr;
     iso_read_opts_new(&opts, 0);
+    if (joliet) {
+      iso_read_opts_set_no_rockridge(opts, 1);
+      iso_read_opts_set_preferjoliet(opts, 1);
+    }
     iso_image_new("read", &image_);
     ok_ = iso_image_import(image_, source_, opts, nullptr) >= 0;
     iso_read_opts_free(opts);
@@ -41,6 +50,16 @@ class IsoReader {
     iso_stream_read(stream, text.data(), text.size());
     iso_stream_close(stream);
     return text;
+  }
+  // The names in the root folder.
+  std::vector<std::string> RootNames() {
+    std::vector<std::string> names;
+    IsoDirIter* children = nullptr;
+    if (iso_dir_get_children(iso_image_get_root(image_), &children) < 0) return names;
+    IsoNode* node = nullptr;
+    while (iso_dir_iter_next(children, &node) == 1) names.push_back(iso_node_get_name(node));
+    iso_dir_iter_free(children);
+    return names;
   }
 
  private:
@@ -87,6 +106,55 @@ TEST_F(DataDiscImage, ProjectChecksComeBeforeAnyWriting) {
   EXPECT_EQ(SetDevice('Q'), foxabi::kErrNoDevice);
   EXPECT_EQ(CreateProject(1), foxabi::kErrNotSupported);
   EXPECT_FALSE(std::filesystem::exists(imageFolder_));
+}
+
+TEST_F(DataDiscImage, ARelativePathCountsFromTheCurrentFolder) {
+  WriteFile(folder_ + "near.txt", "beside us");
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder_);
+  SelectImageDrive();
+  ASSERT_EQ(CreateProject(foxabi::kProjectDataDisc), 0);
+  const std::int32_t added = AddFile("near.txt", "", "", 0, 0);
+  const std::int32_t missing = AddFile("far.txt", "", "", 0, 0);
+  std::filesystem::current_path(before);  // the burn reads the file from elsewhere
+  ASSERT_EQ(added, 0);
+  EXPECT_EQ(missing, foxabi::kErrFileNotReadable);
+  SetVolumeLabel("Relative");
+  ASSERT_EQ(BurnAndWait(), "");
+  IsoReader iso(imageFolder_ + "Relative.iso");
+  ASSERT_TRUE(iso.Ok());
+  EXPECT_EQ(iso.Content("/near.txt"), "beside us");
+}
+
+TEST_F(DataDiscImage, JolietNamesKeepToSixtyFourCharactersTheirExtensionsAndUniqueness) {
+  const std::string longStem(70, 'a');
+  const std::string names[] = {
+      longStem + ".mp3",                       // cut, keeping ".mp3"
+      longStem + "b.mp3",                      // cut to the same: made unique
+      std::string(61, 'c') + ".mp3",           // 65 characters
+      std::string(60, 'd') + ".mp3",           // 64: kept as it is
+      std::string(70, 'e'),                    // no extension
+  };
+  for (const std::string& name : names) WriteFile(folder_ + name, name);
+  SelectImageDrive();
+  ASSERT_EQ(CreateProject(foxabi::kProjectDataDisc), 0);
+  for (const std::string& name : names) ASSERT_EQ(AddFile((folder_ + name).c_str(), "", "", 0, 0), 0) << name;
+  SetVolumeLabel("Long names");
+  ASSERT_EQ(BurnAndWait(), "");
+
+  IsoReader joliet(imageFolder_ + "Long names.iso", true);
+  ASSERT_TRUE(joliet.Ok());
+  const std::vector<std::string> read = joliet.RootNames();
+  ASSERT_EQ(read.size(), std::size(names));
+  EXPECT_EQ(std::set<std::string>(read.begin(), read.end()).size(), read.size());
+  std::set<std::string> contents;
+  for (const std::string& name : read) {
+    EXPECT_LE(name.size(), 64u) << name;
+    EXPECT_TRUE(name[0] == 'e' || name.ends_with(".mp3")) << name;
+    contents.insert(joliet.Content("/" + name));
+  }
+  EXPECT_EQ(contents, std::set<std::string>(std::begin(names), std::end(names)));  // each file once
+  EXPECT_NE(std::find(read.begin(), read.end(), names[3]), read.end());
 }
 
 }  // namespace
