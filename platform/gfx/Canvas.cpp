@@ -104,7 +104,9 @@ int TCanvas::SelectClipRgn(const TRgn* region) {
 }
 
 int TCanvas::ExtSelectClipRgn(const TRgn* region, int mode) {
-  if (mode == RGN_COPY || !region) return SelectClipRgn(mode == RGN_COPY ? region : nullptr);
+  if (mode == RGN_COPY) return SelectClipRgn(region);
+  // Only a copy may go without a region (it removes the clip region).
+  if (!region) return ERROR;
   const TRgn current = state_.hasClip ? state_.clip : TRgn(kEverything);
   TRgn combined;
   switch (mode) {

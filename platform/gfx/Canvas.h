@@ -212,7 +212,9 @@ class TCanvas : public TObject {
   bool RestoreDC(int savedState);  // negative: relative to the newest
   // region in device coordinates (copied); nullptr removes the clip region.
   int SelectClipRgn(const TRgn* region);
-  // Combines region (device coordinates) with the clip region by RGN_xxx.
+  // Combines region (device coordinates) with the clip region by RGN_xxx;
+  // RGN_COPY with nullptr removes the clip region, any other mode with
+  // nullptr is an ERROR and leaves the clip as it was.
   int ExtSelectClipRgn(const TRgn* region, int mode);
   int IntersectClipRect(const TRect& rect);  // logical coordinates
   int ExcludeClipRect(const TRect& rect);    // logical coordinates

@@ -96,6 +96,8 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, UINT format) {
   options.EndEllipsis = (format & DT_END_ELLIPSIS) != 0;
   options.TabWidth = kTabStopChars * metrics.Text.AveCharWidth;
   std::vector<detail::LaidLine> lines = detail::LayOutText(decoded, options, advance);
+  // An empty text is one empty line: it has a line's height, and no width.
+  if (lines.empty()) lines.emplace_back();
   if (format & DT_RTLREADING)
     for (detail::LaidLine& line : lines) detail::ReorderRightToLeft(line.Text, line.Underline);
 
@@ -108,7 +110,6 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, UINT format) {
     rect.Bottom = rect.Top + textHeight;
     return textHeight;
   }
-  if (lines.empty()) return 0;
 
   int top = rect.Top;
   if (options.SingleLine && (format & DT_VCENTER)) top = rect.Top + (rect.Height() - lineHeight) / 2;

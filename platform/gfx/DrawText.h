@@ -26,5 +26,6 @@ constexpr UINT DT_RTLREADING = 0x00020000;
 // DT_NOCLIP) and returns the text's height; with DT_VCENTER or DT_BOTTOM
 // the offset from rect.Top to the bottom of the text. DT_CALCRECT draws
 // nothing and sets rect.Right and rect.Bottom to the text's extent.
-// DT_VCENTER and DT_BOTTOM act on single-line text only.
+// DT_VCENTER and DT_BOTTOM act on single-line text only. An empty text
+// counts as one empty line: a line high, no width.
 int DrawText(HDC dc, std::string_view text, TRect& rect, UINT format);

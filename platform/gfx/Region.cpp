@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Scanline.h"
 
 namespace {
@@ -88,6 +89,19 @@ TRgn Combine(const TRgn& a, const TRgn& b, Op op) {
     out.Add(y, ys[i + 1], CombineSpans(sa, sb, op));
   }
   return TRgn::FromBands(out.Take());
+}
+
+// A shape's corners, those beyond the drawing coordinates brought to their
+// edge so that sizes fit an int.
+TRect WithinReach(int left, int top, int right, int bottom) {
+  return detail::Shifted(TRect{left, top, right, bottom}, {0, 0});
+}
+
+// Adds the runs of a scanned shape, cut to the columns a shape region keeps.
+detail::SpanSink ShapeSpanSink(TRgnBuilder& builder) {
+  return [&builder](int y, int left, int right) {
+    builder.AddSpan(y, std::max(left, -kShapeRegionLimit), std::min(right, kShapeRegionLimit));
+  };
 }
 
 }  // namespace
@@ -194,16 +208,19 @@ HRGN CreateRectRgnIndirect(const TRect& rect) {
 }
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int widthEllipse, int heightEllipse) {
-  const TRect box{std::min(left, right), std::min(top, bottom), std::max(left, right) - 1,
-                  std::max(top, bottom) - 1};
+  const TRect near = WithinReach(left, top, right, bottom);
+  const TRect box{std::min(near.Left, near.Right), std::min(near.Top, near.Bottom),
+                  std::max(near.Left, near.Right) - 1, std::max(near.Top, near.Bottom) - 1};
   TRgnBuilder builder;
-  detail::RoundRectSpans(box, widthEllipse, heightEllipse, detail::kAllRowsFrom, detail::kAllRowsTo,
-                         [&](int y, int l, int r) { builder.AddSpan(y, l, r); });
+  detail::RoundRectSpans(box, widthEllipse, heightEllipse, -kShapeRegionLimit, kShapeRegionLimit,
+                         ShapeSpanSink(builder));
   return new TRgn(builder.Build());
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-  return CreateRoundRectRgn(left, top, right, bottom, std::abs(right - left), std::abs(bottom - top));
+  const TRect near = WithinReach(left, top, right, bottom);
+  return CreateRoundRectRgn(near.Left, near.Top, near.Right, near.Bottom, std::abs(near.Right - near.Left),
+                            std::abs(near.Bottom - near.Top));
 }
 
 HRGN CreateEllipticRgnIndirect(const TRect& rect) {
@@ -214,8 +231,7 @@ HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode) {
   TRgnBuilder builder;
   if (points && count > 0)
     detail::PolygonSpans(std::span<const TPoint>(points, static_cast<std::size_t>(count)), fillMode,
-                         detail::kAllRowsFrom, detail::kAllRowsTo,
-                         [&](int y, int l, int r) { builder.AddSpan(y, l, r); });
+                         -kShapeRegionLimit, kShapeRegionLimit, ShapeSpanSink(builder));
   return new TRgn(builder.Build());
 }
 

@@ -66,6 +66,13 @@ constexpr int COMPLEXREGION = 3;
 constexpr int ALTERNATE = 1;
 constexpr int WINDING = 2;
 
+// Rectangles keep the coordinates they are given. Ellipses, rounded
+// rectangles and polygons are scanned row by row, so their regions keep
+// only the part within kShapeRegionLimit pixels of the origin on either
+// axis (far beyond any window or surface): however far their corners lie,
+// they are made at once and fit in memory.
+constexpr int kShapeRegionLimit = 1 << 16;
+
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const TRect& rect);
 // The corner ellipses have the given width and height; like the window

@@ -23,8 +23,8 @@ int EllipseRowInset(int width, int height, int row) {
 
 void RoundRectSpans(const TRect& box, int cornerWidth, int cornerHeight, int fromY, int toY, const SpanSink& span) {
   if (box.IsEmpty()) return;
-  cornerWidth = std::min(std::abs(cornerWidth), box.Width());
-  cornerHeight = std::min(std::abs(cornerHeight), box.Height());
+  cornerWidth = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{cornerWidth}), box.Width()));
+  cornerHeight = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{cornerHeight}), box.Height()));
   const bool square = cornerWidth < 2 || cornerHeight < 2;
   const int half = cornerHeight / 2;
   for (int y = std::max(box.Top, fromY); y < std::min(box.Bottom, toY); ++y) {

@@ -31,7 +31,7 @@ void RoundRectSpans(const TRect& box, int cornerWidth, int cornerHeight, int fro
 void PolygonSpans(std::span<const PointF> points, int fillMode, int fromY, int toY, const SpanSink& span);
 void PolygonSpans(std::span<const TPoint> points, int fillMode, int fromY, int toY, const SpanSink& span);
 
-// Every row a shape could reach.
+// The farthest rows and columns a scan reports, so that they fit an int.
 constexpr int kAllRowsFrom = -(1 << 30);
 constexpr int kAllRowsTo = 1 << 30;
 

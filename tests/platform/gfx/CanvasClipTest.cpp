@@ -52,6 +52,19 @@ TEST_F(Clip, SelectClipRgnCopiesTheRegionAndNullRemovesIt) {
   EXPECT_EQ(Picture(bitmap, clRed), Rows(4, "######"));
 }
 
+// Without a region only a copy makes sense: it removes the clip region.
+// Every other mode is an error that leaves the clip alone.
+TEST_F(Clip, ExtSelectClipRgnWithoutARegionOnlyCopies) {
+  canvas.IntersectClipRect(Rect(0, 0, 2, 2));
+  for (int mode : {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, 0, 99})
+    EXPECT_EQ(ExtSelectClipRgn(&canvas, nullptr, mode), ERROR) << "mode " << mode;
+  FillAll();
+  EXPECT_EQ(Picture(bitmap, clRed), (Rows{"##....", "##....", "......", "......"}));
+  EXPECT_EQ(ExtSelectClipRgn(&canvas, nullptr, RGN_COPY), SIMPLEREGION);
+  FillAll();
+  EXPECT_EQ(Picture(bitmap, clRed), Rows(4, "######"));
+}
+
 TEST_F(Clip, ClippingAppliesToEveryKindOfDrawing) {
   canvas.IntersectClipRect(Rect(0, 0, 3, 4));
   canvas.Pen()->SetColor(clBlue);

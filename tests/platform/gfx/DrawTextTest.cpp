@@ -108,8 +108,26 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
   EXPECT_EQ(wrapped.Right, page.Width("Merged"));
 
   TRect empty = Rect(3, 3, 50, 50);
-  EXPECT_EQ(DrawText(page.canvas.Handle(), "", empty, DT_CALCRECT), 0);
-  EXPECT_EQ(empty, Rect(3, 3, 3, 3));
+  EXPECT_EQ(DrawText(page.canvas.Handle(), "", empty, DT_CALCRECT), h);
+  EXPECT_EQ(empty, Rect(3, 3, 3, 3 + h));
+}
+
+// An empty text is one empty line, on one line or several: the return
+// value and a measured rectangle are a line high, and nothing is drawn.
+TEST(DrawText, EmptyTextIsOneLineHighAndNoWide) {
+  Page page;
+  const int h = page.LineHeight();
+  ASSERT_GT(h, 0);
+  for (UINT lines : {DT_SINGLELINE, 0u, DT_WORDBREAK}) {
+    TRect measured = Rect(5, 7, 90, 9);
+    EXPECT_EQ(DrawText(page.canvas.Handle(), "", measured, DT_CALCRECT | lines), h) << "format " << lines;
+    EXPECT_EQ(measured, Rect(5, 7, 5, 7 + h)) << "format " << lines;
+    EXPECT_EQ(Draw(page, "", Rect(0, 10, 100, 50), lines), h) << "format " << lines;
+  }
+  // Placed like any single line: the answer reaches the bottom of the line.
+  EXPECT_EQ(Draw(page, "", Rect(0, 10, 100, 50), DT_SINGLELINE | DT_BOTTOM), 40);
+  EXPECT_EQ(Draw(page, "", Rect(0, 10, 100, 50), DT_SINGLELINE | DT_VCENTER), (40 - h) / 2 + h);
+  EXPECT_FALSE(page.Inked(Rect(0, 0, 200, 60)));
 }
 
 TEST(DrawText, EndEllipsisShortensToFit) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "PixelTestUtil.h"
@@ -126,6 +127,30 @@ TEST(Region, PolygonRegionCoversPixelCentresInside) {
   EXPECT_EQ(Picture(*r, 7, 7), (Rows{"#####..", "####...", "###....", "##.....", "#......", ".......", "......."}));
   auto none = Owned(CreatePolygonRgn(triangle, 2, ALTERNATE));
   EXPECT_EQ(RegionKind(*none), NULLREGION);
+}
+
+// Corners at the ends of the int range: the region is made at once and
+// holds the shape's part within the limit, exact near the origin.
+TEST(Region, ShapesWithFarCornersKeepTheirPartNearTheOrigin) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int L = kShapeRegionLimit;
+  const TPoint everywhere[] = {{kMin, kMin}, {kMax, kMin}, {kMax, kMax}, {kMin, kMax}};
+  auto all = Owned(CreatePolygonRgn(everywhere, 4, WINDING));
+  EXPECT_EQ(all->Rects(), (std::vector<TRect>{Rect(-L, -L, L, L)}));
+
+  // A slanted edge from (8, 0) to (0, INT_MIN) is still almost upright here.
+  const TPoint spike[] = {{0, 0}, {8, 0}, {0, kMin}};
+  auto upwards = Owned(CreatePolygonRgn(spike, 3, ALTERNATE));
+  EXPECT_EQ(upwards->Rects(), (std::vector<TRect>{Rect(0, -L, 8, 0)}));
+  const TPoint fan[] = {{0, 0}, {kMin, 4}, {kMax, 4}};
+  auto wide = Owned(CreatePolygonRgn(fan, 3, ALTERNATE));
+  EXPECT_EQ(wide->Rects(), (std::vector<TRect>{Rect(-L, 0, L, 4)}));
+
+  auto ellipse = Owned(CreateEllipticRgn(kMin, kMin, kMax, kMax));
+  EXPECT_EQ(ellipse->Rects(), (std::vector<TRect>{Rect(-L, -L, L, L)}));
+  auto band = Owned(CreateRoundRectRgn(kMin, 0, kMax, 10, kMin, 4));
+  EXPECT_EQ(band->Rects(), (std::vector<TRect>{Rect(-L, 0, L, 9)}));
 }
 
 TEST(Region, BuilderMergesRowsIntoBands) {
