@@ -3,14 +3,7 @@
 #include "platform/framework/ScrollBars.h"
 
 #include <algorithm>
-
-namespace {
-
-int MaxPosition(const SCROLLINFO& si) {
-  return std::max(si.nMin, si.nMax - std::max(0, static_cast<int>(si.nPage) - 1));
-}
-
-}  // namespace
+#include <cstdint>
 
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
   controlStyle_ = csFramed | csDoubleClicks | csOpaque;
@@ -104,7 +97,8 @@ void TScrollBar::Dispatch(TMessage& m) {
 // A step of the bar becomes a new position; OnScroll may change it.
 void TScrollBar::DoScroll(TMessage& m) {
   WORD code = LOWORD(m.WParam);
-  int pos = info_.nPos;
+  // Wide, so that a step past either end of the int range is clamped.
+  std::int64_t pos = info_.nPos;
   TScrollCode scrollCode = scEndScroll;
   switch (code) {
     case SB_LINEUP: scrollCode = scLineUp; pos -= smallChange_; break;
@@ -120,12 +114,12 @@ void TScrollBar::DoScroll(TMessage& m) {
       pos = detail::BarState(Handle(), SB_CTL).info.nTrackPos;
       break;
     case SB_TOP: scrollCode = scTop; pos = info_.nMin; break;
-    case SB_BOTTOM: scrollCode = scBottom; pos = MaxPosition(info_); break;
+    case SB_BOTTOM: scrollCode = scBottom; pos = detail::MaxScrollPos(info_); break;
     default: break;
   }
-  pos = std::clamp(pos, info_.nMin, MaxPosition(info_));
-  Scroll(scrollCode, pos);
-  SetPosition(pos);
+  int newPos = static_cast<int>(std::clamp<std::int64_t>(pos, info_.nMin, detail::MaxScrollPos(info_)));
+  Scroll(scrollCode, newPos);
+  SetPosition(newPos);
 }
 
 void TScrollBar::DefaultHandler(TMessage& m) {
@@ -133,16 +127,7 @@ void TScrollBar::DefaultHandler(TMessage& m) {
     case SBM_SETSCROLLINFO: {
       auto* in = reinterpret_cast<const SCROLLINFO*>(m.LParam);
       if (!in) return;
-      if (in->fMask & SIF_RANGE) {
-        info_.nMin = in->nMin;
-        info_.nMax = std::max(in->nMin, in->nMax);
-      }
-      if (in->fMask & SIF_PAGE) info_.nPage = in->nPage;
-      long long span = static_cast<long long>(info_.nMax) - info_.nMin + 1;
-      if (static_cast<long long>(info_.nPage) > span) info_.nPage = static_cast<UINT>(span);
-      if (in->fMask & SIF_POS) info_.nPos = in->nPos;
-      info_.nPos = std::clamp(info_.nPos, info_.nMin, MaxPosition(info_));
-      info_.nTrackPos = info_.nPos;
+      detail::ApplyScrollInfo(info_, *in);
       Publish();
       m.Result = info_.nPos;
       return;

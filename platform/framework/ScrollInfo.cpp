@@ -5,6 +5,7 @@
 #include "platform/framework/ScrollInfo.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <utility>
 
@@ -23,6 +24,34 @@ TBarState& BarState(HWND hwnd, int bar) {
   return it->second;
 }
 
+const TBarState* ExistingBar(HWND hwnd, int bar) {
+  auto it = Bars().find({hwnd, bar});
+  if (it != Bars().end()) return &it->second;
+  if (bar == SB_CTL) return nullptr;
+  // A window made with the bar's style has it from the start.
+  DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+  return (style & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) ? &BarState(hwnd, bar) : nullptr;
+}
+
+int MaxScrollPos(const SCROLLINFO& info) {
+  const std::int64_t page = info.nPage > 0 ? std::int64_t{info.nPage} - 1 : 0;
+  return static_cast<int>(std::max<std::int64_t>(info.nMin, info.nMax - page));
+}
+
+void ApplyScrollInfo(SCROLLINFO& info, const SCROLLINFO& change) {
+  if (change.fMask & SIF_RANGE) {
+    info.nMin = change.nMin;
+    // An inverted range counts as an empty one.
+    info.nMax = std::max(change.nMin, change.nMax);
+  }
+  if (change.fMask & SIF_PAGE) info.nPage = change.nPage;
+  const std::int64_t span = std::int64_t{info.nMax} - info.nMin + 1;
+  if (std::int64_t{info.nPage} > span) info.nPage = static_cast<UINT>(span);
+  if (change.fMask & SIF_POS) info.nPos = change.nPos;
+  info.nPos = std::clamp(info.nPos, info.nMin, detail::MaxScrollPos(info));
+  info.nTrackPos = info.nPos;
+}
+
 void ForgetBars(HWND hwnd) {
   for (int bar : {SB_HORZ, SB_VERT, SB_CTL}) Bars().erase({hwnd, bar});
 }
@@ -34,14 +63,8 @@ DWORD StyleBit(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
 
 bool ValidBar(HWND hwnd, int bar) { return IsWindow(hwnd) && bar >= SB_HORZ && bar <= SB_CTL; }
 
-// The largest position: with a page, the last page ends at nMax.
-int MaxScrollPos(const SCROLLINFO& si) {
-  int page = si.nPage > 0 ? static_cast<int>(si.nPage) - 1 : 0;
-  return std::max(si.nMin, si.nMax - page);
-}
-
 bool HasSomethingToScroll(const SCROLLINFO& si) {
-  return si.nMax > si.nMin && static_cast<long long>(si.nPage) <= static_cast<long long>(si.nMax) - si.nMin;
+  return si.nMax > si.nMin && std::int64_t{si.nPage} <= std::int64_t{si.nMax} - si.nMin;
 }
 
 void RedrawBar(HWND hwnd, int bar) {
@@ -65,7 +88,9 @@ void SetBarShown(HWND hwnd, int bar, bool show) {
 bool GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
   if (!info || !ValidBar(hwnd, bar)) return false;
   if (bar == SB_CTL) return SendMessage(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)) != 0;
-  const SCROLLINFO& si = detail::BarState(hwnd, bar).info;
+  const detail::TBarState* state = detail::ExistingBar(hwnd, bar);
+  if (!state) return false;
+  const SCROLLINFO& si = state->info;
   if (info->fMask & SIF_RANGE) {
     info->nMin = si.nMin;
     info->nMax = si.nMax;
@@ -81,17 +106,7 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, bool redraw) {
   if (bar == SB_CTL) return static_cast<int>(SendMessage(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
   detail::TBarState& state = detail::BarState(hwnd, bar);
   SCROLLINFO& si = state.info;
-  if (info->fMask & SIF_RANGE) {
-    si.nMin = info->nMin;
-    // An inverted range counts as an empty one.
-    si.nMax = std::max(info->nMin, info->nMax);
-  }
-  if (info->fMask & SIF_PAGE) si.nPage = info->nPage;
-  long long span = static_cast<long long>(si.nMax) - si.nMin + 1;
-  if (static_cast<long long>(si.nPage) > span) si.nPage = static_cast<UINT>(span);
-  if (info->fMask & SIF_POS) si.nPos = info->nPos;
-  si.nPos = std::clamp(si.nPos, si.nMin, MaxScrollPos(si));
-  si.nTrackPos = si.nPos;
+  detail::ApplyScrollInfo(si, *info);
 
   if (info->fMask & (SIF_RANGE | SIF_PAGE)) {
     if (HasSomethingToScroll(si)) {
@@ -124,12 +139,14 @@ int SetScrollPos(HWND hwnd, int bar, int pos, bool redraw) {
 }
 
 bool GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos) {
+  if (!minPos || !maxPos) return false;
   SCROLLINFO si;
   si.fMask = SIF_RANGE;
-  if (!minPos || !maxPos || !GetScrollInfo(hwnd, bar, &si)) return false;
+  // A window without the bar has the range 0..0.
+  if (!GetScrollInfo(hwnd, bar, &si)) si.nMin = si.nMax = 0;
   *minPos = si.nMin;
   *maxPos = si.nMax;
-  return true;
+  return ValidBar(hwnd, bar);
 }
 
 bool SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, bool redraw) {
@@ -208,7 +225,7 @@ TScrollBarLayout LayoutScrollBar(const SCROLLINFO& info, int length, int thickne
   if (info.nPage > 0 && span > 0) thumb = static_cast<int>(track * static_cast<long long>(info.nPage) / span);
   thumb = std::max(thumb, kMinThumbLength);
   if (thumb >= track) return layout;
-  int maxPos = MaxScrollPos(info);
+  int maxPos = detail::MaxScrollPos(info);
   int offset = 0;
   if (maxPos > info.nMin) {
     long long pos = std::clamp(info.nPos, info.nMin, maxPos) - static_cast<long long>(info.nMin);
@@ -223,7 +240,7 @@ int ScrollPosFromThumb(const SCROLLINFO& info, const TScrollBarLayout& layout, i
   int track = length - 2 * layout.arrow;
   int thumb = layout.thumbBottom - layout.thumbTop;
   int room = track - thumb;
-  int maxPos = MaxScrollPos(info);
+  int maxPos = detail::MaxScrollPos(info);
   if (room <= 0 || thumb <= 0) return info.nPos;
   int offset = std::clamp(thumbTop - layout.arrow, 0, room);
   long long span = static_cast<long long>(maxPos) - info.nMin;

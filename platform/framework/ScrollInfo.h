@@ -93,7 +93,9 @@ struct SCROLLBARINFO {
 // With redraw the bar is painted again. SetScrollInfo answers the new
 // position. For SB_VERT / SB_HORZ, a range with nothing to scroll hides
 // the bar (the style bit goes) unless SIF_DISABLENOSCROLL, which disables
-// it instead; a range to scroll shows it again.
+// it instead; a range to scroll shows it again. A window that never had
+// the bar (neither its style nor any information set) has none to ask:
+// GetScrollInfo fails and GetScrollRange gives 0..0.
 bool GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, bool redraw);
 int GetScrollPos(HWND hwnd, int bar);
@@ -135,8 +137,19 @@ struct TBarState {
   SCROLLINFO info;
   UINT disabledArrows = 0;  // ESB_ flags
 };
+// The bar's state, made with the range 0..100 if it had none.
 TBarState& BarState(HWND hwnd, int bar);
+// The state of a bar the window has, nullptr when it has none: a window's
+// bar exists once its information is set, or while the window's style
+// shows it; a control's (SB_CTL) once the control publishes it.
+const TBarState* ExistingBar(HWND hwnd, int bar);
 void ForgetBars(HWND hwnd);
+
+// The largest position: with a page, the last page ends at nMax.
+int MaxScrollPos(const SCROLLINFO& info);
+// Sets what change's fMask names, then keeps the page within the range
+// (nMax - nMin + 1 at most) and the position in [nMin, MaxScrollPos].
+void ApplyScrollInfo(SCROLLINFO& info, const SCROLLINFO& change);
 
 // Clicks on a bar: press, drag and release; auto-repeat by a timer of the
 // window. notify receives (code, pos) to send as WM_VSCROLL / WM_HSCROLL.

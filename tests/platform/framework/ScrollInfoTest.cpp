@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
 #include <vector>
 
 #include "FormTestSupport.h"
 #include "platform/framework/ListControls.h"
+#include "platform/framework/ScrollBars.h"
 
 namespace {
 
@@ -148,6 +151,85 @@ TEST_F(ScrollInfoTest, DisabledArrowsRefuseClicksAndHiddenBarsGiveTheirRoomBack)
   EXPECT_EQ(bare->ClientWidth(), 100);
   EXPECT_FALSE(EnableScrollBar(nullptr, SB_VERT, ESB_ENABLE_BOTH));
   EXPECT_FALSE(ShowScrollBar(h, 9, true));
+}
+
+TEST_F(ScrollInfoTest, WindowWithoutBarsHasNoneToAskUntilItsInformationIsSet) {
+  TForm* form = ShownForm();
+  auto* bare = new TScrollingControl(form);
+  bare->SetParent(form);
+  bare->SetBounds(10, 10, 100, 100);
+  HWND h = bare->Handle();
+  SCROLLINFO si = Info(7, 7, 7, 7);
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    EXPECT_FALSE(GetScrollInfo(h, bar, &si)) << "bar " << bar;
+    int low = 7, high = 7;
+    EXPECT_TRUE(GetScrollRange(h, bar, &low, &high));
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 0);
+    EXPECT_EQ(GetScrollPos(h, bar), 0);
+  }
+  // The style alone gives the bar, with the range of a fresh window.
+  SetWindowLong(h, GWL_STYLE, GetWindowLong(h, GWL_STYLE) | WS_VSCROLL);
+  ASSERT_TRUE(GetScrollInfo(h, SB_VERT, &si));
+  EXPECT_EQ(si.nMin, 0);
+  EXPECT_EQ(si.nMax, 100);
+  // Setting anything makes the bar, even one that stays hidden.
+  ASSERT_TRUE(SetScrollRange(h, SB_HORZ, 3, 3, false));
+  EXPECT_EQ(GetWindowLong(h, GWL_STYLE) & WS_HSCROLL, 0);
+  ASSERT_TRUE(GetScrollInfo(h, SB_HORZ, &si));
+  EXPECT_EQ(si.nMin, 3);
+  EXPECT_EQ(si.nMax, 3);
+  // A scroll-bar control always has its information.
+  auto* control = new TScrollBar(form);
+  control->SetParent(form);
+  int low = 7, high = 7;
+  EXPECT_TRUE(GetScrollRange(control->Handle(), SB_CTL, &low, &high));
+  EXPECT_EQ(high, 100);
+}
+
+// The page is unsigned: pages of 2^31 and more still hold the position in
+// [nMin, nMax - (nPage - 1)], for window bars and scroll-bar controls alike.
+TEST_F(ScrollInfoTest, HugePagesClampThePositionWithoutOverflow) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  TForm* form = ShownForm();
+  auto* bare = new TScrollingControl(form);
+  bare->SetParent(form);
+  auto* control = new TScrollBar(form);
+  control->SetParent(form);
+  struct Case {
+    int min, max;
+    UINT page;
+    int pos, wantPos;
+    UINT wantPage;
+  };
+  const Case cases[] = {
+      {kMin, kMax, 0x80000000u, kMax, 0, 0x80000000u},
+      {kMin, kMax, 0x80000005u, kMax, -5, 0x80000005u},
+      {kMin, kMax, 0xFFFFFFFFu, kMax, kMin + 1, 0xFFFFFFFFu},
+      {0, kMax, 0xFFFFFFFFu, 50, 0, 0x80000000u},  // the page is cut to the range
+      {-10, 10, 0x90000000u, 3, -10, 21},
+  };
+  for (auto [hwnd, bar] : {std::pair{bare->Handle(), SB_VERT}, std::pair{control->Handle(), SB_CTL}}) {
+    for (const Case& c : cases) {
+      SCROLLINFO in = Info(c.min, c.max, c.page, c.pos);
+      EXPECT_EQ(SetScrollInfo(hwnd, bar, &in, false), c.wantPos) << "bar " << bar << " page " << c.page;
+      SCROLLINFO out;
+      out.fMask = SIF_ALL;
+      ASSERT_TRUE(GetScrollInfo(hwnd, bar, &out));
+      EXPECT_EQ(out.nPage, c.wantPage);
+      EXPECT_EQ(out.nPos, c.wantPos);
+    }
+  }
+  // The control's own steps stop at the ends of the int range.
+  control->SetPageSize(0);
+  control->SetParams(kMax, kMin, kMax);
+  control->SetLargeChange(10);
+  SendMessage(control->Handle(), CN_HSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(control->Position(), kMax);
+  control->SetPosition(kMin);
+  SendMessage(control->Handle(), CN_HSCROLL, SB_LINEUP, 0);
+  EXPECT_EQ(control->Position(), kMin);
 }
 
 TEST_F(ScrollInfoTest, ThumbPositionMovesTheTopIndex) {
