@@ -64,19 +64,18 @@ Tsk2SkinFileReader::~Tsk2SkinFileReader() = default;
 void Tsk2SkinFileReader::ParseItemFile(const std::string& itemFile) {
   TItemFile file(itemFile);
   std::uint32_t offset = file.FirstRecordOffset();
+  detail::TItemBudget budget(file.Size());
   std::set<std::uint32_t> visited;
   for (detail::TItemRecord record = file.ReadRecord(offset); record.nextOffset != 0;
        record = file.ReadRecord(record.nextOffset)) {
     // A chain that comes back to a record would never end.
     if (!visited.insert(offset).second) throw EReadError("The items of the skin file form a loop");
+    budget.Claim(record);
     offset = record.nextOffset;
     switch (record.kind) {
-      case ikBitmap: {
-        auto bitmap = std::make_unique<TBitmap>();
-        bitmap->LoadFromBytes(file.ReadData(record));
-        bitmaps_.emplace_back(record.name, std::move(bitmap));
+      case ikBitmap:
+        bitmaps_.emplace_back(record.name, budget.Decode(file.ReadData(record)));
         break;
-      }
       case ikInteger: {
         std::uint8_t raw[4];
         file.ReadAt(record.dataOffset, raw, 4);

@@ -14,10 +14,11 @@
 // Results of ExtractSkinEntry.
 constexpr int zelExtractOk = 0;
 constexpr int zelExtractFailed = 1;    // no theme file, no such entry, unreadable, or empty
-constexpr int zelExtractDamaged = 2;   // password missing or wrong, or the entry is damaged
+constexpr int zelExtractDamaged = 2;   // password missing or wrong, the entry damaged or of another size than it states
 
-// Inflates the entry into outputFile (created or emptied). On any result
-// but zelExtractOk the output file is deleted.
+// Inflates the entry into outputFile (created or emptied). An entry that
+// states or inflates to more than any theme needs (detail::kMaxItemFileSize)
+// is damaged. On any result but zelExtractOk the output file is deleted.
 int ExtractSkinEntry(const std::string& archiveFile, const std::string& entryName, const std::string& outputFile,
                      const std::string& password);
 
@@ -25,8 +26,9 @@ class Tsk2SkinFileReader {
  public:
   // Loads the theme file. Raises Exception("Failed to read skin file!")
   // when it is no theme file or cannot be read, and a stream or graphic
-  // error when its item file is damaged; a password problem or a damaged
-  // entry leaves the reader empty with Loaded() false.
+  // error when its item file is damaged or its items claim more than a
+  // theme may take (see detail::TItemBudget); a password problem or a
+  // damaged entry leaves the reader empty with Loaded() false.
   Tsk2SkinFileReader(const std::string& fileName, const std::string& password);
   ~Tsk2SkinFileReader();
   Tsk2SkinFileReader(const Tsk2SkinFileReader&) = delete;

@@ -40,4 +40,16 @@ std::uint8_t TZipDecrypter::Decrypt(std::uint8_t cipher) {
   return plain;
 }
 
+std::int64_t TDecryptingStream::Read(void* buffer, std::int64_t count) {
+  const std::int64_t got = source_.Read(buffer, count);
+  auto* bytes = static_cast<std::uint8_t*>(buffer);
+  for (std::int64_t i = 0; i < got; ++i) bytes[i] = decrypter_.Decrypt(bytes[i]);
+  if (got > 0) position_ += got;
+  return got;
+}
+
+std::int64_t TDecryptingStream::Seek(std::int64_t offset, TSeekOrigin origin) {
+  return origin == soCurrent && offset == 0 ? position_ : -1;
+}
+
 }  // namespace detail

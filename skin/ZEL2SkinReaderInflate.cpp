@@ -118,12 +118,12 @@ class TOutputWindow {
   void Put(std::uint8_t byte) {
     window_[position_++] = byte;
     ++total_;
-    if (total_ > limit_) throw TzelInflateError("the entry inflates beyond its stated size");
+    if (total_ > limit_) throw TzelInflateOverflow("the entry inflates beyond its stated size");
   }
 
   void CopyMatch(int length, int distance) {
     if (distance > position_) throw TzelInflateError("a distance reaches before the start of the data");
-    if (total_ + length > limit_) throw TzelInflateError("the entry inflates beyond its stated size");
+    if (total_ + length > limit_) throw TzelInflateOverflow("the entry inflates beyond its stated size");
     std::uint8_t* to = window_.data() + position_;
     const std::uint8_t* from = to - distance;
     if (distance < length) {

@@ -18,6 +18,13 @@ class TzelInflateError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Raised when the stream inflates to more than the caller allowed: the
+// entry is larger than it says, not damaged inside.
+class TzelInflateOverflow : public TzelInflateError {
+ public:
+  using TzelInflateError::TzelInflateError;
+};
+
 struct THuffmanEntry {
   std::uint16_t symbol = 0;
   std::uint8_t length = 0;     // 0: no code leads here
@@ -45,7 +52,7 @@ class THuffmanTree {
 };
 
 // Inflates the raw deflate stream read from input into output. Stops and
-// raises TzelInflateError once more than outputLimit bytes come out.
+// raises TzelInflateOverflow once more than outputLimit bytes come out.
 // Returns the number of bytes written.
 std::int64_t Inflate(TStream& input, TStream& output, std::int64_t outputLimit);
 

@@ -11,6 +11,7 @@
 #include "skin/ZEL2SkinReader.h"
 #include "skin/ZEL2SkinReaderCrypt.h"
 #include "skin/ZEL2SkinReaderInflate.h"
+#include "skin/ZELItemChain.h"
 
 namespace {
 
@@ -19,7 +20,6 @@ constexpr int kEndRecordSize = 22;
 constexpr int kCentralHeaderSize = 46;
 constexpr int kLocalHeaderSize = 30;
 constexpr int kCryptHeaderSize = 12;
-constexpr int kCryptBlockSize = 1024;
 
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
@@ -86,30 +86,18 @@ void SkipLocalHeader(TFileStream& archive, const TEntryInfo& entry) {
   SeekTo(archive, entry.localHeaderOffset + kLocalHeaderSize + U16(header + 26) + U16(header + 28));
 }
 
-// Checks the password against the 12-byte header and decrypts the rest of
-// the archive into memory; null when the password is empty or wrong.
-std::unique_ptr<TMemoryStream> DecryptEntry(TFileStream& archive, const TEntryInfo& entry,
-                                            const std::string& password) {
-  if (password.empty()) return nullptr;
-  detail::TZipDecrypter decrypter(password);
+// Checks the password against the 12-byte header; false when the password
+// is empty or wrong. The decrypter then goes on with the entry's data.
+bool CheckPassword(TFileStream& archive, const TEntryInfo& entry, detail::TZipDecrypter& decrypter,
+                   const std::string& password) {
+  if (password.empty()) return false;
   std::uint8_t header[kCryptHeaderSize];
   archive.ReadBuffer(header, kCryptHeaderSize);
   std::uint8_t check = 0;
   for (std::uint8_t byte : header) check = decrypter.Decrypt(byte);
   const std::uint8_t expected = (entry.flags & 0x08) ? static_cast<std::uint8_t>(entry.modificationTime >> 8)
                                                      : static_cast<std::uint8_t>(entry.crc >> 24);
-  if (check != expected) return nullptr;
-
-  auto plain = std::make_unique<TMemoryStream>();
-  std::uint8_t block[kCryptBlockSize];
-  for (;;) {
-    const std::int64_t got = archive.Read(block, kCryptBlockSize);
-    if (got <= 0) break;
-    for (std::int64_t i = 0; i < got; ++i) block[i] = decrypter.Decrypt(block[i]);
-    plain->WriteBuffer(block, got);
-  }
-  plain->SetPosition(0);
-  return plain;
+  return check == expected;
 }
 
 }  // namespace
@@ -132,21 +120,27 @@ int ExtractSkinEntry(const std::string& archiveFile, const std::string& entryNam
     return failWith(zelExtractFailed);
   }
 
+  // No theme needs more; a larger entry is refused before it fills the disk.
+  if (entry.uncompressedSize > detail::kMaxItemFileSize) return failWith(zelExtractDamaged);
+
   std::int64_t written = 0;
   bool complete = false;
   try {
     TFileStream output(outputFile, fmCreate);
     SkipLocalHeader(*archive, entry);
     if (entry.flags & 0x01) {
-      std::unique_ptr<TMemoryStream> plain = DecryptEntry(*archive, entry, password);
-      if (!plain) return failWith(zelExtractDamaged);
-      written = detail::Inflate(*plain, output, entry.uncompressedSize);
+      detail::TZipDecrypter decrypter(password);
+      if (!CheckPassword(*archive, entry, decrypter, password)) return failWith(zelExtractDamaged);
+      detail::TDecryptingStream plain(*archive, decrypter);
+      written = detail::Inflate(plain, output, entry.uncompressedSize);
     } else {
       written = detail::Inflate(*archive, output, entry.uncompressedSize);
     }
     complete = true;
   } catch (const EFCreateError&) {
     return failWith(zelExtractFailed);
+  } catch (const detail::TzelInflateOverflow&) {
+    return failWith(zelExtractDamaged);  // more data than the stated size, even when that is 0
   } catch (const std::exception&) {
     // A damaged stream or a read error: whatever came out is incomplete.
   }

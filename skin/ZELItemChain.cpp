@@ -1,9 +1,11 @@
 #include "skin/ZELItemChain.h"
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 
 #include "platform/base/Exceptions.h"
+#include "platform/gfx/BmpCodec.h"
 
 namespace detail {
 
@@ -13,6 +15,29 @@ std::uint32_t ReadU32(const std::uint8_t* p) {
 }
 
 bool SameItemName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+namespace {
+// Both formats number their kinds alike.
+constexpr std::uint8_t kBitmapKind = 0, kTextKind = 3;
+
+[[noreturn]] void OverBudget(const std::string& why) { throw EReadError("The theme file is damaged: " + why); }
+}  // namespace
+
+TItemBudget::TItemBudget(std::int64_t fileSize) : bytesLeft_(std::min(fileSize, kMaxItemFileSize)) {}
+
+void TItemBudget::Claim(const TItemRecord& record) {
+  bytesLeft_ -= kItemRecordSize;
+  if (record.kind == kBitmapKind || record.kind == kTextKind) bytesLeft_ -= record.dataSize;
+  if (bytesLeft_ < 0) OverBudget("its items claim more than the file holds");
+}
+
+std::unique_ptr<TBitmap> TItemBudget::Decode(const std::vector<std::uint8_t>& bmpFile) {
+  decodedLeft_ -= DecodedBmpSize(bmpFile);
+  if (decodedLeft_ < 0) OverBudget("its bitmaps are too large");
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->LoadFromBytes(bmpFile);
+  return bitmap;
+}
 
 TItemChainFile::TItemChainFile(const std::string& path)
     : stream_(path, fmOpenRead | fmShareDenyNone), size_(stream_.Size()) {}

@@ -4,15 +4,23 @@
 // starts. Every read is checked against the file, which may be damaged.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/framework/Streams.h"
+#include "platform/gfx/Bitmap.h"
 
 namespace detail {
 
 constexpr int kItemRecordSize = 77;
 constexpr int kItemNameSize = 64;
+
+// The most an item file may hold, inflated or not, and the most its
+// bitmaps may take once decoded. Real themes hold a few megabytes; the
+// caps keep a hostile file from filling the disk or the memory.
+constexpr std::int64_t kMaxItemFileSize = std::int64_t{64} << 20;
+constexpr std::int64_t kMaxDecodedBitmapBytes = std::int64_t{64} << 20;
 
 struct TItemRecord {
   std::string name;  // up to the first zero byte of its 64
@@ -34,6 +42,25 @@ auto FindItem(const List& list, const std::string& name) {
     if (SameItemName(it->first, name)) return it;
   return list.end();
 }
+
+// What the items of one file may take in memory. Records and the data of
+// bitmaps and texts may not claim more than the file holds, however they
+// overlap, and the bitmaps may not decode to more than
+// kMaxDecodedBitmapBytes in all: a few kilobytes of records pointing at
+// one large picture would otherwise make gigabytes. EReadError beyond.
+class TItemBudget {
+ public:
+  explicit TItemBudget(std::int64_t fileSize);
+
+  // Counts the record, and its data for the kinds that keep it.
+  void Claim(const TItemRecord& record);
+  // The BMP file decoded; refused before decoding when it would not fit.
+  std::unique_ptr<TBitmap> Decode(const std::vector<std::uint8_t>& bmpFile);
+
+ private:
+  std::int64_t bytesLeft_;
+  std::int64_t decodedLeft_ = kMaxDecodedBitmapBytes;
+};
 
 // Reads of a file that raise EReadError rather than pass its end.
 class TItemChainFile {

@@ -1,19 +1,26 @@
 // Colour values and two-colour gradients.
 
-#include <cmath>
-
 #include "platform/gfx/Canvas.h"
 #include "skin/ZELPublic.h"
 
 namespace {
 
-// Channel by channel: from + (to - from) / length x step, rounded to the
-// nearest value with halves to even.
+// numerator / denominator (denominator > 0) rounded to the nearest whole
+// number, halves to even. Done in integers: a blend through doubles lands
+// a hair off exact halves such as 253 / 14 x 7 and rounds the wrong way.
+int RoundedQuotient(int numerator, int denominator) {
+  int quotient = numerator / denominator, remainder = numerator % denominator;
+  if (remainder < 0) {
+    --quotient;
+    remainder += denominator;
+  }
+  if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0)) ++quotient;
+  return quotient;
+}
+
+// Channel by channel: from + (to - from) / length x step, rounded.
 TColor Blend(TColor from, TColor to, int length, int step) {
-  auto channel = [&](BYTE a, BYTE b) {
-    const double value = a + std::nearbyint(static_cast<double>(b - a) / length * step);
-    return static_cast<int>(value);
-  };
+  auto channel = [&](BYTE a, BYTE b) { return a + RoundedQuotient((b - a) * step, length); };
   return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
              channel(GetBValue(from), GetBValue(to)));
 }

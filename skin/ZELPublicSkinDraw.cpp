@@ -82,7 +82,9 @@ void DrawSkinBitmap(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, b
   DrawStrip(canvas, at(trLeft, trBottom, trRight, brTop), bitmap, {w - hw + 1, h - hh, w, hh + 2});
   DrawStrip(canvas, at(tlRight, 0, trLeft, tlBottom), bitmap, {hw, 0, w - hw + 1, hh});
   DrawStrip(canvas, at(tlRight, tlBottom, trLeft, brTop - 1), bitmap, {hw, hh, w - hw + 1, h - hh});
-  DrawStrip(canvas, at(tlRight - 1, blTop - 1, brLeft, H), bitmap, {hw, h - hh, w - hw + 1, h});
+  // The bottom edge reaches a pixel left over the left edge, but never out
+  // of the face when the left corners have no width.
+  DrawStrip(canvas, at(std::max(tlRight - 1, 0), blTop - 1, brLeft, H), bitmap, {hw, h - hh, w - hw + 1, h});
 }
 
 void DrawThreePieceBitmap(const TBitmap& bitmap, TCanvas& canvas, const TRect& rect, TColor maskColor,

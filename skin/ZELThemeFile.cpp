@@ -45,20 +45,16 @@ TzelThemeFileReader::TzelThemeFileReader(const std::string& fileName) {
   file.ReadAt(0, header, kHeaderSize);
   std::uint32_t offset = ReadU32(header + 20);
 
-  // Entries and their data may not claim more bytes than the file has,
-  // however they overlap: that bounds both the chain and the memory.
-  const std::int64_t budget = file.Size();
-  std::int64_t claimed = 0;
+  // The budget bounds both the chain and the memory.
+  detail::TItemBudget budget(file.Size());
   std::set<std::uint32_t> visited;
   for (detail::TItemRecord entry = file.ReadRecord(offset); entry.nextOffset != 0; entry = file.ReadRecord(offset)) {
     if (!visited.insert(offset).second) Damaged("its entries form a loop");
-    claimed += detail::kItemRecordSize;
-    if (entry.kind == ekImage || entry.kind == ekText) claimed += entry.dataSize;
-    if (claimed > budget) Damaged("its entries claim more than the file holds");
+    budget.Claim(entry);
     offset = entry.nextOffset;
     switch (entry.kind) {
       case ekImage:
-        AddImage(entry.name, file.ReadData(entry));
+        AddImage(entry.name, file.ReadData(entry), budget);
         break;
       case ekInteger: {
         std::uint8_t raw[4];  // other data sizes are not supported: always 4 bytes
@@ -87,9 +83,9 @@ TzelThemeFileReader::~TzelThemeFileReader() = default;
 
 // The image is decoded once here, so a damaged picture refuses the file
 // instead of failing later inside a control's painting.
-void TzelThemeFileReader::AddImage(const std::string& name, const std::vector<std::uint8_t>& data) {
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->LoadFromBytes(data);
+void TzelThemeFileReader::AddImage(const std::string& name, const std::vector<std::uint8_t>& data,
+                                   detail::TItemBudget& budget) {
+  std::unique_ptr<TBitmap> bitmap = budget.Decode(data);
   auto stream = std::make_unique<TMemoryStream>();
   if (!data.empty()) stream->WriteBuffer(data.data(), static_cast<std::int64_t>(data.size()));
   images_.push_back({name, std::move(stream), std::move(bitmap)});

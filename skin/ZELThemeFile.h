@@ -11,6 +11,9 @@
 
 class TBitmap;
 class TMemoryStream;
+namespace detail {
+class TItemBudget;
+}
 
 // True when the file can be read and its first 12 bytes, as text up to
 // the first zero byte, are exactly "ZELPack_TB".
@@ -18,7 +21,8 @@ bool IsThemeFile(const std::string& fileName);
 
 // Reads a whole ".zel" file into memory. A damaged file (an offset,
 // length or chain link outside the file, a loop, an image that is no
-// bitmap) raises EReadError or EInvalidGraphic; a file that cannot be
+// bitmap, items or pictures beyond what a theme may take) raises
+// EReadError or EInvalidGraphic; a file that cannot be
 // opened raises EFOpenError. The magic is not checked here.
 class TzelThemeFileReader : public TObject {
  public:
@@ -51,7 +55,7 @@ class TzelThemeFileReader : public TObject {
     std::unique_ptr<TBitmap> bitmap;
   };
 
-  void AddImage(const std::string& name, const std::vector<std::uint8_t>& data);
+  void AddImage(const std::string& name, const std::vector<std::uint8_t>& data, detail::TItemBudget& budget);
 
   std::vector<TImage> images_;
   std::vector<std::pair<std::string, int>> integers_;

@@ -179,6 +179,12 @@ void DecodeBmp(std::span<const std::uint8_t> data, TBitmap& target) {
   DecodeRows(in, ReadHeader(in), target);
 }
 
+std::int64_t DecodedBmpSize(std::span<const std::uint8_t> data) {
+  const Header h = ReadHeader(Reader(data));
+  const std::int64_t rows = h.height < 0 ? -h.height : h.height;
+  return h.width * rows * (h.bitCount == 32 ? 4 : 3);
+}
+
 std::vector<std::uint8_t> EncodeBmp(const TBitmap& bitmap) {
   const int bpp = bitmap.BytesPerPixel();
   const std::size_t rowBytes = static_cast<std::size_t>(bitmap.Width()) * bpp;

@@ -2,6 +2,8 @@
 // The painters of each kind of theme bitmap. Each paints the whole of a
 // bitmap already sized as its catalogue entry says.
 
+#include <vector>
+
 #include "resources/art/Looks.h"
 
 namespace art {
@@ -14,6 +16,10 @@ void DrawTitleButtons(TBitmap& bmp, const LookStyle& s);
 void DrawTitleLeft(TBitmap& bmp, const LookStyle& s);
 void DrawTitleClient(TBitmap& bmp, const LookStyle& s);
 void DrawTitleRight(TBitmap& bmp, const LookStyle& s);
+// Per row of a title picture, how many pixels at its right end the window
+// region with rounded corners `radius` across cuts off (the left end is
+// the mirror); all 0 for square corners.
+std::vector<int> TitleCornerCuts(int radius, int width, int height);
 
 // Check boxes, radio buttons and check-list marks.
 void DrawCheckBox(TBitmap& bmp, const LookStyle& s);

@@ -45,29 +45,51 @@ void PaintProteinAccent(Painter& p) {
   p.Fill(Segment(21.5, 1.5, 13.5, h - 2.5, 0.6), Solid(Rgb(0xFF, 0x9A, 0x9A)), 0.6);
 }
 
+// The window region: a round rectangle whose corner ellipse is `radius`
+// across, reaching past the picture's right edge by one column as the
+// skinned window's region does. Square corners leave rows and columns
+// outside the picture only.
+class WindowRegion {
+ public:
+  WindowRegion(int width, int radius, bool left) : width_(width), radius_(radius), left_(left) {
+    const int far = 4000;
+    if (radius_ > 0)
+      region_ = left ? CreateRoundRectRgn(0, 0, far, far, radius, radius)
+                     : CreateRoundRectRgn(width - far, 0, width + 1, far, radius, radius);
+  }
+  ~WindowRegion() {
+    if (region_) DeleteObject(region_);
+  }
+  WindowRegion(const WindowRegion&) = delete;
+  WindowRegion& operator=(const WindowRegion&) = delete;
+
+  bool Outside(int x, int y) const {
+    return region_ ? !PtInRegion(region_, x, y) : (y < 0 || (left_ ? x < 0 : x >= width_));
+  }
+
+ private:
+  int width_, radius_;
+  bool left_;
+  HRGN region_ = nullptr;
+};
+
 // The frame down the outer side and round the window's corner. The corner
-// follows the window region exactly (a round-rectangle region whose corner
-// ellipse is formRadius across), so no pixel is half inside: those the
-// region cuts are the frame colour on the left, where the picture is drawn
-// opaque, and the transparent colour on the right, which is drawn masked.
+// follows the window region exactly, so no pixel is half inside; the
+// pixels the region cuts off take the frame colour too: the region hides
+// them on a window, and a bar standing on its own shows a square corner
+// rather than the transparent colour (which the built-in looks do not
+// mask).
 void PaintOuterFrame(Painter& p, const LookStyle& s, bool left) {
-  int w = p.Width(), h = p.Height(), fw = FrameWidth(s), r = s.formRadius;
-  const int far = 4000;
-  HRGN region = left ? CreateRoundRectRgn(0, 0, far, far, r, r) : CreateRoundRectRgn(w - far, 0, w + 1, far, r, r);
-  auto outside = [&](int x, int y) { return r > 0 ? !PtInRegion(region, x, y) : (y < 0 || (left ? x < 0 : x >= w)); };
+  int w = p.Width(), h = p.Height(), fw = FrameWidth(s);
+  const WindowRegion region(w, s.formRadius, left);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (outside(x, y)) {
-        p.SetPixel(x, y, left ? FrameColor(s) : kMagenta);
-        continue;
-      }
       bool nearEdge = false;
       for (int dy = -fw; dy <= fw && !nearEdge; ++dy)
-        for (int dx = -fw; dx <= fw && !nearEdge; ++dx) nearEdge = outside(x + dx, y + dy);
+        for (int dx = -fw; dx <= fw && !nearEdge; ++dx) nearEdge = region.Outside(x + dx, y + dy);
       if (nearEdge) p.SetPixel(x, y, FrameColor(s));
     }
   }
-  DeleteObject(region);
 }
 
 }  // namespace
@@ -88,6 +110,14 @@ void DrawTitleRight(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   PaintTitleRows(p, s);
   PaintOuterFrame(p, s, false);
+}
+
+std::vector<int> TitleCornerCuts(int radius, int width, int height) {
+  const WindowRegion region(width, radius, false);
+  std::vector<int> cuts(height, 0);
+  for (int y = 0; y < height; ++y)
+    while (cuts[y] < width && region.Outside(width - 1 - cuts[y], y)) ++cuts[y];
+  return cuts;
 }
 
 }  // namespace art

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "resources/art/ArtKinds.h"
 #include "resources/themefile/BuiltInElements.h"
 #include "resources/themefile/LookValues.h"
 
@@ -26,7 +27,7 @@ class LookPictures {
   std::vector<ThemeItem> Items() {
     Add("SKIN2_TITLEBAR1", TitleLeft());
     Add("SKIN2_TITLEBAR2", Element(kTitleClientImage));
-    Add("SKIN2_TITLEBAR3", Element(kTitleRightImage));
+    Add("SKIN2_TITLEBAR3", TitleRight());
     Add("SKIN2_FORMLEFTBORDER", SideBorder(true));
     Add("SKIN2_FORMRIGHTBORDER", SideBorder(false));
     if (recipe_.bottomBorderThreeSections) {
@@ -66,8 +67,13 @@ class LookPictures {
     return std::move(items_);
   }
 
-  // Per row, the pixels of the rounded corner at the right end of the title.
-  std::vector<int> CornerRuns() const { return RunsAtRightEnd(*Element(kTitleRightImage), kTransparentColor); }
+  // Per row, the pixels the window's rounded corner cuts from either end
+  // of the title: the look rounds its window by element 14.
+  std::vector<int> CornerRuns() const {
+    const BitmapPtr right = Element(kTitleRightImage);
+    return art::TitleCornerCuts(GetBuiltInThemeInteger(recipe_.look, kFormRoundCorner), right->Width(),
+                                right->Height());
+  }
 
  private:
   void Add(const std::string& name, const BitmapPtr& picture) {
@@ -93,14 +99,19 @@ class LookPictures {
     throw std::logic_error("no theme colour " + item);
   }
 
-  // The look's right-hand title picture comes with its rounded corner in
-  // the transparent colour, for the title's region to cut it out of the
-  // window; the left-hand one is drawn square (a built-in look rounds the
-  // window itself), so its corner is cut the same way, mirrored.
+  // A built-in look rounds its window itself and draws its title pictures
+  // square; a theme file's window is cut from its title pictures, so their
+  // corners go in the transparent colour.
   BitmapPtr TitleLeft() const {
     BitmapPtr left = Element(kTitleLeftImage);
     PaintRunsAtLeftEnd(*left, CornerRuns(), kTransparentColor);
     return left;
+  }
+
+  BitmapPtr TitleRight() const {
+    BitmapPtr right = Element(kTitleRightImage);
+    PaintRunsAtRightEnd(*right, CornerRuns(), kTransparentColor);
+    return right;
   }
 
   // The look's border line on the outside, the form colour inside; the

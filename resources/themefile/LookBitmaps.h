@@ -21,8 +21,8 @@ using BitmapSource = std::function<BitmapPtr(const std::string& name)>;
 // title are never made.
 std::vector<ThemeItem> LookBitmapItems(const ThemeRecipe& recipe, const BitmapSource& bitmaps);
 
-// How many top rows of the look's title pictures hold a rounded window
-// corner in the transparent colour; 0 for square corners.
+// How many top rows of the theme file's title pictures hold a rounded
+// window corner in the transparent colour; 0 for square corners.
 int TitleCornerRows(const ThemeRecipe& recipe, const BitmapSource& bitmaps);
 
 }  // namespace themefile

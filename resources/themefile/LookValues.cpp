@@ -10,6 +10,10 @@ using namespace element;
 
 constexpr int kBlack = -2;  // not an element: the built-in looks draw these in black
 
+// The title bar draws a theme file's caption this many rows above its
+// caption-top item.
+constexpr int kCaptionRowsAboveItem = 3;
+
 struct ColorSource {
   const char* item;
   int element;
@@ -64,13 +68,16 @@ std::vector<ThemeItem> LookColorItems(TzelUIStyle look) {
 }
 
 // The title bar reads its offsets from the theme file where a built-in
-// look reads elements 7 to 9; the caption stands level with the buttons.
+// look reads elements 7 to 9. A built-in look puts the caption level with
+// the buttons (3 rows lower in Protein); from a theme file the title bar
+// puts it 3 rows above the caption top, so the item carries those 3 rows.
 std::vector<ThemeItem> LookIntegerItems(TzelUIStyle look, int titleCornerRows) {
   const int buttonTop = GetBuiltInThemeInteger(look, kTitleButtonTop);
+  const int captionTop = buttonTop + (look == Protein ? 3 : 0);
   return {
       IntegerItem("SKIN2_TITLEBARICONPOSX", GetBuiltInThemeInteger(look, kTitleButtonLeftOffset)),
       IntegerItem("SKIN2_TITLEBARICONPOSY", buttonTop),
-      IntegerItem("SKIN2_TITLEBARCAPTIONTOP", look == Protein ? buttonTop + 3 : buttonTop),
+      IntegerItem("SKIN2_TITLEBARCAPTIONTOP", captionTop + kCaptionRowsAboveItem),
       IntegerItem("SKIN2_TITLEBARBUTTONPOSX", GetBuiltInThemeInteger(look, kTitleButtonRightOffset)),
       IntegerItem("SKIN2_TITLEBARBUTTONPOSY", buttonTop),
       IntegerItem("SKIN2_TITLEBARREGIONMINY", 0),

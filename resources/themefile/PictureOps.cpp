@@ -79,16 +79,14 @@ BitmapPtr VerticalGradient(int width, int height, TColor top, TColor bottom) {
   return bitmap;
 }
 
-std::vector<int> RunsAtRightEnd(const TBitmap& bitmap, TColor color) {
-  std::vector<int> runs(bitmap.Height(), 0);
-  for (int y = 0; y < bitmap.Height(); ++y)
-    while (runs[y] < bitmap.Width() && PixelOf(bitmap, bitmap.Width() - 1 - runs[y], y) == color) ++runs[y];
-  return runs;
-}
-
 void PaintRunsAtLeftEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color) {
   for (int y = 0; y < std::min<int>(bitmap.Height(), int(runs.size())); ++y)
     FillArea(bitmap, TRect{0, y, runs[y], y + 1}, color);
+}
+
+void PaintRunsAtRightEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color) {
+  for (int y = 0; y < std::min<int>(bitmap.Height(), int(runs.size())); ++y)
+    FillArea(bitmap, TRect{bitmap.Width() - runs[y], y, bitmap.Width(), y + 1}, color);
 }
 
 }  // namespace themefile

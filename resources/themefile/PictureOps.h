@@ -22,10 +22,8 @@ BitmapPtr SideBySide(const std::vector<const TBitmap*>& pictures);
 BitmapPtr TurnedRight(const TBitmap& source);
 // From `top` in the first row to `bottom` in the last.
 BitmapPtr VerticalGradient(int width, int height, TColor top, TColor bottom);
-// Per row, how many pixels at the right end are `color`, up to the first
-// that is not.
-std::vector<int> RunsAtRightEnd(const TBitmap& bitmap, TColor color);
-// Per row, that many pixels at the left end become `color`.
+// Per row, that many pixels at the left (right) end become `color`.
 void PaintRunsAtLeftEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color);
+void PaintRunsAtRightEnd(TBitmap& bitmap, const std::vector<int>& runs, TColor color);
 
 }  // namespace themefile

@@ -1,6 +1,7 @@
 // The rounded window corner of the title pictures lies exactly where the
-// window region cuts the window, so neither the desktop nor a blob of frame
-// colour shows inside the corner.
+// window region cuts the window: the frame runs along the cut, and what the
+// region cuts away is frame colour too, so a bar on its own shows a square
+// corner and never the transparent colour.
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,24 @@ HRGN CornerRegion(int width, int radius, bool left) {
               : CreateRoundRectRgn(width - far, 0, width + 1, far, radius, radius);
 }
 
-TEST(TitleCorners, RightPictureIsTransparentExactlyWhereTheRegionCuts) {
+TEST(TitleCorners, WhatTheRegionCutsIsFrameColourAtBothEnds) {
   for (const RoundedLook& look : kRounded) {
-    SCOPED_TRACE(look.prefix);
-    auto bmp = LoadTheme(std::string(look.prefix) + "_TITLE_RIGHT");
     const int radius = GetBuiltInThemeInteger(look.style, 14);
-    HRGN region = CornerRegion(bmp->Width(), radius, false);
-    for (int y = 0; y < bmp->Height(); ++y)
-      for (int x = 0; x < bmp->Width(); ++x)
-        EXPECT_EQ(PixelAt(*bmp, x, y) == kMagenta, !PtInRegion(region, x, y)) << x << "," << y;
-    DeleteObject(region);
+    const TColor frame = TColor(GetBuiltInThemeColor(look.style, 16));
+    for (bool left : {true, false}) {
+      SCOPED_TRACE(std::string(look.prefix) + (left ? " left" : " right"));
+      auto bmp = LoadTheme(std::string(look.prefix) + (left ? "_TITLE_LEFT" : "_TITLE_RIGHT"));
+      HRGN region = CornerRegion(bmp->Width(), radius, left);
+      int cut = 0;
+      for (int y = 0; y < bmp->Height(); ++y)
+        for (int x = 0; x < bmp->Width(); ++x)
+          if (!PtInRegion(region, x, y)) {
+            ++cut;
+            EXPECT_EQ(PixelAt(*bmp, x, y), frame) << x << "," << y;
+          }
+      EXPECT_GT(cut, 0);
+      DeleteObject(region);
+    }
   }
 }
 

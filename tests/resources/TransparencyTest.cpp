@@ -12,7 +12,7 @@ const char* kLooks[] = {"MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS"};
 std::string Name(const char* look, const char* suffix) { return std::string(look) + "_" + suffix; }
 
 TEST(Transparency, OpaquePicturesCarryNoTransparentColour) {
-  const char* suffixes[] = {"CHECKBOX", "TITLE_LEFT", "TITLE_CLIENT", "PROGRESSBAR", "TRACKBAR_SLIDER_V",
+  const char* suffixes[] = {"CHECKBOX", "TITLE_LEFT", "TITLE_CLIENT", "TITLE_RIGHT", "PROGRESSBAR", "TRACKBAR_SLIDER_V",
                             "SCROLLBAR_TRACK", "CHECKLIST", "TAB_LINE", "SIDECHENNEL_HANDLE", "SIDECHENNEL_BAR"};
   for (const char* look : kLooks) {
     for (const char* suffix : suffixes) {
@@ -67,17 +67,6 @@ TEST(Transparency, TitleButtonsMaskTheirCornersOnlyWhenDrawnTransparent) {
         EXPECT_FALSE(HasMagenta(*bmp, r)) << frame;
       }
     }
-  }
-}
-
-TEST(Transparency, RightTitleSectionMaskedOnlyAtRoundedWindowCorner) {
-  for (const char* look : kLooks) {
-    SCOPED_TRACE(look);
-    auto bmp = LoadTheme(Name(look, "TITLE_RIGHT"));
-    bool rounded = std::string(look) == "WINXP" || std::string(look) == "BLUEGLASS";
-    EXPECT_EQ(PixelAt(*bmp, bmp->Width() - 1, 0) == kMagenta, rounded);
-    // Below the corner radius the section is opaque.
-    EXPECT_FALSE(HasMagenta(*bmp, {0, 14, bmp->Width(), bmp->Height()}));
   }
 }
 

@@ -10,8 +10,8 @@ namespace {
 
 void Mutate(TBytesVec& bytes, std::mt19937& random) {
   const int edits = static_cast<int>(random() % 8) + 1;
-  for (int i = 0; i < edits && bytes.size() > 1; ++i) {
-    const std::size_t at = 1 + random() % (bytes.size() - 1);
+  for (int i = 0; i < edits && !bytes.empty(); ++i) {
+    const std::size_t at = random() % bytes.size();
     switch (random() % 5) {
       case 0: bytes[at] ^= static_cast<std::uint8_t>(1 << (random() % 8)); break;
       case 1: bytes[at] = static_cast<std::uint8_t>(random()); break;
@@ -24,18 +24,20 @@ void Mutate(TBytesVec& bytes, std::mt19937& random) {
 
 }  // namespace
 
-// A few seconds of damaged theme files; the fuzz target runs the same
-// inputs for much longer under the sanitizers.
+// A few seconds of damaged theme files for every reader; the fuzz targets
+// run the same inputs for much longer under the sanitizers.
 TEST(RandomisedSkinFiles, DamagedInputsNeverCrashHangOrLeaveFiles) {
   TPrivateTempFolder temp;
-  const std::vector<TBytesVec> seeds = SkinFileSeeds();
+  std::vector<std::vector<TBytesVec>> seeds;
+  for (TSkinReaderInput reader : kSkinReaderInputs) seeds.push_back(SkinReaderSeeds(reader));
   std::mt19937 random(20261209);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
   int runs = 0;
   while (std::chrono::steady_clock::now() < deadline) {
-    TBytesVec input = seeds[random() % seeds.size()];
+    const std::size_t reader = random() % seeds.size();
+    TBytesVec input = seeds[reader][random() % seeds[reader].size()];
     Mutate(input, random);
-    FeedSkinFileInput(input.data(), input.size(), temp.Path());
+    FeedSkinReader(kSkinReaderInputs[reader], input.data(), input.size(), temp.Path());
     ASSERT_TRUE(temp.Files().empty()) << "left behind after run " << runs;
     ++runs;
   }

@@ -3,6 +3,7 @@
 #include "SkinFixtures.h"
 #include "platform/os/Files.h"
 #include "skin/ZEL2SkinReader.h"
+#include "skin/ZELItemChain.h"
 
 namespace {
 
@@ -117,4 +118,26 @@ TEST_F(SkinArchive, EncryptedEntriesNeedTheRightPassword) {
   }
   // A password given for an entry that is not encrypted is not needed.
   EXPECT_EQ(Extract(BuildArchive({DeflatedEntry("SKINDATA.SK2", plain)}), "secret"), zelExtractOk);
+}
+
+// An entry larger than any theme is refused before it fills the disk,
+// whether it says so or claims to be smaller; one that says it is empty
+// but holds data is of the wrong size like any other.
+TEST_F(SkinArchive, EntriesPastTheCapOrTheirStatedSizeAreDamaged) {
+  constexpr auto kCap = static_cast<std::uint32_t>(detail::kMaxItemFileSize);
+  TArchiveEntry huge;
+  huge.name = "SKINDATA.SK2";
+  huge.data = RawDeflateZeros(kCap + 1);
+  for (std::uint32_t stated : {0xFFFFFFFFu, kCap + 1, kCap, 1000u, 0u}) {
+    huge.uncompressedSize = stated;
+    EXPECT_EQ(Extract(BuildArchive({huge})), zelExtractDamaged) << stated;
+    EXPECT_FALSE(FileExists(output));
+  }
+  TArchiveEntry saysEmpty = DeflatedEntry("SKINDATA.SK2", plain);
+  saysEmpty.uncompressedSize = 0;
+  EXPECT_EQ(Extract(BuildArchive({saysEmpty})), zelExtractDamaged);
+  TArchiveEntry encrypted = DeflatedEntry("SKINDATA.SK2", plain, "pw");
+  encrypted.uncompressedSize = 0;
+  EXPECT_EQ(Extract(BuildArchive({encrypted}), "pw"), zelExtractDamaged);
+  EXPECT_FALSE(FileExists(output));
 }

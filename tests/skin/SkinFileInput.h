@@ -1,16 +1,27 @@
 #pragma once
-// Feeds arbitrary bytes to the theme-file readers: the inflater, the
-// archive walk and the item reader. Shared by the randomised test and the
-// fuzz target; any crash, hang or leak is a fault.
+// Feeds arbitrary bytes to the theme-file readers. Shared by the
+// randomised test and the fuzz targets (one per reader); any crash, hang
+// or leak is a fault.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// The first byte chooses the reader; the rest is its input. Files go to
-// folder (ending with "/"), which must be empty afterwards.
-void FeedSkinFileInput(const std::uint8_t* data, std::size_t size, const std::string& folder);
+enum class TSkinReaderInput {
+  Inflate,         // a raw deflate stream
+  ThemeFile,       // a whole theme file, with and without a password
+  EntryStream,     // three bytes of stated size, then the entry's deflate stream
+  ItemFile,        // the item file of a well-formed theme file
+  OlderThemeFile,  // the recorder's older ".zel" theme file
+};
 
-// Valid inputs of every mode, for damaging.
-std::vector<std::vector<std::uint8_t>> SkinFileSeeds();
+constexpr TSkinReaderInput kSkinReaderInputs[] = {TSkinReaderInput::Inflate, TSkinReaderInput::ThemeFile,
+                                                  TSkinReaderInput::EntryStream, TSkinReaderInput::ItemFile,
+                                                  TSkinReaderInput::OlderThemeFile};
+
+// Files go to folder (ending with "/"), which must be empty afterwards.
+void FeedSkinReader(TSkinReaderInput reader, const std::uint8_t* data, std::size_t size, const std::string& folder);
+
+// Valid inputs of the reader, for damaging.
+std::vector<std::vector<std::uint8_t>> SkinReaderSeeds(TSkinReaderInput reader);

@@ -68,6 +68,30 @@ TBytesVec RawDeflate(const TBytesVec& data, int level, int strategy) {
   return out;
 }
 
+TBytesVec RawDeflateZeros(std::size_t count) {
+  z_stream z{};
+  if (deflateInit2(&z, 1, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK) throw std::runtime_error("deflateInit2");
+  const TBytesVec zeros(1 << 20, 0);
+  TBytesVec out, chunk(1 << 16);
+  std::size_t left = count;
+  int result = Z_OK;
+  while (result != Z_STREAM_END) {
+    if (z.avail_in == 0 && left > 0) {
+      const std::size_t take = std::min(left, zeros.size());
+      z.next_in = const_cast<Bytef*>(zeros.data());
+      z.avail_in = static_cast<uInt>(take);
+      left -= take;
+    }
+    z.next_out = chunk.data();
+    z.avail_out = static_cast<uInt>(chunk.size());
+    result = deflate(&z, left == 0 ? Z_FINISH : Z_NO_FLUSH);
+    if (result == Z_STREAM_ERROR) throw std::runtime_error("deflate");
+    out.insert(out.end(), chunk.begin(), chunk.end() - z.avail_out);
+  }
+  deflateEnd(&z);
+  return out;
+}
+
 TBytesVec CompressibleNoise(std::size_t size, unsigned seed) {
   std::mt19937 random(seed);
   TBytesVec out;
@@ -178,6 +202,46 @@ TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t c
     }
   }
   return themefile::BitmapItem(name, bitmap.SaveToBytes());
+}
+
+TBytesVec OneBitBmp(int width, int height) {
+  const std::uint32_t stride = ((static_cast<std::uint32_t>(width) + 31) / 32) * 4;
+  const std::uint32_t headers = 14 + 40 + 8;  // and a palette of two colours
+  TBytesVec out = {'B', 'M'};
+  PutU32(out, headers + stride * static_cast<std::uint32_t>(height));
+  PutU32(out, 0);
+  PutU32(out, headers);
+  PutU32(out, 40);
+  PutU32(out, static_cast<std::uint32_t>(width));
+  PutU32(out, static_cast<std::uint32_t>(height));
+  PutU16(out, 1);
+  PutU16(out, 1);
+  for (int i = 0; i < 6; ++i) PutU32(out, 0);  // compression .. colours important
+  PutU32(out, 0x00336699);
+  PutU32(out, 0x00FFFFFF);
+  out.resize(headers + stride * static_cast<std::size_t>(height), 0);
+  return out;
+}
+
+void ShareFirstBitmapData(TBytesVec& itemFile) {
+  const auto u32 = [&itemFile](std::size_t at) {
+    return std::uint32_t{itemFile[at]} | std::uint32_t{itemFile[at + 1]} << 8 | std::uint32_t{itemFile[at + 2]} << 16 |
+           std::uint32_t{itemFile[at + 3]} << 24;
+  };
+  const auto put = [&itemFile](std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) itemFile[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  };
+  std::uint32_t dataOffset = 0, dataSize = 0;
+  for (std::size_t record = u32(20); u32(record + 73) != 0; record = u32(record + 73)) {
+    if (itemFile[record + 64] != themefile::kBitmapItem) continue;
+    if (dataSize == 0) {
+      dataOffset = u32(record + 65);
+      dataSize = u32(record + 69);
+    } else {
+      put(record + 65, dataOffset);
+      put(record + 69, dataSize);
+    }
+  }
 }
 
 TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName) {

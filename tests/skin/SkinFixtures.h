@@ -19,6 +19,9 @@ std::uint32_t Crc32Of(const TBytesVec& data);
 // as Z_FIXED or Z_DEFAULT_STRATEGY; level 0 stores.
 TBytesVec RawDeflate(const TBytesVec& data, int level = 9, int strategy = 0);
 
+// A raw deflate stream of count zero bytes, made without holding them.
+TBytesVec RawDeflateZeros(std::size_t count);
+
 // Random bytes that compress somewhat: runs and repeats mixed with noise.
 TBytesVec CompressibleNoise(std::size_t size, unsigned seed);
 
@@ -49,6 +52,14 @@ using themefile::IntegerItem;
 using themefile::TextItem;
 // A BMP of one colour (0x00BBGGRR).
 TItem BitmapItem(const std::string& name, int width, int height, std::uint32_t color);
+
+// A BMP of 1 bit per pixel, all of the first of its two colours: small in
+// the file (and smaller deflated), 24 times larger decoded.
+TBytesVec OneBitBmp(int width, int height);
+
+// Makes every bitmap record after the first point at the first one's data,
+// as a hostile writer might: the file stays as small as with one picture.
+void ShareFirstBitmapData(TBytesVec& itemFile);
 
 // The writer's item file. Names longer than the 64-byte field are cut, as
 // another writer might have done; a terminator name is written into the

@@ -6,6 +6,7 @@
 #include "platform/base/Exceptions.h"
 #include "skin/ZEL2Define.h"
 #include "skin/ZEL2SkinReader.h"
+#include "skin/ZELItemChain.h"
 #include "skin/ZELThemes.h"
 
 namespace {
@@ -107,6 +108,46 @@ TEST_F(SkinReader, DamagedFilesRaiseAndLeaveNoTemporaryFile) {
 
   TItem notABitmap{"SKIN2_BUTTON", 0, BytesOf("BM but nothing else")};
   EXPECT_THROW(Tsk2SkinFileReader(ThemeFile({notABitmap}), ""), Exception);
+  ExpectOnlyThemeFiles();
+}
+
+// A few kilobytes of theme file must not take gigabytes: records sharing
+// one picture, pictures too large decoded, or an entry that inflates past
+// what it states are refused like damaged files.
+TEST_F(SkinReader, FilesThatWouldTakeTooMuchMemoryAreRefused) {
+  const auto withPictures = [](const std::vector<TBytesVec>& bmps, bool shared) {
+    std::vector<TItem> items;
+    for (std::size_t i = 0; i < bmps.size(); ++i)
+      items.push_back(themefile::BitmapItem("SKIN2_PICTURE" + std::to_string(i), bmps[i]));
+    TBytesVec itemFile = BuildItemFile(items);
+    if (shared) ShareFirstBitmapData(itemFile);
+    return itemFile;
+  };
+  const TBytesVec tiny = OneBitBmp(1, 1);
+  // Eight records of one 8192 x 8192 picture: 8 MB of item file, 8 KB deflated, 1.5 GB decoded.
+  const TBytesVec eightTimesHuge = withPictures({OneBitBmp(8192, 8192), tiny, tiny, tiny, tiny, tiny, tiny, tiny}, true);
+  ASSERT_LT(BuildArchive({DeflatedEntry("SKINDATA.SK2", eightTimesHuge)}).size(), 10000u);
+  EXPECT_THROW(Tsk2SkinFileReader(ThemeFileOfItemFile(eightTimesHuge), ""), Exception);
+  // Forty records of a picture that alone would fit: they claim more than the file holds.
+  std::vector<TBytesVec> forty(40, tiny);
+  forty[0] = OneBitBmp(2048, 2048);
+  EXPECT_THROW(Tsk2SkinFileReader(ThemeFileOfItemFile(withPictures(forty, true)), ""), Exception);
+  // Two pictures that fit one at a time but not together.
+  const TBytesVec large = OneBitBmp(4096, 3000);  // 36 MB decoded
+  EXPECT_TRUE(Tsk2SkinFileReader(ThemeFileOfItemFile(withPictures({large}, false)), "").Loaded());
+  EXPECT_THROW(Tsk2SkinFileReader(ThemeFileOfItemFile(withPictures({large, large}, false)), ""), Exception);
+
+  // An entry that says it is empty but holds a theme loads nothing, quietly.
+  TArchiveEntry saysEmpty = DeflatedEntry("SKINDATA.SK2", BuildItemFile(SampleItems()));
+  saysEmpty.uncompressedSize = 0;
+  const std::string saysEmptyFile = temp.Write("theme-says-empty.zsk", BuildArchive({saysEmpty}));
+  EXPECT_FALSE(Tsk2SkinFileReader(saysEmptyFile, "").Loaded());
+  // Nor does one that inflates far past any theme.
+  TArchiveEntry bomb;
+  bomb.name = "SKINDATA.SK2";
+  bomb.uncompressedSize = 1000;
+  bomb.data = RawDeflateZeros(2 * detail::kMaxItemFileSize);
+  EXPECT_FALSE(Tsk2SkinFileReader(temp.Write("theme-bomb.zsk", BuildArchive({bomb})), "").Loaded());
   ExpectOnlyThemeFiles();
 }
 

@@ -168,6 +168,30 @@ TEST(SkinBitmapHelpers, DrawSkinBitmapTransparency) {
   EXPECT_EQ(PixelOf(target, 1, 0), Numbered(1, 0));
 }
 
+// Whatever the sizes, even with a corner of no width or height, the face
+// stays inside its rectangle.
+TEST(SkinBitmapHelpers, DrawSkinBitmapNeverPaintsOutsideItsRect) {
+  TBitmap target(16, 16);
+  const TRect rect{4, 4, 0, 0};
+  for (int w = 1; w <= 5; ++w)
+    for (int h = 1; h <= 5; ++h) {
+      TBitmap face(w, h);
+      FillNumbered(face);
+      for (int W = 1; W <= 7; ++W)
+        for (int H = 1; H <= 7; ++H) {
+          Clear(target);
+          DrawSkinBitmap(face, *target.Canvas(), {rect.Left, rect.Top, rect.Left + W, rect.Top + H}, false);
+          for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+              const bool inside = x >= rect.Left && x < rect.Left + W && y >= rect.Top && y < rect.Top + H;
+              if (!inside)
+                ASSERT_EQ(PixelOf(target, x, y), kBackground)
+                    << "face " << w << "x" << h << " over " << W << "x" << H << " painted " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(SkinBitmapHelpers, DrawSkinBitmapEdgeCases) {
   // An even-sized face has no rows for its left edge and centre: they show
   // the face's middle row.

@@ -54,6 +54,23 @@ TEST(SkinColors, VerticalGradientBlendsTheLinesBetweenItsEnds) {
   EXPECT_EQ(target.Canvas()->Pixels(0, 4), clBlue);
 }
 
+// Exact halves round to even in every channel and direction; each case
+// below lands a hair off its half when blended through floating point.
+TEST(SkinColors, GradientsRoundExactHalvesToEven) {
+  // 14 lines: line 8 blends with step 7, half the way: 253 / 2 = 126.5
+  // rounds to 126, 251 / 2 = 125.5 to 126.
+  TBitmap tall(1, 14);
+  GradientFillV(*tall.Canvas(), {0, 0, 1, 14}, RGB(0, 0, 0), RGB(253, 251, 0));
+  EXPECT_EQ(tall.Canvas()->Pixels(0, 8), RGB(126, 126, 0));
+  // Falling: 253 + (-126.5 -> -126) = 127, 251 + (-125.5 -> -126) = 125.
+  GradientFillV(*tall.Canvas(), {0, 0, 1, 14}, RGB(253, 251, 0), RGB(0, 0, 0));
+  EXPECT_EQ(tall.Canvas()->Pixels(0, 8), RGB(127, 125, 0));
+  // 30 columns: column 15 is half the way: 124.5 -> 124, 123.5 -> 124, 0.5 -> 0.
+  TBitmap wide(30, 1);
+  GradientFillH(*wide.Canvas(), {0, 0, 30, 1}, RGB(0, 0, 0), RGB(249, 247, 1));
+  EXPECT_EQ(wide.Canvas()->Pixels(15, 0), RGB(124, 124, 0));
+}
+
 TEST(SkinColors, HorizontalGradientStepsOneFurtherThanTheVerticalOne) {
   TBitmap target(6, 2);
   GradientFillH(*Cleared(target).Canvas(), {1, 0, 5, 1}, Red(0), Red(10));

@@ -120,6 +120,18 @@ TEST_F(ZelFiles, OverlappingEntriesCannotMultiplyTheFile) {
   EXPECT_THROW(TzelThemeFileReader(Write(file)), EReadError);
 }
 
+TEST_F(ZelFiles, PicturesTooLargeDecodedAreRefused) {
+  // 8 MB of file that would decode to 192 MB: refused before decoding.
+  EXPECT_THROW(TzelThemeFileReader(Write(BuildZelFile({themefile::BitmapItem("ButtonImage", OneBitBmp(8192, 8192))}))),
+               EReadError);
+  // Two that fit one at a time but not together.
+  const TBytesVec large = OneBitBmp(4096, 3000);
+  EXPECT_NO_THROW(TzelThemeFileReader(Write(BuildZelFile({themefile::BitmapItem("A", large)}), "one.zel")));
+  EXPECT_THROW(TzelThemeFileReader(Write(BuildZelFile({themefile::BitmapItem("A", large), themefile::BitmapItem("B", large)}),
+                                         "two.zel")),
+               EReadError);
+}
+
 namespace {
 
 // The theme components and manager as the recorder's build has them.
