@@ -45,38 +45,36 @@ void PaintProteinAccent(Painter& p) {
   p.Fill(Segment(21.5, 1.5, 13.5, h - 2.5, 0.6), Solid(Rgb(0xFF, 0x9A, 0x9A)), 0.6);
 }
 
-// The frame down the outer side and round the window's corner. The corner
-// follows the window region exactly (a round-rectangle region whose corner
-// ellipse is formRadius across), so no pixel is half inside: those the
-// region cuts are the frame colour on the left, where the picture is drawn
-// opaque, and the transparent colour on the right, which is drawn masked.
-void PaintOuterFrame(Painter& p, const LookStyle& s, bool left) {
-  int w = p.Width(), h = p.Height(), fw = FrameWidth(s), r = s.formRadius;
+}  // namespace
+
+// The corner follows the window region exactly, so no pixel is half inside.
+void PaintFrameCorner(Painter& p, TColor frame, int frameWidth, int cornerSize, bool left, TColor outsideColor) {
+  int w = p.Width(), h = p.Height(), fw = frameWidth, r = cornerSize;
   const int far = 4000;
   HRGN region = left ? CreateRoundRectRgn(0, 0, far, far, r, r) : CreateRoundRectRgn(w - far, 0, w + 1, far, r, r);
   auto outside = [&](int x, int y) { return r > 0 ? !PtInRegion(region, x, y) : (y < 0 || (left ? x < 0 : x >= w)); };
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       if (outside(x, y)) {
-        p.SetPixel(x, y, left ? FrameColor(s) : kMagenta);
+        p.SetPixel(x, y, outsideColor);
         continue;
       }
       bool nearEdge = false;
       for (int dy = -fw; dy <= fw && !nearEdge; ++dy)
         for (int dx = -fw; dx <= fw && !nearEdge; ++dx) nearEdge = outside(x + dx, y + dy);
-      if (nearEdge) p.SetPixel(x, y, FrameColor(s));
+      if (nearEdge) p.SetPixel(x, y, frame);
     }
   }
   DeleteObject(region);
 }
 
-}  // namespace
-
 void DrawTitleLeft(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   PaintTitleRows(p, s);
   if (s.look == Look::Protein) PaintProteinAccent(p);
-  PaintOuterFrame(p, s, true);
+  // Cut pixels: frame colour on the left, drawn opaque, and the
+  // transparent colour on the right, drawn masked.
+  PaintFrameCorner(p, FrameColor(s), FrameWidth(s), s.formRadius, true, FrameColor(s));
 }
 
 void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
@@ -87,7 +85,7 @@ void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
 void DrawTitleRight(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   PaintTitleRows(p, s);
-  PaintOuterFrame(p, s, false);
+  PaintFrameCorner(p, FrameColor(s), FrameWidth(s), s.formRadius, false, kMagenta);
 }
 
 }  // namespace art
