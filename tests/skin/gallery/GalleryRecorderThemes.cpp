@@ -11,11 +11,14 @@
 #include "platform/win/Headless.h"
 #include "resources/Resources.h"
 #include "skin/ZELBitmapPiece.h"
+#include "platform/os/MainThread.h"
 #include "skin/ZELButton.h"
+#include "skin/ZELDlg.h"
 #include "skin/ZELEdit.h"
 #include "skin/ZELFlavour.h"
 #include "skin/ZELMgr.h"
 #include "skin/ZELProgressBar.h"
+#include "skin/frmMessage.h"
 #include "tests/skin/gallery/GalleryPage.h"
 
 namespace gallery {
@@ -26,10 +29,12 @@ constexpr int kZoom = 3;
 constexpr int kTitleKeys = 18;
 constexpr int kMinimizeKey = 12, kCloseKey = 15;  // their normal frames
 
-// The title colour a dialog's caption takes from a theme without one.
+// The title colour the theme gives a dialog's caption.
 TColor CaptionColor(const TzelFileTheme& theme) {
-  const int font = theme.GetColor(27);
-  return font == 65536 || font == 196608 || font == 262144 || font == 327680 ? clBlack : clWhite;
+  TzelDialog dialog(nullptr);
+  dialog.SetFileTheme(const_cast<TzelFileTheme*>(&theme));
+  dialog.SetUIStyle(FromThemeFile);
+  return dialog.CaptionFont()->Color();
 }
 
 // The window around the controls: title sections, two keys, the caption
@@ -100,6 +105,27 @@ void BuildDialog(TForm* form, TzelFileTheme* theme, const std::string& caption) 
   }
 }
 
+// The message dialog's box as it shows, dressed in the theme.
+std::unique_ptr<TBitmap> ShootMessageBox(TForm* owner, TzelFileTheme* theme) {
+  TzelMessageDialog dialog(owner);
+  dialog.SetFileTheme(theme);
+  dialog.SetUIStyle(FromThemeFile);
+  dialog.SetCaption("Burning");
+  dialog.SetText("Do you want to abort burning? The disc may not be usable afterwards.");
+  dialog.SetIconType(zelWarning);
+  dialog.SetButtonCount(2);
+  dialog.SetButton1Caption("&Abort");
+  dialog.SetButton2Caption("&Continue");
+  auto shot = std::make_unique<TBitmap>();
+  PostToMainThread([&] {
+    HeadlessPumpUntilIdle();
+    shot->Assign(HeadlessPresentedSurface(dialog.Box()->Handle()));
+    dialog.Box()->SetModalResult(mrCancel);
+  });
+  dialog.ShowModal();
+  return shot;
+}
+
 void DrawPictures(TCanvas& canvas, TFlow& flow, const TzelFileTheme& theme) {
   for (int element = zelFirstElement; element <= zelLastElement; ++element) {
     TBitmap* picture = theme.GetBitmap(element);
@@ -134,6 +160,9 @@ std::unique_ptr<TBitmap> PaintRecorderThemePage(const std::string& resource, con
     TPoint at = flow.Place(shot->Width(), shot->Height());
     canvas.Draw(at.X, at.Y, shot.get());
   }
+  auto box = ShootMessageBox(owner, theme);
+  TPoint at = flow.Place(box->Width(), box->Height());
+  canvas.Draw(at.X, at.Y, box.get());
   flow.Break(8);
   DrawPictures(canvas, flow, *theme);
   auto used = std::make_unique<TBitmap>(page.Width(), flow.Bottom() + 16);
