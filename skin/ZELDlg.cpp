@@ -44,6 +44,8 @@ TzelDialog::TzelDialog(TComponent* owner) : TComponent(owner) {
   captionFont_.SetStyle(TFontStyles(fsBold));
   captionFont_.SetColor(clWhite);
   Publish("Caption", &TzelDialog::Caption, &TzelDialog::SetCaption);
+  Publish("Position", &TzelDialog::Position, &TzelDialog::SetPosition);
+  Publish("ButtonCursor", &TzelDialog::ButtonCursor, &TzelDialog::SetButtonCursor);
   Publish("UIStyle", &TzelDialog::UIStyle, &TzelDialog::SetUIStyle);
   Publish("FileTheme", &TzelDialog::FileTheme, &TzelDialog::SetFileTheme);
   SetUIStyle(DeepBlue);
@@ -90,7 +92,11 @@ TzelMessageDialog::TzelMessageDialog(TComponent* owner) : TzelDialog(owner) {
   Publish("Button1Caption", &TzelMessageDialog::Button1Caption, &TzelMessageDialog::SetButton1Caption);
   Publish("Button2Caption", &TzelMessageDialog::Button2Caption, &TzelMessageDialog::SetButton2Caption);
   Publish("Button3Caption", &TzelMessageDialog::Button3Caption, &TzelMessageDialog::SetButton3Caption);
+  Publish("Button1ModalResult", &TzelMessageDialog::Button1ModalResult, &TzelMessageDialog::SetButton1ModalResult);
+  Publish("Button2ModalResult", &TzelMessageDialog::Button2ModalResult, &TzelMessageDialog::SetButton2ModalResult);
+  Publish("Button3ModalResult", &TzelMessageDialog::Button3ModalResult, &TzelMessageDialog::SetButton3ModalResult);
   Publish("Text", &TzelMessageDialog::Text, &TzelMessageDialog::SetText);
+  Publish("IconType", &TzelMessageDialog::IconType, &TzelMessageDialog::SetIconType);
 }
 
 void TzelMessageDialog::SetButtonCount(int value) { buttonCount_ = std::clamp(value, 1, 3); }
