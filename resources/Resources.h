@@ -24,5 +24,13 @@ std::vector<std::uint8_t> LoadResourceData(const std::string& name);
 inline constexpr char kEditorThemeResource1[] = "EDITOR_THEME1";
 inline constexpr char kEditorThemeResource2[] = "EDITOR_THEME2";
 
+// The recorder's embedded older theme files (".zel"), the SkinData of its
+// main window's theme components themeMp10 (the look of the dialogs),
+// themeMp11, themeMp12 and themeMp13.
+inline constexpr char kRecorderThemeResource1[] = "RECORDER_THEME1";
+inline constexpr char kRecorderThemeResource2[] = "RECORDER_THEME2";
+inline constexpr char kRecorderThemeResource3[] = "RECORDER_THEME3";
+inline constexpr char kRecorderThemeResource4[] = "RECORDER_THEME4";
+
 // Makes the skin library load its theme bitmaps from these resources.
 void RegisterSkinResources();

@@ -5,6 +5,7 @@
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/ImageList.h"
 #include "skin/ZELButtonPush.h"
+#include "skin/ZELFlavour.h"
 #include "skin/ZELPublic.h"
 
 namespace {
@@ -15,10 +16,12 @@ constexpr int kFileButtonFontColor = 24;   // colour SKIN2_BUTTONFONTCOLOR
 constexpr int kButtonTransparentBool = 2;  // built-in element
 
 // Transparent as the look says; answers whether a theme file is in use.
+// The recorder's theme files answer by the built-in element number.
 bool ApplyLookTransparency(TzelCustomButton& button, TzelFileTheme* fileTheme, TzelUIStyle uiStyle,
                            TzelUIStyle& look) {
   const bool fromFile = UsingFileTheme(fileTheme, uiStyle, look);
-  button.SetTransparent(fromFile ? fileTheme->GetBool(kFileButtonTransparent)
+  const bool older = SkinFlavour() == zelOlderBuild;
+  button.SetTransparent(fromFile ? fileTheme->GetBool(older ? kButtonTransparentBool : kFileButtonTransparent)
                                  : GetBuiltInThemeBool(look, kButtonTransparentBool) != 0);
   return fromFile;
 }
@@ -57,7 +60,8 @@ void TzelButton::SetSpacing(int value) {
 
 void TzelButton::ApplyTheme() {
   TzelUIStyle look = UIStyle();
-  if (ApplyLookTransparency(*this, FileTheme(), UIStyle(), look))
+  // The recorder's theme files name no caption colour: black, as the looks.
+  if (ApplyLookTransparency(*this, FileTheme(), UIStyle(), look) && SkinFlavour() == zelCurrentBuild)
     Font()->SetColor(static_cast<TColor>(FileTheme()->GetColor(kFileButtonFontColor)));
   else
     Font()->SetColor(clBlack);

@@ -125,10 +125,12 @@ void TzelCustomButton::UpdateAutoSize() {
 
 // ---- State pictures --------------------------------------------------------------
 
+// The recorder's theme files answer by the built-in element number; the
+// editor's hold the strip as bitmap item 15 (SKIN2_BUTTON).
 void TzelCustomButton::GetThemePicture(TBitmap& dest, int part) {
   TzelUIStyle look = uiStyle_;
   if (UsingFileTheme(fileTheme_, uiStyle_, look))
-    fileTheme_->GetBitmapFrame(15, &dest, 3, part);
+    fileTheme_->GetBitmapFrame(SkinFlavour() == zelOlderBuild ? 1 : 15, &dest, 3, part);
   else
     GetBuiltInThemeBitmap(look, 1, &dest, 3, part);
 }

@@ -54,5 +54,17 @@ void DrawDialogIcons(TBitmap& bmp, const LookStyle& s);
 enum class Arrow { Up, Down, Left, Right };
 void DrawArrow(Painter& p, double cx, double cy, double size, Arrow dir, TColor color);
 Shape CheckMarkShape(double left, double top, double size, double halfWidth);
+// A title-bar button's glyph inside a box of side g whose top-left (x, y)
+// lies on a pixel corner; strokes are t either side of their line, and
+// straight strokes lie on whole pixels so they stay sharp.
+enum class TitleGlyph { ControlBox, Help, Maximize, Restore, Minimize, Close, Plus };
+Shape TitleGlyphShape(TitleGlyph glyph, double x, double y, double g, double t);
+
+// The window frame, `frameWidth` wide, down the outer side of a title
+// picture (the left or the right one) and round the window's corner. The
+// corner follows a round-rectangle window region whose corner ellipse is
+// `cornerSize` across (0: square); pixels the region cuts become
+// `outside`.
+void PaintFrameCorner(Painter& p, TColor frame, int frameWidth, int cornerSize, bool left, TColor outside);
 
 }  // namespace art

@@ -73,32 +73,36 @@ class WindowRegion {
   HRGN region_ = nullptr;
 };
 
+}  // namespace
+
 // The frame down the outer side and round the window's corner. The corner
 // follows the window region exactly, so no pixel is half inside; the
-// pixels the region cuts off take the frame colour too: the region hides
-// them on a window, and a bar standing on its own shows a square corner
-// rather than the transparent colour (which the built-in looks do not
-// mask).
-void PaintOuterFrame(Painter& p, const LookStyle& s, bool left) {
-  int w = p.Width(), h = p.Height(), fw = FrameWidth(s);
-  const WindowRegion region(w, s.formRadius, left);
+// pixels the region cuts off take `outsideColor`: the region hides them on
+// a window, and the title pictures give them the frame colour, so a bar
+// standing on its own shows a square corner rather than the transparent
+// colour (which the built-in looks do not mask).
+void PaintFrameCorner(Painter& p, TColor frame, int frameWidth, int cornerSize, bool left, TColor outsideColor) {
+  int w = p.Width(), h = p.Height(), fw = frameWidth;
+  const WindowRegion region(w, cornerSize, left);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
+      if (region.Outside(x, y)) {
+        p.SetPixel(x, y, outsideColor);
+        continue;
+      }
       bool nearEdge = false;
       for (int dy = -fw; dy <= fw && !nearEdge; ++dy)
         for (int dx = -fw; dx <= fw && !nearEdge; ++dx) nearEdge = region.Outside(x + dx, y + dy);
-      if (nearEdge) p.SetPixel(x, y, FrameColor(s));
+      if (nearEdge) p.SetPixel(x, y, frame);
     }
   }
 }
-
-}  // namespace
 
 void DrawTitleLeft(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   PaintTitleRows(p, s);
   if (s.look == Look::Protein) PaintProteinAccent(p);
-  PaintOuterFrame(p, s, true);
+  PaintFrameCorner(p, FrameColor(s), FrameWidth(s), s.formRadius, true, FrameColor(s));
 }
 
 void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
@@ -109,7 +113,7 @@ void DrawTitleClient(TBitmap& bmp, const LookStyle& s) {
 void DrawTitleRight(TBitmap& bmp, const LookStyle& s) {
   Painter p(bmp, 0, 1);
   PaintTitleRows(p, s);
-  PaintOuterFrame(p, s, false);
+  PaintFrameCorner(p, FrameColor(s), FrameWidth(s), s.formRadius, false, FrameColor(s));
 }
 
 std::vector<int> TitleCornerCuts(int radius, int width, int height) {

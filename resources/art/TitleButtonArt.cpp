@@ -6,52 +6,6 @@ namespace art {
 
 namespace {
 
-enum class Glyph { ControlBox, Help, Maximize, Restore, Minimize, Close, Plus };
-
-// The glyph inside a box of side g whose top-left (x, y) lies on a pixel
-// corner; strokes are t either side of their line, and straight strokes
-// lie on whole pixels so they stay sharp.
-Shape GlyphShape(Glyph glyph, double x, double y, double g, double t) {
-  double mid = x + g / 2;
-  switch (glyph) {
-    case Glyph::Close: {
-      double d = t * 0.7;  // keeps the diagonal ends inside the box
-      return Union(Segment(x + d, y + d, x + g - d, y + g - d, t), Segment(x + g - d, y + d, x + d, y + g - d, t));
-    }
-    case Glyph::Minimize:
-      return RoundRect(x + 1, y + g - 2 * t, x + g - 1, y + g, 0);
-    case Glyph::Plus:
-      return Union(RoundRect(x, mid - t, x + g, mid + t, 0), RoundRect(mid - t, y, mid + t, y + g, 0));
-    case Glyph::Maximize:
-      return Union(Outline(RoundRect(x, y, x + g, y + g, 0), t), RoundRect(x, y, x + g, y + 2 * t + 1, 0));
-    case Glyph::Restore: {
-      double q = std::round(g * 0.7);
-      Shape back = Union(Outline(RoundRect(x + g - q, y, x + g, y + q, 0), t * 0.5 + 0.25),
-                         RoundRect(x + g - q, y, x + g, y + 2 * t, 0));
-      Shape front = RoundRect(x, y + g - q, x + q, y + g, 0);
-      return Union(Subtract(back, front),
-                   Union(Outline(front, t * 0.5 + 0.25), RoundRect(x, y + g - q, x + q, y + g - q + 2 * t, 0)));
-    }
-    case Glyph::Help: {
-      // A hook over the top and down the right, then a short stem and a dot.
-      double r = g * 0.3, cx = mid, cy = y + r + t;
-      Shape mark = Segment(cx, cy + r * 0.9, cx, y + g * 0.7, t);
-      double px = cx + r * std::cos(2.8), py = cy - r * std::sin(2.8);
-      for (double a = 2.8; a > -1.2; a -= 0.2) {
-        double nx = cx + r * std::cos(a - 0.2), ny = cy - r * std::sin(a - 0.2);
-        mark = Union(mark, Segment(px, py, nx, ny, t));
-        px = nx, py = ny;
-      }
-      mark = Union(mark, Segment(px, py, cx, cy + r * 0.9, t));
-      return Union(mark, Circle(cx, y + g - t, t * 1.15));
-    }
-    case Glyph::ControlBox:
-      return Union(Outline(RoundRect(x, y + 1, x + g, y + g - 1, 0), t * 0.5 + 0.25),
-                   RoundRect(x, y + 1, x + g, y + 2 + 2 * t, 0));
-  }
-  return Circle(0, 0, 0);
-}
-
 struct Face {
   TColor border;
   TColor face;
@@ -61,19 +15,19 @@ struct Face {
 
 // Round coloured keys: close red, minimize amber, maximize green; the
 // control box and help are grey. Their glyphs show only under the mouse.
-Face MacFace(Glyph glyph, int state) {
-  TColor face = glyph == Glyph::Close      ? Rgb(0xFF, 0x5F, 0x57)
-                : glyph == Glyph::Minimize ? Rgb(0xFE, 0xBC, 0x2E)
-                : glyph == Glyph::Maximize || glyph == Glyph::Restore ? Rgb(0x28, 0xC8, 0x40)
+Face MacFace(TitleGlyph glyph, int state) {
+  TColor face = glyph == TitleGlyph::Close      ? Rgb(0xFF, 0x5F, 0x57)
+                : glyph == TitleGlyph::Minimize ? Rgb(0xFE, 0xBC, 0x2E)
+                : glyph == TitleGlyph::Maximize || glyph == TitleGlyph::Restore ? Rgb(0x28, 0xC8, 0x40)
                                                                       : Rgb(0xA8, 0xAC, 0xB4);
-  bool grey = glyph == Glyph::ControlBox || glyph == Glyph::Help;
+  bool grey = glyph == TitleGlyph::ControlBox || glyph == TitleGlyph::Help;
   if (state == 1) face = Lighter(face, 0.12);
   if (state == 2) face = Darker(face, 0.2);
   return {Darker(face, 0.3), face, Darker(face, 0.62), grey || state > 0};
 }
 
-Face TitleButtonFace(const LookStyle& s, Glyph glyph, int state) {
-  bool close = glyph == Glyph::Close;
+Face TitleButtonFace(const LookStyle& s, TitleGlyph glyph, int state) {
+  bool close = glyph == TitleGlyph::Close;
   auto shade = [state](TColor c) { return state == 1 ? Lighter(c, 0.22) : state == 2 ? Darker(c, 0.22) : c; };
   switch (s.look) {
     case Look::MacOS: return MacFace(glyph, state);
@@ -100,12 +54,12 @@ Face TitleButtonFace(const LookStyle& s, Glyph glyph, int state) {
 }  // namespace
 
 void DrawTitleButtons(TBitmap& bmp, const LookStyle& s) {
-  const Glyph glyphs[] = {Glyph::ControlBox, Glyph::Help, Glyph::Maximize,
-                          Glyph::Restore, Glyph::Minimize, Glyph::Close};
+  const TitleGlyph glyphs[] = {TitleGlyph::ControlBox, TitleGlyph::Help, TitleGlyph::Maximize,
+                          TitleGlyph::Restore, TitleGlyph::Minimize, TitleGlyph::Close};
   bool mac = s.look == Look::MacOS;
   bool round = mac || s.look == Look::Protein;
   for (int frame = 0; frame < 18; ++frame) {
-    Glyph glyph = glyphs[frame / 3];
+    TitleGlyph glyph = glyphs[frame / 3];
     int state = frame % 3;
     Painter p(bmp, frame, 18);
     int n = p.Width();
@@ -127,8 +81,8 @@ void DrawTitleButtons(TBitmap& bmp, const LookStyle& s) {
     if ((n - g) % 2) ++g;
     double t = g < 9 ? 0.5 : 1.0;
     int off = (n - g) / 2 + (state == 2 ? 1 : 0);
-    Glyph shown = mac && glyph == Glyph::Maximize ? Glyph::Plus : glyph;
-    if (c.showGlyph) p.Fill(GlyphShape(shown, off, off, g, t), Solid(c.glyph));
+    TitleGlyph shown = mac && glyph == TitleGlyph::Maximize ? TitleGlyph::Plus : glyph;
+    if (c.showGlyph) p.Fill(TitleGlyphShape(shown, off, off, g, t), Solid(c.glyph));
     if (s.titleButtonTransparent) p.MaskOutside(outer);
   }
 }

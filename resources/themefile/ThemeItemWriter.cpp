@@ -9,9 +9,8 @@ namespace themefile {
 
 namespace {
 
-constexpr char kMagic[] = "PARLINDE_SK2";
+constexpr std::size_t kMagicSize = 12;
 constexpr std::uint32_t kHeaderSize = 24;
-constexpr std::uint32_t kVersion = 2;
 constexpr std::size_t kRecordSize = 77;
 
 void Check(const ThemeItem& item) {
@@ -68,11 +67,14 @@ ThemeItem TextItem(const std::string& name, const std::string& text) {
   return {name, kTextItem, Bytes(text.begin(), text.end())};
 }
 
-Bytes WriteItemFile(const std::vector<ThemeItem>& items) {
+Bytes WriteItemFile(const std::vector<ThemeItem>& items, const ItemFileHeader& header) {
+  const std::string magic = header.magic;
+  if (magic.size() > kMagicSize) throw std::invalid_argument("item file magic longer than 12 bytes");
   for (const ThemeItem& item : items) Check(item);
-  Bytes out(kMagic, kMagic + sizeof kMagic - 1);
+  Bytes out(magic.begin(), magic.end());
+  out.resize(kMagicSize, 0);
   PutU32(out, kHeaderSize);
-  PutU32(out, kVersion);
+  PutU32(out, header.version);
   PutU32(out, kHeaderSize);  // the first record follows the header
   for (const ThemeItem& item : items) PutRecord(out, item.name, item.kind, item.data, false);
   PutRecord(out, "", kFlagItem, {}, true);

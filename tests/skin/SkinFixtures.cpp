@@ -244,9 +244,10 @@ void ShareFirstBitmapData(TBytesVec& itemFile) {
   }
 }
 
-TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName) {
+TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName,
+                        const themefile::ItemFileHeader& header) {
   for (TItem& item : items) item.name.resize(std::min(item.name.size(), themefile::kItemNameSize));
-  TBytesVec out = themefile::WriteItemFile(items);
+  TBytesVec out = themefile::WriteItemFile(items, header);
   // The terminator is the last record and has no data.
   std::memcpy(&out[out.size() - 77], terminatorName.data(), std::min<std::size_t>(terminatorName.size(), 64));
   return out;

@@ -64,7 +64,8 @@ void ShareFirstBitmapData(TBytesVec& itemFile);
 // The writer's item file. Names longer than the 64-byte field are cut, as
 // another writer might have done; a terminator name is written into the
 // terminator record, which the writer leaves nameless.
-TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName = "");
+TBytesVec BuildItemFile(std::vector<TItem> items, const std::string& terminatorName = "",
+                        const themefile::ItemFileHeader& header = themefile::kSkinItemFileHeader);
 
 // A whole theme file holding the item file as "SKINDATA.SK2": the
 // writer's, or with a password an encrypted one made here.

@@ -85,6 +85,12 @@ TEST_F(ThemeWriter, ItemFileChainsEachRecordToItsDataAndEndsInANamelessTerminato
   EXPECT_EQ(U32At(file, record + 69), 0u);
   EXPECT_EQ(U32At(file, record + 73), 0u);
 
+  // The recorder's older theme files: the same chain under their own header.
+  const TBytesVec older = themefile::WriteItemFile({themefile::IntegerItem("A", 1)}, themefile::kOlderThemeFileHeader);
+  EXPECT_EQ(std::string(older.begin(), older.begin() + 12), std::string("ZELPack_TB\0\0", 12));
+  EXPECT_EQ(U32At(older, 16), 1u);
+  EXPECT_EQ(U32At(older, 20), 24u);
+
   Tsk2SkinFileReader empty(Written(themefile::WriteThemeFile({})), "");
   EXPECT_TRUE(empty.Loaded());
   EXPECT_EQ(empty.BitmapCount() + empty.IntegerCount() + empty.FlagCount() + empty.TextCount(), 0);

@@ -5,9 +5,11 @@
 
 #include "platform/gfx/Bitmap.h"
 #include "skin/ZELButton.h"
+#include "skin/ZELFlavour.h"
 #include "skin/ZELGroupBox.h"
 #include "tests/platform/framework/FormTestSupport.h"
 #include "tests/skin/SkinFixtures.h"
+#include "tests/skin/ZelThemeFiles.h"
 
 namespace {
 
@@ -75,4 +77,24 @@ TEST_F(ThemeFileLook, CheckBoxTakesTheSixPieceStrip) {
   EXPECT_EQ(pictureColor(), kPieceColors[5]);
   box->SetEnabled(true);
   EXPECT_EQ(pictureColor(), kPieceColors[2]);
+}
+
+TEST_F(ThemeFileLook, PushButtonOfTheRecorderReadsItsThemeByElementNumber) {
+  SetSkinFlavour(zelOlderBuild);
+  auto* older = new TzelFileTheme(form);
+  older->SetThemeFile(temp.Write("look.zel", SampleZelTheme()));  // red, lime, blue pieces; transparent
+  ASSERT_TRUE(older->Ready());
+  auto* button = new TzelButton(form);
+  button->SetParent(form);
+  button->SetFileTheme(older);
+  button->SetUIStyle(FromThemeFile);
+  button->Repaint();
+  HeadlessPumpUntilIdle();
+  const TColor face = GetWindowDC(button->Handle())->Pixels(button->Width() / 2, 3);
+  const bool transparent = button->Transparent();
+  const TColor caption = button->Font()->Color();
+  SetSkinFlavour(zelCurrentBuild);
+  EXPECT_EQ(face, clRed);
+  EXPECT_TRUE(transparent);
+  EXPECT_EQ(caption, clBlack);
 }

@@ -1,16 +1,11 @@
 #include "ZelThemeFiles.h"
 
-#include <cstring>
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 
 TBytesVec BuildZelFile(const std::vector<TItem>& items, const std::string& terminatorName) {
-  TBytesVec file = BuildItemFile(items, terminatorName);
-  const char magic[12] = "ZELPack_TB";
-  std::memcpy(file.data(), magic, sizeof magic);
-  file[16] = 1;  // format version
-  return file;
+  return BuildItemFile(items, terminatorName, themefile::kOlderThemeFileHeader);
 }
 
 TBytesVec SampleZelTheme(int shade) {

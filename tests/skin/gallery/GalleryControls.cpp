@@ -11,6 +11,7 @@
 #include "skin/ZELButton.h"
 #include "skin/ZELGroupBox.h"
 #include "skin/ZELImagePanel.h"
+#include "skin/ZELProgressBar.h"
 #include "skin/ZELRadioGroup.h"
 #include "skin/ZELScrollBar.h"
 #include "skin/ZELThemes.h"
@@ -111,6 +112,16 @@ void BuildButtonsAndBars(TForm* form, TzelUIStyle style, TColor color) {
   upright->SetBounds(480, top + 24, 16, 110);
   upright->SetPageSize(30);
   upright->SetPosition(70);
+
+  // Progress bars: with the caption, hiding it at the start, upright.
+  auto* progress = Place<TzelProgressBar>(form, form, style, 10, top + 88, 150, 14);
+  progress->SetPosition(35);
+  auto* starting = Place<TzelProgressBar>(form, form, style, 170, top + 88, 150, 14);
+  starting->SetSmartShowCaption(true);
+  starting->SetPosition(0);
+  auto* upright2 = Place<TzelProgressBar>(form, form, style, 440, top + 24, 14, 110);
+  upright2->SetOrientation(zelVertical);
+  upright2->SetPosition(60);
 }
 
 void BuildControls(TForm* form, TzelUIStyle style, TColor color) {

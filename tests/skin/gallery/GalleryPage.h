@@ -64,4 +64,8 @@ std::unique_ptr<TBitmap> PaintSkinForm(const TLookEntry& look);
 // Title bars: active, inactive with a cut caption, and with a help button.
 std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
 
+// One of the recorder's built-in theme files loaded as its main window
+// loads it: a dialog dressed in it and every picture it holds.
+std::unique_ptr<TBitmap> PaintRecorderThemePage(const std::string& resource, const std::string& component);
+
 }  // namespace gallery

@@ -1,6 +1,7 @@
 // Writes one picture per built-in look (its theme bitmaps, a small window
-// made from them and the skinned controls) and one sheet with all five
-// side by side, as BMP files into the folder given.
+// made from them and the skinned controls), one sheet with all five side
+// by side and one picture per recorder theme file, as BMP files into the
+// folder given.
 
 #include <exception>
 #include <filesystem>
@@ -80,6 +81,12 @@ int main(int argc, char** argv) {
     sheet.Canvas()->FillRect({0, 0, sheet.Width(), sheet.Height()});
     for (std::size_t i = 0; i < pages.size(); ++i) sheet.Canvas()->Draw(int(i) * kPageWidth, 0, pages[i].get());
     Save(sheet, folder / "SHEET.bmp");
+    const std::pair<const char*, const char*> recorderThemes[] = {{kRecorderThemeResource1, "themeMp10"},
+                                                                  {kRecorderThemeResource2, "themeMp11"},
+                                                                  {kRecorderThemeResource3, "themeMp12"},
+                                                                  {kRecorderThemeResource4, "themeMp13"}};
+    for (const auto& [resource, component] : recorderThemes)
+      Save(*PaintRecorderThemePage(resource, component), folder / (std::string(resource) + ".bmp"));
     Application->DestroyForms();
     ShutdownWindowSystem();
   } catch (const std::exception& e) {

@@ -1,0 +1,38 @@
+#pragma once
+// The box of the skinned message dialog: a text beside an optional icon,
+// skinned buttons below it, and Ctrl+C to copy what it says.
+
+#include <string>
+
+#include "platform/framework/ExtCtrls.h"
+#include "platform/framework/Forms.h"
+#include "platform/framework/Labels.h"
+#include "skin/ZELMgr.h"
+
+class TfrmMsg : public TForm {
+ public:
+  explicit TfrmMsg(TComponent* owner);
+  std::string ClassName() const override { return "TfrmMsg"; }
+
+  // What the skinned frame shows and how it looks: its caption, look,
+  // theme and title font. The box carries no frame yet, so the window
+  // takes the caption and its client area the look's form colour; the
+  // frame (zelForm1: round corner 13, border 3) slots in here, and the
+  // buttons already sit on ButtonParent().
+  void ApplyFrame(const std::string& caption, TzelUIStyle style, TzelFileTheme* theme, const TFont& captionFont);
+  // Where the skinned buttons go: the frame once the box has one.
+  TWinControl* ButtonParent() { return this; }
+
+  // The frame's caption, the text and the buttons' captions, each part
+  // between lines of dashes.
+  std::string ClipboardText() const;
+
+  TLabel* lbl;
+  TImage* Image1;
+
+ protected:
+  void KeyDown(WORD& key, TShiftState shift) override;
+
+ private:
+  std::string frameCaption_;
+};
