@@ -29,7 +29,7 @@ bool QueueHasMessage() {
 
 void StampTimeAndPos(MSG* msg) {
   msg->time = static_cast<DWORD>(Now());
-  msg->pt = Backend().CursorPos();
+  msg->pt = LastPointerPos();
 }
 
 }  // namespace
