@@ -362,6 +362,7 @@ class TQtBackend : public TWindowBackend {
     }
     QTimer deadline;  // its expiry wakes the wait
     if (timeoutMs > 0) {
+      deadline.setTimerType(Qt::PreciseTimer);  // a coarse one may end the wait before the timer is due
       deadline.setSingleShot(true);
       deadline.start(timeoutMs);
     }
