@@ -1,6 +1,5 @@
 #include "recorder/HotkeyDetector.h"
 
-#include "platform/os/Clock.h"
 #include "platform/os/KeyState.h"
 #include "platform/win/WinApi.h"
 
@@ -33,14 +32,18 @@ THotkeyDetector::THotkeyDetector(HWND window) : window_(window) { Start(); }
 
 THotkeyDetector::~THotkeyDetector() {
   Terminate();
+  stop_.request_stop();
   WaitFor();
 }
 
 void THotkeyDetector::Execute() {
   const TKeyDownSource keyDown = [](int virtualKey) { return GetAsyncKeyState(virtualKey) < 0; };
+  const std::stop_token stop = stop_.get_token();
   while (!Terminated()) {
+    // Counted first, so that a change while the keys are read wakes the wait.
+    const std::uint64_t seen = KeyStateChangeCount();
     if (const std::optional<WPARAM> command = latch_.Poll(Hotkeys(), keyDown))
       PostMessage(window_, WM_RECORDER_HOTKEY, *command, 0);
-    Sleep(1);
+    if (!WaitForKeyStateChange(seen, stop)) return;
   }
 }

@@ -1,11 +1,13 @@
 #pragma once
-// Global hotkeys: a worker thread polls the physical key state every
-// millisecond and posts WM_RECORDER_HOTKEY to the main window when a start
-// or stop combination goes down. One press posts once; another post needs
-// every combination released first.
+// Global hotkeys: a worker thread looks at the physical key state each
+// time a key or mouse button changes (it sleeps in between) and posts
+// WM_RECORDER_HOTKEY to the main window when a start or stop combination
+// goes down. One press posts once; another post needs every combination
+// released first.
 
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 #include "platform/framework/Thread.h"
 #include "platform/win/WinMessages.h"
@@ -30,7 +32,7 @@ std::optional<WPARAM> HotkeyCommandDown(const HotkeySettings& settings, const TK
 // Remembers that a combination is held, so holding it posts once.
 class THotkeyLatch {
  public:
-  // The wParam to post for this poll, if any.
+  // The wParam to post for the keys down now, if any.
   std::optional<WPARAM> Poll(const HotkeySettings& settings, const TKeyDownSource& keyDown);
   bool Latched() const { return latched_; }
 
@@ -39,7 +41,7 @@ class THotkeyLatch {
 };
 
 // Started at once for the given window, reading Hotkeys() and the
-// asynchronous key state. The owner destroys it: the destructor ends the
+// asynchronous key state at every key change. The owner destroys it: the destructor ends the
 // thread and waits for it, so no post can follow the window's end.
 class THotkeyDetector : public TThread {
  public:
@@ -53,4 +55,5 @@ class THotkeyDetector : public TThread {
  private:
   HWND window_;
   THotkeyLatch latch_;
+  std::stop_source stop_;  // ends the wait for a key change
 };

@@ -63,9 +63,10 @@ void UpdateMouseControl(HWND window, UINT msg) {
 }
 
 void CheckMouseControl() {
+  // Called whenever the loop goes idle, so the display is not asked: the
+  // pointer events tell where the pointer is while it is over our windows.
   TPoint cursor;
-  GetCursorPos(&cursor);
-  TControl* now = ControlAtScreenPoint(cursor);
+  TControl* now = GetCursorPosFromInput(&cursor) ? ControlAtScreenPoint(cursor) : nullptr;
   if (now == mouseControl) return;
   TControl* old = mouseControl;
   mouseControl = now;

@@ -33,11 +33,11 @@ void PostToMainThread(std::function<void()> fn) {
 }
 
 int RunMainThreadQueue() {
+  std::unique_lock taking(queueMutex);
+  if (queue.empty()) return 0;  // the common case, asked on every pass of the loop
   std::deque<std::function<void()>> batch;
-  {
-    std::lock_guard lock(queueMutex);
-    batch.swap(queue);
-  }
+  batch.swap(queue);
+  taking.unlock();
   int ran = 0;
   while (!batch.empty()) {
     std::function<void()> fn = std::move(batch.front());

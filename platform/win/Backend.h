@@ -83,7 +83,9 @@ enum class TPointerAction { Move, Press, Release, DoubleClick };
 // point: screen coordinates; button: VK_LBUTTON, VK_RBUTTON, VK_MBUTTON (0 for a move).
 void OnNativePointer(HWND top, TPointerAction action, TPoint point, int button);
 void OnNativeWheel(HWND top, TPoint point, int delta, bool horizontal);
-// The pointer left all native windows of the application.
+// The pointer came over a native window (also one that appeared under
+// it), or left it; only moves, presses and releases are messages.
+void OnNativePointerEntered(HWND top, TPoint point);
 void OnNativePointerLeft(HWND top);
 // text: the characters the key produces (UTF-8), empty for none.
 void OnNativeKey(bool down, int virtualKey, bool autoRepeat, const std::string& text);

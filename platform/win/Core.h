@@ -79,6 +79,9 @@ bool PointerButtonHeld(int virtualKey);
 void ForgetPointerButton(int virtualKey);
 WPARAM MouseKeyFlags();
 void ClearPointerState();
+// Where the latest pointer event put the pointer (it may have moved on
+// outside the application's windows since): the pt of messages.
+TPoint LastPointerPos();
 
 // ---- Keyboard (KeyboardInput.cpp) ----
 void SetKeyDown(int virtualKey, bool down);

@@ -56,6 +56,9 @@ struct THeadlessRequests {
   int lastResizeHit = 0;  // HT code of the last resize
   int beeps = 0;
   int cursorId = 0;  // the shape last set
+  int cursorQueries = 0;  // where the pointer is
+  int eventPolls = 0;  // reads of pending events
+  int eventWaits = 0;  // waits for events, a timer or a wake-up
 };
 THeadlessRequests HeadlessRequests();
 

@@ -29,6 +29,7 @@ void THeadlessBackend::PresentNative(HWND hwnd, const TBitmap& surface, const TR
 }
 
 void THeadlessBackend::ProcessEvents(int timeoutMs) {
+  ++(timeoutMs == 0 ? requests.eventPolls : requests.eventWaits);
   if (timeoutMs == 0) return;
   std::unique_lock lock(wakeMutex_);
   if (timeoutMs > 0) {

@@ -41,9 +41,12 @@ class THeadlessBackend : public TWindowBackend, public IKeyState {
   std::map<std::string, std::vector<std::uint8_t>> clipboard;
 
   void SetDown(int vk, bool down) {
-    std::lock_guard lock(keysMutex_);
-    if (down) keys_.insert(vk);
-    else keys_.erase(vk);
+    bool changed;
+    {
+      std::lock_guard lock(keysMutex_);
+      changed = down ? keys_.insert(vk).second : keys_.erase(vk) != 0;
+    }
+    if (changed) KeyStateChanged();
   }
   bool IsKeyDown(int virtualKey) override {
     std::lock_guard lock(keysMutex_);
@@ -93,7 +96,10 @@ class THeadlessBackend : public TWindowBackend, public IKeyState {
 
   TRect ScreenRect() override { return screen; }
   TRect WorkArea() override { return work; }
-  TPoint CursorPos() override { return cursor; }
+  TPoint CursorPos() override {
+    ++requests.cursorQueries;
+    return cursor;
+  }
   bool PointerButtonDown(int virtualKey) override { return IsKeyDown(virtualKey); }
   LOGFONT MenuFont() override;
   void Beep() override { ++requests.beeps; }

@@ -63,7 +63,7 @@ void OnNativeKey(bool down, int virtualKey, bool autoRepeat, const std::string& 
   MSG msg = MakeMsg(target->handle, message, static_cast<WPARAM>(virtualKey),
                     KeyLParam(virtualKey, down, autoRepeat));
   msg.time = static_cast<DWORD>(Now());
-  msg.pt = Backend().CursorPos();
+  msg.pt = LastPointerPos();
   QueueMessage(msg, down ? text : std::string());
 }
 
@@ -74,7 +74,7 @@ void OnNativeText(const std::string& text) {
   for (std::uint32_t code : CodePoints(text)) {
     MSG msg = MakeMsg(target->handle, WM_CHAR, code, 1);
     msg.time = static_cast<DWORD>(Now());
-    msg.pt = Backend().CursorPos();
+    msg.pt = LastPointerPos();
     QueueMessage(msg);
   }
 }

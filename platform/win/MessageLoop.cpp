@@ -9,14 +9,17 @@ namespace detail {
 namespace {
 
 MSG currentMsg;
-std::uint64_t lastNativePoll = 0;
-// How often native events are read while posted messages keep coming.
+std::uint64_t lastNativeRead = 0;
+// How often native events are read while posted messages keep coming, and
+// while the queue is empty: a wait reads them as well, so the passes of an
+// idle loop between two waits need not.
 constexpr std::uint64_t kNativePollMs = 10;
+constexpr std::uint64_t kIdleNativePollMs = 1;
 
 void PollNative(bool queueEmpty) {
   std::uint64_t now = Now();
-  if (queueEmpty || now - lastNativePoll >= kNativePollMs) {
-    lastNativePoll = now;
+  if (now - lastNativeRead >= (queueEmpty ? kIdleNativePollMs : kNativePollMs)) {
+    lastNativeRead = now;
     Backend().ProcessEvents(0);
     PresentDirty();
   }
@@ -29,7 +32,7 @@ bool QueueHasMessage() {
 
 void StampTimeAndPos(MSG* msg) {
   msg->time = static_cast<DWORD>(Now());
-  msg->pt = Backend().CursorPos();
+  msg->pt = LastPointerPos();
 }
 
 }  // namespace
@@ -112,6 +115,7 @@ void WaitMessage() {
   if (due) timeout = *due <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(*due - now, 1u << 30));
   PresentDirty();
   Backend().ProcessEvents(timeout);
+  lastNativeRead = Now();
 }
 
 bool TranslateMessage(const MSG* msg) {

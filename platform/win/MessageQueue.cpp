@@ -120,7 +120,7 @@ bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   MSG msg = detail::MakeMsg(hwnd, message, wParam, lParam);
   if (IsMainThread() && detail::HasBackend()) {
     msg.time = static_cast<DWORD>(detail::Now());
-    GetCursorPos(&msg.pt);
+    msg.pt = detail::LastPointerPos();
   }
   detail::QueueMessage(msg);
   return true;

@@ -67,7 +67,7 @@ void StartMoveSize(TWindow* w, LRESULT hit) {
   if (!(w = Find(h))) return;
   tracker.hwnd = h;
   tracker.hit = hit;
-  tracker.start = Backend().CursorPos();
+  GetCursorPos(&tracker.start);
   tracker.startRect = w->rect;
   tracker.limits = QueryMinMaxInfo(w, MaximizeArea(w));
   if (TWindow* still = Find(h)) Backend().GrabPointer(RootOf(still)->handle);

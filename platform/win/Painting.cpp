@@ -115,7 +115,8 @@ void InvalidateParentArea(TWindow* child, const TRect& rectInParent) {
 }
 
 TWindow* NextWindowToPaint(HWND filter) {
-  if (paintPending.empty()) return nullptr;
+  // Hidden windows may keep their update regions: no need to search then.
+  if (!PaintPending()) return nullptr;
   std::vector<TWindow*> tops = TopLevels();
   for (TWindow* top : tops)
     if (TWindow* found = FindPaintable(top, filter, false)) return found;

@@ -16,6 +16,19 @@ constexpr int kHoverSlop = 2;
 
 HWND capture = nullptr;
 std::set<int> buttonsHeld;
+
+// Where the display's pointer events last put the pointer, so that nobody
+// has to ask the display. Exact while the pointer is over (or held by) the
+// native window that reported it, as that window hears every move.
+struct TPointerSeen {
+  TPoint at;
+  HWND top = nullptr;  // nullptr: it left the application's windows
+} pointerSeen;
+
+bool PointerKnown() {
+  TWindow* top = Find(pointerSeen.top);
+  return top && top->Visible();
+}
 HCURSOR cursor = nullptr;
 
 struct TLastClick {
@@ -104,6 +117,7 @@ void SendSetCursor(TWindow* target, LRESULT hit, UINT message) {
 
 void OnNativePointer(HWND top, TPointerAction action, TPoint screen, int button) {
   EnsureStarted();
+  pointerSeen = {screen, top};
   bool press = action == TPointerAction::Press || action == TPointerAction::DoubleClick;
   if (press) buttonsHeld.insert(button);
   if (action == TPointerAction::Release) buttonsHeld.erase(button);
@@ -147,8 +161,9 @@ void OnNativePointer(HWND top, TPointerAction action, TPoint screen, int button)
   else PostTo(target, message, static_cast<WPARAM>(hit), MAKELPARAM(screen.X, screen.Y), screen);
 }
 
-void OnNativeWheel(HWND, TPoint screen, int delta, bool horizontal) {
+void OnNativeWheel(HWND top, TPoint screen, int delta, bool horizontal) {
   EnsureStarted();
+  pointerSeen = {screen, top};
   TWindow* target = Find(GetFocus());
   if (!target) target = Find(WindowFromPoint(screen));
   if (!target || !RootOf(target)->Enabled()) return;
@@ -156,17 +171,22 @@ void OnNativeWheel(HWND, TPoint screen, int delta, bool horizontal) {
   PostTo(target, horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL, wParam, MAKELPARAM(screen.X, screen.Y), screen);
 }
 
-void OnNativePointerLeft(HWND) {
+void OnNativePointerEntered(HWND top, TPoint screen) { pointerSeen = {screen, top}; }
+
+void OnNativePointerLeft(HWND top) {
+  if (pointerSeen.top == top) pointerSeen.top = nullptr;
   if (!HasBackend() || TrackerActive()) return;
-  CheckLeave(nullptr, HTNOWHERE, Backend().CursorPos());
+  CheckLeave(nullptr, HTNOWHERE, pointerSeen.at);
 }
+
+TPoint LastPointerPos() { return pointerSeen.at; }
 
 bool TakeDueHover(MSG* msg) {
   TWindow* tracked = Find(tracking.hwnd);
   if (!tracked || !(tracking.flags & TME_HOVER) || tracking.hoverDue > Now()) return false;
   tracking.flags &= ~TME_HOVER;
   bool nonClient = (tracking.flags & TME_NONCLIENT) != 0;
-  TPoint screen = Backend().CursorPos();
+  TPoint screen = pointerSeen.at;
   *msg = nonClient ? MakeMsg(tracked->handle, WM_NCMOUSEHOVER, HTCLIENT, MAKELPARAM(screen.X, screen.Y))
                    : MakeMsg(tracked->handle, WM_MOUSEHOVER, MouseKeyFlags(), ClientLParam(tracked, screen));
   msg->time = static_cast<DWORD>(Now());
@@ -213,6 +233,7 @@ void ClearPointerState() {
   cursor = nullptr;
   lastClick = {};
   tracking = {};
+  pointerSeen = {};
 }
 
 }  // namespace detail
@@ -256,7 +277,8 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* track) {
     if (!(tracking.flags & (TME_HOVER | TME_LEAVE))) tracking = {};
     return true;
   }
-  TPoint screen = Backend().CursorPos();
+  TPoint screen;
+  GetCursorPos(&screen);
   if (tracking.hwnd != track->hwndTrack) tracking = {};
   tracking.hwnd = track->hwndTrack;
   tracking.flags |= wanted;
@@ -276,7 +298,13 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* track) {
 
 bool GetCursorPos(TPoint* point) {
   if (!point) return false;
-  *point = Backend().CursorPos();
+  if (!GetCursorPosFromInput(point)) *point = pointerSeen.at = Backend().CursorPos();
+  return true;
+}
+
+bool GetCursorPosFromInput(TPoint* point) {
+  if (!point || !PointerKnown()) return false;
+  *point = pointerSeen.at;
   return true;
 }
 

@@ -136,6 +136,11 @@ class TQtNativeWindow : public QWindow {
         e->ignore();  // the window procedure decides
         OnNativeCloseRequest(hwnd_);
         return true;
+      case QEvent::Enter: {
+        QPoint at = static_cast<QEnterEvent*>(e)->globalPosition().toPoint();
+        OnNativePointerEntered(hwnd_, {at.x(), at.y()});
+        break;
+      }
       case QEvent::Leave: OnNativePointerLeft(hwnd_); break;
       case QEvent::InputMethodQuery: {
         auto* query = static_cast<QInputMethodQueryEvent*>(e);
@@ -357,6 +362,7 @@ class TQtBackend : public TWindowBackend {
     }
     QTimer deadline;  // its expiry wakes the wait
     if (timeoutMs > 0) {
+      deadline.setTimerType(Qt::PreciseTimer);  // a coarse one may end the wait before the timer is due
       deadline.setSingleShot(true);
       deadline.start(timeoutMs);
     }

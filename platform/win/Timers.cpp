@@ -39,7 +39,7 @@ bool TakeDueTimer(MSG* msg, HWND filter) {
   *msg = MakeMsg(best->first.first, WM_TIMER, best->first.second,
                  reinterpret_cast<LPARAM>(best->second.proc));
   msg->time = static_cast<DWORD>(now);
-  msg->pt = Backend().CursorPos();
+  msg->pt = LastPointerPos();
   return true;
 }
 

@@ -230,7 +230,13 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* track);
 // buttons and keys.
 SHORT GetKeyState(int virtualKey);
 
+// Asks the display only when the pointer is outside the application's
+// windows; over them the pointer events tell where it is.
 bool GetCursorPos(TPoint* point);
+// Where the pointer events put the pointer, asking the display nothing;
+// false while it is outside the application's windows (or the window it
+// was over is hidden), where they tell nothing.
+bool GetCursorPosFromInput(TPoint* point);
 HCURSOR LoadCursor(HINSTANCE instance, int cursorId);  // instance: nullptr
 HCURSOR SetCursor(HCURSOR cursor);                     // returns the previous
 HCURSOR GetCursor();

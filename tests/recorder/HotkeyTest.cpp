@@ -1,5 +1,5 @@
 // Global hotkeys: which combination is down, the latch that makes one
-// press post once, and the polling thread posting to a window.
+// press post once, and the thread posting to a window at key changes.
 
 #include <gtest/gtest.h>
 
@@ -136,6 +136,13 @@ class HotkeyThreadTest : public testing::Test {
     }
   }
 
+  // Pumps until the window has received count posts, for up to 5 s.
+  static bool PumpUntilReceived(std::size_t count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (received.size() < count && std::chrono::steady_clock::now() < deadline) PumpFor(2);
+    return received.size() >= count;
+  }
+
   HWND window = nullptr;
 };
 
@@ -146,7 +153,13 @@ TEST_F(HotkeyThreadTest, PressAndHoldPostsOneStartThenOneStop) {
 
   HeadlessKeyDown(VK_CONTROL);
   HeadlessKeyDown(static_cast<int>(kKeyR));
-  PumpFor(150);  // about 150 polls while held
+  PumpFor(50);
+  for (int i = 0; i < 5; ++i) {
+    HeadlessKeyDown(static_cast<int>(kKeyR));  // the key repeats
+    HeadlessKeyDown(VK_SHIFT);  // and others come and go
+    HeadlessKeyUp(VK_SHIFT);
+    PumpFor(10);
+  }
   HeadlessKeyUp(static_cast<int>(kKeyR));
   HeadlessKeyUp(VK_CONTROL);
   PumpFor(100);
@@ -164,7 +177,7 @@ TEST_F(HotkeyThreadTest, PressAndHoldPostsOneStartThenOneStop) {
   EXPECT_EQ(received, (std::vector<WPARAM>{HOTKEY_START, HOTKEY_START, HOTKEY_STOP}));
 }
 
-TEST_F(HotkeyThreadTest, ChangedSettingsTakeEffectAtTheNextPoll) {
+TEST_F(HotkeyThreadTest, ChangedSettingsTakeEffectAtTheNextKeyChange) {
   THotkeyDetector detector(window);
   HotkeySettings none;
   SetHotkeys(none);
@@ -172,7 +185,19 @@ TEST_F(HotkeyThreadTest, ChangedSettingsTakeEffectAtTheNextPoll) {
   PumpFor(100);
   EXPECT_TRUE(received.empty());
   SetHotkeys(Combinations());
-  PumpFor(100);
+  HeadlessKeyDown(VK_SHIFT);  // F9 is still held, and extra keys do not hurt
+  PumpUntilReceived(1);
+  EXPECT_EQ(received, std::vector<WPARAM>{HOTKEY_START});
+  HeadlessKeyUp(VK_SHIFT);
+  HeadlessKeyUp(static_cast<int>(kKeyF9));
+}
+
+// A key held when the thread starts counts at once.
+TEST_F(HotkeyThreadTest, KeysAlreadyHeldAtStartPostOnce) {
+  HeadlessKeyDown(static_cast<int>(kKeyF9));
+  THotkeyDetector detector(window);
+  PumpUntilReceived(1);
+  PumpFor(20);
   EXPECT_EQ(received, std::vector<WPARAM>{HOTKEY_START});
   HeadlessKeyUp(static_cast<int>(kKeyF9));
 }

@@ -4,6 +4,7 @@
 #include "FormTestSupport.h"
 #include "platform/framework/Hints.h"
 #include "platform/framework/Labels.h"
+#include "platform/framework/Timer.h"
 
 namespace {
 
@@ -62,6 +63,26 @@ TEST_F(ControlMouseTest, EnterAndLeaveFollowThePointerAlsoUnderCapture) {
   HeadlessMouseMove({900, 700});  // off every window of the application
   EXPECT_EQ(trail, (std::vector<std::string>{"enter form", "leave form", "enter box", "leave box",
                                              "enter label", "leave label", "enter box", "leave box"}));
+}
+
+// The idle loop sees a control appear under the resting pointer from the
+// pointer's events alone, without asking the display where it is.
+TEST_F(ControlMouseTest, TheIdleLoopFollowsEnterAndLeaveWithoutAskingTheDisplay) {
+  TForm* form = ShownForm();
+  Track(form, "form");
+  HeadlessMouseMove(ScreenPointOf(form, 20, 20));
+  auto* box = new TSolidControl(form);
+  box->SetBounds(10, 10, 50, 50);
+  box->SetParent(form);
+  Track(box, "box");
+  auto* timer = new TTimer(form);
+  timer->SetInterval(10);
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ++ticks; };
+  const int asked = HeadlessRequests().cursorQueries;
+  while (ticks < 20) Application->HandleMessage();
+  EXPECT_EQ(trail, (std::vector<std::string>{"enter form", "leave form", "enter box"}));
+  EXPECT_EQ(HeadlessRequests().cursorQueries, asked);
 }
 
 TEST_F(ControlMouseTest, HintShowsAfterThePauseAndHidesWhenThePointerLeaves) {

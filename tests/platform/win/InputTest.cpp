@@ -62,6 +62,36 @@ TEST_F(InputTest, TrackingAWindowThePointerIsNotOverLeavesAtOnce) {
   EXPECT_EQ(Count(left, WM_MOUSELEAVE), 1);
 }
 
+// Over the application's windows their pointer events tell where the
+// pointer is; only outside them is the display asked.
+TEST_F(InputTest, ThePointerIsKnownFromItsEventsAndAskedForOnlyOutside) {
+  HeadlessMouseMove({130, 140});
+  const int asked = HeadlessRequests().cursorQueries;
+  TPoint p;
+  ASSERT_TRUE(GetCursorPos(&p));
+  EXPECT_EQ(p, (TPoint{130, 140}));
+  EXPECT_TRUE(GetCursorPosFromInput(&p));
+  Track(left);
+  EXPECT_EQ(HeadlessRequests().cursorQueries, asked);
+
+  HeadlessMouseMove({900, 900});
+  EXPECT_EQ(Count(left, WM_MOUSELEAVE), 1);
+  EXPECT_FALSE(GetCursorPosFromInput(&p));
+  ASSERT_TRUE(GetCursorPos(&p));
+  EXPECT_EQ(p, (TPoint{900, 900}));
+  EXPECT_EQ(HeadlessRequests().cursorQueries, asked + 1);
+
+  // Its window hidden under the resting pointer tells no more; one that
+  // appears under it tells at once.
+  HeadlessMouseMove({130, 140});
+  ShowWindow(top, SW_HIDE);
+  EXPECT_FALSE(GetCursorPosFromInput(&p));
+  ShowWindow(top, SW_SHOW);
+  detail::OnNativePointerEntered(top, {131, 141});
+  ASSERT_TRUE(GetCursorPosFromInput(&p));
+  EXPECT_EQ(p, (TPoint{131, 141}));
+}
+
 TEST_F(InputTest, WaitingMovesAreMergedAndHoverComesAfterTheRest) {
   HeadlessMouseMove({130, 140});
   ClearLog();

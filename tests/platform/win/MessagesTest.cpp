@@ -113,6 +113,34 @@ TEST_F(MessagesTest, BlockingLoopWakesForWorkerPostsAndClosures) {
   EXPECT_TRUE(closureRan);
 }
 
+// An idle program sleeps in one wait until its next timer and asks the
+// display nothing else: not where the pointer is, not for events again
+// and again.
+TEST_F(MessagesTest, TheIdleLoopWaitsOnceATimerAndAsksNothingElse) {
+  HWND w = CreateTop(Bounds(0, 0, 100, 100));
+  HeadlessMouseMove({50, 60});  // resting over the window
+  SetTimer(w, 1, 100, nullptr);
+  HeadlessPumpUntilIdle();
+  const THeadlessRequests before = HeadlessRequests();
+  const DWORD start = GetWindowSystemTime();
+  MSG msg;
+  for (int ticks = 0; ticks < 50;) {
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    DispatchMessage(&msg);
+    if (msg.message != WM_TIMER) continue;
+    ++ticks;
+    EXPECT_EQ(msg.pt, (TPoint{50, 60}));
+  }
+  const THeadlessRequests after = HeadlessRequests();
+  EXPECT_EQ(GetWindowSystemTime() - start, 5000u);
+  // One more wait may end at once, at the wake-up SetTimer gave.
+  const int waits = after.eventWaits - before.eventWaits;
+  EXPECT_GE(waits, 50);
+  EXPECT_LE(waits, 51);
+  EXPECT_LE(after.eventPolls - before.eventPolls, 2 * waits);
+  EXPECT_EQ(after.cursorQueries, before.cursorQueries);
+}
+
 TEST_F(MessagesTest, PostToDestroyedWindowIsDropped) {
   HWND w = CreateTop(Bounds(0, 0, 50, 50));
   HWND other = CreateTop(Bounds(60, 0, 50, 50));
