@@ -69,6 +69,12 @@ std::int32_t TAmpBarSmoothing::Tick() {
   return shown_;
 }
 
+bool TAmpBarSmoothing::Settled() const {
+  for (std::int32_t level : window_)
+    if (level != newest_) return false;
+  return true;
+}
+
 TMyAmpBar::TMyAmpBar(TComponent* owner) : TCustomPanel(owner) {
   SetBevelInner(bvNone);
   SetBevelOuter(bvNone);
@@ -115,11 +121,14 @@ void TMyAmpBar::SetLevel(std::int32_t value) {
   if (value < minValue_) value = minValue_;
   smoothing_.Accept(value);
   UpdateGradient();
+  // The timer runs only while the shown level still moves.
+  if (!smoothing_.Settled()) timer_->SetEnabled(true);
 }
 
 void TMyAmpBar::Tick() {
-  smoothing_.Tick();
-  paintBox_->Invalidate();
+  const std::int32_t before = smoothing_.Shown();
+  if (smoothing_.Tick() != before) paintBox_->Invalidate();
+  if (smoothing_.Settled()) timer_->SetEnabled(false);
 }
 
 void TMyAmpBar::Resize() {

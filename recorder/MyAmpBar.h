@@ -35,6 +35,8 @@ class TAmpBarSmoothing {
   void Accept(std::int32_t level) { newest_ = level; }
   std::int32_t Tick();
   std::int32_t Shown() const { return shown_; }
+  // True when every further tick shows the same level.
+  bool Settled() const;
 
  private:
   std::array<std::int32_t, 5> window_{};
@@ -65,6 +67,8 @@ class TMyAmpBar : public TCustomPanel {
   // Clamped to MinValue..MaxValue; shown after the next ticks.
   void SetLevel(std::int32_t value);
   std::int32_t ShownLevel() const { return smoothing_.Shown(); }
+  // False once the shown level has settled: an idle meter wakes nobody.
+  bool Ticking() const { return timer_->Enabled(); }
   const std::vector<TColor>& Gradient() const { return gradient_; }
   // One step of the 10 ms timer: smooth and repaint.
   void Tick();

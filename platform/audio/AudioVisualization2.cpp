@@ -76,8 +76,10 @@ TAudioVisualization2::~TAudioVisualization2() = default;
 
 void TAudioVisualization2::PutData(const TSampleBlock& data) {
   // Only whole frames count; a stray value at the end is dropped.
+  const bool wasEmpty = block_.empty();
   block_.assign(data.begin(), data.end() - data.size() % channels_);
-  Invalidate();
+  // An empty display told again that it is empty has nothing to repaint.
+  if (!(wasEmpty && block_.empty())) Invalidate();
 }
 
 void TAudioVisualization2::SetFormat(int sampleRate, int channels) {

@@ -154,4 +154,18 @@ TEST_F(LevelMeterWidget, GradientFollowsTheSizeDirectionAndColours) {
   EXPECT_EQ(meter->Gradient().back(), RGB(0, 0, 0));
 }
 
+TEST_F(LevelMeterWidget, TheMeterTicksOnlyWhileItsLevelMoves) {
+  TMyAmpBar* meter = NewMeter(10, 93);
+  for (int i = 0; i < 5 && meter->Ticking(); ++i) meter->Tick();
+  EXPECT_FALSE(meter->Ticking());
+  meter->SetLevel(0);  // the level it shows already
+  EXPECT_FALSE(meter->Ticking());
+  meter->SetLevel(60);
+  EXPECT_TRUE(meter->Ticking());
+  for (int i = 0; i < 5; ++i) meter->Tick();
+  EXPECT_EQ(meter->ShownLevel(), 59);
+  meter->Tick();
+  EXPECT_FALSE(meter->Ticking());
+}
+
 }  // namespace
