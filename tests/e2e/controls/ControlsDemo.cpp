@@ -142,6 +142,7 @@ class TControlsForm : public TForm {
     AddMenuItem(this, popup_->Items(), "-");
     AddMenuItem(this, popup_->Items(), "&Delete");
     list_->SetPopupMenu(popup_);
+    popup_->OnPopup = [](TObject*) { Say("popup: open"); };
     actions_ = Place<TButton>(page, 10, 200, 100, 25);
     actions_->SetCaption("Actions...");
     // Opens the list box's menu under the button.

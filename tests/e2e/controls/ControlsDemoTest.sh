@@ -68,6 +68,7 @@ wait_line "combo: gamma" || fail "picking from the combo box was not seen"
 
 # The button drops the list box's menu; its accelerator chooses an item.
 click_at actions
+wait_line "popup: open" || fail "the popup menu did not open"
 sleep 0.3
 xdotool key d
 wait_line "menu: Delete" || fail "choosing from the popup menu was not seen"
