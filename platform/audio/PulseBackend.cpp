@@ -152,7 +152,8 @@ class PulseCapture : public CaptureStream {
       pa_stream_set_read_callback(s, &PulseCapture::OnRead, this);
       pa_buffer_attr attr{};
       attr.maxlength = static_cast<std::uint32_t>(-1);
-      attr.fragsize = BytesFor(format, 20);  // small fragments keep meters lively
+      // Fragments as long as a meter tick: lively meters, few wake-ups.
+      attr.fragsize = BytesFor(format, 50);
       return pa_stream_connect_record(s, device.c_str(), &attr, PA_STREAM_ADJUST_LATENCY);
     }, error);
     if (stream_) pa_stream_set_state_callback(stream_, &PulseCapture::OnState, this);
