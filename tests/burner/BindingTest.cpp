@@ -9,6 +9,12 @@
 
 namespace {
 
+// Each case starts with no library bound, whatever an earlier one left.
+class Binding : public ::testing::Test {
+ protected:
+  void SetUp() override { UnbindBurnerDll(); }
+};
+
 bool EveryEntryResolved() {
   bool all = true;
 #define FOX_ENTRY(name, params) all = all && FoxBurnerDll.name != nullptr;
@@ -17,7 +23,7 @@ bool EveryEntryResolved() {
   return all;
 }
 
-TEST(Binding, TheRealLibraryOffersEveryEntryPointAndStartsAndEnds) {
+TEST_F(Binding, TheRealLibraryOffersEveryEntryPointAndStartsAndEnds) {
   ASSERT_EQ(BindBurnerDll(REAL_BURNER_LIBRARY), BIND_OK);
   EXPECT_TRUE(BurnerDllBound());
   EXPECT_TRUE(EveryEntryResolved());
@@ -31,13 +37,13 @@ TEST(Binding, TheRealLibraryOffersEveryEntryPointAndStartsAndEnds) {
   EXPECT_EQ(FoxBurnerDll.Initialize, nullptr);
 }
 
-TEST(Binding, ALibraryLackingOnlyTheLastNameIsUnloadedAndRefused) {
+TEST_F(Binding, ALibraryLackingOnlyTheLastNameIsUnloadedAndRefused) {
   EXPECT_EQ(BindBurnerDll(NO_RESET_BURNER_LIBRARY), BIND_ENTRY_MISSING);
   EXPECT_FALSE(BurnerDllBound());
   EXPECT_EQ(FoxBurnerDll.Initialize, nullptr);
 }
 
-TEST(Binding, AMissingOrDamagedFileIsNotLoaded) {
+TEST_F(Binding, AMissingOrDamagedFileIsNotLoaded) {
   EXPECT_EQ(BindBurnerDll("/nonexistent/libFoxBurner.so"), BIND_NOT_LOADED);
   const std::string junk = testing::TempDir() + "libJunk.so";
   std::ofstream(junk) << "not a library";
@@ -45,7 +51,7 @@ TEST(Binding, AMissingOrDamagedFileIsNotLoaded) {
   EXPECT_FALSE(BurnerDllBound());
 }
 
-TEST(Binding, TheLibraryIsLookedForInTheProgramFolderOnly) {
+TEST_F(Binding, TheLibraryIsLookedForInTheProgramFolderOnly) {
   const std::string path = BurnerDllPath();
   EXPECT_EQ(path.substr(path.rfind('/') + 1), "libFoxBurner.so");
   EXPECT_NE(path.find("/tests/burner/"), std::string::npos);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "KeepGlobals.h"
 #include "PlayerWindowFixture.h"
 #include "recorder/GlobeVar.h"
 
@@ -54,7 +53,6 @@ TDecoded Decode(const std::string& path) {
 
 class ConversionTest : public PlayerWindowFixture {
  protected:
-  TKeepGlobals keepGlobals_;
   void ShowPlayer(const std::function<void()>& fill) {
     PlayerWindowFixture::ShowPlayer(fill);
     ::ConvertToSource = true;

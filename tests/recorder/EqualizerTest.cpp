@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "KeepGlobals.h"
 #include "PlayerWindowFixture.h"
 #include "platform/audio/Equalizer.h"
 
@@ -13,7 +12,6 @@ namespace {
 
 class EqualizerTest : public PlayerWindowFixture {
  protected:
-  TKeepGlobals keepGlobals_;
   static void ChooseMode(int mode) {
     frmPlayer->comboxEQMode->SetItemIndex(mode);
     frmPlayer->comboxEQMode->OnChange(frmPlayer->comboxEQMode);

@@ -1,6 +1,7 @@
 #pragma once
 // A headless window system per test, every form freed at the end, and a
-// scratch folder removed with it.
+// scratch folder removed with it. The shared globals the windows publish
+// get their earlier values back, so no test sees what another one left.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "KeepGlobals.h"
 #include "platform/framework/Forms.h"
 #include "platform/win/Headless.h"
 
@@ -33,5 +35,6 @@ class HeadlessWindowsTest : public ::testing::Test {
   }
 
  private:
+  TKeepGlobals keepGlobals_;
   std::string scratch_;
 };
