@@ -83,6 +83,12 @@ void GetWorkArea(TRect& rect) {
   SystemParametersInfo(SPI_GETWORKAREA, 0, &rect, 0);
 }
 
+TRect MaximizedFormBounds() {
+  TRect area;
+  GetWorkArea(area);
+  return Rect(area.Left - 2, area.Top - 2, area.Right + 2, area.Bottom - 1);
+}
+
 bool IsFormActive(TCustomForm* form) {
   TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
   if (!mainForm) return form && form->Active();

@@ -18,6 +18,7 @@ class TComponent;
 class TControl;
 class TCustomForm;
 class TPicture;
+class TRgnBuilder;
 class TWinControl;
 struct SCROLLBARINFO;
 struct COMBOBOXINFO;
@@ -79,6 +80,10 @@ void DrawControlBorder(TWinControl& control, TColor color, TColor innerColor, bo
 std::string TruncateText(const TCanvas& canvas, const std::string& text, int maxWidth);
 // The desktop's work area (the taskbar left out).
 void GetWorkArea(TRect& rect);
+// Where a skinned form lies maximized: the work area widened by 2 pixels
+// left, right and top and 1 pixel short of its bottom, so that the
+// form's own border rows stay off the screen.
+TRect MaximizedFormBounds();
 // Whether the title bar of form should look active.
 bool IsFormActive(TCustomForm* form);
 // Both edges inclusive.
@@ -104,3 +109,9 @@ bool GetComboBoxInfoDyn(HWND window, COMBOBOXINFO* info);
 // at a transparent pixel or at the last column, which the shaped windows'
 // bitmaps leave out: they are made one pixel wider than the window shows.
 void SetWindowRegionFromBitmap(HWND window, const TBitmap& bitmap, TColor transparentColor);
+// Adds to shape one row-high span per run of pixels that differ from
+// transparentColor in rows firstRow..lastRow of the bitmap lying at origin.
+// A run reaching the last column includes that pixel only when
+// lastColumnCounts.
+void AddOpaqueRuns(TRgnBuilder& shape, const TBitmap& bitmap, TPoint origin, int firstRow, int lastRow,
+                   TColor transparentColor, bool lastColumnCounts);

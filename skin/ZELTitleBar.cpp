@@ -158,6 +158,12 @@ TPicture* TzelTitleBar::SectionPicture(int index) const {
   return sections_->Items(index)->Picture();
 }
 
+void TzelTitleBar::UpdateTitleImages() {
+  TBitmap bitmap(std::max(1, Width()), std::max(1, Height()));
+  bitmap.Canvas()->Font()->Assign(*Font());
+  DrawSections(bitmap);
+}
+
 bool TzelTitleBar::HasFullSectionSet() const {
   auto has = [this](int index) {
     TPicture* picture = SectionPicture(index);

@@ -237,6 +237,9 @@ class TzelTitleBar : public TCustomPanel {
   TBitmap* TitleImage() const { return titleImage_.get(); }
   TBitmap* ComposedTitleImage() const { return composedTitleImage_.get(); }
   TPicture* SectionPicture(int index) const;
+  // Draws the sections into both title images at the bar's size, as a
+  // paint does; the frame needs them before the bar shows or repaints.
+  void UpdateTitleImages();
   bool HasFullSectionSet() const;
   // After every size change of the form: maximize buttons show the
   // restore frames while the form is maximized.

@@ -26,11 +26,7 @@ void TzelTitleBar::MaximizeOrRestoreForm() {
   }
   form->SetWindowState(wsMaximized);
   // A skinned frame places its maximized form itself.
-  if (!InsideFrame()) {
-    TRect area;
-    GetWorkArea(area);
-    form->SetBounds(area.Left - 2, area.Top - 2, area.Width() + 4, area.Height() + 1);
-  }
+  if (!InsideFrame()) form->SetBoundsRect(MaximizedFormBounds());
 }
 
 void TzelTitleBar::MinimizeForm() {

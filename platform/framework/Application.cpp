@@ -125,7 +125,9 @@ void TApplication::DestroyForms() {
 
 TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {
   filterId_ = Application->AddMessageFilter([this](MSG& msg, bool& handled) {
-    if (OnMessage) OnMessage(msg, handled);
+    // A copy: the handler may free this object (and OnMessage with it).
+    TMessageEvent handler = OnMessage;
+    if (handler) handler(msg, handled);
   });
 }
 

@@ -274,8 +274,10 @@ void TToolBar::TrackMenu(TToolButton* button, bool fromKeyboard) {
   if (it == menuButtons.end()) return;
   int current = static_cast<int>(it - menuButtons.begin());
   if (!tempMenu_) {
-    // Owned by the bar, so whoever watches the bar's components sees it.
-    tempMenu_ = new TPopupMenu(this);
+    // Owned by the bar, so whoever watches the bar's components sees it;
+    // inserted once made, so that they see a whole popup menu.
+    tempMenu_ = new TPopupMenu(nullptr);
+    InsertComponent(tempMenu_);
   }
   TMenuItem* chosen = nullptr;
   while (current >= 0) {

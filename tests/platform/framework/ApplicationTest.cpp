@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "FormTestSupport.h"
 #include "platform/os/MainThread.h"
 
@@ -110,6 +112,22 @@ TEST_F(ApplicationTest, MessageFiltersSeeQueuedMessagesFirstAndMayStopThem) {
   Application->ProcessMessages();
   EXPECT_TRUE(seen.empty());
   EXPECT_EQ(reached, 2);
+}
+
+TEST_F(ApplicationTest, AnEventsObjectMayBeFreedByItsOwnHandler) {
+  TForm* form = ShownForm();
+  auto* events = new TApplicationEvents(form);
+  auto counted = std::make_shared<int>(0);
+  events->OnMessage = [events, counted](MSG& msg, bool& handled) {
+    if (msg.message != WM_USER + 6) return;
+    delete events;
+    ++*counted;  // the handler's own state outlives the object
+    handled = true;
+  };
+  PostMessage(form->Handle(), WM_USER + 6, 0, 0);
+  PostMessage(form->Handle(), WM_USER + 6, 0, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(*counted, 1);
 }
 
 TEST_F(ApplicationTest, MessageBoxesTakeTheScriptedAnswers) {

@@ -145,4 +145,33 @@ TEST_F(ToolBarTest, ButtonsBoundToMenuItemsDropTheirSubMenus) {
   EXPECT_EQ(button->MenuItem(), nullptr);
 }
 
+// A bar that gives the menu it drops down an OnPopup as soon as it owns it.
+class TWatchingBar : public TToolBar {
+ public:
+  using TToolBar::TToolBar;
+  int popups = 0;
+  void Notification(TComponent* component, TOperation operation) override {
+    TToolBar::Notification(component, operation);
+    if (operation != opInsert) return;
+    if (auto* dropped = dynamic_cast<TPopupMenu*>(component)) dropped->OnPopup = [this](TObject*) { ++popups; };
+  }
+};
+
+TEST_F(ToolBarTest, WatchersOfTheBarSeeTheMenuItDropsDownAsAPopupMenu) {
+  auto* watching = new TWatchingBar(form);
+  watching->SetParent(form);
+  watching->SetShowCaptions(true);
+  TMainMenu menu(nullptr);
+  auto* file = new TMenuItem(&menu);
+  file->SetCaption("&File");
+  menu.Items()->Add(file);
+  auto* open = new TMenuItem(&menu);
+  open->SetCaption("&Open");
+  file->Add(open);
+  watching->SetMenu(&menu);
+  PostToMainThread([] { HeadlessKeyPress(VK_ESCAPE); });
+  watching->TrackMenu(watching->Buttons(0));
+  EXPECT_EQ(watching->popups, 1);
+}
+
 }  // namespace

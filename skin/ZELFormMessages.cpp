@@ -1,0 +1,159 @@
+// What the frame does with its form's messages and with the messages the
+// application's loop takes: the non-client size, activation, painting of
+// the border, size changes, Alt+Space and the menu's shortcuts.
+
+#include <algorithm>
+
+#include "platform/framework/ControlMessages.h"
+#include "platform/framework/Forms.h"
+#include "skin/ZELForm.h"
+#include "skin/ZELPublic.h"
+
+namespace {
+
+// Room the frame's own border takes when the theme gives none.
+constexpr int kLeastBorder = 4;
+// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED
+constexpr UINT kFrameChangedFlags = 0x37;
+
+bool Minimized(TCustomForm& form) { return form.HandleAllocated() && IsIconic(form.Handle()); }
+
+}  // namespace
+
+void TzelForm::FormWindowProc(TMessage& message, const TWindowProcHook::TChain& chain) {
+  switch (message.Msg) {
+    case WM_NCCALCSIZE:
+      CalcClientArea(message);
+      chain.CallPrevious(message);  // takes the window's own frame off
+      return;
+    case ZEL_GETLEFTBORDERWIDTH: message.Result = LeftBorderAnswer(); return;
+    case WM_NCACTIVATE:
+      // The system caption is never drawn.
+      if (Minimized(*form_)) {
+        chain.CallPrevious(message);
+        return;
+      }
+      Invalidate();
+      PaintFormBorder();
+      message.Result = 1;
+      return;
+    case WM_NCPAINT:
+      if (Minimized(*form_)) chain.CallPrevious(message);
+      else PaintFormBorder();
+      return;
+    default: break;
+  }
+
+  chain.CallPrevious(message);
+  if (!chain.Hooked()) return;  // the frame went while the form handled it
+
+  switch (message.Msg) {
+    case WM_KEYDOWN: {
+      MSG key;
+      key.hwnd = form_->Handle();
+      key.message = message.Msg;
+      key.wParam = message.WParam;
+      key.lParam = message.LParam;
+      message.Result = MenuShortCut(key) ? 1 : 0;  // the frame may be gone now
+      return;
+    }
+    case WM_SHOWWINDOW: form_->SetMenu(nullptr); break;
+    case WM_ACTIVATE:
+      titleBar_->SetFormActive(LOWORD(message.WParam) != WA_INACTIVE);
+      PaintFormBorder();
+      break;
+    case CM_RECREATEWND:
+    case CM_FLOAT:
+    case CN_BASE + WM_PARENTNOTIFY:
+      // A new window of the form has its caption back.
+      if (form_->HandleAllocated() && (GetWindowLong(form_->Handle(), GWL_STYLE) & WS_CAPTION)) {
+        ClearCaptionBits();
+        SetWindowPos(form_->Handle(), nullptr, 0, 0, 0, 0, kFrameChangedFlags);
+        UpdateFormRegion();
+      }
+      break;
+    case WM_SIZE: FormSized(); break;
+    default: break;
+  }
+}
+
+// The frame's border in place of the native one: the window's own frame,
+// which the previous procedure takes off afterwards, is made up for.
+void TzelForm::CalcClientArea(TMessage& message) {
+  message.Result = 0;
+  if (message.WParam == 0) return;
+  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
+  const TRect proposed = params->lppos
+                             ? Bounds(params->lppos->x, params->lppos->y, params->lppos->cx, params->lppos->cy)
+                             : params->rgrc[0];
+  const int x = proposed.Left, y = proposed.Top, cx = proposed.Width(), cy = proposed.Height();
+  const int bottom = std::max(kLeastBorder, nativeBottom_), left = std::max(kLeastBorder, nativeLeft_);
+  TRect r;
+  r.Top = y + kLeastBorder - bottom;
+  if (skinLeft_ != 0) {
+    r.Left = x + std::max(skinLeft_, kLeastBorder) - left + 1;
+    r.Right = x + cx - std::max(skinRight_, kLeastBorder) + left - 1;
+  } else {
+    r.Left = x + kLeastBorder - left;
+    r.Right = x + cx + left - kLeastBorder;
+  }
+  if (skinBottom_ != 0) r.Bottom = y + cy - std::max(skinBottom_, kLeastBorder) + bottom - 1;
+  else if (borderWidth_ == 3) r.Bottom = y + cy + bottom - kLeastBorder;
+  else r.Bottom = y + cy + bottom - borderWidth_ - 2;
+  params->rgrc[0] = r;
+  params->rgrc[1] = r;
+  message.Result = WVR_VALIDRECTS;
+}
+
+// How far the title bar's pictures reach left of the client area.
+LRESULT TzelForm::LeftBorderAnswer() const {
+  return skinLeft_ != 0 ? std::max(skinLeft_, kLeastBorder) : nativeBottom_ - 1;
+}
+
+void TzelForm::FormSized() {
+  const TWindowState state = form_->WindowState();
+  if (state == wsMaximized && IsDesigning()) return;
+  // A form that starts maximized gets its designed bounds on its first restore.
+  if (startedMaximized_ && state == wsNormal) {
+    startedMaximized_ = false;
+    form_->SetBoundsRect(createdBounds_);
+  }
+  if (state == wsMaximized) {
+    const TRect maximized = MaximizedFormBounds();
+    if (form_->BoundsRect() != maximized) form_->SetBoundsRect(maximized);
+  }
+  titleBar_->UpdateMaxButtons();
+  titleBar_->Invalidate();
+  PaintFormBorder();
+  UpdateFormRegion();
+}
+
+// ---- The application's messages ------------------------------------------------------------
+
+void TzelForm::ApplicationMessage(MSG& message, bool& handled) {
+  if (!Dressing()) return;
+  if (message.message == WM_SYSCHAR && message.wParam == ' ' && OwnsWindow(message.hwnd)) {
+    // Alt+Space: the window's system menu, although it has no system caption.
+    if (TzelTitleBarPopupMenu* menu = titleBar_->SystemMenu()) {
+      handled = true;
+      menu->Popup(form_->Left(), form_->Top() + titleBar_->Height());
+    }
+    return;
+  }
+  if (message.message == WM_KEYDOWN) handled = MenuShortCut(message);  // the frame may be gone now
+}
+
+// Fires the item whose shortcut the key is; the item's handler may free
+// the form and this frame, so nothing of them is touched after it.
+bool TzelForm::MenuShortCut(const MSG& message) {
+  if (menu_ == nullptr || !IsFormActive(form_) || !form_->Active()) return false;
+  const TMessage key{message.message, message.wParam, message.lParam, 0};
+  return menu_->IsShortCut(key);
+}
+
+bool TzelForm::OwnsWindow(HWND window) const {
+  if (window == nullptr || !form_->HandleAllocated()) return false;
+  if (window == form_->Handle()) return true;
+  TWinControl* control = TWinControl::FindControl(window);
+  return control != nullptr && control->ParentForm() == form_;
+}
