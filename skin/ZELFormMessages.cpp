@@ -105,9 +105,12 @@ void TzelForm::CalcClientArea(TMessage& message) {
   message.Result = WVR_VALIDRECTS;
 }
 
-// How far the title bar's pictures reach left of the client area.
+// How far the title bar's pictures reach left of the client area: to the
+// window's left edge, where the title pictures start. (For a dialog frame
+// with a theme file's border this is the theme's border width.)
 LRESULT TzelForm::LeftBorderAnswer() const {
-  return skinLeft_ != 0 ? std::max(skinLeft_, kLeastBorder) : nativeBottom_ - 1;
+  if (!form_->HandleAllocated()) return skinLeft_ != 0 ? std::max(skinLeft_, kLeastBorder) : nativeLeft_;
+  return form_->ClientToScreen({0, 0}).X - form_->Left();
 }
 
 void TzelForm::FormSized() {

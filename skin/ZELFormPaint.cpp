@@ -199,12 +199,13 @@ void TzelForm::PaintBuiltIn(TCanvas& canvas, const TLayout& layout) {
     const TBitmap& right = *SectionBitmap(*titleBar_, 1);
     const TBitmap& client = *SectionBitmap(*titleBar_, 2);
     // Beside the bar: the left end of the left picture, the right end of
-    // the right one (stretched when it is too narrow for that).
-    if (bw < 3) CopyWhole(canvas, Bounds(bw, 0, 3 - bw, left.Height()), left, 0, 3 - bw);
+    // the right one (stretched when it is too narrow for that). The
+    // pictures lie with their ends on the window's edges.
+    if (bw < 3) CopyWhole(canvas, Bounds(bw, 0, 3 - bw, left.Height()), left, bw, 3 - bw);
     if (right.Width() <= 2) CopyWhole(canvas, Bounds(w - 3, 0, 3, right.Height()), right, 0, right.Width());
     else CopyWhole(canvas, Bounds(w - 3, 0, 3, right.Height()), right, right.Width() - 3, 3);
-    // The three rows above the bar, from x = 2.
-    TBitmap rows(std::max(1, w - 4), kTitleBorderRows);
+    // The three rows above the bar, from x = 2 to the right edge.
+    TBitmap rows(std::max(1, w - 2), kTitleBorderRows);
     TCanvas& strip = *rows.Canvas();
     const int rightAt = rows.Width() - right.Width();
     strip.StretchDraw(Rect(left.Width() - 2, 0, rightAt, client.Height()), &client);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Region.h"
 #include "platform/win/Headless.h"
 
 namespace gallery {
@@ -63,6 +64,22 @@ std::unique_ptr<TBitmap> ShootForm(const TLookEntry& look, int width, int height
   shot->Assign(HeadlessPresentedSurface(form->Handle()));
   form->Release();
   HeadlessPumpUntilIdle();
+  return shot;
+}
+
+std::unique_ptr<TBitmap> ShootThroughRegion(HWND window) {
+  TBitmap surface;
+  surface.Assign(HeadlessPresentedSurface(window));
+  TRgn region;
+  const bool shaped = GetWindowRgn(window, &region) != ERROR;
+  auto shot = std::make_unique<TBitmap>(surface.Width(), surface.Height());
+  for (int y = 0; y < shot->Height(); ++y)
+    for (int x = 0; x < shot->Width(); ++x) {
+      const bool checker = ((x / 4) + (y / 4)) % 2 == 0;
+      const TColor pixel = !shaped || region.Contains(x, y) ? surface.Canvas()->Pixels(x, y)
+                                                            : (checker ? 0xC0C0C0 : 0xFFFFFF);
+      shot->Canvas()->SetPixels(x, y, pixel);
+    }
   return shot;
 }
 

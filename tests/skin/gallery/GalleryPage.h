@@ -52,6 +52,10 @@ void DrawInUse(TCanvas& canvas, TFlow& flow, const TLookEntry& look);
 std::unique_ptr<TBitmap> ShootForm(const TLookEntry& look, int width, int height,
                                    const std::function<void(TForm*)>& build);
 
+// The top-level window as the screen shows it through its window region;
+// a checkerboard marks what the region cuts away.
+std::unique_ptr<TBitmap> ShootThroughRegion(HWND window);
+
 std::unique_ptr<TBitmap> PaintControls(const TLookEntry& look);
 // A themed popup menu opened on a headless form, as it shows on screen.
 std::unique_ptr<TBitmap> PaintMenus(const TLookEntry& look);
@@ -63,6 +67,9 @@ std::unique_ptr<TBitmap> PaintLists(const TLookEntry& look);
 std::unique_ptr<TBitmap> PaintSkinForm(const TLookEntry& look);
 // Title bars: active, inactive with a cut caption, and with a help button.
 std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
+// Skinned form frames: with a menu bar, inactive and sizeable, and (for
+// the looks of the editor's themes) from a theme file.
+std::unique_ptr<TBitmap> PaintFormFrames(const TLookEntry& look);
 
 // One of the recorder's built-in theme files loaded as its main window
 // loads it: a dialog dressed in it and every picture it holds.

@@ -6,7 +6,6 @@
 
 #include "platform/framework/Forms.h"
 #include "platform/gfx/Canvas.h"
-#include "platform/gfx/Region.h"
 #include "platform/win/Headless.h"
 #include "platform/win/WinApi.h"
 #include "skin-recorder/ZELSkinForm.h"
@@ -39,17 +38,7 @@ std::unique_ptr<TBitmap> Shown(const TBitmap& glyph) {
   skin->SetGlyph(&glyph);
   form->Show();
   HeadlessPumpUntilIdle();
-  TBitmap surface;
-  surface.Assign(HeadlessPresentedSurface(form->Handle()));
-  TRgn region;
-  GetWindowRgn(form->Handle(), &region);
-  auto shot = std::make_unique<TBitmap>(glyph.Width(), glyph.Height());
-  for (int y = 0; y < shot->Height(); ++y)
-    for (int x = 0; x < shot->Width(); ++x) {
-      const bool checker = ((x / 4) + (y / 4)) % 2 == 0;
-      const TColor pixel = region.Contains(x, y) ? surface.Canvas()->Pixels(x, y) : (checker ? 0xC0C0C0 : 0xFFFFFF);
-      shot->Canvas()->SetPixels(x, y, pixel);
-    }
+  auto shot = ShootThroughRegion(form->Handle());
   form->Release();
   HeadlessPumpUntilIdle();
   return shot;

@@ -36,7 +36,7 @@ std::unique_ptr<TBitmap> PaintPage(const TLookEntry& look) {
   WriteText(canvas, 16, 10, look.name, -20, true);
   TFlow flow(16, 44, kPageWidth - 16);
   DrawInUse(canvas, flow, look);
-  for (auto paint : {PaintControls, PaintTrackTabs, PaintMenus, PaintEdits, PaintSkinForm, PaintLists, PaintTitleBars}) {
+  for (auto paint : {PaintControls, PaintTrackTabs, PaintMenus, PaintEdits, PaintSkinForm, PaintLists, PaintTitleBars, PaintFormFrames}) {
     auto picture = paint(look);
     TPoint at = flow.Place(picture->Width(), picture->Height());
     canvas.Draw(at.X, at.Y, picture.get());
