@@ -67,7 +67,8 @@ void TzelForm::UpdateFormRegion() {
                         transparentColor_);
     }
     builder.AddRect(Rect(0, middleTop, w, middleBottom));
-    shape = builder.Build();
+    // The title pictures may reach past a narrower right border.
+    shape = RgnIntersect(builder.Build(), TRgn(Rect(0, 0, w, h)));
   } else {
     const int corner = std::max(0, RoundCorner());
     const int bottomCorner = std::max(0, RoundCornerBottom());

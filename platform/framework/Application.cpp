@@ -123,6 +123,11 @@ void TApplication::DestroyForms() {
   }
 }
 
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
 TApplicationEvents::TApplicationEvents(TComponent* owner) : TComponent(owner) {
   filterId_ = Application->AddMessageFilter([this](MSG& msg, bool& handled) {
     // A copy: the handler may free this object (and OnMessage with it).

@@ -223,6 +223,9 @@ class TApplication : public TComponent {
   // (the end of the program, and tests).
   void DestroyForms();
 
+  // A main form that goes is no main form any more.
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   void FormCreated(TCustomForm* form);
   bool ProcessMessage();

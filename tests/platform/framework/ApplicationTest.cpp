@@ -130,6 +130,14 @@ TEST_F(ApplicationTest, AnEventsObjectMayBeFreedByItsOwnHandler) {
   EXPECT_EQ(*counted, 1);
 }
 
+TEST_F(ApplicationTest, AMainFormFreedEarlyIsNoMainFormAnyMore) {
+  TForm* main = ShownForm();
+  ASSERT_EQ(Application->MainForm(), main);
+  delete main;
+  EXPECT_EQ(Application->MainForm(), nullptr);
+  Application->Minimize();  // nothing to minimize, and nothing touched
+}
+
 TEST_F(ApplicationTest, MessageBoxesTakeTheScriptedAnswers) {
   ShownForm();
   HeadlessQueueMessageBoxAnswer(IDNO);
