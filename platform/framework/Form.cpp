@@ -390,6 +390,8 @@ void TCustomForm::WMWindowPosChanging(TMessage& m) {
 }
 
 void TCustomForm::WMSizeState(TMessage& m) {
+  // A hidden form keeps the state it is to be shown in.
+  if (!IsWindowVisible(Handle())) return;
   if (m.WParam == SIZE_MINIMIZED) windowState_ = wsMinimized;
   else if (m.WParam == SIZE_MAXIMIZED) windowState_ = wsMaximized;
   else if (m.WParam == SIZE_RESTORED) windowState_ = wsNormal;

@@ -6,6 +6,7 @@
 #include "skin/ZELGroupBox.h"
 #include "skin/ZELMainMenu.h"
 #include "skin/ZELPublic.h"
+#include "skin/ZELResources.h"
 #include "tests/skin/FormFrameTestSupport.h"
 #include "tests/skin/SkinFixtures.h"
 #include "tests/skin/ZelThemeFiles.h"
@@ -58,6 +59,13 @@ TEST_F(FormFrameTest, EachBuiltInLookBordersTheTitleBarAndShapesTheCorners) {
       EXPECT_EQ(Shown(w / 2, h - 1 - i), border);
     }
     for (int x = bw; x < 3; ++x) EXPECT_EQ(Shown(x, h / 2), color);
+    // MacOS and Protein tile the client area from its corner.
+    TBitmap tile;
+    if (look == MacOS) LoadBitmapResource("MACOS_FORM_BACKGROUND", tile);
+    if (look == Protein) LoadBitmapResource("PROTEIN_FORM_BACKGROUND", tile);
+    const TRect client = ClientInWindow();
+    for (int y : {100, 101, 102, 103})
+      EXPECT_EQ(Shown(client.Left + 100, client.Top + y), tile.Empty() ? color : tile.Canvas()->Pixels(4, y % 8));
 
     // The title bar tops the client area; its pictures continue over the
     // border rows and columns beside it.
@@ -175,6 +183,18 @@ TEST_F(FormFrameTest, AMainMenuShowsInABarBelowTheTitleBar) {
   EXPECT_EQ(Shown(x, y), TColor(GetBuiltInThemeColor(DeepBlue, 18)));
   EXPECT_EQ(Shown(x + 1, y + 1), TColor(GetBuiltInThemeColor(DeepBlue, 19)));
   EXPECT_EQ(edit->Tag(), zelMenuBarHotTag);
+  // Accelerators act without Alt only while a button shows highlighted.
+  int dropped = 0;
+  form->SetMessageHandler(WM_ENTERMENULOOP, [&](TMessage&) {
+    ++dropped;
+    PostToMainThread([] { HeadlessKeyPress(VK_ESCAPE); });
+  });
+  EXPECT_EQ(bar->Perform(CM_DIALOGCHAR, 'h', 0), 1);
+  HeadlessMouseMove(form->ClientToScreen({200, 200}));
+  EXPECT_EQ(edit->Tag(), 0);
+  EXPECT_EQ(bar->Perform(CM_DIALOGCHAR, 'h', 0), 0);
+  EXPECT_EQ(bar->Perform(CM_DIALOGCHAR, 'h', 0x20000000), 1);
+  EXPECT_EQ(dropped, 2);
 
   // A shortcut works although the form's own Menu is empty: sent to the
   // form, and taken from the application's loop.
@@ -194,11 +214,11 @@ TEST_F(FormFrameTest, AMainMenuShowsInABarBelowTheTitleBar) {
   });
   HeadlessClick(bar->ClientToScreen({bar->Buttons(0)->Left() + 4, 4}));
   EXPECT_EQ(opened, 3);
-  TPopupMenu* dropped = nullptr;
+  TPopupMenu* droppedMenu = nullptr;
   for (int i = 0; i < bar->ComponentCount(); ++i)
-    if (auto* popup = dynamic_cast<TPopupMenu*>(bar->Components(i))) dropped = popup;
-  ASSERT_NE(dropped, nullptr);
-  EXPECT_EQ(dropped->AutoHotkeys(), maManual);
+    if (auto* popup = dynamic_cast<TPopupMenu*>(bar->Components(i))) droppedMenu = popup;
+  ASSERT_NE(droppedMenu, nullptr);
+  EXPECT_EQ(droppedMenu->AutoHotkeys(), maManual);
 
   // New items reach the bar.
   auto* extra = new TMenuItem(form);
@@ -244,6 +264,12 @@ TEST_F(FormFrameTest, PropertiesThatReachTheFormTheTitleBarAndTheChildren) {
   EXPECT_EQ(frame->RoundCorner(), 0);
   EXPECT_EQ(Shown(form->Width() / 2, 0), frame->BorderColor());
   frame->SetTitleBarVisible(true);
+
+  // The title bar follows the form's activation.
+  HeadlessActivate(nullptr);
+  EXPECT_FALSE(frame->TitleBar()->FormActive());
+  HeadlessActivate(form->Handle());
+  EXPECT_TRUE(frame->TitleBar()->FormActive());
 
   frame->SetFormPanel(frame);
   ASSERT_EQ(HeadlessShownMessageBoxes().size(), 1u);
@@ -296,4 +322,39 @@ TEST_F(FormFrameTest, TheRecordersBuildHasAOneColourBarAndReadsElementsFromItsTh
   EXPECT_EQ(Shown(1, h / 2), TColor(0x0000FF));
   EXPECT_EQ(Shown(2, h / 2), TColor(0x203040));
   EXPECT_EQ(ClientInWindow().Bottom, h - 3);
+}
+
+TEST_F(FormFrameTest, ASizeableFormKeepsItsSizingFrameThroughANewWindow) {
+  frame->SetUIStyle(WinXP);
+  // A new border style makes the form's window anew, caption and all.
+  form->SetBorderStyle(bsSizeable);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(GetWindowLong(form->Handle(), GWL_STYLE) & WS_CAPTION, 0u);
+  const int w = form->Width(), h = form->Height();
+  EXPECT_EQ(ClientInWindow(), Rect(4, 4, w - 4, h - 4));
+  EXPECT_FALSE(Region().Contains(0, 0));
+  EXPECT_EQ(Shown(w - 1, h / 2), TColor(GetBuiltInThemeColor(WinXP, 16)));
+  // Its edges still size it.
+  const TPoint edge = {form->Left() + w - 1, form->Top() + h / 2};
+  EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(edge.X, edge.Y)), HTRIGHT);
+  HeadlessMouseMove(edge);
+  HeadlessMouseDown();
+  HeadlessMouseMove({edge.X + 30, edge.Y});
+  HeadlessMouseUp();
+  EXPECT_EQ(form->Width(), w + 30);
+  EXPECT_TRUE(Region().Contains(w + 29, h - 1));
+}
+
+TEST_F(FormFrameTest, AFormThatStartsMaximizedGetsItsDesignedBoundsOnRestore) {
+  TForm* other = nullptr;
+  Application->CreateForm(other);
+  other->SetBounds(50, 60, 300, 200);
+  other->SetWindowState(wsMaximized);
+  new TzelForm(other);
+  other->Show();
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(other->BoundsRect(), Rect(-2, -2, 1026, 739));
+  other->SetWindowState(wsNormal);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(other->BoundsRect(), Rect(50, 60, 350, 260));
 }

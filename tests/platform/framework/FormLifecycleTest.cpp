@@ -185,6 +185,20 @@ TEST_F(FormLifecycleTest, WindowStateFollowsTheWindow) {
   EXPECT_EQ(form->Width(), 300);
 }
 
+TEST_F(FormLifecycleTest, AHiddenFormKeepsTheStateItIsToBeShownIn) {
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetWindowState(wsMaximized);
+  // A frame change sizes the hidden window's client area.
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  form->SetClientSize(200, 100);
+  EXPECT_EQ(form->WindowState(), wsMaximized);
+  form->Show();
+  HeadlessPumpUntilIdle();
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+}
+
 TEST_F(FormLifecycleTest, ASizeFromTheWindowManagerGoesThroughOnCanResizeAndConstraints) {
   TForm* form = ShownForm(300, 200);
   form->Constraints()->SetMinWidth(250);
