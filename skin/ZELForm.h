@@ -21,11 +21,6 @@ class TBitmap;
 class TCustomForm;
 class TzelForm;
 
-// Asked of the main form of a multi-document application for its native
-// bottom and left border thicknesses.
-constexpr UINT ZEL_GETNATIVEBOTTOMBORDER = 0x87D0;
-constexpr UINT ZEL_GETNATIVELEFTBORDER = 0x87D1;
-
 // A menu-bar button drawn highlighted carries this tag.
 constexpr int zelMenuBarHotTag = 888;
 
