@@ -13,20 +13,6 @@
 
 namespace {
 
-// Title and control font colours: built-in elements, which the
-// recorder's theme files answer by number too, and the editor's items.
-constexpr int kElementTitleFontColor = 44;
-constexpr int kElementControlFontColor = 27;
-constexpr int kThemeTitleFontColor = 1;
-constexpr int kThemeControlFontColor = 23;
-
-// Control font colours by which a theme without a title colour asks for
-// black title text.
-bool AsksForBlackTitle(int controlFontColor) {
-  return controlFontColor == 65536 || controlFontColor == 196608 || controlFontColor == 262144 ||
-         controlFontColor == 327680;
-}
-
 // The box's geometry: buttons 73 x 25 on a 93-pixel pitch, 20 below the
 // text; a box without an icon and with fewer than three buttons is 64
 // narrower.
@@ -58,13 +44,7 @@ void TzelDialog::SetUIStyle(TzelUIStyle value) {
   uiStyle_ = value;
   TzelUIStyle look = value;
   if (UsingFileTheme(fileTheme_, value, look)) {
-    const bool older = SkinFlavour() == zelOlderBuild;
-    const int title = fileTheme_->GetColor(older ? kElementTitleFontColor : kThemeTitleFontColor);
-    if (title != -1) captionFont_.SetColor(TColor(title));
-    else if (AsksForBlackTitle(fileTheme_->GetColor(older ? kElementControlFontColor : kThemeControlFontColor)))
-      captionFont_.SetColor(clBlack);
-    else
-      captionFont_.SetColor(clWhite);
+    captionFont_.SetColor(ThemeTitleFontColor(*fileTheme_));
   } else {
     captionFont_.SetColor(look == MacOS ? clBlack : clWhite);
   }

@@ -124,3 +124,29 @@ bool UsingFileTheme(const TzelFileTheme* fileTheme, TzelUIStyle uiStyle, TzelUIS
 std::string GetWindowsFolder() { return WithTrailingSeparator(GetWindowsDirectory()); }
 std::string GetSystemFolder() { return WithTrailingSeparator(GetSystemDirectory()); }
 std::string GetTempFolder() { return WithTrailingSeparator(GetTempPath()); }
+
+namespace {
+
+// Title and control font colours: built-in elements, which the
+// recorder's theme files answer by number too, and the editor's items.
+constexpr int kElementTitleFontColor = 44;
+constexpr int kElementControlFontColor = 27;
+constexpr int kThemeTitleFontColor = 1;
+constexpr int kThemeControlFontColor = 23;
+
+// Control font colours by which a theme without a title colour asks for
+// black title text.
+bool AsksForBlackTitle(int controlFontColor) {
+  return controlFontColor == 65536 || controlFontColor == 196608 || controlFontColor == 262144 ||
+         controlFontColor == 327680;
+}
+
+}  // namespace
+
+TColor ThemeTitleFontColor(const TzelFileTheme& theme) {
+  const bool older = SkinFlavour() == zelOlderBuild;
+  const int title = theme.GetColor(older ? kElementTitleFontColor : kThemeTitleFontColor);
+  if (title != -1) return TColor(title);
+  if (AsksForBlackTitle(theme.GetColor(older ? kElementControlFontColor : kThemeControlFontColor))) return clBlack;
+  return clWhite;
+}

@@ -99,6 +99,12 @@ class TzelBuiltInFileTheme : public TzelFileTheme {
 // other look: false.
 bool UsingFileTheme(const TzelFileTheme* fileTheme, TzelUIStyle uiStyle, TzelUIStyle& style);
 
+// The caption colour a theme file gives title text: its title font colour
+// (element 44 of the recorder's files, SKIN2_TITLEFONTCOLOR of the
+// editor's); a theme without one asks for black through a few control
+// font colours, else white.
+TColor ThemeTitleFontColor(const TzelFileTheme& theme);
+
 // Folders with a trailing separator.
 std::string GetWindowsFolder();
 std::string GetSystemFolder();

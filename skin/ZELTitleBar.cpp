@@ -223,10 +223,12 @@ void TzelTitleBar::ApplyLook() {
   TzelUIStyle look = uiStyle_;
   const bool fromFile = UsingFileTheme(fileTheme_, uiStyle_, look);
   // Custom sections stay; the buttons and the caption colour still follow.
+  // The recorder's theme files answer the built-in elements by number.
+  const bool olderFile = fromFile && SkinFlavour() == zelOlderBuild;
   if (!custom_) {
     sections_->Clear();
-    if (fromFile) SetupFromFileTheme();
-    else SetupFromBuiltInTheme();
+    if (fromFile && !olderFile) SetupFromFileTheme();
+    else SetupFromBuiltInTheme(olderFile ? fileTheme_ : nullptr);
   }
   for (int i = 0; i < buttons_->Count(); ++i) buttons_->Items(i)->SetUIStyle(look);
   if (systemMenu_) {
@@ -235,6 +237,7 @@ void TzelTitleBar::ApplyLook() {
   }
   if (!keepFontColor_) {
     if (look == MacOS) Font()->SetColor(0x000000);
+    else if (olderFile) Font()->SetColor(ThemeTitleFontColor(*fileTheme_));
     else if (fromFile) Font()->SetColor(fileTheme_->GetColor(kTitleFontColorItem));
     else Font()->SetColor(0xFFFFFF);
   }
@@ -282,16 +285,23 @@ void TzelTitleBar::SetupFromFileTheme() {
   else SetFormMinimum(width(0) + std::max(width(2), buttonsWidth), -1);
 }
 
-void TzelTitleBar::SetupFromBuiltInTheme() {
+void TzelTitleBar::SetupFromBuiltInTheme(const TzelFileTheme* olderTheme) {
   const TzelUIStyle look = EffectiveStyle();
+  auto integer = [&](int element) {
+    return olderTheme ? olderTheme->GetInteger(element) : GetBuiltInThemeInteger(look, element);
+  };
   auto add = [&](int element, TzelTitleBarAlign align, bool autoSize) {
     TzelTitleBarSection* section = sections_->Add();
-    try {
-      TBitmap picture;
-      GetBuiltInThemeBitmap(look, element, &picture, 0, 0);
-      section->Picture()->SetGraphic(&picture);
-    } catch (const EResNotFound&) {
-      // A program without the look's bitmaps leaves the section empty.
+    if (olderTheme) {
+      section->Picture()->SetGraphic(olderTheme->GetBitmap(element));
+    } else {
+      try {
+        TBitmap picture;
+        GetBuiltInThemeBitmap(look, element, &picture, 0, 0);
+        section->Picture()->SetGraphic(&picture);
+      } catch (const EResNotFound&) {
+        // A program without the look's bitmaps leaves the section empty.
+      }
     }
     if (autoSize) section->SetAutoSize(true);
     if (align != zelLeft) section->SetAlign(align);
@@ -300,12 +310,12 @@ void TzelTitleBar::SetupFromBuiltInTheme() {
   add(kElementTitleRight, zelRight, true);
   add(kElementTitleClient, zelClient, false);
 
-  leftBtnXOffset_ = GetBuiltInThemeInteger(look, kElementLeftOffset);
-  rightBtnXOffset_ = GetBuiltInThemeInteger(look, kElementRightOffset);
-  buttonTop_ = GetBuiltInThemeInteger(look, kElementButtonTop) - (InsideFrame() ? kFrameTopRows : 0);
+  leftBtnXOffset_ = integer(kElementLeftOffset);
+  rightBtnXOffset_ = integer(kElementRightOffset);
+  buttonTop_ = integer(kElementButtonTop) - (InsideFrame() ? kFrameTopRows : 0);
   iconTop_ = buttonTop_;
-  SetFormMinimum(GetBuiltInThemeInteger(look, kElementFormMinWidth), 50);
-  roundCorner_ = GetBuiltInThemeInteger(look, kElementRoundCorner);
+  SetFormMinimum(integer(kElementFormMinWidth), 50);
+  roundCorner_ = integer(kElementRoundCorner);
   roundCornerBottom_ = 0;
 }
 

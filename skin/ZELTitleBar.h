@@ -290,7 +290,9 @@ class TzelTitleBar : public TCustomPanel {
 
   void ApplyLook();
   void SetupFromFileTheme();
-  void SetupFromBuiltInTheme();
+  // The built-in look's elements, or the same elements of the recorder's
+  // older theme file when one is given.
+  void SetupFromBuiltInTheme(const TzelFileTheme* olderTheme);
   void SetFormMinimum(int width, int height);
   int LeftBorderWidth() const;
   TButtonLayout LayOutButtons(int width);

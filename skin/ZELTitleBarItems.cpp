@@ -234,7 +234,12 @@ void TzelTitleBarButton::LoadPictures() {
   TzelFileTheme* theme = bar ? bar->FileTheme() : nullptr;
   TBitmap builtInStrip;
   const TBitmap* strip = nullptr;
-  if (UsingFileTheme(theme, uiStyle_, look)) {
+  if (UsingFileTheme(theme, uiStyle_, look) && SkinFlavour() == zelOlderBuild) {
+    // The recorder's theme files answer by element number.
+    strip = theme->GetBitmap(kElementButtonStrip);
+    transparent_ = theme->GetBool(kElementButtonTransparent);
+    top_ = theme->GetInteger(kElementButtonTop);
+  } else if (UsingFileTheme(theme, uiStyle_, look)) {
     strip = theme->GetBitmap(kButtonStripItem);
     transparent_ = theme->GetBool(kButtonTransparentItem);
     top_ = theme->GetInteger(kButtonTopItem);

@@ -245,7 +245,8 @@ void TzelTitleBar::DrawCaption(TCanvas& canvas, int left, int right) {
     }
   }
   int y = 0;
-  if (UsesThemeFile()) y = captionTop_ - 3;
+  // The recorder's theme files place the caption as the built-in looks do.
+  if (UsesThemeFile() && SkinFlavour() == zelCurrentBuild) y = captionTop_ - 3;
   else y = buttonTop_ + (EffectiveStyle() == Protein ? 3 : 0);
   int x = left;
   if (UseRightToLeftReading()) x = right - canvas.TextWidth(text) - 10;

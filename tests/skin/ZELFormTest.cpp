@@ -358,3 +358,35 @@ TEST_F(FormFrameTest, AFormThatStartsMaximizedGetsItsDesignedBoundsOnRestore) {
   HeadlessPumpUntilIdle();
   EXPECT_EQ(other->BoundsRect(), Rect(50, 60, 350, 260));
 }
+
+TEST_F(FormFrameTest, TheRecordersThemeFilesDressTheFrameAndItsTitleBarByElement) {
+  delete frame;
+  SetSkinFlavour(zelOlderBuild);
+  frame = new TzelForm(form);
+  for (const char* resource : {kRecorderThemeResource1, kRecorderThemeResource2, kRecorderThemeResource3,
+                               kRecorderThemeResource4}) {
+    SCOPED_TRACE(resource);
+    auto* theme = new TzelBuiltInFileTheme(form);
+    theme->LoadSkinData(LoadResourceData(resource));
+    ASSERT_TRUE(theme->Ready());
+    frame->SetFileTheme(theme);
+    frame->SetUIStyle(FromThemeFile);
+    HeadlessPumpUntilIdle();
+    TzelTitleBar& bar = *frame->TitleBar();
+    const TBitmap& left = *theme->GetBitmap(10);
+    ASSERT_EQ(bar.Sections()->Count(), 3);
+    EXPECT_EQ(bar.SectionPicture(0)->Width(), left.Width());
+    EXPECT_EQ(bar.Height(), left.Height() - 3);
+    TBitmap close;
+    theme->GetBitmapFrame(5, &close, 18, 16);
+    EXPECT_EQ(bar.Buttons()->Items(1)->PicNormal()->Bitmap()->Canvas()->Pixels(5, 5), close.Canvas()->Pixels(5, 5));
+    EXPECT_EQ(frame->BorderColor(), TColor(theme->GetColor(16)));
+    EXPECT_EQ(Shown(0, form->Height() / 2), frame->BorderColor());
+    // The caption stands out from the title picture.
+    EXPECT_NE(bar.Font()->Color(), TitlePixel(bar, form->Width() / 2, bar.Height() / 2));
+    EXPECT_EQ(Shown(form->Width() / 2, 1), TitlePixel(bar, form->Width() / 2, 1));
+    EXPECT_FALSE(ShowsColor(zelSkinTransparentColor));
+    frame->SetFileTheme(nullptr);
+    delete theme;
+  }
+}

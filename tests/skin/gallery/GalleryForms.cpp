@@ -74,6 +74,15 @@ TzelFileTheme* EditorTheme(TForm* form) {
 
 }  // namespace
 
+std::unique_ptr<TBitmap> PaintThemedFrame(TzelFileTheme* theme) {
+  return Framed(300, 150, bsDialog, [&](TForm* form, TzelForm* frame) {
+    frame->SetFileTheme(theme);
+    frame->SetUIStyle(FromThemeFile);
+    frame->SetCaption("Burning progress");
+    AddMenu(form, frame);
+  });
+}
+
 std::unique_ptr<TBitmap> PaintFormFrames(const TLookEntry& look) {
   std::vector<std::unique_ptr<TBitmap>> shots;
   shots.push_back(WithMenu(look.style, nullptr));

@@ -10,6 +10,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "skin/ZELThemes.h"
 
+class TzelFileTheme;
+
 namespace gallery {
 
 constexpr TColor kPageColor = 0xF8F8F8;
@@ -70,6 +72,8 @@ std::unique_ptr<TBitmap> PaintTitleBars(const TLookEntry& look);
 // Skinned form frames: with a menu bar, inactive and sizeable, and (for
 // the looks of the editor's themes) from a theme file.
 std::unique_ptr<TBitmap> PaintFormFrames(const TLookEntry& look);
+// A dialog's frame dressed in the theme file (a menu bar below its title).
+std::unique_ptr<TBitmap> PaintThemedFrame(TzelFileTheme* theme);
 
 // One of the recorder's built-in theme files loaded as its main window
 // loads it: a dialog dressed in it and every picture it holds.

@@ -163,6 +163,9 @@ std::unique_ptr<TBitmap> PaintRecorderThemePage(const std::string& resource, con
   auto box = ShootMessageBox(owner, theme);
   TPoint at = flow.Place(box->Width(), box->Height());
   canvas.Draw(at.X, at.Y, box.get());
+  auto framed = PaintThemedFrame(theme);
+  at = flow.Place(framed->Width(), framed->Height());
+  canvas.Draw(at.X, at.Y, framed.get());
   flow.Break(8);
   DrawPictures(canvas, flow, *theme);
   auto used = std::make_unique<TBitmap>(page.Width(), flow.Bottom() + 16);
