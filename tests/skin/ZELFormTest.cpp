@@ -390,3 +390,30 @@ TEST_F(FormFrameTest, TheRecordersThemeFilesDressTheFrameAndItsTitleBarByElement
     delete theme;
   }
 }
+
+// A form whose description is being applied.
+class TLoadingForm : public TForm {
+ public:
+  using TForm::TForm;
+  using TComponent::EndLoading;
+};
+
+TEST_F(FormFrameTest, ADialogTakingAnotherFormsThemeWhileItLoadsGrowsByTheBorder) {
+  auto* theme = new TzelBuiltInFileTheme(form);
+  theme->LoadSkinData(LoadResourceData(kEditorThemeResource1));
+  TLoadingForm* dialog = nullptr;
+  Application->CreateForm(dialog);
+  dialog->SetBounds(10, 10, 300, 200);
+  dialog->BeginLoading();
+  auto* dialogFrame = new TzelForm(dialog);
+  dialogFrame->SetFileTheme(theme);
+  dialogFrame->SetUIStyle(FromThemeFile);
+  dialog->EndLoading();
+  EXPECT_EQ(dialog->BoundsRect(), Rect(10, 10, 314, 213));
+  // Its own theme, or once loaded, no growth.
+  dialogFrame->SetFileTheme(nullptr);
+  dialogFrame->SetFileTheme(theme);
+  frame->SetFileTheme(theme);
+  EXPECT_EQ(dialog->BoundsRect(), Rect(10, 10, 314, 213));
+  EXPECT_EQ(form->BoundsRect(), Rect(100, 100, 500, 360));
+}
