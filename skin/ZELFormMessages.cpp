@@ -13,8 +13,6 @@ namespace {
 
 // Room the frame's own border takes when the theme gives none.
 constexpr int kLeastBorder = 4;
-// SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED
-constexpr UINT kFrameChangedFlags = 0x37;
 
 bool Minimized(TCustomForm& form) { return form.HandleAllocated() && IsIconic(form.Handle()); }
 
@@ -68,7 +66,7 @@ void TzelForm::FormWindowProc(TMessage& message, const TWindowProcHook::TChain& 
       // A new window of the form has its caption back.
       if (form_->HandleAllocated() && (GetWindowLong(form_->Handle(), GWL_STYLE) & WS_CAPTION)) {
         ClearCaptionBits();
-        SetWindowPos(form_->Handle(), nullptr, 0, 0, 0, 0, kFrameChangedFlags);
+        FrameChanged();
         UpdateFormRegion();
       }
       break;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/framework/WindowProcHooks.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/VirtualKeys.h"
@@ -102,8 +104,9 @@ TEST_F(FormFrameLifetimeTest, AShortcutThatFreesItsFormEndsThere) {
   int closes = 0;
   item->OnClick = [&](TObject*) {
     ++closes;
-    delete form;  // the frame and its hooks go while they handle the key
-    form = nullptr;
+    // The frame and its hooks go while they handle the key (and this
+    // handler with its item: nothing of it is touched after).
+    delete std::exchange(form, nullptr);
   };
   menu->Items()->Add(item);
   frame->SetMenu(menu);
