@@ -166,7 +166,9 @@ class TfrmMain : public TForm {
   void SelectOutputButton(TOutputFormat format);
   void RefillWmaFormats();
   void PickPlaybackLine();
-  void StartLevelMonitor();
+  void SetUpLevelMonitor();
+  // Captures the input exactly while a recording or voice activation uses it.
+  void KeepMonitorInStep();
   void SelectLine(int entry);
   void MonitorTimer(int levelLeft, int levelRight);
   void RecorderTimer();

@@ -50,8 +50,9 @@ void TfrmMain::FormShow(TObject*) {
   SelectOutputButton(OutputFormatOfSelected(storedFormat));
   PickPlaybackLine();
   FillInputLines(storedLine);
-  StartLevelMonitor();
+  SetUpLevelMonitor();
   shown_ = true;
+  KeepMonitorInStep();
   tbPlaybackProgress->SetPosition(0);
 }
 
@@ -129,12 +130,8 @@ void TfrmMain::UseChosenInputDevice() {
   // Running captures stay on the device they opened: open them again, so
   // the meters, voice activation and the recording all hear the new one.
   // A running recording goes on in the same file, as after a pause.
-  try {
-    AR_Monitor.Stop();
-    AR_Monitor.Start();
-  } catch (const Exception& error) {
-    ShowMessage(error.Message());
-  }
+  AR_Monitor.Stop();
+  KeepMonitorInStep();
   if (!recording_ || paused_) return;
   AR.Stop();
   try {
@@ -191,7 +188,7 @@ void TfrmMain::SelectLine(int entry) {
   AR_Monitor.SetLineSelected(true);
 }
 
-void TfrmMain::StartLevelMonitor() {
+void TfrmMain::SetUpLevelMonitor() {
   AR_Monitor.SetFormat(44100, 2);
   AR_Monitor.SetBlockSize(AR_Monitor.MsToSamples(kMonitorBlockMs));
   AR_Monitor.SetTimerInterval(kMonitorTimerMs);
@@ -200,7 +197,27 @@ void TfrmMain::StartLevelMonitor() {
   AttackLevel = -46;
   ReleaseTime = 600;
   AR_Monitor.OnTimer = [this](TObject*, int, int left, int right) { MonitorTimer(left, right); };
-  AR_Monitor.Start();
+}
+
+void TfrmMain::KeepMonitorInStep() {
+  // The input is shown only while it is recorded or voice activation
+  // listens; the rest of the time nothing captures, so an idle recorder
+  // costs nothing.
+  if (!shown_) return;
+  if (!recording_ && !cboxVox->Checked()) {
+    AR_Monitor.Stop();
+    if (!playing_) {
+      leftMeter_->SetLevel(0);
+      rightMeter_->SetLevel(0);
+      AV->PutData(TSampleBlock());
+    }
+    return;
+  }
+  try {
+    AR_Monitor.Start();
+  } catch (const Exception& error) {
+    ShowMessage(error.Message());
+  }
 }
 
 void TfrmMain::MonitorTimer(int levelLeft, int levelRight) {

@@ -94,6 +94,7 @@ void TfrmMain::StartRecording(bool mailRecording) {
   mailRecording_ = mailRecording;
   writeFailed_ = false;
   recording_ = true;
+  KeepMonitorInStep();
   outputPath_ = path;
   times_.Start(GetTickCount64());
 
@@ -218,6 +219,7 @@ void TfrmMain::StopRecording() {
 void TfrmMain::EndRecording() {
   StopAllCapture();
   recording_ = false;
+  KeepMonitorInStep();
   tmSize->SetEnabled(false);
   Label1->SetCaption(cboxVox->Checked() ? "Scanning..." : "Idle");
   const int last = rows_.Count() - 1;

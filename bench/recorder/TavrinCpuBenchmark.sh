@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What the recorder costs the machine, in percent of one core: the program
-# and its X server while it sits idle (the level monitor capturing), and
+# and its X server while it sits idle, and
 # while it records MP3, beside the sound server's recorder piped into the
 # lame command line encoding the same input with the same settings. All
 # on a private Xvfb and a private sound server fed a tone, as the

@@ -74,6 +74,7 @@ class TAudioRecord2 : public TObject {
   // returns, so nothing captured is lost.
   void Start();
   void Stop();
+  bool Capturing() const { return stream_ != nullptr; }
 
   int RecordedSamples();  // frames captured since the last Start
   // The block of the OnEndArrayRecord being handled (the latest one outside).

@@ -23,7 +23,7 @@ pactl set-default-source $MIC_SOURCE && pactl set-source-volume $MIC_SOURCE 30% 
   fail "cannot make Microphone the quiet default input"
 
 # No settings file: the first run.
-start_tavrin $MIC_SOURCE
+start_tavrin
 screenshot first-run
 
 # The left level meter, from its layout: 10 pixels wide at 11,67 in the
@@ -48,8 +48,8 @@ captures_read() {
 }
 
 # choose_input DOWNS SOURCE: in Options, Device, moves the input list's
-# choice DOWNS places down (up when negative), sees the level monitor move
-# to SOURCE at once, and closes the window with Ok.
+# choice DOWNS places down (up when negative), sees that choosing opens no
+# capture while nothing records, and closes the window with Ok.
 choose_input() {
   local options keys=() _
   click 158 42
@@ -59,7 +59,7 @@ choose_input() {
   xdotool windowfocus --sync "$options"
   for _ in $(seq "${1#-}"); do keys+=("$([[ $1 == -* ]] && echo Up || echo Down)"); done
   xdotool key "${keys[@]}" Return
-  captures_read "$2" 1
+  captures_read "" 0
   screenshot "options-$2"
   xdotool mousemove --window "$options" 380 478 click 1  # "Ok"
   wait_window_gone 'Options$' || fail "the options window does not close"
@@ -89,6 +89,7 @@ record_input() {
   screenshot "recording-$source"
   click_stop
   closed_at "$file" >/dev/null
+  captures_read "" 0  # the idle recorder lets the input go
   if [[ $loudness == loud ]]; then
     ((highest >= LOUD_METER)) || fail "$source: the meters show at most $highest rows while its loud tone is recorded"
   else

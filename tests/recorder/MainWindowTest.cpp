@@ -44,8 +44,22 @@ TEST_F(MainWindowTest, ShowListsDevicesAndLinesAndMetersWakeWhenListening) {
         1500);
   };
   EXPECT_FALSE(metersLift());
+  EXPECT_FALSE(frmMain->AR_Monitor.Capturing()) << "an idle recorder opens no input";
   frmMain->cboxVox->SetChecked(true);
+  EXPECT_TRUE(frmMain->AR_Monitor.Capturing());
   EXPECT_TRUE(metersLift());
+  frmMain->cboxVox->SetChecked(false);
+  EXPECT_FALSE(frmMain->AR_Monitor.Capturing());
+  EXPECT_TRUE(PumpUntil([] {
+    HeadlessAdvanceClock(50);
+    HeadlessPumpUntilIdle();
+    return frmMain->LeftMeter()->ShownLevel() <= 0;
+  })) << "the meters fall when the input is let go";
+  OutputPath = Scratch();
+  frmMain->btnRecord->Click();
+  EXPECT_TRUE(frmMain->AR_Monitor.Capturing()) << "the meters show what is recorded";
+  frmMain->btnStop->Click();
+  EXPECT_FALSE(frmMain->AR_Monitor.Capturing());
   EXPECT_EQ(frmOptions->Recorder, &frmMain->AR);
   EXPECT_EQ(frmOptions->MainWindow.SelectedFormat(), 0);
 }
