@@ -29,20 +29,26 @@ void TConvertor::Execute() {
 }
 
 void TConvertor::Copy() {
-  // One second of the file per block.
-  const std::int64_t block = static_cast<std::int64_t>(reader_.Channels()) * reader_.SampleRate();
-  const int channels = std::max(1, reader_.FileChannels());
-  const std::int64_t length = reader_.LengthSamples();
   writer_.SetInputFormat(reader_.FileSampleRate(), reader_.FileChannels());
+  CopyAudio(reader_, writer_, [this] { return Terminated(); },
+            [this](int percent) { PostMessage(window_, WM_CONVERT_PROGRESS, 1, percent); });
+}
+
+bool CopyAudio(TAudioFile2& reader, TAudioFile2& writer, const std::function<bool()>& stop,
+               const std::function<void(int percent)>& progress) {
+  const std::int64_t block = std::max<std::int64_t>(1, std::int64_t{reader.Channels()} * reader.SampleRate());
+  const int channels = std::max(1, reader.FileChannels());
+  const std::int64_t length = reader.LengthSamples();
   std::int64_t done = 0;
   do {
-    const TSampleBlock data = reader_.ReadBlock(block);
+    const TSampleBlock data = reader.ReadBlock(block);
     if (data.empty()) {
-      PostMessage(window_, WM_CONVERT_PROGRESS, 1, 100);
-      break;
+      progress(100);
+      return true;
     }
-    writer_.WriteBlock(data);
+    writer.WriteBlock(data);
     done = std::min<std::int64_t>(done + static_cast<std::int64_t>(data.size()) / channels, length);
-    PostMessage(window_, WM_CONVERT_PROGRESS, 1, ConversionPercent(done, length));
-  } while (!Terminated());
+    progress(ConversionPercent(done, length));
+  } while (!stop());
+  return false;
 }

@@ -4,6 +4,7 @@
 // samples into its own format.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/audio/AudioFile2.h"
@@ -40,3 +41,10 @@ class TConvertor : public TThread {
 
 // The share of a file copied so far, 0..100, for any length.
 int ConversionPercent(std::int64_t done, std::int64_t length);
+
+// Copies the rest of an opened reader into the writer (its input format
+// set), a second's samples of all channels per block, telling the share
+// done after each block and 100 at the end. Asks `stop` after each block;
+// answers false when it stopped early.
+bool CopyAudio(TAudioFile2& reader, TAudioFile2& writer, const std::function<bool()>& stop,
+               const std::function<void(int percent)>& progress);
