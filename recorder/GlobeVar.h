@@ -172,6 +172,8 @@ int SendMailMapi(HWND parent, const TStringList& list);
 // Opens a file or folder with the desktop's program for it; when there
 // is none, the user is told.
 void OpenForUser(const std::string& target);
+// The recorder's help at a topic (a page, with an optional "#anchor").
+void ShowHelpTopic(const std::string& topic);
 
 // Tells the user of a failure in the recorder's message box.
 void TellUser(const std::string& text);

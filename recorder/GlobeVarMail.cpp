@@ -4,6 +4,7 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/os/HelpViewer.h"
 #include "platform/os/MailClient.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
@@ -48,6 +49,13 @@ int SendMailMapi(HWND /*parent*/, const TStringList& list) {
 void OpenForUser(const std::string& target) {
   TLaunchFailed tell = [target] { TellUser("The desktop could not open \"" + target + "\"."); };
   if (!ShellOpener().Open(target, tell)) tell();
+}
+
+void ShowHelpTopic(const std::string& topic) {
+  const std::string pages = AppFolder + "KorvexHelp";
+  TLaunchFailed tell = [pages] { TellUser("The desktop could not open \"" + pages + "\"."); };
+  if (!HelpViewer().ShowHelp(pages + ".chm", topic, tell))
+    TellUser("The help could not be opened: \"" + pages + "\" is missing or has no such page.");
 }
 
 void TellUser(const std::string& text) {

@@ -63,7 +63,7 @@ void TfrmMain::CreateControls() {
   btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
   btnHelp = ImageButton(this, 189, 24, 60, 37, "Help", "Help");
   btnFolder->OnClick = [](TObject*) { OpenForUser(::OutputPath); };
-  btnHelp->OnClick = [](TObject*) { OpenForUser(AppFolder + "KorvexHelp.chm"); };
+  btnHelp->OnClick = [](TObject*) { ShowHelpTopic("Recorder.html#recording"); };
   btnPlayer->OnClick = [](TObject*) {
     if (frmPlayer) frmPlayer->Show();
   };

@@ -97,7 +97,7 @@ void TfrmPlayer::CreateButtons() {
   btnOptions->OnClick = [](TObject*) {
     if (frmOptions) frmOptions->ShowModal();
   };
-  btnHelp->OnClick = [](TObject*) { OpenForUser(AppFolder + "KorvexHelp.chm"); };
+  btnHelp->OnClick = [](TObject*) { ShowHelpTopic("Recorder.html#player"); };
   btnPlayerClose->OnClick = [this](TObject*) { Close(); };
 }
 

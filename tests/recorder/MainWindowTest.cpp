@@ -252,12 +252,18 @@ class OpenedTargets : public IShellOpener {
 TEST_F(MainWindowTest, FolderAndHelpButtonsOpenTheirTargets) {
   ShowMain();
   OutputPath = Scratch();
+  AppFolder = Scratch();
+  std::filesystem::create_directory(AppFolder + "KorvexHelp");
+  std::ofstream(AppFolder + "KorvexHelp/Recorder.html") << "help";
   OpenedTargets opened;
   SetShellOpener(&opened);
   frmMain->btnFolder->Click();
   frmMain->btnHelp->Click();
   SetShellOpener(nullptr);
-  EXPECT_EQ(opened.targets, (std::vector<std::string>{OutputPath, AppFolder + "KorvexHelp.chm"}));
+  ASSERT_EQ(opened.targets.size(), 2u);
+  EXPECT_EQ(opened.targets[0], OutputPath);
+  EXPECT_EQ(opened.targets[1].substr(0, 7), "file://");
+  EXPECT_EQ(opened.targets[1].substr(opened.targets[1].size() - 35), "/KorvexHelp/Recorder.html#recording");
   EXPECT_TRUE(messages.empty());
 }
 
@@ -267,11 +273,13 @@ TEST_F(MainWindowTest, FolderAndHelpTellTheUserWhenTheDesktopCannotOpenThem) {
   OpenedTargets opened;
   opened.desktopHasAProgram = false;
   SetShellOpener(&opened);
+  AppFolder = Scratch();  // no help pages
   frmMain->btnFolder->Click();
   frmMain->btnHelp->Click();
   SetShellOpener(nullptr);
   EXPECT_EQ(messages, (std::vector<std::string>{"The desktop could not open \"" + OutputPath + "\".",
-                                                "The desktop could not open \"" + AppFolder + "KorvexHelp.chm\"."}));
+                                                "The help could not be opened: \"" + AppFolder +
+                                                    "KorvexHelp\" is missing or has no such page."}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/os/Process.h"
 
+#include <filesystem>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -117,4 +118,22 @@ TEST_F(StarterReplacement, HelpOpensAnExistingFileOnly) {
   EXPECT_TRUE(HelpViewer().ShowHelp(help, "::/Main AE.html"));
   ASSERT_EQ(recorder.commands.size(), 1u);
   EXPECT_EQ(recorder.commands[0], (std::vector<std::string>{"xdg-open", help}));
+}
+
+TEST_F(StarterReplacement, HelpPagesOpenAtTheAskedTopic) {
+  ScratchFolder dir;
+  std::filesystem::create_directories(dir / "Korvex Help");
+  dir.Write("Korvex Help/index.html", "start");
+  dir.Write("Korvex Help/Main AE.html", "editor");
+  const std::string help = dir / "Korvex Help.chm";  // only the pages exist
+  const std::string pages = "file://" + (dir / "Korvex%20Help/");
+  EXPECT_EQ(HelpTarget(help, ""), pages + "index.html");
+  EXPECT_EQ(HelpTarget(help + "::/Main AE.html", ""), pages + "Main%20AE.html");
+  EXPECT_EQ(HelpTarget(help, "Main AE.html#effects"), pages + "Main%20AE.html#effects");
+  EXPECT_EQ(HelpTarget(help, "#splitter"), pages + "index.html#splitter");
+  EXPECT_EQ(HelpTarget(help, "Missing.html"), "");
+  EXPECT_EQ(HelpTarget(help, "../../index.html"), "") << "no page outside the help";
+  EXPECT_TRUE(HelpViewer().ShowHelp(help, "::/Main AE.html"));
+  ASSERT_EQ(recorder.commands.size(), 1u);
+  EXPECT_EQ(recorder.commands[0], (std::vector<std::string>{"xdg-open", pages + "Main%20AE.html"}));
 }
