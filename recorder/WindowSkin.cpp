@@ -109,7 +109,7 @@ std::unique_ptr<TBitmap> StatesOf(TzelImageButton* button) {
 
 TzelImageButton* PictureButton(TWinControl* parent, const std::string& name, int left, int top, int width,
                                int height, const std::string& strip, const std::string& hint) {
-  auto* button = new TzelImageButton(parent->Owner() ? parent->Owner() : parent);
+  auto* button = new TzelImageButton(FormOwning(parent));
   button->SetName(name);
   button->SetParent(parent);
   button->SetBounds(left, top, width, height);
@@ -139,7 +139,7 @@ void SwapButtonPictures(TzelImageButton* button, TImage* image) {
 
 TzelTrackBar* SkinnedSlider(TWinControl* parent, const std::string& name, int left, int top, int width, int height,
                             int min, int max, TzelProgressBarOrientation orientation) {
-  auto* slider = new TzelTrackBar(parent->Owner() ? parent->Owner() : parent);
+  auto* slider = new TzelTrackBar(FormOwning(parent));
   slider->SetName(name);
   slider->SetParent(parent);
   slider->SetOrientation(orientation);

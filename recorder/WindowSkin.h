@@ -61,12 +61,17 @@ TLabel* BackgroundLabel(TForm* form, const std::string& name, int left, int top,
 TzelTrackBar* SkinnedSlider(TWinControl* parent, const std::string& name, int left, int top, int width, int height,
                             int min, int max, TzelProgressBarOrientation orientation = zelHorizontal);
 
+// The owner of a control placed on parent: the form it belongs to.
+inline TComponent* FormOwning(TWinControl* parent) {
+  return dynamic_cast<TCustomForm*>(parent) ? parent : parent->Owner();
+}
+
 // A skinned check box or radio button, one line high, over the window's
 // background.
 template <typename Box>
 Box* SkinnedBox(TWinControl* parent, const std::string& name, int left, int top, int width,
                 const std::string& caption) {
-  auto* box = new Box(parent->Owner() ? parent->Owner() : parent);
+  auto* box = new Box(FormOwning(parent));
   box->SetName(name);
   box->SetParent(parent);
   box->SetBounds(left, top, width, 17);
