@@ -22,6 +22,7 @@ void TfrmPlayer::CreateEqualizer() {
   comboxEQMode = new TzelComboBox(this);
   comboxEQMode->SetName("comboxEQMode");
   comboxEQMode->SetParent(this);
+  DressInRecorderTheme(comboxEQMode);
   comboxEQMode->SetStyle(csDropDownList);
   comboxEQMode->SetBounds(kEqLeft, kEqTop, 110, 21);
   for (const char* name : kEqModeNames) comboxEQMode->Items()->Add(name);
