@@ -7,21 +7,33 @@
 #include "recorder/Options.h"
 #include "recorder/RecorderFolders.h"
 #include "recorder/WindowBuilding.h"
+#include "recorder/WindowSkin.h"
 #include "recorder/WriterSetup.h"
+#include "resources/Resources.h"
+#include "skin/ZELPublic.h"
 
 TfrmMain* frmMain = nullptr;
+
+namespace {
+// The status display's text: the state in the theme's accent, the file
+// name in a quiet grey.
+constexpr TColor kStatusStateColor = 0xB8E03C;
+constexpr TColor kStatusTextColor = 0xD8D4CC;
+}  // namespace
 
 TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsNone);
   SetPosition(poScreenCenter);
   SetCaption("Velmora MP3 Recorder");
   SetClientSize(608, 431);
+  CreateSkin();
   CreateControls();
   CreateRecordingControls();
   CreatePlaybackControls();
   CreateVolumeControls();
   CreateAutomation();
   KeepKeyboardOnButton1();
+  ApplyThemeToChildren(*this, FromThemeFile, themeMp10);
 
   ShowMessage = [](const std::string& text) {
     if (!frmConfirm) return;
@@ -56,67 +68,96 @@ TfrmMain::~TfrmMain() {
   AP.OnEndPlay = nullptr;
 }
 
+// The theme files, the window's shape and background, and its title.
+void TfrmMain::CreateSkin() {
+  UseRecorderSkin();
+  const char* resources[] = {kRecorderThemeResource1, kRecorderThemeResource2, kRecorderThemeResource3,
+                             kRecorderThemeResource4};
+  TzelBuiltInFileTheme** themes[] = {&themeMp10, &themeMp11, &themeMp12, &themeMp13};
+  for (int i = 0; i < 4; ++i) {
+    *themes[i] = new TzelBuiltInFileTheme(this);
+    (*themes[i])->SetName("themeMp1" + std::to_string(i));
+    (*themes[i])->LoadSkinData(LoadResourceData(resources[i]));
+  }
+  zelSkinForm1 = new TzelSkinForm(this);
+  zelSkinForm1->SetName("zelSkinForm1");
+  zelSkinForm1->SetParent(this);
+  ShapeWindow(zelSkinForm1, 608, 431);
+  imgBackground = BackgroundImage(this, "imgBackground", "MAIN_BACKGROUND");
+  titleMain = WindowTitle(this, "titleMain", "Velmora MP3 Recorder", 608);
+}
+
 void TfrmMain::CreateControls() {
-  btnPlayer = ImageButton(this, 6, 24, 60, 37, "Player", "Switch to player");
-  btnFolder = ImageButton(this, 67, 24, 60, 37, "Folder", "Open the output folder of recording");
-  btnOptions = ImageButton(this, 128, 24, 60, 37, "Options", "Options");
+  btnPlayer = PictureButton(this, "btnPlayer", 6, 24, 60, 37, "MAIN_PLAYER", "Switch to player");
+  btnFolder = PictureButton(this, "btnFolder", 67, 24, 60, 37, "MAIN_FOLDER", "Open the output folder of recording");
+  btnOptions = PictureButton(this, "btnOptions", 128, 24, 60, 37, "MAIN_OPTIONS", "Options");
   btnOptions->OnClick = [this](TObject* sender) { btnOptionsClick(sender); };
-  btnHelp = ImageButton(this, 189, 24, 60, 37, "Help", "Help");
+  btnHelp = PictureButton(this, "btnHelp", 189, 24, 60, 37, "MAIN_HELP", "Help");
   btnFolder->OnClick = [](TObject*) { OpenForUser(::OutputPath); };
   btnHelp->OnClick = [](TObject*) { ShowHelpTopic("Recorder.html#recording"); };
   btnPlayer->OnClick = [](TObject*) {
     if (frmPlayer) frmPlayer->Show();
   };
-  btnAppMin = ImageButton(this, 565, 4, 18, 20, "_", "");
+  btnAppMin = PictureButton(this, "btnAppMin", 565, 4, 18, 20, "MAIN_MINIMIZE", "");
   btnAppMin->OnClick = [](TObject*) { Application->Minimize(); };
-  btnAppClose = ImageButton(this, 584, 4, 18, 20, "X", "");
+  btnAppClose = PictureButton(this, "btnAppClose", 584, 4, 18, 20, "MAIN_CLOSE", "");
   btnAppClose->OnClick = [this](TObject*) {
     StopRecording();
     Close();
   };
 
-  comboxSource = Place<TComboBox>(this, this, 479, 34, 109, 21);
+  comboxSource = Place<TzelComboBox>(this, this, 479, 34, 109, 21);
+  comboxSource->SetName("comboxSource");
   comboxSource->SetStyle(csDropDownList);
   comboxSource->SetHint("Select input line");
+  comboxSource->SetShowHint(true);
   comboxSource->OnChange = [this](TObject*) { SelectLine(comboxSource->ItemIndex()); };
+  btnRecordFrom = PictureButton(this, "btnRecordFrom", 569, 36, 17, 17, "MAIN_RECORD_FROM", "Select input line");
+  btnRecordFrom->OnClick = [this](TObject*) {
+    if (comboxSource->CanFocus()) comboxSource->SetFocus();
+    comboxSource->SetDroppedDown(true);
+  };
 
   plVisualizationBG = Place<TPanel>(this, this, 11, 67, 237, 93);
+  plVisualizationBG->SetName("plVisualizationBG");
   plVisualizationBG->SetBevelOuter(bvNone);
+  plVisualizationBG->SetColor(clBlack);
   AV = Place<TAudioVisualization2>(this, plVisualizationBG, 9, 0, 219, 93);
+  AV->SetName("AV");
 
   const int outputLefts[] = {368, 424, 480, 536};
+  const char* outputNames[] = {"rbOutputWav", "rbOutputMp3", "rbOutputOgg", "rbOutputWma"};
   const char* outputCaptions[] = {"WAV", "MP3", "OGG", "WMA"};
-  TRadioButton** outputs[] = {&rbOutputWav, &rbOutputMp3, &rbOutputOgg, &rbOutputWma};
+  TzelRadioButton** outputs[] = {&rbOutputWav, &rbOutputMp3, &rbOutputOgg, &rbOutputWma};
   for (int i = 0; i < 4; ++i) {
-    *outputs[i] = Place<TRadioButton>(this, this, outputLefts[i], 76, 52, 17);
-    (*outputs[i])->SetCaption(outputCaptions[i]);
+    *outputs[i] = SkinnedBox<TzelRadioButton>(this, outputNames[i], outputLefts[i], 76, 52, outputCaptions[i]);
   }
   rbOutputWav->SetChecked(true);
 
-  cboxVox = Place<TCheckBox>(this, this, 370, 113, 60, 17);
-  cboxVox->SetCaption("VOX");
+  cboxVox = SkinnedBox<TzelCheckBox>(this, "cboxVox", 370, 113, 60, "VOX");
   cboxVox->OnClick = [this](TObject*) { cboxVoxClick(); };
   // Kept off: recordings run without the noise filters.
-  cboxRNoise = Place<TCheckBox>(this, this, 351, 113, 17, 17);
+  cboxRNoise = SkinnedBox<TzelCheckBox>(this, "cboxRNoise", 351, 113, 17, "");
   cboxRNoise->SetVisible(false);
 
-  tbRecordVolume = Place<TTrackBar>(this, this, 269, 139, 143, 14);
-  tbRecordVolume->SetTickStyle(tsNone);  // 14 pixels high: room for the bar only
-  tbRecordVolume->SetRange(0, 65535);
+  tbRecordVolume = SkinnedSlider(this, "tbRecordVolume", 269, 139, 143, 14, 0, 65535);
   tbRecordVolume->SetHint("Adjust record volume");
+  tbRecordVolume->SetShowHint(true);
   tbRecordVolume->OnChange = [this](TObject*) {
     if (!shown_) return;
     AR.SetLineVolume(tbRecordVolume->Position());
     AR_Monitor.SetLineVolume(tbRecordVolume->Position());
   };
 
-  Label1 = Place<TLabel>(this, this, 203, 399, 80, 16);
+  // On the status display: the state, the file name.
+  Label1 = BackgroundLabel(this, "Label1", 203, 399, 80, kStatusStateColor);
   Label1->SetCaption("Idle");
-  Label2 = Place<TLabel>(this, this, 288, 399, 290, 16);
-  Label3 = Place<TLabel>(this, this, 288, 415, 290, 16);
+  Label2 = BackgroundLabel(this, "Label2", 288, 399, 306, kStatusTextColor);
+  Label3 = BackgroundLabel(this, "Label3", 288, 415, 306, kStatusTextColor);
   Label3->SetVisible(false);
   // Off the window: it holds the keyboard focus away from the controls.
   Button1 = Place<TButton>(this, this, 0, -100, 10, 10);
+  Button1->SetName("Button1");
 }
 
 // Bars, boxes and radio buttons never keep the keyboard: once entered it
@@ -132,7 +173,7 @@ void TfrmMain::KeepKeyboardOnButton1() {
   for (TWinControl* control : std::initializer_list<TWinControl*>{
            cboxMute, cboxRNoise, cboxVox, rbOutputWav, rbOutputMp3, rbOutputOgg, rbOutputWma})
     control->OnEnter = [handOver](TObject*) { handOver(); };
-  for (TTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) PassKeyboardOnFromSlider(bar, handOver);
+  for (TzelTrackBar* bar : {tbRecordVolume, tbPlayBackVolume, tbPlaybackProgress}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
 void TfrmMain::PostWhileAlive(std::function<void()> fn) { alive_.Post(std::move(fn)); }

@@ -31,6 +31,14 @@
 #include "recorder/RecordRows.h"
 #include "recorder/RecordingTimes.h"
 #include "recorder/VoxDetector.h"
+#include "skin-recorder/ZELSkinForm.h"
+#include "skin/ZELButton.h"
+#include "skin/ZELComboBox.h"
+#include "skin/ZELListView.h"
+#include "skin/ZELMgr.h"
+#include "skin/ZELScrollBar.h"
+#include "skin/ZELTitleBar.h"
+#include "skin/ZELTrackBar.h"
 
 // The meters' idle look.
 constexpr TColor kMeterBackground = 3816496;
@@ -50,31 +58,44 @@ class TfrmMain : public TForm {
   ~TfrmMain() override;
   std::string ClassName() const override { return "TfrmMain"; }
 
+  // The four theme files that skin the recorder's windows; the controls
+  // take themeMp10.
+  TzelBuiltInFileTheme* themeMp10;
+  TzelBuiltInFileTheme* themeMp11;
+  TzelBuiltInFileTheme* themeMp12;
+  TzelBuiltInFileTheme* themeMp13;
+  TzelSkinForm* zelSkinForm1;
+  TImage* imgBackground;
+  TzelTitleBar* titleMain;
   TPanel* plVisualizationBG;
   TAudioVisualization2* AV;
-  TButton* btnPlayer;
-  TButton* btnFolder;
-  TButton* btnOptions;
-  TButton* btnHelp;
-  TButton* btnAppMin;
-  TButton* btnAppClose;
-  TComboBox* comboxSource;
-  TRadioButton* rbOutputWav;
-  TRadioButton* rbOutputMp3;
-  TRadioButton* rbOutputOgg;
-  TRadioButton* rbOutputWma;
-  TCheckBox* cboxVox;
-  TCheckBox* cboxRNoise;
-  TCheckBox* cboxMute;
-  TTrackBar* tbRecordVolume;
-  TTrackBar* tbPlayBackVolume;
-  TListView* lvRecordList;
-  TTrackBar* tbPlaybackProgress;
-  TButton* btnRecord;
-  TButton* btnMail;
-  TButton* btnPlay;
-  TButton* btnPause;
-  TButton* btnStop;
+  TzelImageButton* btnPlayer;
+  TzelImageButton* btnFolder;
+  TzelImageButton* btnOptions;
+  TzelImageButton* btnHelp;
+  TzelImageButton* btnAppMin;
+  TzelImageButton* btnAppClose;
+  TzelComboBox* comboxSource;
+  TzelImageButton* btnRecordFrom;
+  TzelRadioButton* rbOutputWav;
+  TzelRadioButton* rbOutputMp3;
+  TzelRadioButton* rbOutputOgg;
+  TzelRadioButton* rbOutputWma;
+  TzelCheckBox* cboxVox;
+  TzelCheckBox* cboxRNoise;
+  TzelCheckBox* cboxMute;
+  TzelTrackBar* tbRecordVolume;
+  TzelTrackBar* tbPlayBackVolume;
+  TPanel* plRecordList;
+  TzelListView* lvRecordList;
+  TzelScrollBar* sbRecordListV;
+  TzelScrollBar* sbRecordListH;
+  TzelTrackBar* tbPlaybackProgress;
+  TzelImageButton* btnRecord;
+  TzelImageButton* btnMail;
+  TzelImageButton* btnPlay;
+  TzelImageButton* btnPause;
+  TzelImageButton* btnStop;
   TLabel* Label1;
   TLabel* Label2;
   TLabel* Label3;
@@ -141,6 +162,7 @@ class TfrmMain : public TForm {
   void WndProc(TMessage& message) override;
 
  private:
+  void CreateSkin();
   void CreateControls();
   void CreateAutomation();
   void CheckAutomaticSplit();

@@ -23,7 +23,6 @@ const char* const kNoOutput = "The file cannot be played: no sound output is ava
 
 void TfrmMain::CreatePlaybackControls() {
   tbPlaybackProgress = MakeProgressSlider(this, 10, 372, 587, 14, progressHeld_, [this] { SeekToProgress(); });
-  tbPlaybackProgress->SetTickStyle(tsNone);
 
   btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
   lvRecordList->OnClick = [this](TObject*) { lvRecordListClick(); };

@@ -11,7 +11,9 @@
 #include "recorder/GlobeVar.h"
 #include "recorder/Main.h"
 #include "recorder/Player.h"
+#include "recorder/WindowSkin.h"
 #include "recorder/WriterSetup.h"
+#include "skin/ZELPublic.h"
 
 namespace {
 
@@ -26,13 +28,17 @@ std::int64_t FileSizeLow32(const std::string& path) {
 }  // namespace
 
 void TfrmMain::CreateRecordingControls() {
-  auto* listPanel = new TPanel(this);
-  listPanel->SetParent(this);
-  listPanel->SetBevelOuter(bvNone);
-  listPanel->SetBounds(7, 167, 593, 198);
-  lvRecordList = new TListView(this);
-  lvRecordList->SetParent(listPanel);
+  plRecordList = new TPanel(this);
+  plRecordList->SetName("plRecordList");
+  plRecordList->SetParent(this);
+  plRecordList->SetBevelOuter(bvNone);
+  plRecordList->SetBounds(7, 167, 593, 198);
+  plRecordList->SetDoubleBuffered(true);
+  lvRecordList = new TzelListView(this);
+  lvRecordList->SetName("lvRecordList");
+  lvRecordList->SetParent(plRecordList);
   lvRecordList->SetAlign(alClient);
+  lvRecordList->SetDoubleBuffered(true);
   lvRecordList->SetGridLines(true);
   lvRecordList->SetRowSelect(true);
   lvRecordList->SetReadOnly(true);
@@ -45,24 +51,17 @@ void TfrmMain::CreateRecordingControls() {
     added->SetWidth(column.width);
     added->SetAlignment(column.alignment);
   }
+  CompanionScrollBars(lvRecordList, sbRecordListV, sbRecordListH);
+  ApplyThemeToChildren(*plRecordList, FromThemeFile, themeMp10);
 
-  auto button = [this](int left, int top, int width, int height, const char* caption, const char* hint) {
-    auto* made = new TButton(this);
-    made->SetParent(this);
-    made->SetBounds(left, top, width, height);
-    made->SetCaption(caption);
-    made->SetHint(hint);
-    made->SetShowHint(true);
-    return made;
-  };
-  btnRecord = button(10, 389, 37, 36, "Rec", "Start recording");
+  btnRecord = PictureButton(this, "btnRecord", 10, 389, 37, 36, "MAIN_RECORD", "Start recording");
   btnRecord->OnClick = [this](TObject*) { StartRecording(false); };
-  btnMail = button(47, 393, 25, 27, "@", "Record and share it by email");
+  btnMail = PictureButton(this, "btnMail", 47, 393, 25, 27, "MAIN_MAIL", "Record and share it by email");
   btnMail->OnClick = [this](TObject*) { StartRecording(true); };
-  btnPlay = button(75, 393, 25, 27, ">", "Play the selected file");
-  btnPause = button(101, 393, 25, 27, "||", "Pause recording/playing");
+  btnPlay = PictureButton(this, "btnPlay", 75, 393, 25, 27, "MAIN_PLAY", "Play the selected file");
+  btnPause = PictureButton(this, "btnPause", 101, 393, 25, 27, "MAIN_PAUSE", "Pause recording/playing");
   btnPause->OnClick = [this](TObject*) { TogglePause(); };
-  btnStop = button(127, 393, 25, 27, "[]", "Stop recording/playing");
+  btnStop = PictureButton(this, "btnStop", 127, 393, 25, 27, "MAIN_STOP", "Stop recording/playing");
   btnStop->OnClick = [this](TObject*) { StopRecording(); };
 
   tmSize = new TTimer(this);

@@ -4,16 +4,14 @@
 #include "recorder/Main.h"
 #include "recorder/PlaybackLine.h"
 #include "recorder/Player.h"
+#include "recorder/WindowSkin.h"
 
 namespace {
 constexpr int kInitialPlaybackVolume = 9999;
 }  // namespace
 
 void TfrmMain::CreateVolumeControls() {
-  cboxMute = new TCheckBox(this);
-  cboxMute->SetParent(this);
-  cboxMute->SetBounds(538, 113, 60, 17);
-  cboxMute->SetCaption("Mute");
+  cboxMute = SkinnedBox<TzelCheckBox>(this, "cboxMute", 538, 113, 60, "Mute");
   cboxMute->SetHint("Mute playback volume");
   cboxMute->SetShowHint(true);
   cboxMute->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
@@ -27,11 +25,7 @@ void TfrmMain::CreateVolumeControls() {
     PostWhileAlive([this, before] { ApplyMuteClick(before); });
   };
 
-  tbPlayBackVolume = new TTrackBar(this);
-  tbPlayBackVolume->SetParent(this);
-  tbPlayBackVolume->SetBounds(441, 139, 143, 14);
-  tbPlayBackVolume->SetTickStyle(tsNone);
-  tbPlayBackVolume->SetRange(0, 65535);
+  tbPlayBackVolume = SkinnedSlider(this, "tbPlayBackVolume", 441, 139, 143, 14, 0, 65535);
   tbPlayBackVolume->SetPosition(kInitialPlaybackVolume);
   tbPlayBackVolume->SetHint("Adjust playback volume");
   tbPlayBackVolume->SetShowHint(true);

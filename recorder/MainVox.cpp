@@ -18,7 +18,7 @@ void TfrmMain::VoxTick() {
 
 void TfrmMain::cboxVoxClick() {
   const bool on = cboxVox->Checked();
-  for (TButton* button : {btnRecord, btnMail, btnPlay, btnPause}) button->SetEnabled(!on);
+  for (TzelImageButton* button : {btnRecord, btnMail, btnPlay, btnPause}) button->SetEnabled(!on);
   KeepMonitorInStep();
   if (!on) {
     StopRecording();

@@ -13,6 +13,8 @@
 #include "recorder/Options.h"
 #include "recorder/Splitter.h"
 #include "recorder/WindowBuilding.h"
+#include "recorder/WindowSkin.h"
+#include "skin/ZELPublic.h"
 
 TfrmPlayer* frmPlayer = nullptr;
 
@@ -27,11 +29,13 @@ TfrmPlayer::TfrmPlayer(TComponent* owner) : TForm(owner) {
   SetPosition(poScreenCenter);
   SetCaption("Velmora MP3 Player");
   SetClientSize(717, 550);
+  CreateSkin();
   CreateButtons();
   CreatePlaybackControls();
   CreateFileList();
   CreatePopupMenu();
   KeepKeyboardOnButton1();
+  if (TzelFileTheme* theme = RecorderTheme()) ApplyThemeToChildren(*this, FromThemeFile, theme);
   AI.SetWMAEnabled(true);
 
   // The recorder's one message box, as the main window shows it.
@@ -69,18 +73,30 @@ TfrmPlayer::~TfrmPlayer() {
   AP.Stop();
 }
 
+// The window's shape, background and title.
+void TfrmPlayer::CreateSkin() {
+  UseRecorderSkin();
+  zelSkinForm1 = new TzelSkinForm(this);
+  zelSkinForm1->SetName("zelSkinForm1");
+  zelSkinForm1->SetParent(this);
+  ShapeWindow(zelSkinForm1, 718, 550);
+  imgBackground = BackgroundImage(this, "imgBackground", "PLAYER_BACKGROUND");
+  titlePlayer = WindowTitle(this, "titlePlayer", "Velmora MP3 Recorder Pro:  Player", 718);
+}
+
 void TfrmPlayer::CreateButtons() {
-  btnReorder = ImageButton(this, 6, 24, 60, 37, "Recorder", "Switch to recorder");
-  btnSplitter = ImageButton(this, 67, 24, 60, 37, "Splitter", "Split selected audio file");
-  btnJoiner = ImageButton(this, 128, 24, 60, 37, "Joiner", "Merge selected audio files");
-  btnFolder = ImageButton(this, 189, 24, 60, 37, "Burn", "Burn selected audio files to CD");
-  btnEditor = ImageButton(this, 250, 24, 60, 37, "Editor", "Edit selected audio file");
-  btnMail = ImageButton(this, 311, 24, 60, 37, "Email", "Email selected audio file");
-  btnOptions = ImageButton(this, 372, 24, 60, 37, "Options", "Options");
-  btnHelp = ImageButton(this, 433, 24, 60, 37, "Help", "Help");
-  btnPlayerClose = ImageButton(this, 693, 4, 18, 20, "X", "");
+  btnReorder = PictureButton(this, "btnReorder", 6, 24, 60, 37, "PLAYER_RECORDER", "Switch to recorder");
+  btnSplitter = PictureButton(this, "btnSplitter", 67, 24, 60, 37, "PLAYER_SPLITTER", "Split selected audio file");
+  btnJoiner = PictureButton(this, "btnJoiner", 128, 24, 60, 37, "PLAYER_JOINER", "Merge selected audio files");
+  btnFolder = PictureButton(this, "btnFolder", 189, 24, 60, 37, "PLAYER_BURN", "Burn selected audio files to CD");
+  btnEditor = PictureButton(this, "btnEditor", 250, 24, 60, 37, "PLAYER_EDITOR", "Edit selected audio file");
+  btnMail = PictureButton(this, "btnMail", 311, 24, 60, 37, "PLAYER_MAIL", "Email selected audio file");
+  btnOptions = PictureButton(this, "btnOptions", 372, 24, 60, 37, "PLAYER_OPTIONS", "Options");
+  btnHelp = PictureButton(this, "btnHelp", 433, 24, 60, 37, "PLAYER_HELP", "Help");
+  btnPlayerClose = PictureButton(this, "btnPlayerClose", 693, 4, 18, 20, "PLAYER_CLOSE", "");
   // Off the window: it holds the keyboard focus away from the sliders.
   Button1 = Place<TButton>(this, this, 0, -100, 10, 10);
+  Button1->SetName("Button1");
 
   btnReorder->OnClick = [](TObject*) {
     if (!frmMain) return;
@@ -107,7 +123,7 @@ void TfrmPlayer::KeepKeyboardOnButton1() {
       if (Button1->CanFocus()) SetActiveControl(Button1);
     });
   };
-  for (TTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) PassKeyboardOnFromSlider(bar, handOver);
+  for (TzelTrackBar* bar : {tbPlaybackProgress, tbPlaybackVolume}) PassKeyboardOnFromSlider(bar, handOver);
 }
 
 void TfrmPlayer::PostWhileAlive(std::function<void()> fn) { alive_.Post(std::move(fn)); }

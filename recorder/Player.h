@@ -28,6 +28,12 @@
 #include "recorder/Convertor.h"
 #include "recorder/EqualizerPresets.h"
 #include "recorder/PlayerListView.h"
+#include "skin-recorder/ZELSkinForm.h"
+#include "skin/ZELButton.h"
+#include "skin/ZELComboBox.h"
+#include "skin/ZELScrollBar.h"
+#include "skin/ZELTitleBar.h"
+#include "skin/ZELTrackBar.h"
 
 class TfrmPlayer : public TForm {
  public:
@@ -37,8 +43,13 @@ class TfrmPlayer : public TForm {
   void BeforeDestruction() override;
   std::string ClassName() const override { return "TfrmPlayer"; }
 
+  TzelSkinForm* zelSkinForm1;
+  TImage* imgBackground;
+  TzelTitleBar* titlePlayer;
   TShellTreeView* STV;
   TPlayListView* lvPlayList;
+  TzelScrollBar* sbPlayListV;
+  TzelScrollBar* sbPlayListH;
   TPopupMenu* popMenuConvert;
   TMenuItem* mnuConvertWav;
   TMenuItem* mnuConvertMp3;
@@ -52,26 +63,28 @@ class TfrmPlayer : public TForm {
   TPanel* plADBG;
   TAudioDisplay2* AD;
   TLabel* Label1;
-  TTrackBar* tbPlaybackProgress;
-  TTrackBar* tbPlaybackVolume;
-  TButton* btnMute;
-  TButton* btnPlay;
-  TButton* btnPause;
-  TButton* btnStop;
-  TButton* btnSplitter;
-  TButton* btnJoiner;
-  TButton* btnFolder;
-  TButton* btnEditor;
-  TButton* btnMail;
-  TButton* btnOptions;
-  TButton* btnHelp;
-  TButton* btnReorder;
-  TButton* btnPlayerClose;
+  TzelTrackBar* tbPlaybackProgress;
+  TzelTrackBar* tbPlaybackVolume;
+  TzelImageButton* btnMute;
+  TImage* imgMute;  // the mute button's other pictures
+  TzelImageButton* btnPlay;
+  TzelImageButton* btnPause;
+  TzelImageButton* btnStop;
+  TzelImageButton* btnSplitter;
+  TzelImageButton* btnJoiner;
+  TzelImageButton* btnFolder;
+  TzelImageButton* btnEditor;
+  TzelImageButton* btnMail;
+  TzelImageButton* btnOptions;
+  TzelImageButton* btnHelp;
+  TzelImageButton* btnReorder;
+  TzelImageButton* btnPlayerClose;
   TButton* Button1;
-  std::array<TTrackBar*, kEqBandCount> tbEQ{};  // tbEQ1 .. tbEQ12
-  TComboBox* comboxEQMode;
-  TButton* btnEQMode;
-  TButton* btnUseEQ;
+  std::array<TzelTrackBar*, kEqBandCount> tbEQ{};  // tbEQ1 .. tbEQ12
+  TzelComboBox* comboxEQMode;
+  TzelImageButton* btnEQMode;
+  TzelImageButton* btnUseEQ;
+  TImage* imgUseEQ;  // the equalizer button's other pictures
 
   // The playback reader, the player and the file information.
   TAudioFile2 AF;
@@ -150,6 +163,7 @@ class TfrmPlayer : public TForm {
 
  private:
   // Layout (Player.cpp).
+  void CreateSkin();
   void CreateButtons();
   void CreateFileList();
   void CreatePopupMenu();

@@ -7,6 +7,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/os/KeyState.h"
 #include "recorder/Player.h"
+#include "recorder/WindowSkin.h"
 
 namespace {
 constexpr int kEqLeft = 506;
@@ -18,35 +19,28 @@ void TfrmPlayer::CreateEqualizer() {
   // The spectrum shares its row with the equalizer.
   plADBG->SetWidth(kEqLeft - 4 - plADBG->Left());
 
-  comboxEQMode = new TComboBox(this);
+  comboxEQMode = new TzelComboBox(this);
+  comboxEQMode->SetName("comboxEQMode");
   comboxEQMode->SetParent(this);
+  DressInRecorderTheme(comboxEQMode);
   comboxEQMode->SetStyle(csDropDownList);
-  comboxEQMode->SetBounds(kEqLeft, kEqTop, 110, 20);
+  comboxEQMode->SetBounds(kEqLeft, kEqTop, 110, 21);
   for (const char* name : kEqModeNames) comboxEQMode->Items()->Add(name);
   comboxEQMode->SetItemIndex(kEqModeFlat);
   comboxEQMode->OnChange = [this](TObject*) { comboxEQModeChange(); };
 
-  auto button = [this](int left, int width, const char* caption, const char* hint) {
-    auto* b = new TButton(this);
-    b->SetParent(this);
-    b->SetBounds(kEqLeft + left, kEqTop, width, 20);
-    b->SetCaption(caption);
-    b->SetHint(hint);
-    b->SetShowHint(true);
-    return b;
+  btnEQMode = PictureButton(this, "btnEQMode", kEqLeft + 92, kEqTop + 1, 17, 17, "PLAYER_EQ_MODE", "Select EQ mode");
+  btnEQMode->OnClick = [this](TObject*) {
+    if (comboxEQMode->CanFocus()) comboxEQMode->SetFocus();
+    comboxEQMode->SetDroppedDown(true);
   };
-  btnEQMode = button(112, 24, "v", "Select EQ mode");
-  btnEQMode->OnClick = [this](TObject*) { comboxEQMode->SetDroppedDown(true); };
-  btnUseEQ = button(140, 64, "Use EQ", "Use EQ");
+  btnUseEQ = PictureButton(this, "btnUseEQ", kEqLeft + 178, kEqTop - 1, 25, 21, "PLAYER_USE_EQ", "Use EQ");
+  imgUseEQ = AlternatePictures(this, "imgUseEQ", "PLAYER_EQ_OFF");
   btnUseEQ->OnClick = [this](TObject*) { btnUseEQClick(); };
 
   for (int band = 0; band < kEqBandCount; ++band) {
-    auto* slider = new TTrackBar(this);
-    slider->SetName("tbEQ" + std::to_string(band + 1));
-    slider->SetParent(this);
-    slider->SetOrientation(trVertical);  // first: turning swaps width and height
-    slider->SetBounds(kEqLeft + band * kSliderWidth, kEqTop + 24, kSliderWidth, 86);
-    slider->SetRange(-kEqPositionLimit, kEqPositionLimit);
+    auto* slider = SkinnedSlider(this, "tbEQ" + std::to_string(band + 1), kEqLeft + band * kSliderWidth, kEqTop + 25,
+                                 kSliderWidth, 84, -kEqPositionLimit, kEqPositionLimit, zelVertical);
     slider->SetPosition(0);
     slider->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
       if (button == mbLeft) eqSliderHeld_ = true;
@@ -103,7 +97,7 @@ void TfrmPlayer::SendEqGains() {
 
 void TfrmPlayer::btnUseEQClick() {
   useEq_ = !useEq_;
-  btnUseEQ->SetCaption(useEq_ ? "Use EQ" : "EQ off");
+  SwapButtonPictures(btnUseEQ, imgUseEQ);
   try {
     AP.SetEQEnabled(useEq_);
   } catch (const Exception& error) {

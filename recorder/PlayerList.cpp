@@ -11,6 +11,7 @@
 #include "recorder/Main.h"
 #include "recorder/Player.h"
 #include "recorder/PlayerRows.h"
+#include "recorder/WindowSkin.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ std::string CellOf(TListItem* item, int column) {
 
 void TfrmPlayer::CreateFileList() {
   STV = new TShellTreeView(this);
+  STV->SetName("STV");
   STV->SetParent(this);
   STV->SetBounds(6, 70, 190, 472);
   STV->OnClick = [this](TObject*) { STVClick(); };
@@ -41,6 +43,7 @@ void TfrmPlayer::CreateFileList() {
   };
 
   lvPlayList = new TPlayListView(this);
+  lvPlayList->SetName("lvPlayList");
   lvPlayList->RowColor = [](TListItem* item) { return RowColorOfMarker(MarkerOf(item)); };
   lvPlayList->SetParent(this);
   lvPlayList->SetBounds(202, 262, 509, 280);
@@ -53,13 +56,14 @@ void TfrmPlayer::CreateFileList() {
     TAlignment alignment;
   };
   for (const ColumnLook& look : {ColumnLook{"File name", 155, taLeftJustify}, ColumnLook{"Format", 48, taLeftJustify},
-                                 ColumnLook{"Duration", 100, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
-                                 ColumnLook{"Status", 126, taCenter}}) {
+                                 ColumnLook{"Duration", 86, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
+                                 ColumnLook{"Status", 140, taCenter}}) {
     TListColumn* column = lvPlayList->Columns()->Add();
     column->SetCaption(look.caption);
     column->SetWidth(look.width);
     column->SetAlignment(look.alignment);
   }
+  CompanionScrollBars(lvPlayList, sbPlayListV, sbPlayListH);
   lvPlayList->OnColumnClick = [this](TObject*, TListColumn* column) { SortByColumn(column->Index()); };
   lvPlayList->OnClick = [this](TObject*) { ShowFormatOfClickedRow(); };
 }

@@ -5,7 +5,7 @@
 #include "platform/gfx/DrawText.h"
 
 void TPlayListView::PaintWindow(HDC dc) {
-  TListView::PaintWindow(dc);
+  TzelListView::PaintWindow(dc);
   if (!dc || !RowColor) return;
   TListItems* items = Items();
   for (int i = 0; i < items->Count(); ++i) {

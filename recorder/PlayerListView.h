@@ -1,14 +1,14 @@
 #pragma once
-// The player's file list: a report list view whose rows are painted on a
+// The player's file list: a skinned report list view whose rows are painted on a
 // background colour of their own; the text is drawn as the list draws it.
 
 #include <functional>
 
-#include "platform/framework/ListView.h"
+#include "skin/ZELListView.h"
 
-class TPlayListView : public TListView {
+class TPlayListView : public TzelListView {
  public:
-  explicit TPlayListView(TComponent* owner) : TListView(owner) {}
+  explicit TPlayListView(TComponent* owner) : TzelListView(owner) {}
   std::string ClassName() const override { return "TPlayListView"; }
 
   // The background of a row; rows without it, or white, keep the list's.

@@ -9,18 +9,21 @@
 #include "recorder/Player.h"
 #include "recorder/PlayerRows.h"
 #include "recorder/WindowBuilding.h"
+#include "recorder/WindowSkin.h"
 
 namespace {
 
 constexpr int kBlockMs = 400;
 const char* const kNoOutput = "The file cannot be played: no sound output is available.";
+constexpr TColor kFormatTextColor = 0x3C3430;
 
 }  // namespace
 
 void TfrmPlayer::CreatePlaybackControls() {
   plADBG = new TPanel(this);
+  plADBG->SetName("plADBG");
   plADBG->SetParent(this);
-  plADBG->SetBounds(202, 70, 509, 110);
+  plADBG->SetBounds(202, 70, 296, 110);
   plADBG->SetBevelOuter(bvNone);
   plADBG->SetColor(clBlack);
   AD = new TAudioDisplay2(this);
@@ -31,24 +34,13 @@ void TfrmPlayer::CreatePlaybackControls() {
   placeDisplay();
   plADBG->OnResize = [placeDisplay](TObject*) { placeDisplay(); };
 
-  Label1 = new TLabel(this);
-  Label1->SetParent(this);
-  Label1->SetBounds(202, 184, 420, 16);
+  Label1 = BackgroundLabel(this, "Label1", 207, 190, 430, kFormatTextColor);
 
-  tbPlaybackProgress = MakeProgressSlider(this, 202, 204, 420, 20, progressHeld_, [this] { SeekToProgress(); });
+  tbPlaybackProgress = MakeProgressSlider(this, 207, 208, 430, 14, progressHeld_, [this] { SeekToProgress(); });
 
-  auto button = [this](int left, const char* caption, const char* hint) {
-    auto* b = new TButton(this);
-    b->SetParent(this);
-    b->SetBounds(left, 230, 60, 26);
-    b->SetCaption(caption);
-    b->SetHint(hint);
-    b->SetShowHint(true);
-    return b;
-  };
-  btnPlay = button(202, "Play", "Play");
-  btnPause = button(264, "Pause", "Pause");
-  btnStop = button(326, "Stop", "Stop");
+  btnPlay = PictureButton(this, "btnPlay", 207, 226, 25, 27, "PLAYER_PLAY", "Play");
+  btnPause = PictureButton(this, "btnPause", 233, 226, 25, 27, "PLAYER_PAUSE", "Pause");
+  btnStop = PictureButton(this, "btnStop", 259, 226, 25, 27, "PLAYER_STOP", "Stop");
   btnPlay->OnClick = [this](TObject*) { btnPlayClick(); };
   btnPause->OnClick = [this](TObject*) { btnPauseClick(); };
   btnStop->OnClick = [this](TObject*) {
@@ -56,14 +48,10 @@ void TfrmPlayer::CreatePlaybackControls() {
     StopPlaying();
   };
 
-  btnMute = button(610, "Mute", "Mute playback volume");
+  btnMute = PictureButton(this, "btnMute", 651, 226, 25, 27, "PLAYER_MUTE", "Mute playback volume");
   btnMute->OnClick = [this](TObject*) { btnMuteClick(); };
-  tbPlaybackVolume = new TTrackBar(this);
-  tbPlaybackVolume->SetParent(this);
-  // Turned first: turning a bar swaps its width and height.
-  tbPlaybackVolume->SetOrientation(trVertical);
-  tbPlaybackVolume->SetBounds(676, 184, 30, 74);
-  tbPlaybackVolume->SetRange(0, 65535);
+  imgMute = AlternatePictures(this, "imgMute", "PLAYER_MUTED");
+  tbPlaybackVolume = SkinnedSlider(this, "tbPlaybackVolume", 686, 189, 17, 66, 0, 65535, zelVertical);
   tbPlaybackVolume->SetPosition(65535);
   tbPlaybackVolume->SetHint("Adjust playback volume");
   tbPlaybackVolume->SetShowHint(true);

@@ -5,6 +5,7 @@
 #include "recorder/Main.h"
 #include "recorder/PlaybackLine.h"
 #include "recorder/Player.h"
+#include "recorder/WindowSkin.h"
 
 namespace {
 constexpr int kVolumeMax = 65535;
@@ -64,6 +65,6 @@ void TfrmPlayer::SwapMuteGlyph() {
 
 void TfrmPlayer::ShowMuteState(bool muted) {
   muted_ = muted;
+  if (muteGlyphSwapped_ != muted) SwapButtonPictures(btnMute, imgMute);
   muteGlyphSwapped_ = muted;
-  btnMute->SetCaption(muted ? "Muted" : "Mute");
 }

@@ -4,20 +4,11 @@
 
 #include "platform/os/KeyState.h"
 #include "recorder/PlaybackProgress.h"
+#include "recorder/WindowSkin.h"
 
-TButton* ImageButton(TForm* form, int left, int top, int width, int height, const std::string& caption,
-                     const std::string& hint) {
-  auto* button = Place<TButton>(form, form, left, top, width, height);
-  button->SetCaption(caption);
-  button->SetHint(hint);
-  button->SetShowHint(true);
-  return button;
-}
-
-TTrackBar* MakeProgressSlider(TForm* form, int left, int top, int width, int height, bool& held,
-                              std::function<void()> seek) {
-  auto* slider = Place<TTrackBar>(form, form, left, top, width, height);
-  slider->SetRange(0, kProgressMax);
+TzelTrackBar* MakeProgressSlider(TForm* form, int left, int top, int width, int height, bool& held,
+                                 std::function<void()> seek) {
+  auto* slider = SkinnedSlider(form, "tbPlaybackProgress", left, top, width, height, 0, kProgressMax);
   slider->SetEnabled(false);
   slider->SetHint("Adjust playback progress");
   slider->SetShowHint(true);
@@ -33,7 +24,7 @@ TTrackBar* MakeProgressSlider(TForm* form, int left, int top, int width, int hei
   return slider;
 }
 
-void PassKeyboardOnFromSlider(TTrackBar* slider, const std::function<void()>& handOver) {
+void PassKeyboardOnFromSlider(TzelTrackBar* slider, const std::function<void()>& handOver) {
   slider->OnEnter = [handOver](TObject*) {
     if (GetAsyncKeyState(VK_LBUTTON) >= 0) handOver();
   };

@@ -18,7 +18,7 @@ class EqualizerTest : public PlayerWindowFixture {
   }
   // The user presses a slider, drags it and lets go.
   static void Drag(int band, int position) {
-    TTrackBar* slider = frmPlayer->tbEQ[band];
+    TzelTrackBar* slider = frmPlayer->tbEQ[band];
     slider->OnMouseDown(slider, mbLeft, {}, 0, 0);
     slider->SetPosition(position);
     slider->OnMouseUp(slider, mbLeft, {}, 0, 0);

@@ -9,6 +9,7 @@
 #include "MainWindowFixture.h"
 #include "ToneFiles.h"
 #include "recorder/PlaybackProgress.h"
+#include "skin/ZELImagePanel.h"
 
 namespace {
 
@@ -112,9 +113,9 @@ TEST_F(MainPlaybackTest, HeldBarStaysWhereDraggedAndItsReleaseSeeks) {
   MakeRows({10});
   ClickRow(0);
   ASSERT_TRUE(PumpUntil([] { return ShowsPlaying(0); }));
-  TTrackBar* bar = frmMain->tbPlaybackProgress;
-  const TRect thumb = bar->ThumbRect();
-  const TRect channel = bar->ChannelRect();
+  TzelTrackBar* bar = frmMain->tbPlaybackProgress;
+  const TRect thumb = bar->Slider()->BoundsRect();
+  const TRect channel = bar->ClientRect();
   const int y = (thumb.Top + thumb.Bottom) / 2;
   HeadlessMouseMove(ScreenPointOf(bar, {(thumb.Left + thumb.Right) / 2, y}));
   HeadlessMouseDown();
@@ -253,7 +254,7 @@ TEST_F(MainPlaybackTest, PlaybackVolumeAndMuteReachThePlayerOnlyOnceShown) {
   frmMain->tbPlayBackVolume->SetPosition(25000);
   EXPECT_EQ(frmPlayer->VolumePosition(), 25000);
 
-  TCheckBox* mute = frmMain->cboxMute;
+  TzelCheckBox* mute = frmMain->cboxMute;
   const TPoint centre = ScreenPointOf(mute, {mute->Width() / 2, mute->Height() / 2});
   HeadlessClick(centre);
   PumpFor(50);
@@ -277,7 +278,7 @@ TEST_F(MainPlaybackTest, PlaybackVolumeAndMuteReachThePlayerOnlyOnceShown) {
 
 TEST_F(MainPlaybackTest, MuteClickHandledAfterTheWindowIsFreedDoesNothing) {
   ShowMain();
-  TCheckBox* mute = frmMain->cboxMute;
+  TzelCheckBox* mute = frmMain->cboxMute;
   mute->OnMouseDown(mute, mbLeft, 0, 0, 0);
   mute->SetChecked(true);
   mute->OnMouseUp(mute, mbLeft, 0, 0, 0);  // leaves its work for the queue

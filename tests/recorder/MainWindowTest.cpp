@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, RecordsEachFormatIntoTheListAndStops) {
   OutputPath = Scratch();
   PreName = "Recorded";
   PosName = "";
-  const std::pair<TRadioButton*, std::string> formats[] = {{frmMain->rbOutputWav, ".wav"},
+  const std::pair<TzelRadioButton*, std::string> formats[] = {{frmMain->rbOutputWav, ".wav"},
                                                            {frmMain->rbOutputMp3, ".mp3"},
                                                            {frmMain->rbOutputOgg, ".ogg"},
                                                            {frmMain->rbOutputWma, ".wma"}};

@@ -1,0 +1,16 @@
+#pragma once
+// The little pictures on the recorder windows' buttons and backgrounds,
+// as shapes centred on (cx, cy) and about `size` across.
+
+#include "resources/art/Painter.h"
+
+namespace windowart {
+
+enum class Glyph {
+  Player, Recorder, Folder, Options, Help, Mail, Play, Pause, Stop, Record, Minimize, Close, DropDown,
+  Splitter, Joiner, Burn, Editor, Speaker, SpeakerMuted, Equalizer, EqualizerOff, AudioFile
+};
+
+art::Shape GlyphShape(Glyph glyph, double cx, double cy, double size);
+
+}  // namespace windowart
