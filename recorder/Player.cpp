@@ -152,7 +152,9 @@ void TfrmPlayer::btnSplitterClick() {
     ShowMessage(kSelectAFile);
     return;
   }
-  if (frmSplitter) frmSplitter->ShowModal();
+  if (!frmSplitter) return;
+  frmSplitter->SourcePath = selectedFilePath_;
+  frmSplitter->ShowModal();
 }
 
 void TfrmPlayer::btnJoinerClick() {

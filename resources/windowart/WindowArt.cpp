@@ -1,4 +1,5 @@
 #include "resources/windowart/WindowArt.h"
+#include "resources/windowart/WindowArtParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,15 +15,12 @@ namespace windowart {
 using namespace art;
 using zelthemes::RecorderDesign;
 
-namespace {
-
-// The windows wear the colours of the theme their controls take.
 const RecorderDesign& Design() { return zelthemes::RecorderDesigns()[0]; }
+
+namespace {
 
 constexpr int kCornerWidth = 7;
 constexpr int kCornerHeight = 6;
-constexpr int kToolbarTop = 24;
-constexpr int kToolbarBottom = 62;  // first row below the band
 
 // ---- The shape ---------------------------------------------------------------------
 
@@ -56,6 +54,8 @@ std::unique_ptr<TBitmap> Corner(bool right, bool bottom) {
   }
   return bmp;
 }
+
+}  // namespace
 
 // ---- Backgrounds -------------------------------------------------------------------
 
@@ -133,21 +133,7 @@ void PaintFrame(TBitmap& bmp, const RecorderDesign& d) {
 
 // ---- Buttons -----------------------------------------------------------------------
 
-enum class Key {
-  Toolbar,     // a bare glyph on the dark band, lit under the mouse
-  Title,       // a small key on the title rows
-  TitleClose,  // the same, turning red
-  Small,       // the drop-down key over a combo box
-  Transport,   // a rounded key on the light face
-  Record       // the big round record key
-};
-
-struct ButtonArt {
-  const char* name;
-  TRect place;
-  Glyph glyph;
-  Key key;
-};
+namespace {
 
 constexpr TColor kRecordRed = Rgb(0xE0, 0x3A, 0x30);
 constexpr TColor kCloseRed = Rgb(0xD8, 0x3A, 0x32);
@@ -207,6 +193,8 @@ void PaintKeyState(Painter& p, const RecorderDesign& d, const ButtonArt& b, int 
   }
 }
 
+}  // namespace
+
 std::unique_ptr<TBitmap> PaintButton(TBitmap& background, const RecorderDesign& d, const ButtonArt& b) {
   const int w = b.place.Width(), h = b.place.Height();
   auto strip = std::make_unique<TBitmap>(w * 3, h, pf24bit);
@@ -220,7 +208,9 @@ std::unique_ptr<TBitmap> PaintButton(TBitmap& background, const RecorderDesign& 
   return strip;
 }
 
-// ---- The two windows ---------------------------------------------------------------
+// ---- The main and player windows ---------------------------------------------------
+
+namespace {
 
 const ButtonArt kMainButtons[] = {
     {"MAIN_PLAYER", {6, 24, 66, 61}, Glyph::Player, Key::Toolbar},
@@ -290,6 +280,8 @@ std::unique_ptr<TBitmap> PlayerBackground(const RecorderDesign& d) {
   return bmp;
 }
 
+}  // namespace
+
 void AddWindow(std::vector<WindowPicture>& out, const char* name, std::unique_ptr<TBitmap> background,
                const ButtonArt* buttons, size_t count) {
   const RecorderDesign& d = Design();
@@ -297,13 +289,12 @@ void AddWindow(std::vector<WindowPicture>& out, const char* name, std::unique_pt
   out.push_back({name, std::move(background)});
 }
 
-}  // namespace
-
 std::vector<WindowPicture> PaintWindowArt() {
   std::vector<WindowPicture> out;
   const RecorderDesign& d = Design();
   AddWindow(out, "MAIN_BACKGROUND", MainBackground(d), kMainButtons, std::size(kMainButtons));
   AddWindow(out, "PLAYER_BACKGROUND", PlayerBackground(d), kPlayerButtons, std::size(kPlayerButtons));
+  AddToolWindows(out);
   out.push_back({"WINDOW_CORNER_TOP_LEFT", Corner(false, false)});
   out.push_back({"WINDOW_CORNER_TOP_RIGHT", Corner(true, false)});
   out.push_back({"WINDOW_CORNER_BOTTOM_LEFT", Corner(false, true)});

@@ -166,6 +166,45 @@ Shape GlyphShape(Glyph glyph, double cx, double cy, double s) {
       Shape note = Union(Circle(cx - 1.2 * u, cy + 3 * u, 1.8 * u), Segment(cx + 0.4 * u, cy + 3 * u, cx + 0.4 * u, cy - 4 * u, 0.6 * u));
       return Union(page, Union(note, Segment(cx + 0.4 * u, cy - 4 * u, cx + 2.8 * u, cy - 2.5 * u, 0.6 * u)));
     }
+    case Glyph::Add:
+      return Union(Segment(cx - 6 * u, cy, cx + 6 * u, cy, 1.1 * u), Segment(cx, cy - 6 * u, cx, cy + 6 * u, 1.1 * u));
+    case Glyph::AddAll:
+      return Union(Union(Segment(cx - 7 * u, cy - 2 * u, cx + 3 * u, cy - 2 * u, 1 * u),
+                         Segment(cx - 2 * u, cy - 7 * u, cx - 2 * u, cy + 3 * u, 1 * u)),
+                   Union(Segment(cx - 1 * u, cy + 6 * u, cx + 7 * u, cy + 6 * u, 0.8 * u),
+                         Segment(cx + 7 * u, cy - 2 * u, cx + 7 * u, cy + 6 * u, 0.8 * u)));
+    case Glyph::Remove:
+      return Segment(cx - 6 * u, cy, cx + 6 * u, cy, 1.1 * u);
+    case Glyph::RemoveAll:
+      return Union(Union(Segment(cx - 6 * u, cy - 4 * u, cx + 6 * u, cy - 4 * u, 1 * u),
+                         Segment(cx - 6 * u, cy, cx + 6 * u, cy, 1 * u)),
+                   Segment(cx - 6 * u, cy + 4 * u, cx + 6 * u, cy + 4 * u, 1 * u));
+    case Glyph::StepBack:
+      return Union(Triangle(cx - 7 * u, cy, cx, cy - 5 * u, cx, cy + 5 * u), Triangle(cx, cy, cx + 7 * u, cy - 5 * u, cx + 7 * u, cy + 5 * u));
+    case Glyph::StepForward:
+      return Union(Triangle(cx + 7 * u, cy, cx, cy - 5 * u, cx, cy + 5 * u), Triangle(cx, cy, cx - 7 * u, cy - 5 * u, cx - 7 * u, cy + 5 * u));
+    case Glyph::PlayBefore:
+      return Union(Triangle(cx - 6 * u, cy - 5 * u, cx + 2 * u, cy, cx - 6 * u, cy + 5 * u),
+                   RoundRect(cx + 3.5 * u, cy - 6 * u, cx + 6 * u, cy + 6 * u, 0.5));
+    case Glyph::PlayAfter:
+      return Union(RoundRect(cx - 6 * u, cy - 6 * u, cx - 3.5 * u, cy + 6 * u, 0.5),
+                   Triangle(cx - 2 * u, cy - 5 * u, cx + 6 * u, cy, cx - 2 * u, cy + 5 * u));
+    case Glyph::Goto:
+      return Union(Union(Segment(cx - 7 * u, cy, cx + 1 * u, cy, 1 * u), Triangle(cx, cy - 4.5 * u, cx + 5 * u, cy, cx, cy + 4.5 * u)),
+                   RoundRect(cx + 5.5 * u, cy - 6.5 * u, cx + 7.5 * u, cy + 6.5 * u, 0.5));
+    case Glyph::Preview:
+      return Union(Outline(RoundRect(cx - 7.5 * u, cy - 6 * u, cx + 7.5 * u, cy + 6 * u, 1.5 * u), 0.6 * u),
+                   Triangle(cx - 2.5 * u, cy - 3.5 * u, cx + 3.5 * u, cy, cx - 2.5 * u, cy + 3.5 * u));
+    case Glyph::Up:
+      return Triangle(cx - 6 * u, cy + 3.5 * u, cx + 6 * u, cy + 3.5 * u, cx, cy - 4 * u);
+    case Glyph::Down:
+      return Triangle(cx - 6 * u, cy - 3.5 * u, cx + 6 * u, cy - 3.5 * u, cx, cy + 4 * u);
+    case Glyph::First:
+      return Union(RoundRect(cx - 6 * u, cy - 6 * u, cx + 6 * u, cy - 4 * u, 0.5),
+                   Triangle(cx - 6 * u, cy + 5 * u, cx + 6 * u, cy + 5 * u, cx, cy - 2 * u));
+    case Glyph::Last:
+      return Union(RoundRect(cx - 6 * u, cy + 4 * u, cx + 6 * u, cy + 6 * u, 0.5),
+                   Triangle(cx - 6 * u, cy - 5 * u, cx + 6 * u, cy - 5 * u, cx, cy + 2 * u));
   }
   return Circle(cx, cy, 0);
 }

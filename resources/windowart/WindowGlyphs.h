@@ -8,7 +8,10 @@ namespace windowart {
 
 enum class Glyph {
   Player, Recorder, Folder, Options, Help, Mail, Play, Pause, Stop, Record, Minimize, Close, DropDown,
-  Splitter, Joiner, Burn, Editor, Speaker, SpeakerMuted, Equalizer, EqualizerOff, AudioFile
+  Splitter, Joiner, Burn, Editor, Speaker, SpeakerMuted, Equalizer, EqualizerOff, AudioFile,
+  // The splitter's and joiner's list and position keys.
+  Add, AddAll, Remove, RemoveAll, StepBack, StepForward, PlayBefore, PlayAfter, Goto, Preview,
+  Up, Down, First, Last
 };
 
 art::Shape GlyphShape(Glyph glyph, double cx, double cy, double size);

@@ -76,7 +76,9 @@ TEST(TimelineScale, MapsBothWaysWithinTheEndsAndSurvivesABarNotLaidOut) {
     const TTimelineScale empty{width, 0, 50000};
     EXPECT_EQ(empty.PixelToMs(0), 0) << width;
     EXPECT_EQ(empty.PixelToMs(5), 0) << width;
-    if (width <= 16) EXPECT_EQ(empty.Step(), 0) << width;
+    if (width <= 16) {
+      EXPECT_EQ(empty.Step(), 0) << width;
+    }
   }
   EXPECT_EQ((TTimelineScale{533, 0, 4000}).Step(), 0) << "a short file has no step";
 }
