@@ -97,7 +97,7 @@ void TListBoxStrings::SetText(const std::string& text) {
 
 // ---- The list box --------------------------------------------------------------
 
-TCustomListBox::TCustomListBox(TComponent* owner) : TScrollingControl(owner), items_(this) {
+TCustomListBox::TCustomListBox(TComponent* owner) : TRowView(owner), items_(this) {
   controlStyle_ = csSetCaption | csDoubleClicks | csOpaque | csCaptureMouse;
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
@@ -120,14 +120,14 @@ DWORD TCustomListBox::ListStyle() const {
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params) {
-  TScrollingControl::CreateParams(params);
+  TRowView::CreateParams(params);
   params.Style |= ListStyle() | WS_VSCROLL;
   if (columns_ > 0) params.Style |= WS_HSCROLL;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomListBox::CreateWnd() {
-  TScrollingControl::CreateWnd();
+  TRowView::CreateWnd();
   UpdateScrollBars();
 }
 
@@ -190,7 +190,14 @@ void TCustomListBox::SetBounds(int left, int top, int width, int height) {
     int rows = std::max(1, (height - frame) / row);
     height = rows * row + frame;
   }
-  TScrollingControl::SetBounds(left, top, width, height);
+  TRowView::SetBounds(left, top, width, height);
+}
+
+// New text metrics give a plain list rows of the font's height again.
+void TCustomListBox::CMFontChanged(TMessage& m) {
+  TRowView::CMFontChanged(m);
+  textRowHeight_ = 0;
+  Changed();
 }
 
 void TCustomListBox::SetTabWidth(int value) {
@@ -284,7 +291,7 @@ void TCustomListBox::Dispatch(TMessage& m) {
     case CN_DRAWITEM: CNDrawItem(m); return;
     case CN_MEASUREITEM: CNMeasureItem(m); return;
     case CN_COMMAND: CNCommand(m); return;
-    default: TScrollingControl::Dispatch(m); return;
+    default: TRowView::Dispatch(m); return;
   }
 }
 
