@@ -306,23 +306,8 @@ void TCustomListBox::CNCommand(TMessage& m) {
 void TCustomListBox::CNDrawItem(TMessage& m) {
   auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
   if (!dis || !dis->hDC) return;
-  TOwnerDrawState state = dis->itemState & 0xFFFF;
-  TCanvas* canvas = dis->hDC;
-  int saved = canvas->SaveDC();
-  TCanvas* previous = paintCanvas_;
-  paintCanvas_ = canvas;
-  canvas->SetFont(*Font());
-  canvas->Brush()->SetColor(Color());
-  int index = static_cast<int>(dis->itemID);
-  if (index >= 0 && (state & odSelected)) {
-    canvas->Brush()->SetColor(clHighlight);
-    canvas->Font()->SetColor(clHighlightText);
-  }
-  if (index >= 0) DrawItem(index, dis->rcItem, state);
-  else canvas->FillRect(dis->rcItem);
-  if (state & odFocused) canvas->DrawFocusRect(dis->rcItem);
-  paintCanvas_ = previous;
-  canvas->RestoreDC(saved);
+  AnswerDrawItem(*dis, *Font(), Color(), paintCanvas_,
+                 [this](int index, const TRect& rect, TOwnerDrawState state) { DrawItem(index, rect, state); });
   m.Result = 1;
 }
 
@@ -344,9 +329,7 @@ void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState stat
 void TCustomListBox::CNMeasureItem(TMessage& m) {
   auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
   if (!mis) return;
-  int height = static_cast<int>(mis->itemHeight);
-  MeasureItem(static_cast<int>(mis->itemID), height);
-  mis->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+  AnswerMeasureItem(*mis, [this](int index, int& height) { MeasureItem(index, height); });
   m.Result = 1;
 }
 

@@ -66,12 +66,6 @@ int TCustomListBox::CaretRow() {
   return caret < 0 && IsMultiple() && NativeCount() > 0 ? 0 : caret;
 }
 
-void TCustomListBox::Changed() {
-  ScrollToRow(TopRow());
-  UpdateScrollBars();
-  Invalidate();
-}
-
 void TCustomListBox::NotifySelChange() {
   if (!HandleAllocated()) return;
   NotifyOwnControl(Handle(), WM_COMMAND, static_cast<WPARAM>(MAKELPARAM(0, LBN_SELCHANGE)),
@@ -314,11 +308,6 @@ bool TCustomListBox::HandleSelectionMessage(TMessage& m) {
 void TCustomListBox::DefaultHandler(TMessage& m) {
   if (HandleListMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-      ScrollByBar(m.Msg, LOWORD(m.WParam), HIWORD(m.WParam));
-      return;
-    case WM_MOUSEWHEEL: ScrollByWheel(GET_WHEEL_DELTA_WPARAM(m.WParam)); return;
     case WM_LBUTTONDOWN:
       if (focusOnClick_ && CanFocus() && !Focused()) SetFocus();
       ClickAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, KeysToShiftState(m.WParam), false);
@@ -336,14 +325,6 @@ void TCustomListBox::DefaultHandler(TMessage& m) {
     case WM_LBUTTONUP: tracking_ = false; return;
     case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam), KeyboardShiftState()); return;
     case WM_CHAR: SearchByChar(static_cast<char32_t>(m.WParam)); return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      Invalidate();
-      break;
-    case WM_SIZE:
-      TRowView::DefaultHandler(m);
-      Changed();
-      return;
     default: break;
   }
   TRowView::DefaultHandler(m);
@@ -391,18 +372,9 @@ void TCustomListBox::PaintWindow(HDC dc) {
   bool focused = Focused();
   TRect client = ClientRect();
   if (n == 0) {
-    if (focused && IsOwnerDraw()) {
-      // An empty owner-drawn list is asked for its focus rectangle.
-      DRAWITEMSTRUCT dis;
-      dis.CtlType = ODT_LISTBOX;
-      dis.itemID = static_cast<UINT>(-1);
-      dis.itemAction = ODA_FOCUS;
-      dis.itemState = ODS_FOCUS;
-      dis.hwndItem = Handle();
-      dis.hDC = dc;
-      dis.rcItem = {0, 0, client.Width(), RowHeight(0)};
-      NotifyOwnControl(Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
-    }
+    // An empty owner-drawn list is asked for its focus rectangle.
+    if (focused && IsOwnerDraw())
+      RequestDrawItem(Handle(), ODT_LISTBOX, -1, ODA_FOCUS, ODS_FOCUS, dc, {0, 0, client.Width(), RowHeight(0)});
     return;
   }
   for (int i = TopRow(); i < n; ++i) {
@@ -420,16 +392,8 @@ void TCustomListBox::PaintItem(TCanvas& canvas, int index, const TRect& rect, bo
   if (hasFocus) state |= ODS_FOCUS;
   if (!IsWindowEnabled(Handle())) state |= ODS_DISABLED;
   if (IsOwnerDraw()) {
-    DRAWITEMSTRUCT dis;
-    dis.CtlType = ODT_LISTBOX;
-    dis.itemID = static_cast<UINT>(index);
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = Handle();
-    dis.hDC = &canvas;
-    dis.rcItem = rect;
-    dis.itemData = index < static_cast<int>(list_.size()) ? list_[index].data : 0;
-    NotifyOwnControl(Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    LPARAM data = index < static_cast<int>(list_.size()) ? list_[index].data : 0;
+    RequestDrawItem(Handle(), ODT_LISTBOX, index, ODA_DRAWENTIRE, state, &canvas, rect, data);
     return;
   }
   int saved = canvas.SaveDC();

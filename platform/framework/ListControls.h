@@ -211,7 +211,6 @@ class TCustomListBox : public TRowView {
   bool IsMultiple() const;
   bool IsOwnerDraw() const;
   bool IsVariable() const { return style_ == lbOwnerDrawVariable; }
-  void Changed();
   void NotifySelChange();
   void NotifyIf(bool selectionChanged);
   void ClickAt(TPoint p, TShiftState shift, bool drag);

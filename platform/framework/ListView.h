@@ -292,6 +292,8 @@ class TListView : public TRowView {
   int CaretRow() override;
   void SetCaretRow(int row) override;
   void UpdateScrollBars() override;
+  // Also lays the header out over the columns.
+  void Changed() override;
 
  private:
   friend class TListItem;
@@ -312,7 +314,6 @@ class TListView : public TRowView {
   void ScrollPixels(int x);
   void LayoutHeader();
   void SyncHeaderColumn(int index);
-  void Changed();
   void ClickItem(int index, TShiftState shift);
   void KeyNavigate(WORD key, TShiftState shift);
   void SortIfWanted();

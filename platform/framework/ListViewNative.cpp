@@ -57,11 +57,9 @@ void TListView::UpdateScrollBars() {
 
 void TListView::Changed() {
   if (updateCount_ > 0) return;
-  ScrollToRow(TopRow());
   ScrollPixels(scrollX_);
   LayoutHeader();
-  UpdateScrollBars();
-  Invalidate();
+  TRowView::Changed();
 }
 
 void TListView::ScrollPixels(int x) {
@@ -239,7 +237,6 @@ void TListView::KeyNavigate(WORD key, TShiftState shift) {
 void TListView::DefaultHandler(TMessage& m) {
   if (HandleListViewMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL: ScrollByBar(WM_VSCROLL, LOWORD(m.WParam), HIWORD(m.WParam)); return;
     case WM_HSCROLL:
       switch (LOWORD(m.WParam)) {
         case SB_LINELEFT: ScrollPixels(scrollX_ - kLinePixels); break;
@@ -251,7 +248,6 @@ void TListView::DefaultHandler(TMessage& m) {
         default: break;
       }
       return;
-    case WM_MOUSEWHEEL: ScrollByWheel(GET_WHEEL_DELTA_WPARAM(m.WParam)); return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
@@ -288,12 +284,6 @@ void TListView::DefaultHandler(TMessage& m) {
       }
       return;
     }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
-    case WM_SIZE:
-      TRowView::DefaultHandler(m);
-      Changed();
-      return;
     default: break;
   }
   TRowView::DefaultHandler(m);

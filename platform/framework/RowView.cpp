@@ -190,6 +190,31 @@ void TRowView::UpdateScrollBars() {
   SetBarsSettled([this] { SetRowScrollBar(); });
 }
 
+void TRowView::Changed() {
+  ScrollToRow(top_);
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TRowView::DefaultHandler(TMessage& m) {
+  switch (m.Msg) {
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      if (m.Msg == WM_HSCROLL && RowColumns() == 0) break;
+      ScrollByBar(m.Msg, LOWORD(m.WParam), HIWORD(m.WParam));
+      return;
+    case WM_MOUSEWHEEL: ScrollByWheel(GET_WHEEL_DELTA_WPARAM(m.WParam)); return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_SIZE:
+      TScrollingControl::DefaultHandler(m);
+      Changed();
+      return;
+    default: break;
+  }
+  TScrollingControl::DefaultHandler(m);
+}
+
 // ---- Selection ------------------------------------------------------------------
 
 void TRowView::SetCaretRow(int row) {

@@ -32,6 +32,9 @@ int RowNavigationTarget(WORD key, int from, int count, int page, int columnRows 
 class TRowView : public TScrollingControl {
  public:
   explicit TRowView(TComponent* owner) : TScrollingControl(owner) {}
+  // Scrolling by the bars and the wheel, repainting on a focus change, and
+  // laying the rows out again for a new size.
+  void DefaultHandler(TMessage& message) override;
 
  protected:
   // ---- What the control answers -------------------------------------------------
@@ -54,6 +57,9 @@ class TRowView : public TScrollingControl {
   // Sets the window scroll bars for the top row (the list view adds its
   // sideways bar).
   virtual void UpdateScrollBars();
+  // The rows or the client changed: keeps the top row within the rows,
+  // sets the bars and repaints.
+  virtual void Changed();
 
   // ---- Geometry ------------------------------------------------------------------
   int TopRow() const { return top_; }

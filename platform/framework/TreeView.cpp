@@ -60,10 +60,7 @@ void TTreeView::SetBorderStyle(TBorderStyle value) {
 }
 
 void TTreeView::Changed() {
-  if (updateCount_ > 0) return;
-  ScrollToRow(TopRow());
-  UpdateScrollBars();
-  Invalidate();
+  if (updateCount_ == 0) TRowView::Changed();
 }
 
 void TTreeView::NodeRemoving(TTreeNode* node) {
@@ -248,8 +245,6 @@ void TTreeView::KeyNavigate(WORD key) {
 void TTreeView::DefaultHandler(TMessage& m) {
   if (HandleTreeMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL: ScrollByBar(WM_VSCROLL, LOWORD(m.WParam), HIWORD(m.WParam)); return;
-    case WM_MOUSEWHEEL: ScrollByWheel(GET_WHEEL_DELTA_WPARAM(m.WParam)); return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       if (CanFocus() && !Focused()) SetFocus();
@@ -263,12 +258,6 @@ void TTreeView::DefaultHandler(TMessage& m) {
       return;
     }
     case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam)); return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
-    case WM_SIZE:
-      TRowView::DefaultHandler(m);
-      Changed();
-      return;
     default: break;
   }
   TRowView::DefaultHandler(m);

@@ -274,6 +274,8 @@ class TTreeView : public TRowView {
   bool SetRowSelected(int row, bool selected) override;
   int CaretRow() override { return selected_ ? RowOf(selected_) : -1; }
   void SetCaretRow(int) override { Invalidate(); }
+  // Not while the nodes are being changed in an update.
+  void Changed() override;
 
  private:
   friend class TTreeNode;
@@ -281,7 +283,6 @@ class TTreeView : public TRowView {
   static constexpr int kButtonSize = 9;
   static constexpr int kMinIndent = kButtonSize + 4;
   static constexpr int kMaxIndent = 1000;
-  void Changed();
   void NodeRemoving(TTreeNode* node);
   void VisibleNodes(std::vector<TTreeNode*>& out) const;
   TTreeNode* NodeAtRow(int row) const;
