@@ -28,11 +28,18 @@ void TListBoxStrings::SetStrings(int index, const std::string& s) {
   LPARAM data = owner_->Perform(LB_GETITEMDATA, index, 0);
   bool selected = owner_->Perform(LB_GETSEL, index, 0) > 0;
   int itemIndex = owner_->ItemIndex();
+  LRESULT anchor = owner_->Perform(LB_GETANCHORINDEX, 0, 0);
   owner_->Perform(LB_DELETESTRING, index, 0);
   int at = static_cast<int>(owner_->Perform(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str())));
   owner_->Perform(LB_SETITEMDATA, at, data);
-  if (owner_->IsMultiple()) owner_->Perform(LB_SETSEL, selected, at);
-  else if (itemIndex == index) owner_->Perform(LB_SETCURSEL, at, 0);
+  if (owner_->IsMultiple()) {
+    // The item keeps its selection; the caret and the anchor stay where they were.
+    owner_->Perform(LB_SETSEL, selected, at);
+    owner_->Perform(LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+    owner_->Perform(LB_SETCARETINDEX, static_cast<WPARAM>(itemIndex), 0);
+  } else if (itemIndex == index) {
+    owner_->Perform(LB_SETCURSEL, at, 0);
+  }
 }
 
 TObject* TListBoxStrings::Objects(int index) const {

@@ -108,6 +108,11 @@ TEST_F(ListBoxRulesTest, SelectingAnItemMakesItTheAnchorAndTheCaretAndDeselectin
     EXPECT_EQ(list->ItemIndex(), 30);
     EXPECT_LE(list->TopIndex(), 30);
     EXPECT_GT(list->TopIndex() + list->ClientHeight() / 16, 30);
+    // New text for a selected item leaves the caret where it is.
+    SendMessage(h, LB_SETCARETINDEX, 5, 0);
+    list->Items()->SetStrings(30, "renamed");
+    EXPECT_TRUE(list->Selected(30));
+    EXPECT_EQ(list->ItemIndex(), 5);
   }
 }
 
