@@ -211,22 +211,8 @@ void TComboBox::KeyDown(WORD& key, TShiftState shift) {
 void TComboBox::CNDrawItem(TMessage& m) {
   auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
   if (!dis || !dis->hDC) return;
-  TOwnerDrawState state = dis->itemState & 0xFFFF;
-  TCanvas* canvas = dis->hDC;
-  int saved = canvas->SaveDC();
-  TCanvas* previous = paintCanvas_;
-  paintCanvas_ = canvas;
-  canvas->SetFont(*Font());
-  canvas->Brush()->SetColor(Color());
-  if (state & odSelected) {
-    canvas->Brush()->SetColor(clHighlight);
-    canvas->Font()->SetColor(clHighlightText);
-  }
-  if (static_cast<int>(dis->itemID) >= 0) DrawItem(static_cast<int>(dis->itemID), dis->rcItem, state);
-  else canvas->FillRect(dis->rcItem);
-  if (state & odFocused) canvas->DrawFocusRect(dis->rcItem);
-  paintCanvas_ = previous;
-  canvas->RestoreDC(saved);
+  AnswerDrawItem(*dis, *Font(), Color(), paintCanvas_,
+                 [this](int index, const TRect& rect, TOwnerDrawState state) { DrawItem(index, rect, state); });
   m.Result = 1;
 }
 
@@ -248,9 +234,7 @@ void TComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
 void TComboBox::CNMeasureItem(TMessage& m) {
   auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
   if (!mis) return;
-  int height = static_cast<int>(mis->itemHeight);
-  MeasureItem(static_cast<int>(mis->itemID), height);
-  mis->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+  AnswerMeasureItem(*mis, [this](int index, int& height) { MeasureItem(index, height); });
   m.Result = 1;
 }
 
@@ -302,15 +286,7 @@ void TComboBox::PaintWindow(HDC dc) {
     UINT state = ODS_COMBOBOXEDIT | (focused ? ODS_SELECTED | ODS_FOCUS : 0) | (Enabled() ? 0 : ODS_DISABLED);
     int index = list_->ItemIndex();
     if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) {
-      DRAWITEMSTRUCT dis;
-      dis.CtlType = ODT_COMBOBOX;
-      dis.itemID = static_cast<UINT>(index);
-      dis.itemAction = ODA_DRAWENTIRE;
-      dis.itemState = state;
-      dis.hwndItem = Handle();
-      dis.hDC = dc;
-      dis.rcItem = item;
-      NotifyOwnControl(Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+      RequestDrawItem(Handle(), ODT_COMBOBOX, index, ODA_DRAWENTIRE, state, dc, item);
     } else {
       int saved = c.SaveDC();
       c.SetFont(*Font());

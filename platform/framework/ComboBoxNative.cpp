@@ -226,26 +226,10 @@ bool TComboBox::NavigateKey(WORD key, TShiftState shift) {
   if (!HasEdit()) listKey = listKey || key == VK_HOME || key == VK_END;
   if (!listKey || list_->Count() == 0) return false;
   int before = list_->ItemIndex();
-  WORD step = key;
-  // A closed list with nothing chosen starts from its first item.
-  if (before < 0 && (key == VK_DOWN || key == VK_UP)) step = VK_HOME;
-  list_->Perform(LB_SETCURSEL, before, 0);
-  int target = before;
-  {
-    // The list moves its selection as it would for the key, quietly.
-    int n = list_->Count();
-    int page = std::max(1, std::min(dropDownCount_, n) - 1);
-    switch (step) {
-      case VK_UP: target = before - 1; break;
-      case VK_DOWN: target = before + 1; break;
-      case VK_PRIOR: target = before - page; break;
-      case VK_NEXT: target = before + page; break;
-      case VK_HOME: target = 0; break;
-      case VK_END: target = n - 1; break;
-      default: break;
-    }
-    target = std::clamp(target, 0, n - 1);
-  }
+  // The list moves its selection as it would for the key, quietly; a page
+  // is what the drop-down list shows.
+  int n = list_->Count();
+  int target = RowNavigationTarget(key, before, n, std::max(1, std::min(dropDownCount_, n) - 1));
   if (target != before) {
     list_->Perform(LB_SETCURSEL, target, 0);
     SelectFromUser(target);

@@ -28,11 +28,18 @@ void TListBoxStrings::SetStrings(int index, const std::string& s) {
   LPARAM data = owner_->Perform(LB_GETITEMDATA, index, 0);
   bool selected = owner_->Perform(LB_GETSEL, index, 0) > 0;
   int itemIndex = owner_->ItemIndex();
+  LRESULT anchor = owner_->Perform(LB_GETANCHORINDEX, 0, 0);
   owner_->Perform(LB_DELETESTRING, index, 0);
   int at = static_cast<int>(owner_->Perform(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str())));
   owner_->Perform(LB_SETITEMDATA, at, data);
-  if (owner_->IsMultiple()) owner_->Perform(LB_SETSEL, selected, at);
-  else if (itemIndex == index) owner_->Perform(LB_SETCURSEL, at, 0);
+  if (owner_->IsMultiple()) {
+    // The item keeps its selection; the caret and the anchor stay where they were.
+    owner_->Perform(LB_SETSEL, selected, at);
+    owner_->Perform(LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+    owner_->Perform(LB_SETCARETINDEX, static_cast<WPARAM>(itemIndex), 0);
+  } else if (itemIndex == index) {
+    owner_->Perform(LB_SETCURSEL, at, 0);
+  }
 }
 
 TObject* TListBoxStrings::Objects(int index) const {
@@ -97,7 +104,7 @@ void TListBoxStrings::SetText(const std::string& text) {
 
 // ---- The list box --------------------------------------------------------------
 
-TCustomListBox::TCustomListBox(TComponent* owner) : TScrollingControl(owner), items_(this) {
+TCustomListBox::TCustomListBox(TComponent* owner) : TRowView(owner), items_(this) {
   controlStyle_ = csSetCaption | csDoubleClicks | csOpaque | csCaptureMouse;
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
@@ -120,14 +127,14 @@ DWORD TCustomListBox::ListStyle() const {
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params) {
-  TScrollingControl::CreateParams(params);
+  TRowView::CreateParams(params);
   params.Style |= ListStyle() | WS_VSCROLL;
   if (columns_ > 0) params.Style |= WS_HSCROLL;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomListBox::CreateWnd() {
-  TScrollingControl::CreateWnd();
+  TRowView::CreateWnd();
   UpdateScrollBars();
 }
 
@@ -190,7 +197,14 @@ void TCustomListBox::SetBounds(int left, int top, int width, int height) {
     int rows = std::max(1, (height - frame) / row);
     height = rows * row + frame;
   }
-  TScrollingControl::SetBounds(left, top, width, height);
+  TRowView::SetBounds(left, top, width, height);
+}
+
+// New text metrics give a plain list rows of the font's height again.
+void TCustomListBox::CMFontChanged(TMessage& m) {
+  TRowView::CMFontChanged(m);
+  textRowHeight_ = 0;
+  Changed();
 }
 
 void TCustomListBox::SetTabWidth(int value) {
@@ -284,7 +298,7 @@ void TCustomListBox::Dispatch(TMessage& m) {
     case CN_DRAWITEM: CNDrawItem(m); return;
     case CN_MEASUREITEM: CNMeasureItem(m); return;
     case CN_COMMAND: CNCommand(m); return;
-    default: TScrollingControl::Dispatch(m); return;
+    default: TRowView::Dispatch(m); return;
   }
 }
 
@@ -299,23 +313,8 @@ void TCustomListBox::CNCommand(TMessage& m) {
 void TCustomListBox::CNDrawItem(TMessage& m) {
   auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
   if (!dis || !dis->hDC) return;
-  TOwnerDrawState state = dis->itemState & 0xFFFF;
-  TCanvas* canvas = dis->hDC;
-  int saved = canvas->SaveDC();
-  TCanvas* previous = paintCanvas_;
-  paintCanvas_ = canvas;
-  canvas->SetFont(*Font());
-  canvas->Brush()->SetColor(Color());
-  int index = static_cast<int>(dis->itemID);
-  if (index >= 0 && (state & odSelected)) {
-    canvas->Brush()->SetColor(clHighlight);
-    canvas->Font()->SetColor(clHighlightText);
-  }
-  if (index >= 0) DrawItem(index, dis->rcItem, state);
-  else canvas->FillRect(dis->rcItem);
-  if (state & odFocused) canvas->DrawFocusRect(dis->rcItem);
-  paintCanvas_ = previous;
-  canvas->RestoreDC(saved);
+  AnswerDrawItem(*dis, *Font(), Color(), paintCanvas_,
+                 [this](int index, const TRect& rect, TOwnerDrawState state) { DrawItem(index, rect, state); });
   m.Result = 1;
 }
 
@@ -337,9 +336,7 @@ void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState stat
 void TCustomListBox::CNMeasureItem(TMessage& m) {
   auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
   if (!mis) return;
-  int height = static_cast<int>(mis->itemHeight);
-  MeasureItem(static_cast<int>(mis->itemID), height);
-  mis->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+  AnswerMeasureItem(*mis, [this](int index, int& height) { MeasureItem(index, height); });
   m.Result = 1;
 }
 

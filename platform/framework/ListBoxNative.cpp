@@ -32,147 +32,38 @@ int TCustomListBox::RowHeight(int index) {
   if (IsVariable() && index >= 0 && index < static_cast<int>(list_.size()) && list_[index].height > 0)
     return list_[index].height;
   if (IsOwnerDraw()) return itemHeight_;
+  if (textRowHeight_ > 0) return textRowHeight_;
   // A plain list box fits its rows to the font.
   return std::max(1, Canvas()->TextHeight("Wg") + 1);
 }
 
-int TCustomListBox::RowsPerColumn() {
-  int rows = ClientHeight() / std::max(1, RowHeight(0));
-  return std::max(1, rows);
+TRowSelectMode TCustomListBox::RowSelectMode() {
+  DWORD style = ListStyle();
+  if (style & LBS_EXTENDEDSEL) return rsExtended;
+  return (style & LBS_MULTIPLESEL) ? rsMultiple : rsSingle;
 }
 
-// Whole rows that fit from the top row on.
-int TCustomListBox::RowsPerPage() {
-  if (columns_ > 0) return RowsPerColumn() * std::max(1, columns_);
-  if (!IsVariable()) return std::max(1, ClientHeight() / std::max(1, RowHeight(0)));
-  int rows = 0, y = 0, n = NativeCount();
-  for (int i = top_; i < n; ++i) {
-    y += RowHeight(i);
-    if (y > ClientHeight()) break;
-    ++rows;
-  }
-  return std::max(1, rows);
+bool TCustomListBox::RowSelected(int index) {
+  if (!IsMultiple()) return index == curSel_;
+  return index >= 0 && index < static_cast<int>(list_.size()) && list_[index].selected;
 }
 
-TRect TCustomListBox::NativeItemRect(int index) {
-  int width = ClientWidth();
-  if (columns_ > 0) {
-    int rows = RowsPerColumn();
-    int columnWidth = std::max(1, width / columns_);
-    int column = (index - top_) / rows - (index < top_ ? 1 : 0);
-    if (index < top_) column = -((top_ - index + rows - 1) / rows);
-    int row = ((index % rows) + rows) % rows;
-    int h = RowHeight(index);
-    return {column * columnWidth, row * h, (column + 1) * columnWidth, (row + 1) * h};
-  }
-  int y = 0;
-  if (index >= top_) {
-    for (int i = top_; i < index; ++i) y += RowHeight(i);
+bool TCustomListBox::SetRowSelected(int index, bool selected) {
+  if (!IsMultiple()) {
+    if (selected) curSel_ = index;
+    else if (curSel_ == index) curSel_ = -1;
+  } else if (index >= 0 && index < static_cast<int>(list_.size())) {
+    list_[index].selected = selected;
   } else {
-    for (int i = index; i < top_; ++i) y -= RowHeight(i);
+    return false;  // a virtual list keeps no selection of its items
   }
-  return {0, y, width, y + RowHeight(index)};
-}
-
-int TCustomListBox::NativeItemFromPoint(TPoint p, bool* outside) {
-  int n = NativeCount();
-  *outside = true;
-  if (n == 0) return 0;
-  if (columns_ > 0) {
-    int rows = RowsPerColumn();
-    int columnWidth = std::max(1, ClientWidth() / columns_);
-    int column = std::max(0, p.X) / columnWidth;
-    int row = std::clamp(p.Y / std::max(1, RowHeight(0)), 0, rows - 1);
-    int index = top_ + column * rows + row;
-    *outside = !ClientRect().Contains(p) || index >= n;
-    return std::min(index, n - 1);
-  }
-  int y = 0;
-  for (int i = top_; i < n; ++i) {
-    int h = RowHeight(i);
-    if (p.Y < y + h) {
-      *outside = p.Y < 0 || p.X < 0 || p.X >= ClientWidth();
-      return p.Y < 0 ? std::max(0, top_ - 1) : i;
-    }
-    y += h;
-  }
-  return n - 1;
-}
-
-void TCustomListBox::ScrollTo(int top) {
-  int n = NativeCount();
-  int maxTop;
-  if (columns_ > 0) {
-    int rows = RowsPerColumn();
-    int pages = std::max(1, columns_);
-    int columnsTotal = (n + rows - 1) / rows;
-    maxTop = std::max(0, columnsTotal - pages) * rows;
-    top = (std::max(0, top) / rows) * rows;
-  } else if (IsVariable()) {
-    // The last top that still fills the list to its bottom.
-    maxTop = n;
-    int y = 0;
-    while (maxTop > 0 && y + RowHeight(maxTop - 1) <= ClientHeight()) y += RowHeight(--maxTop);
-  } else {
-    maxTop = std::max(0, n - RowsPerPage());
-  }
-  top = std::clamp(top, 0, std::max(0, maxTop));
-  if (top == top_) return;
-  top_ = top;
   Invalidate();
-  UpdateScrollBars();
+  return true;
 }
 
-void TCustomListBox::EnsureVisible(int index) {
-  if (!ValidIndex(index)) return;
-  if (columns_ > 0) {
-    int rows = RowsPerColumn(), page = RowsPerPage();
-    if (index < top_) ScrollTo(index);
-    else if (index >= top_ + page) ScrollTo(index - page + rows);
-    return;
-  }
-  if (index < top_) {
-    ScrollTo(index);
-    return;
-  }
-  // Move the top down until the whole row is within the client.
-  int top = top_;
-  auto bottomOf = [&](int t) {
-    int y = 0;
-    for (int i = t; i <= index; ++i) y += RowHeight(i);
-    return y;
-  };
-  while (top < index && bottomOf(top) > ClientHeight()) ++top;
-  ScrollTo(top);
-}
-
-void TCustomListBox::UpdateScrollBars() {
-  if (!HandleAllocated()) return;
-  SetBarsSettled([this] {
-    int n = NativeCount();
-    SCROLLINFO si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (ListStyle() & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
-    if (columns_ > 0) {
-      int rows = RowsPerColumn();
-      si.nMax = std::max(0, (n + rows - 1) / rows - 1);
-      si.nPage = static_cast<UINT>(std::max(1, columns_));
-      si.nPos = top_ / rows;
-      SetScrollInfo(Handle(), SB_HORZ, &si, true);
-      ShowScrollBar(Handle(), SB_VERT, false);
-    } else {
-      si.nMax = std::max(0, n - 1);
-      si.nPage = static_cast<UINT>(RowsPerPage());
-      si.nPos = top_;
-      SetScrollInfo(Handle(), SB_VERT, &si, true);
-    }
-  });
-}
-
-void TCustomListBox::Changed() {
-  ScrollTo(top_);
-  UpdateScrollBars();
-  Invalidate();
+int TCustomListBox::CaretRow() {
+  int caret = TRowView::CaretRow();
+  return caret < 0 && IsMultiple() && NativeCount() > 0 ? 0 : caret;
 }
 
 void TCustomListBox::NotifySelChange() {
@@ -189,8 +80,7 @@ LRESULT TCustomListBox::InsertItem(int index, const std::string& text) {
   item.text = text;
   list_.insert(list_.begin() + index, item);
   if (curSel_ >= index) ++curSel_;
-  if (caret_ >= index) ++caret_;
-  if (anchor_ >= index) ++anchor_;
+  RowsInserted(index, 1);
   if (IsVariable() && HandleAllocated()) {
     MEASUREITEMSTRUCT mis;
     mis.CtlType = ODT_LISTBOX;
@@ -208,13 +98,9 @@ LRESULT TCustomListBox::InsertItem(int index, const std::string& text) {
 LRESULT TCustomListBox::DeleteItem(int index) {
   if ((ListStyle() & LBS_NODATA) || !ValidIndex(index)) return LB_ERR;
   list_.erase(list_.begin() + index);
-  auto shift = [index](int& i) {
-    if (i == index) i = -1;
-    else if (i > index) --i;
-  };
-  shift(curSel_);
-  shift(anchor_);
-  if (caret_ > index || caret_ >= static_cast<int>(list_.size())) --caret_;
+  if (curSel_ == index) curSel_ = -1;
+  else if (curSel_ > index) --curSel_;
+  RowRemoved(index);
   Changed();
   return static_cast<LRESULT>(list_.size());
 }
@@ -222,8 +108,8 @@ LRESULT TCustomListBox::DeleteItem(int index) {
 void TCustomListBox::ResetContent() {
   list_.clear();
   virtualCount_ = 0;
-  top_ = 0;
-  caret_ = anchor_ = curSel_ = -1;
+  curSel_ = -1;
+  RowsCleared();
   Changed();
 }
 
@@ -234,10 +120,11 @@ LRESULT TCustomListBox::SetCurSel(int index) {
     curSel_ = index;
     Invalidate();
   }
-  if (index >= 0) SetCaret(index, true);
+  MoveCaret(index);
   return index < 0 ? LB_ERR : index;
 }
 
+// Selecting an item makes it the anchor and the caret; deselecting leaves both.
 LRESULT TCustomListBox::SetSel(bool select, int index) {
   if (!IsMultiple()) return LB_ERR;
   if (index == -1) {
@@ -247,28 +134,23 @@ LRESULT TCustomListBox::SetSel(bool select, int index) {
   } else {
     return LB_ERR;
   }
+  if (select) {
+    SetAnchor(index);
+    MoveCaret(index);
+  }
   Invalidate();
   return LB_OKAY;
 }
 
-void TCustomListBox::SetCaret(int index, bool scrollIntoView) {
-  if (!ValidIndex(index)) return;
-  caret_ = index;
-  if (scrollIntoView) EnsureVisible(index);
-  Invalidate();
-}
-
-void TCustomListBox::SelectRange(int from, int to, bool clearOthers) {
-  if (from > to) std::swap(from, to);
-  for (int i = 0; i < static_cast<int>(list_.size()); ++i) {
-    bool inside = i >= from && i <= to;
-    if (inside) list_[i].selected = true;
-    else if (clearOthers) list_[i].selected = false;
-  }
-  Invalidate();
+// The rectangle of any item; the answer tells whether it shows in the client.
+LRESULT TCustomListBox::GetItemRect(int index, TRect* rect) {
+  if (!rect || (index != 0 && !ValidIndex(index))) return LB_ERR;
+  *rect = RowRect(index);
+  return rect->Left < ClientWidth() && rect->Right > 0 && rect->Top < ClientHeight() && rect->Bottom > 0;
 }
 
 bool TCustomListBox::HandleListMessage(TMessage& m) {
+  if (HandleSelectionMessage(m)) return true;
   int index = static_cast<int>(static_cast<std::intptr_t>(m.WParam));
   int n = NativeCount();
   switch (m.Msg) {
@@ -295,7 +177,7 @@ bool TCustomListBox::HandleListMessage(TMessage& m) {
       }
       virtualCount_ = std::max(0, index);
       if (curSel_ >= virtualCount_) curSel_ = -1;
-      if (caret_ >= virtualCount_) caret_ = virtualCount_ - 1;
+      RowsTruncated();
       Changed();
       return true;
     case LB_GETCOUNT: m.Result = n; return true;
@@ -310,14 +192,81 @@ bool TCustomListBox::HandleListMessage(TMessage& m) {
       return true;
     }
     case LB_GETTEXTLEN: m.Result = ValidIndex(index) ? static_cast<LRESULT>(ItemText(index).size()) : LB_ERR; return true;
-    case LB_SETCURSEL: m.Result = SetCurSel(index); return true;
-    case LB_GETCURSEL: m.Result = IsMultiple() ? caret_ : curSel_; return true;
-    case LB_SETSEL: m.Result = SetSel(m.WParam != 0, static_cast<int>(m.LParam)); return true;
-    case LB_GETSEL:
-      if (!ValidIndex(index)) m.Result = LB_ERR;
-      else if (IsMultiple()) m.Result = index < static_cast<int>(list_.size()) && list_[index].selected ? 1 : 0;
-      else m.Result = index == curSel_ ? 1 : 0;
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+    case LB_SELECTSTRING: {
+      std::string text = TextArg(m.LParam);
+      m.Result = LB_ERR;
+      for (int k = 1; k <= n; ++k) {
+        int i = ((index < 0 ? -1 : index) + k) % n;
+        std::string item = ItemText(i);
+        bool hit = m.Msg == LB_FINDSTRINGEXACT ? CompareText(item, text) == 0 : StartsWithNoCase(item, text);
+        if (!hit) continue;
+        m.Result = i;
+        if (m.Msg == LB_SELECTSTRING) {
+          if (IsMultiple()) MoveCaret(i);
+          else SetCurSel(i);
+        }
+        break;
+      }
       return true;
+    }
+    case LB_GETTOPINDEX: m.Result = TopRow(); return true;
+    case LB_SETTOPINDEX:
+      if (index < 0 || (n > 0 && index >= n)) {
+        m.Result = LB_ERR;
+        return true;
+      }
+      ScrollToRow(index);
+      return true;
+    case LB_GETITEMRECT: m.Result = GetItemRect(index, reinterpret_cast<TRect*>(m.LParam)); return true;
+    case LB_GETITEMDATA:
+      m.Result = ValidIndex(index) && index < static_cast<int>(list_.size()) ? list_[index].data : LB_ERR;
+      return true;
+    case LB_SETITEMDATA:
+      if (!ValidIndex(index) || index >= static_cast<int>(list_.size())) m.Result = LB_ERR;
+      else list_[index].data = m.LParam;
+      return true;
+    case LB_SETITEMHEIGHT: {
+      int h = static_cast<int>(m.LParam);
+      if (h <= 0 || h > 255) {
+        m.Result = LB_ERR;
+        return true;
+      }
+      if (IsVariable() && ValidIndex(index)) list_[index].height = h;
+      else if (IsOwnerDraw()) itemHeight_ = h;
+      else textRowHeight_ = h;
+      Changed();
+      return true;
+    }
+    case LB_GETITEMHEIGHT: m.Result = RowHeight(IsVariable() ? index : 0); return true;
+    case LB_SETTABSTOPS:
+      tabWidth_ = m.WParam == 0 ? 0 : (m.LParam ? *reinterpret_cast<const int*>(m.LParam) : tabWidth_);
+      Invalidate();
+      m.Result = TRUE;
+      return true;
+    case LB_SETCOLUMNWIDTH: Invalidate(); return true;
+    case LB_ITEMFROMPOINT: {
+      bool outside = true;
+      int i = RowAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, &outside);
+      m.Result = MAKELPARAM(i, outside ? 1 : 0);
+      return true;
+    }
+    default: return false;
+  }
+}
+
+bool TCustomListBox::HandleSelectionMessage(TMessage& m) {
+  int index = static_cast<int>(static_cast<std::intptr_t>(m.WParam));
+  int n = NativeCount();
+  // Until it has one, the caret is on the first item.
+  int caret = TRowView::CaretRow() < 0 && n > 0 ? 0 : TRowView::CaretRow();
+  switch (m.Msg) {
+    case LB_SETCURSEL: m.Result = SetCurSel(index); return true;
+    // A list of several selections answers its caret.
+    case LB_GETCURSEL: m.Result = n == 0 ? LB_ERR : IsMultiple() ? caret : curSel_; return true;
+    case LB_SETSEL: m.Result = SetSel(m.WParam != 0, static_cast<int>(m.LParam)); return true;
+    case LB_GETSEL: m.Result = ValidIndex(index) ? (RowSelected(index) ? 1 : 0) : LB_ERR; return true;
     case LB_GETSELCOUNT:
       m.Result = IsMultiple() ? std::count_if(list_.begin(), list_.end(), [](const Item& i) { return i.selected; })
                               : LB_ERR;
@@ -345,112 +294,20 @@ bool TCustomListBox::HandleListMessage(TMessage& m) {
       Invalidate();
       return true;
     }
-    case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT:
-    case LB_SELECTSTRING: {
-      std::string text = TextArg(m.LParam);
-      m.Result = LB_ERR;
-      for (int k = 1; k <= n; ++k) {
-        int i = ((index < 0 ? -1 : index) + k) % n;
-        std::string item = ItemText(i);
-        bool hit = m.Msg == LB_FINDSTRINGEXACT ? CompareText(item, text) == 0 : StartsWithNoCase(item, text);
-        if (!hit) continue;
-        m.Result = i;
-        if (m.Msg == LB_SELECTSTRING) {
-          if (IsMultiple()) SetCaret(i, true);
-          else SetCurSel(i);
-        }
-        break;
-      }
-      return true;
-    }
-    case LB_GETTOPINDEX: m.Result = top_; return true;
-    case LB_SETTOPINDEX:
-      if (index < 0 || (n > 0 && index >= n)) {
-        m.Result = LB_ERR;
-        return true;
-      }
-      ScrollTo(index);
-      return true;
-    case LB_GETITEMRECT: {
-      auto* out = reinterpret_cast<TRect*>(m.LParam);
-      if (!out || (index != 0 && !ValidIndex(index))) {
-        m.Result = LB_ERR;
-        return true;
-      }
-      *out = NativeItemRect(index);
-      return true;
-    }
-    case LB_GETITEMDATA:
-      m.Result = ValidIndex(index) && index < static_cast<int>(list_.size()) ? list_[index].data : LB_ERR;
-      return true;
-    case LB_SETITEMDATA:
-      if (!ValidIndex(index) || index >= static_cast<int>(list_.size())) m.Result = LB_ERR;
-      else list_[index].data = m.LParam;
-      return true;
-    case LB_SETANCHORINDEX: anchor_ = ValidIndex(index) ? index : -1; return true;
-    case LB_GETANCHORINDEX: m.Result = anchor_; return true;
+    case LB_SETANCHORINDEX: SetAnchor(ValidIndex(index) ? index : -1); return true;
+    case LB_GETANCHORINDEX: m.Result = Anchor(); return true;
     case LB_SETCARETINDEX:
       if (!ValidIndex(index)) m.Result = LB_ERR;
-      else SetCaret(index, true);
+      else MoveCaret(index);
       return true;
-    case LB_GETCARETINDEX: m.Result = caret_ < 0 && n > 0 ? 0 : caret_; return true;
-    case LB_SETITEMHEIGHT: {
-      int h = static_cast<int>(m.LParam);
-      if (h <= 0 || h > 255) {
-        m.Result = LB_ERR;
-        return true;
-      }
-      if (IsVariable() && ValidIndex(index)) list_[index].height = h;
-      else itemHeight_ = h;
-      Changed();
-      return true;
-    }
-    case LB_GETITEMHEIGHT: m.Result = RowHeight(IsVariable() ? index : 0); return true;
-    case LB_SETTABSTOPS:
-      tabWidth_ = m.WParam == 0 ? 0 : (m.LParam ? *reinterpret_cast<const int*>(m.LParam) : tabWidth_);
-      Invalidate();
-      m.Result = TRUE;
-      return true;
-    case LB_SETCOLUMNWIDTH: Invalidate(); return true;
-    case LB_ITEMFROMPOINT: {
-      bool outside = true;
-      int i = NativeItemFromPoint({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, &outside);
-      m.Result = MAKELPARAM(i, outside ? 1 : 0);
-      return true;
-    }
+    case LB_GETCARETINDEX: m.Result = caret; return true;
     default: return false;
-  }
-}
-
-void TCustomListBox::Scroll(UINT msg, WORD code, int thumb) {
-  int line = msg == WM_HSCROLL ? RowsPerColumn() : 1;
-  int page = msg == WM_HSCROLL ? RowsPerPage() : std::max(1, RowsPerPage() - 0);
-  switch (code) {
-    case SB_LINEUP: ScrollTo(top_ - line); break;
-    case SB_LINEDOWN: ScrollTo(top_ + line); break;
-    case SB_PAGEUP: ScrollTo(top_ - page); break;
-    case SB_PAGEDOWN: ScrollTo(top_ + page); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollTo(thumb * line); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(NativeCount()); break;
-    default: break;
   }
 }
 
 void TCustomListBox::DefaultHandler(TMessage& m) {
   if (HandleListMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-      Scroll(m.Msg, LOWORD(m.WParam), HIWORD(m.WParam));
-      return;
-    case WM_MOUSEWHEEL: {
-      int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
-      ScrollTo(top_ - notches * 3 * (columns_ > 0 ? RowsPerColumn() : 1));
-      return;
-    }
     case WM_LBUTTONDOWN:
       if (focusOnClick_ && CanFocus() && !Focused()) SetFocus();
       ClickAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, KeysToShiftState(m.WParam), false);
@@ -467,121 +324,46 @@ void TCustomListBox::DefaultHandler(TMessage& m) {
       return;
     case WM_LBUTTONUP: tracking_ = false; return;
     case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam), KeyboardShiftState()); return;
-    case WM_CHAR: {
-      char32_t ch = static_cast<char32_t>(m.WParam);
-      if (ch < 0x20 || NativeCount() == 0) return;
-      std::string prefix = EncodeUtf8(std::u32string(1, ch));
-      int n = NativeCount();
-      for (int k = 1; k <= n; ++k) {
-        int i = (std::max(caret_, -1) + k) % n;
-        if (!StartsWithNoCase(ItemText(i), prefix)) continue;
-        int before = curSel_;
-        if (IsMultiple()) {
-          SelectRange(i, i, true);
-          anchor_ = i;
-          SetCaret(i, true);
-          NotifySelChange();
-        } else {
-          SetCurSel(i);
-          if (before != curSel_) NotifySelChange();
-        }
-        break;
-      }
-      return;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      Invalidate();
-      break;
-    case WM_SIZE:
-      TScrollingControl::DefaultHandler(m);
-      Changed();
-      return;
+    case WM_CHAR: SearchByChar(static_cast<char32_t>(m.WParam)); return;
     default: break;
   }
-  TScrollingControl::DefaultHandler(m);
+  TRowView::DefaultHandler(m);
 }
 
+void TCustomListBox::NotifyIf(bool selectionChanged) {
+  if (selectionChanged) NotifySelChange();
+}
+
+// A press goes to the item under it; dragging on goes to the item the
+// pointer reaches, above or below the list too.
 void TCustomListBox::ClickAt(TPoint p, TShiftState shift, bool drag) {
   bool outside = true;
-  int i = NativeItemFromPoint(p, &outside);
-  int n = NativeCount();
-  if (n == 0 || (!drag && outside)) return;
-  DWORD style = ListStyle();
-  if (!IsMultiple()) {
-    int before = curSel_;
-    SetCurSel(i);
-    if (before != curSel_) NotifySelChange();
-    return;
-  }
-  if (style & LBS_MULTIPLESEL) {
-    if (drag) return;
-    if (i < static_cast<int>(list_.size())) list_[i].selected = !list_[i].selected;
-    SetCaret(i, true);
-    NotifySelChange();
-    return;
-  }
-  // Extended selection: Shift extends from the anchor, Ctrl toggles.
-  if (drag) {
-    if (i == caret_) return;
-    SelectRange(anchor_ < 0 ? i : anchor_, i, !(shift & ssCtrl));
-  } else if (shift & ssShift) {
-    SelectRange(anchor_ < 0 ? i : anchor_, i, !(shift & ssCtrl));
-  } else if (shift & ssCtrl) {
-    if (i < static_cast<int>(list_.size())) list_[i].selected = !list_[i].selected;
-    anchor_ = i;
-  } else {
-    SelectRange(i, i, true);
-    anchor_ = i;
-  }
-  SetCaret(i, true);
-  NotifySelChange();
+  int index = RowAt(p, &outside);
+  if (!drag && outside) return;
+  NotifyIf(ClickRow(index, shift, drag));
 }
 
 void TCustomListBox::KeyNavigate(WORD key, TShiftState shift) {
+  if (key == VK_SPACE) {
+    NotifyIf(ToggleCaretRow());
+    return;
+  }
+  // In a single column the sideways keys step as the vertical ones.
+  if (columns_ == 0 && (key == VK_LEFT || key == VK_RIGHT)) key = key == VK_LEFT ? VK_UP : VK_DOWN;
+  NotifyIf(NavigateRows(key, shift));
+}
+
+// A typed character goes to the next item that begins with it.
+void TCustomListBox::SearchByChar(char32_t ch) {
   int n = NativeCount();
-  if (n == 0) return;
-  int from = caret_ < 0 ? (IsMultiple() ? 0 : curSel_) : caret_;
-  int target = from;
-  int page = std::max(1, RowsPerPage() - 1);
-  int rows = columns_ > 0 ? RowsPerColumn() : 1;
-  switch (key) {
-    case VK_UP: target = from - 1; break;
-    case VK_DOWN: target = from + 1; break;
-    case VK_LEFT: target = columns_ > 0 ? from - rows : from - 1; break;
-    case VK_RIGHT: target = columns_ > 0 ? from + rows : from + 1; break;
-    case VK_PRIOR: target = from - page; break;
-    case VK_NEXT: target = from + page; break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = n - 1; break;
-    case VK_SPACE:
-      if ((ListStyle() & LBS_MULTIPLESEL) && ValidIndex(caret_) && caret_ < static_cast<int>(list_.size())) {
-        list_[caret_].selected = !list_[caret_].selected;
-        Invalidate();
-        NotifySelChange();
-      }
-      return;
-    default: return;
-  }
-  if (from < 0) target = 0;
-  target = std::clamp(target, 0, n - 1);
-  if (!IsMultiple()) {
-    int before = curSel_;
-    SetCurSel(target);
-    if (before != curSel_) NotifySelChange();
+  if (ch < 0x20 || n == 0) return;
+  std::string prefix = EncodeUtf8(std::u32string(1, ch));
+  for (int k = 1; k <= n; ++k) {
+    int i = (std::max(TRowView::CaretRow(), -1) + k) % n;
+    if (!StartsWithNoCase(ItemText(i), prefix)) continue;
+    NotifyIf(GoToRow(i));
     return;
   }
-  if ((ListStyle() & LBS_EXTENDEDSEL) && !(shift & ssCtrl)) {
-    if (shift & ssShift) SelectRange(anchor_ < 0 ? target : anchor_, target, true);
-    else {
-      SelectRange(target, target, true);
-      anchor_ = target;
-    }
-    SetCaret(target, true);
-    NotifySelChange();
-    return;
-  }
-  SetCaret(target, true);
 }
 
 void TCustomListBox::PaintWindow(HDC dc) {
@@ -590,45 +372,28 @@ void TCustomListBox::PaintWindow(HDC dc) {
   bool focused = Focused();
   TRect client = ClientRect();
   if (n == 0) {
-    if (focused && IsOwnerDraw()) {
-      // An empty owner-drawn list is asked for its focus rectangle.
-      DRAWITEMSTRUCT dis;
-      dis.CtlType = ODT_LISTBOX;
-      dis.itemID = static_cast<UINT>(-1);
-      dis.itemAction = ODA_FOCUS;
-      dis.itemState = ODS_FOCUS;
-      dis.hwndItem = Handle();
-      dis.hDC = dc;
-      dis.rcItem = {0, 0, client.Width(), RowHeight(0)};
-      NotifyOwnControl(Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
-    }
+    // An empty owner-drawn list is asked for its focus rectangle.
+    if (focused && IsOwnerDraw())
+      RequestDrawItem(Handle(), ODT_LISTBOX, -1, ODA_FOCUS, ODS_FOCUS, dc, {0, 0, client.Width(), RowHeight(0)});
     return;
   }
-  for (int i = top_; i < n; ++i) {
-    TRect r = NativeItemRect(i);
+  for (int i = TopRow(); i < n; ++i) {
+    TRect r = RowRect(i);
     if (r.Top >= client.Bottom || r.Left >= client.Right) break;
     PaintItem(*dc, i, r, focused);
   }
 }
 
 void TCustomListBox::PaintItem(TCanvas& canvas, int index, const TRect& rect, bool focused) {
-  bool selected = IsMultiple() ? (index < static_cast<int>(list_.size()) && list_[index].selected) : index == curSel_;
-  bool hasFocus = focused && index == (caret_ < 0 && IsMultiple() ? 0 : caret_);
+  bool selected = RowSelected(index);
+  bool hasFocus = focused && index == CaretRow();
   UINT state = 0;
   if (selected) state |= ODS_SELECTED;
   if (hasFocus) state |= ODS_FOCUS;
   if (!IsWindowEnabled(Handle())) state |= ODS_DISABLED;
   if (IsOwnerDraw()) {
-    DRAWITEMSTRUCT dis;
-    dis.CtlType = ODT_LISTBOX;
-    dis.itemID = static_cast<UINT>(index);
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = Handle();
-    dis.hDC = &canvas;
-    dis.rcItem = rect;
-    dis.itemData = index < static_cast<int>(list_.size()) ? list_[index].data : 0;
-    NotifyOwnControl(Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    LPARAM data = index < static_cast<int>(list_.size()) ? list_[index].data : 0;
+    RequestDrawItem(Handle(), ODT_LISTBOX, index, ODA_DRAWENTIRE, state, &canvas, rect, data);
     return;
   }
   int saved = canvas.SaveDC();

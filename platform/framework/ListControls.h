@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/framework/NativeControls.h"
-#include "platform/framework/ScrollInfo.h"
+#include "platform/framework/RowView.h"
 #include "platform/framework/StringList.h"
 
 constexpr LRESULT LB_OKAY = 0;
@@ -110,7 +110,7 @@ class TListBoxStrings {
 };
 
 // The native list box: items, selection, scrolling, painting, keys and mouse.
-class TCustomListBox : public TScrollingControl {
+class TCustomListBox : public TRowView {
  public:
   explicit TCustomListBox(TComponent* owner);
   ~TCustomListBox() override;
@@ -166,6 +166,7 @@ class TCustomListBox : public TScrollingControl {
   void Dispatch(TMessage& message) override;
   void PaintWindow(HDC dc) override;
   void WMGetDlgCode(TMessage& message) override { message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
+  void CMFontChanged(TMessage& message) override;
   // The reflected requests: owner drawing, measuring and notifications.
   virtual void CNDrawItem(TMessage& message);
   virtual void CNMeasureItem(TMessage& message);
@@ -175,6 +176,17 @@ class TCustomListBox : public TScrollingControl {
   virtual std::string ItemText(int index);
   DWORD ListStyle() const;
   bool focusOnClick_ = true;  // the list of a combo box leaves the focus where it is
+
+  // The rows (ListBoxNative.cpp).
+  int RowCount() override { return NativeCount(); }
+  int RowHeight(int index) override;
+  bool VariableRowHeights() override { return IsVariable(); }
+  int RowColumns() override { return columns_; }
+  TRowSelectMode RowSelectMode() override;
+  bool RowSelected(int index) override;
+  bool SetRowSelected(int index, bool selected) override;
+  // A list of several selections shows its caret on the first item until it has one.
+  int CaretRow() override;
 
  private:
   friend class TListBoxStrings;
@@ -187,32 +199,24 @@ class TCustomListBox : public TScrollingControl {
   };
   // The native part (ListBoxNative.cpp).
   bool HandleListMessage(TMessage& m);
+  bool HandleSelectionMessage(TMessage& m);
   LRESULT InsertItem(int index, const std::string& text);
   LRESULT DeleteItem(int index);
   void ResetContent();
   LRESULT SetCurSel(int index);
   LRESULT SetSel(bool select, int index);
-  void SetCaret(int index, bool scrollIntoView);
+  LRESULT GetItemRect(int index, TRect* rect);
   int NativeCount() const;
   bool ValidIndex(int index) const { return index >= 0 && index < NativeCount(); }
   bool IsMultiple() const;
   bool IsOwnerDraw() const;
   bool IsVariable() const { return style_ == lbOwnerDrawVariable; }
-  int RowHeight(int index);
-  int RowsPerPage();
-  int RowsPerColumn();
-  TRect NativeItemRect(int index);
-  int NativeItemFromPoint(TPoint p, bool* outside);
-  void ScrollTo(int top);
-  void EnsureVisible(int index);
-  void UpdateScrollBars();
-  void Changed();
   void NotifySelChange();
+  void NotifyIf(bool selectionChanged);
   void ClickAt(TPoint p, TShiftState shift, bool drag);
   void KeyNavigate(WORD key, TShiftState shift);
-  void SelectRange(int from, int to, bool clearOthers);
+  void SearchByChar(char32_t ch);
   void PaintItem(TCanvas& canvas, int index, const TRect& rect, bool focused);
-  void Scroll(UINT msg, WORD code, int thumb);
 
   TListBoxStrings items_;
   std::vector<Item> list_;
@@ -225,10 +229,8 @@ class TCustomListBox : public TScrollingControl {
   bool integralHeight_ = false;
   int tabWidth_ = 0;
   int itemHeight_ = 16;
+  int textRowHeight_ = 0;  // a plain list's row height set by LB_SETITEMHEIGHT; 0 follows the font
   TBorderStyle borderStyle_ = bsSingle;
-  int top_ = 0;
-  int caret_ = -1;
-  int anchor_ = -1;
   int curSel_ = -1;
   bool tracking_ = false;
   std::unique_ptr<TBitmap> measureBitmap_;

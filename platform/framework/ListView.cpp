@@ -97,7 +97,7 @@ TListItem* TListItems::Insert(int index) {
   index = std::clamp(index, 0, Count());
   items.insert(items.begin() + index, std::make_unique<TListItem>(owner_));
   if (owner_->checkboxes_) items[index]->state_ = INDEXTOSTATEIMAGEMASK(1);
-  if (owner_->anchor_ >= index) ++owner_->anchor_;
+  owner_->RowsInserted(index, 1);
   owner_->Changed();
   return items[index].get();
 }
@@ -128,7 +128,7 @@ void TListItems::EndUpdate() {
 // ---- The list view ---------------------------------------------------------------
 
 TListView::TListView(TComponent* owner)
-    : TScrollingControl(owner), columns_(this), itemsApi_(this) {
+    : TRowView(owner), columns_(this), itemsApi_(this) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption | csOpaque;
   SetBounds(0, 0, 250, 150);
   SetTabStop(true);
@@ -138,13 +138,13 @@ TListView::TListView(TComponent* owner)
 TListView::~TListView() = default;
 
 void TListView::CreateParams(TCreateParams& params) {
-  TScrollingControl::CreateParams(params);
+  TRowView::CreateParams(params);
   params.Style |= WS_VSCROLL | WS_HSCROLL;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TListView::CreateWnd() {
-  TScrollingControl::CreateWnd();
+  TRowView::CreateWnd();
   header_ = CreateWindowEx(0, HeaderControlClass(), "", WS_CHILD | (showColumnHeaders_ ? WS_VISIBLE : 0), 0, 0,
                            ClientWidth(), HeaderHeight(), Handle(), 0);
   SendMessage(header_, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallImages_));
@@ -159,7 +159,7 @@ void TListView::CreateWnd() {
 
 void TListView::DestroyWnd() {
   header_ = nullptr;  // goes with its parent
-  TScrollingControl::DestroyWnd();
+  TRowView::DestroyWnd();
 }
 
 HWND TListView::HeaderHandle() {
@@ -255,8 +255,9 @@ TListItem* TListView::TopItem() {
 int TListView::VisibleRowCount() { return static_cast<int>(Perform(LVM_GETCOUNTPERPAGE, 0, 0)); }
 
 TListItem* TListView::GetItemAt(int x, int y) {
-  int row = RowAt(y);
-  if (row < 0 || x < 0 || x >= ClientWidth()) return nullptr;
+  bool outside = true;
+  int row = RowAt({x, y}, &outside);
+  if (outside) return nullptr;
   // Outside the row's cells only a row-select list view finds the item.
   if (!rowSelect_ && columns_.Count() > 0 && x + scrollX_ >= TotalColumnWidth()) return nullptr;
   return items_[row].get();
@@ -310,11 +311,12 @@ bool TListView::AlphaSort() {
 
 bool TListView::CustomSort(const TLVCompare& compare, LPARAM data) {
   if (!compare) return AlphaSort();
-  TListItem* anchorItem = anchor_ >= 0 && anchor_ < static_cast<int>(items_.size()) ? items_[anchor_].get() : nullptr;
+  int anchor = Anchor();
+  TListItem* anchorItem = anchor >= 0 && anchor < static_cast<int>(items_.size()) ? items_[anchor].get() : nullptr;
   std::stable_sort(items_.begin(), items_.end(), [&](const std::unique_ptr<TListItem>& a, const std::unique_ptr<TListItem>& b) {
     return compare(a.get(), b.get(), data) < 0;
   });
-  anchor_ = IndexOf(anchorItem);
+  SetAnchor(IndexOf(anchorItem));
   Invalidate();
   return true;
 }
@@ -324,7 +326,7 @@ void TListView::Dispatch(TMessage& m) {
     CNNotify(m);
     return;
   }
-  TScrollingControl::Dispatch(m);
+  TRowView::Dispatch(m);
 }
 
 void TListView::CNNotify(TMessage& m) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/framework/NativeControls.h"
-#include "platform/framework/ScrollInfo.h"
+#include "platform/framework/RowView.h"
 #include "platform/framework/StringList.h"
 #include "platform/gfx/ImageList.h"
 
@@ -219,7 +219,7 @@ class TListItems {
   TListView* owner_;
 };
 
-class TListView : public TScrollingControl {
+class TListView : public TRowView {
  public:
   explicit TListView(TComponent* owner);
   ~TListView() override;
@@ -281,6 +281,20 @@ class TListView : public TScrollingControl {
   void WMGetDlgCode(TMessage& message) override { message.Result = DLGC_WANTARROWS; }
   virtual void CNNotify(TMessage& message);
 
+  // The rows (ListViewNative.cpp): the items under the header; the focused
+  // item is the caret.
+  int RowCount() override { return static_cast<int>(items_.size()); }
+  int RowHeight(int row) override;
+  int RowsTop() override { return HeaderHeight(); }
+  TRowSelectMode RowSelectMode() override { return multiSelect_ ? rsExtended : rsSingle; }
+  bool RowSelected(int row) override;
+  bool SetRowSelected(int row, bool selected) override;
+  int CaretRow() override;
+  void SetCaretRow(int row) override;
+  void UpdateScrollBars() override;
+  // Also lays the header out over the columns.
+  void Changed() override;
+
  private:
   friend class TListItem;
   friend class TListItems;
@@ -294,22 +308,14 @@ class TListView : public TScrollingControl {
   void TextChanged(TListItem* item);
   int IndexOf(const TListItem* item) const;
   int HeaderHeight();
-  int RowHeight();
-  int RowsPerPage();
   int TotalColumnWidth() const;
-  TRect RowRect(int index);
-  int RowAt(int y);
-  void ScrollRows(int top);
+  // The row across every column, scrolled sideways with them.
+  TRect ItemRowRect(int index);
   void ScrollPixels(int x);
-  void EnsureVisible(int index, bool partialOK);
-  void UpdateScrollBars();
   void LayoutHeader();
   void SyncHeaderColumn(int index);
-  void Changed();
-  void ClickRow(int index, TShiftState shift);
+  void ClickItem(int index, TShiftState shift);
   void KeyNavigate(WORD key, TShiftState shift);
-  void SelectOnly(int index);
-  void SelectRange(int from, int to);
   void SortIfWanted();
   void PaintRow(TCanvas& canvas, int index, const TRect& rect, bool focused);
   // Check boxes (ListViewCheckBoxes.cpp).
@@ -335,9 +341,7 @@ class TListView : public TScrollingControl {
   TImageList* smallImages_ = nullptr;
   TBorderStyle borderStyle_ = bsSingle;
   TSortType sortType_ = stNone;
-  int top_ = 0;
   int scrollX_ = 0;
-  int anchor_ = -1;
   int updateCount_ = 0;
   std::unique_ptr<TBitmap> measureBitmap_;
 };

@@ -42,7 +42,7 @@ void TListView::SetExtendedStyle(DWORD mask, DWORD styles) {
 
 bool TListView::OnCheckBox(int index, int x) {
   if (!checkboxes_ || index < 0 || index >= static_cast<int>(items_.size())) return false;
-  TRect row = RowRect(index);
+  TRect row = ItemRowRect(index);
   int right = row.Left + 2 + StateImageWidth();
   if (columns_.Count() > 0) right = std::min(right, row.Left + columns_.Items(0)->Width());
   return x >= row.Left && x < right;

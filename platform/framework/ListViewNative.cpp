@@ -17,14 +17,12 @@ int TListView::HeaderHeight() {
   return c->TextHeight("Wg") + 6;
 }
 
-int TListView::RowHeight() {
+int TListView::RowHeight(int) {
   TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
   int h = c->TextHeight("Wg") + 3;
   if (smallImages_) h = std::max(h, smallImages_->Height() + 1);
   return std::max(h, StateImageWidth());
 }
-
-int TListView::RowsPerPage() { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
 
 int TListView::TotalColumnWidth() const {
   int total = 0;
@@ -32,16 +30,10 @@ int TListView::TotalColumnWidth() const {
   return total;
 }
 
-TRect TListView::RowRect(int index) {
-  int y = HeaderHeight() + (index - top_) * RowHeight();
+TRect TListView::ItemRowRect(int index) {
+  TRect row = RowRect(index);
   int width = std::max(TotalColumnWidth(), ClientWidth() + scrollX_);
-  return {-scrollX_, y, width - scrollX_, y + RowHeight()};
-}
-
-int TListView::RowAt(int y) {
-  if (y < HeaderHeight()) return -1;
-  int row = top_ + (y - HeaderHeight()) / RowHeight();
-  return row < static_cast<int>(items_.size()) ? row : -1;
+  return {-scrollX_, row.Top, width - scrollX_, row.Bottom};
 }
 
 void TListView::LayoutHeader() {
@@ -53,12 +45,9 @@ void TListView::LayoutHeader() {
 void TListView::UpdateScrollBars() {
   if (!HandleAllocated()) return;
   SetBarsSettled([this] {
+    SetRowScrollBar();
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMax = std::max(0, static_cast<int>(items_.size()) - 1);
-    si.nPage = static_cast<UINT>(RowsPerPage());
-    si.nPos = top_;
-    SetScrollInfo(Handle(), SB_VERT, &si, true);
     si.nMax = std::max(0, TotalColumnWidth() - 1);
     si.nPage = static_cast<UINT>(std::max(1, ClientWidth()));
     si.nPos = scrollX_;
@@ -68,20 +57,9 @@ void TListView::UpdateScrollBars() {
 
 void TListView::Changed() {
   if (updateCount_ > 0) return;
-  ScrollRows(top_);
   ScrollPixels(scrollX_);
   LayoutHeader();
-  UpdateScrollBars();
-  Invalidate();
-}
-
-void TListView::ScrollRows(int top) {
-  int maxTop = std::max(0, static_cast<int>(items_.size()) - RowsPerPage());
-  top = std::clamp(top, 0, maxTop);
-  if (top == top_) return;
-  top_ = top;
-  UpdateScrollBars();
-  Invalidate();
+  TRowView::Changed();
 }
 
 void TListView::ScrollPixels(int x) {
@@ -94,12 +72,19 @@ void TListView::ScrollPixels(int x) {
   Invalidate();
 }
 
-void TListView::EnsureVisible(int index, bool partialOK) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  int page = RowsPerPage();
-  if (index < top_) ScrollRows(index);
-  else if (index >= top_ + page && !(partialOK && index == top_ + page)) ScrollRows(index - page + 1);
+bool TListView::RowSelected(int row) { return items_[row]->Selected(); }
+
+bool TListView::SetRowSelected(int row, bool selected) {
+  return ChangeState(row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
+
+int TListView::CaretRow() {
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+    if (items_[i]->Focused()) return i;
+  return -1;
+}
+
+void TListView::SetCaretRow(int row) { ChangeState(row, LVIS_FOCUSED, LVIS_FOCUSED); }
 
 LRESULT TListView::Notify(UINT code, int item, int subItem, UINT newState, UINT oldState, UINT changed) {
   if (!HandleAllocated()) return 0;
@@ -150,15 +135,13 @@ bool TListView::HandleListViewMessage(TMessage& m) {
         return true;
       }
       items_.erase(items_.begin() + index);
-      if (anchor_ == index) anchor_ = -1;
-      else if (anchor_ > index) --anchor_;
+      RowRemoved(index);
       Changed();
       m.Result = TRUE;
       return true;
     case LVM_DELETEALLITEMS:
       items_.clear();
-      anchor_ = -1;
-      top_ = 0;
+      RowsCleared();
       Changed();
       m.Result = TRUE;
       return true;
@@ -180,24 +163,24 @@ bool TListView::HandleListViewMessage(TMessage& m) {
         m.Result = FALSE;
         return true;
       }
-      *r = RowRect(index);
+      *r = ItemRowRect(index);
       m.Result = TRUE;
       return true;
     }
-    case LVM_ENSUREVISIBLE: EnsureVisible(index, m.LParam != 0); m.Result = TRUE; return true;
+    case LVM_ENSUREVISIBLE: EnsureRowVisible(index, m.LParam != 0); m.Result = TRUE; return true;
     case LVM_SCROLL: {
       // Rows scroll by whole rows, rounded as the pixels give.
       int dx = static_cast<int>(static_cast<std::intptr_t>(m.WParam));
       int dy = static_cast<int>(m.LParam);
       ScrollPixels(scrollX_ + dx);
-      int rows = dy / RowHeight();
+      int rows = dy / RowHeight(0);
       if (rows == 0 && dy != 0) rows = dy > 0 ? 1 : -1;
-      ScrollRows(top_ + rows);
+      ScrollToRow(TopRow() + rows);
       m.Result = TRUE;
       return true;
     }
     case LVM_GETHEADER: m.Result = reinterpret_cast<LRESULT>(header_); return true;
-    case LVM_GETTOPINDEX: m.Result = top_; return true;
+    case LVM_GETTOPINDEX: m.Result = TopRow(); return true;
     case LVM_GETCOUNTPERPAGE: m.Result = RowsPerPage(); return true;
     case LVM_SETITEMSTATE: {
       auto* lvs = reinterpret_cast<const LVITEMSTATE*>(m.LParam);
@@ -230,89 +213,30 @@ bool TListView::HandleListViewMessage(TMessage& m) {
   }
 }
 
-void TListView::SelectOnly(int index) {
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
-    if (i != index && items_[i]->Selected() && !ChangeState(i, 0, LVIS_SELECTED) && !multiSelect_) return;
-  ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-void TListView::SelectRange(int from, int to) {
-  if (from > to) std::swap(from, to);
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
-    ChangeState(i, i >= from && i <= to ? LVIS_SELECTED : 0, LVIS_SELECTED);
-}
-
-void TListView::ClickRow(int index, TShiftState shift) {
-  if (index < 0) {
-    if (!(shift & (ssCtrl | ssShift))) ClearSelection();
-    return;
-  }
-  if (multiSelect_ && (shift & ssShift) && anchor_ >= 0) {
-    SelectRange(anchor_, index);
-    ChangeState(index, LVIS_FOCUSED, LVIS_FOCUSED);
-  } else if (multiSelect_ && (shift & ssCtrl)) {
-    UINT now = items_[index]->state_ & LVIS_SELECTED;
-    ChangeState(index, (now ? 0 : LVIS_SELECTED) | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    anchor_ = index;
-  } else {
-    SelectOnly(index);
-    anchor_ = index;
-  }
-  EnsureVisible(index, false);
+// A click off the items clears the selection, unless it extends it.
+void TListView::ClickItem(int index, TShiftState shift) {
+  if (index >= 0) ClickRow(index, shift);
+  else if (!(shift & (ssCtrl | ssShift))) ClearSelection();
 }
 
 void TListView::KeyNavigate(WORD key, TShiftState shift) {
-  int count = static_cast<int>(items_.size());
-  if (count == 0) return;
-  TListItem* focused = ItemFocused();
-  int from = focused ? IndexOf(focused) : -1;
-  int page = std::max(1, RowsPerPage() - 1);
-  int target;
+  int caret = CaretRow();
   switch (key) {
-    case VK_UP: target = from - 1; break;
-    case VK_DOWN: target = from + 1; break;
-    case VK_PRIOR: target = from - page; break;
-    case VK_NEXT: target = from + page; break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = count - 1; break;
     case VK_SPACE:
-      if (from >= 0 && checkboxes_) ToggleCheck(from);
-      if (from >= 0 && multiSelect_ && (shift & ssCtrl))
-        ChangeState(from, items_[from]->Selected() ? 0 : LVIS_SELECTED, LVIS_SELECTED);
-      else if (from >= 0) ChangeState(from, LVIS_SELECTED, LVIS_SELECTED);
+      if (caret < 0) return;
+      if (checkboxes_) ToggleCheck(caret);
+      if (multiSelect_ && (shift & ssCtrl)) ToggleRow(caret);
+      else ChangeState(caret, LVIS_SELECTED, LVIS_SELECTED);
       return;
     case VK_LEFT: ScrollPixels(scrollX_ - kLinePixels); return;
     case VK_RIGHT: ScrollPixels(scrollX_ + kLinePixels); return;
-    default: return;
+    default: NavigateRows(key, shift); return;
   }
-  if (from < 0) target = 0;
-  target = std::clamp(target, 0, count - 1);
-  if (multiSelect_ && (shift & ssCtrl)) {
-    ChangeState(target, LVIS_FOCUSED, LVIS_FOCUSED);
-    EnsureVisible(target, false);
-    return;
-  }
-  ClickRow(target, shift & ssShift);
 }
 
 void TListView::DefaultHandler(TMessage& m) {
   if (HandleListViewMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL: {
-      int page = RowsPerPage();
-      switch (LOWORD(m.WParam)) {
-        case SB_LINEUP: ScrollRows(top_ - 1); break;
-        case SB_LINEDOWN: ScrollRows(top_ + 1); break;
-        case SB_PAGEUP: ScrollRows(top_ - page); break;
-        case SB_PAGEDOWN: ScrollRows(top_ + page); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: ScrollRows(HIWORD(m.WParam)); break;
-        case SB_TOP: ScrollRows(0); break;
-        case SB_BOTTOM: ScrollRows(static_cast<int>(items_.size())); break;
-        default: break;
-      }
-      return;
-    }
     case WM_HSCROLL:
       switch (LOWORD(m.WParam)) {
         case SB_LINELEFT: ScrollPixels(scrollX_ - kLinePixels); break;
@@ -323,9 +247,6 @@ void TListView::DefaultHandler(TMessage& m) {
         case SB_THUMBPOSITION: ScrollPixels(HIWORD(m.WParam)); break;
         default: break;
       }
-      return;
-    case WM_MOUSEWHEEL:
-      ScrollRows(top_ - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3);
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -341,7 +262,7 @@ void TListView::DefaultHandler(TMessage& m) {
         ToggleCheck(index);
         return;
       }
-      ClickRow(index, KeysToShiftState(m.WParam));
+      ClickItem(index, KeysToShiftState(m.WParam));
       return;
     }
     case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam), KeyboardShiftState()); return;
@@ -363,15 +284,9 @@ void TListView::DefaultHandler(TMessage& m) {
       }
       return;
     }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
-    case WM_SIZE:
-      TScrollingControl::DefaultHandler(m);
-      Changed();
-      return;
     default: break;
   }
-  TScrollingControl::DefaultHandler(m);
+  TRowView::DefaultHandler(m);
 }
 
 void TListView::PaintWindow(HDC dc) {
@@ -382,8 +297,8 @@ void TListView::PaintWindow(HDC dc) {
   // Nothing erases an opaque control: rows that moved must not leave their old pixels.
   dc->Brush()->SetColor(Color());
   dc->FillRect({0, HeaderHeight(), ClientWidth(), bottom});
-  for (int i = top_; i < count; ++i) {
-    TRect r = RowRect(i);
+  for (int i = TopRow(); i < count; ++i) {
+    TRect r = ItemRowRect(i);
     if (r.Top >= bottom) break;
     PaintRow(*dc, i, r, focused);
   }

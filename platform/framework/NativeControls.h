@@ -9,6 +9,8 @@
 // message to their own window directly, so a procedure hooked on the
 // window sees it first.
 
+#include <functional>
+
 #include "platform/framework/Controls.h"
 
 // Owner-draw requests.
@@ -77,3 +79,18 @@ struct NMHDR {
 
 // Sends the CN_ form of a parent notification to the control's own window.
 LRESULT NotifyOwnControl(HWND self, UINT parentMsg, WPARAM wParam, LPARAM lParam);
+
+// Asks the control to draw one item (itemID -1: none) by WM_DRAWITEM.
+void RequestDrawItem(HWND self, UINT ctlType, int itemID, UINT action, UINT state, HDC dc, const TRect& rect,
+                     LPARAM itemData = 0);
+
+// How the list box and the combo box answer a drawing request: the
+// request's canvas takes the control's font and colour (the highlight
+// colours for a selected item), draw paints an item (a request for no item
+// is filled), and a focused item gets the focus rectangle. paintCanvas
+// points at the canvas meanwhile, for the control's Canvas().
+using TDrawItemMethod = std::function<void(int index, const TRect& rect, TOwnerDrawState state)>;
+void AnswerDrawItem(const DRAWITEMSTRUCT& request, const TFont& font, TColor color, TCanvas*& paintCanvas,
+                    const TDrawItemMethod& draw);
+// Answers a measuring request through measure, kept within 1..255 pixels.
+void AnswerMeasureItem(MEASUREITEMSTRUCT& request, const std::function<void(int index, int& height)>& measure);

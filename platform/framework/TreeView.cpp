@@ -8,7 +8,7 @@
 
 #include "platform/gfx/DrawText.h"
 
-TTreeView::TTreeView(TComponent* owner) : TScrollingControl(owner), nodes_(this) {
+TTreeView::TTreeView(TComponent* owner) : TRowView(owner), nodes_(this) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption | csOpaque;
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
@@ -22,13 +22,13 @@ TTreeView::~TTreeView() {
 }
 
 void TTreeView::CreateParams(TCreateParams& params) {
-  TScrollingControl::CreateParams(params);
+  TRowView::CreateParams(params);
   params.Style |= WS_VSCROLL;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TTreeView::CreateWnd() {
-  TScrollingControl::CreateWnd();
+  TRowView::CreateWnd();
   Changed();
 }
 
@@ -60,10 +60,7 @@ void TTreeView::SetBorderStyle(TBorderStyle value) {
 }
 
 void TTreeView::Changed() {
-  if (updateCount_ > 0) return;
-  ScrollTo(top_);
-  UpdateScrollBars();
-  Invalidate();
+  if (updateCount_ == 0) TRowView::Changed();
 }
 
 void TTreeView::NodeRemoving(TTreeNode* node) {
@@ -88,12 +85,32 @@ void TTreeView::VisibleNodes(std::vector<TTreeNode*>& out) const {
   }
 }
 
-int TTreeView::RowHeight() {
+TTreeNode* TTreeView::NodeAtRow(int row) const {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  return row >= 0 && row < static_cast<int>(rows.size()) ? rows[row] : nullptr;
+}
+
+int TTreeView::RowCount() {
+  std::vector<TTreeNode*> rows;
+  VisibleNodes(rows);
+  return static_cast<int>(rows.size());
+}
+
+int TTreeView::RowHeight(int) {
   TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
   return std::max({c->TextHeight("Wg") + 2, ImageWidth() > 0 ? 17 : 0, kButtonSize + 4});
 }
 
-int TTreeView::RowsPerPage() { return std::max(1, ClientHeight() / RowHeight()); }
+bool TTreeView::RowSelected(int row) { return selected_ && NodeAtRow(row) == selected_; }
+
+bool TTreeView::SetRowSelected(int row, bool selected) {
+  TTreeNode* node = NodeAtRow(row);
+  if (!node) return false;
+  if (selected) SetSelected(node);
+  else if (node == selected_) SetSelected(nullptr);
+  return (selected_ == node) == selected;
+}
 
 int TTreeView::RowOf(TTreeNode* node) {
   std::vector<TTreeNode*> rows;
@@ -106,42 +123,7 @@ int TTreeView::NodeX(TTreeNode* node) const { return (node->Level() + (showRoot_
 
 int TTreeView::ImageWidth() const { return images_ ? images_->Width() : 0; }
 
-void TTreeView::ScrollTo(int top) {
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  top = std::clamp(top, 0, std::max(0, static_cast<int>(rows.size()) - RowsPerPage()));
-  if (top == top_) return;
-  top_ = top;
-  UpdateScrollBars();
-  Invalidate();
-}
-
-void TTreeView::EnsureVisible(TTreeNode* node) {
-  int row = RowOf(node);
-  if (row < 0) return;
-  if (row < top_) ScrollTo(row);
-  else if (row >= top_ + RowsPerPage()) ScrollTo(row - RowsPerPage() + 1);
-}
-
-void TTreeView::UpdateScrollBars() {
-  if (!HandleAllocated()) return;
-  SetBarsSettled([this] {
-    std::vector<TTreeNode*> rows;
-    VisibleNodes(rows);
-    SCROLLINFO si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMax = std::max(0, static_cast<int>(rows.size()) - 1);
-    si.nPage = static_cast<UINT>(RowsPerPage());
-    si.nPos = top_;
-    SetScrollInfo(Handle(), SB_VERT, &si, true);
-  });
-}
-
-TTreeNode* TTreeView::TopItem() {
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  return top_ < static_cast<int>(rows.size()) ? rows[top_] : nullptr;
-}
+TTreeNode* TTreeView::TopItem() { return NodeAtRow(TopRow()); }
 
 TTreeNode* TTreeView::GetNodeAt(int x, int y) {
   TVHITTESTINFO hit;
@@ -158,7 +140,7 @@ TRect TTreeView::LabelRect(TTreeNode* node, int y) {
   int x = NodeX(node);
   if (ImageWidth() > 0) x += ImageWidth() + 2;
   TCanvas* c = MeasuringCanvas(measureBitmap_, *Font());
-  return {x, y, x + c->TextWidth(node->Text()) + 4, y + RowHeight()};
+  return {x, y, x + c->TextWidth(node->Text()) + 4, y + RowHeight(0)};
 }
 
 void TTreeView::FullExpand() {
@@ -241,18 +223,7 @@ void TTreeView::SelectNode(TTreeNode* node) {
 }
 
 void TTreeView::KeyNavigate(WORD key) {
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  if (rows.empty()) return;
-  int row = selected_ ? RowOf(selected_) : -1;
-  int target = row;
   switch (key) {
-    case VK_UP: target = row - 1; break;
-    case VK_DOWN: target = row + 1; break;
-    case VK_PRIOR: target = row - RowsPerPage() + 1; break;
-    case VK_NEXT: target = row + RowsPerPage() - 1; break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = static_cast<int>(rows.size()) - 1; break;
     case VK_LEFT:
       if (selected_ && selected_->Expanded()) selected_->SetExpanded(false);
       else if (selected_ && selected_->Parent()) SetSelected(selected_->Parent());
@@ -267,28 +238,13 @@ void TTreeView::KeyNavigate(WORD key) {
     case VK_SUBTRACT:
       if (selected_) selected_->SetExpanded(false);
       return;
-    default: return;
+    default: NavigateRows(key, 0); return;
   }
-  if (row < 0) target = 0;
-  target = std::clamp(target, 0, static_cast<int>(rows.size()) - 1);
-  SetSelected(rows[target]);
 }
 
 void TTreeView::DefaultHandler(TMessage& m) {
   if (HandleTreeMessage(m)) return;
   switch (m.Msg) {
-    case WM_VSCROLL:
-      switch (LOWORD(m.WParam)) {
-        case SB_LINEUP: ScrollTo(top_ - 1); break;
-        case SB_LINEDOWN: ScrollTo(top_ + 1); break;
-        case SB_PAGEUP: ScrollTo(top_ - RowsPerPage()); break;
-        case SB_PAGEDOWN: ScrollTo(top_ + RowsPerPage()); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: ScrollTo(HIWORD(m.WParam)); break;
-        default: break;
-      }
-      return;
-    case WM_MOUSEWHEEL: ScrollTo(top_ - GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * 3); return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       if (CanFocus() && !Focused()) SetFocus();
@@ -298,19 +254,13 @@ void TTreeView::DefaultHandler(TMessage& m) {
       if (!node) return;
       bool onButton = hit.flags == TVHT_ONITEMBUTTON;
       if (onButton || m.Msg == WM_LBUTTONDBLCLK) node->SetExpanded(!node->Expanded());
-      if (!onButton) SetSelected(node);
+      if (!onButton) ClickRow(RowOf(node), 0);
       return;
     }
     case WM_KEYDOWN: KeyNavigate(static_cast<WORD>(m.WParam)); return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
-    case WM_SIZE:
-      TScrollingControl::DefaultHandler(m);
-      Changed();
-      return;
     default: break;
   }
-  TScrollingControl::DefaultHandler(m);
+  TRowView::DefaultHandler(m);
 }
 
 void TTreeView::DrawNodeImage(TCanvas& canvas, TTreeNode* node, int x, int y) {
@@ -324,15 +274,16 @@ void TTreeView::PaintWindow(HDC dc) {
   TCanvas& c = *dc;
   std::vector<TTreeNode*> rows;
   VisibleNodes(rows);
-  int h = RowHeight();
+  int h = RowHeight(0);
+  int top = TopRow();
   int saved = c.SaveDC();
   // Nothing erases an opaque control: rows that moved must not leave their old pixels.
   c.Brush()->SetColor(Color());
   c.FillRect(ClientRect());
   c.SetFont(*Font());
   c.SetBkMode(TRANSPARENT);
-  for (int row = top_; row < static_cast<int>(rows.size()); ++row) {
-    int y = (row - top_) * h;
+  for (int row = top; row < static_cast<int>(rows.size()); ++row) {
+    int y = (row - top) * h;
     if (y >= ClientHeight()) break;
     TTreeNode* node = rows[row];
     int x = NodeX(node);

@@ -18,7 +18,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/framework/ScrollInfo.h"
+#include "platform/framework/RowView.h"
 #include "platform/gfx/ImageList.h"
 
 class TTreeView;
@@ -213,7 +213,7 @@ using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, b
 using TTVCollapsingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowCollapse)>;
 using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 
-class TTreeView : public TScrollingControl {
+class TTreeView : public TRowView {
  public:
   explicit TTreeView(TComponent* owner);
   ~TTreeView() override;
@@ -265,22 +265,29 @@ class TTreeView : public TScrollingControl {
   virtual void DrawNodeImage(TCanvas& canvas, TTreeNode* node, int x, int y);
   virtual int ImageWidth() const;
 
+  // The rows are the nodes shown (every ancestor expanded); the selected
+  // node is the caret.
+  int RowCount() override;
+  int RowHeight(int row) override;
+  TRowSelectMode RowSelectMode() override { return rsSingle; }
+  bool RowSelected(int row) override;
+  bool SetRowSelected(int row, bool selected) override;
+  int CaretRow() override { return selected_ ? RowOf(selected_) : -1; }
+  void SetCaretRow(int) override { Invalidate(); }
+  // Not while the nodes are being changed in an update.
+  void Changed() override;
+
  private:
   friend class TTreeNode;
   friend class TTreeNodes;
   static constexpr int kButtonSize = 9;
   static constexpr int kMinIndent = kButtonSize + 4;
   static constexpr int kMaxIndent = 1000;
-  void Changed();
   void NodeRemoving(TTreeNode* node);
   void VisibleNodes(std::vector<TTreeNode*>& out) const;
-  int RowHeight();
-  int RowsPerPage();
+  TTreeNode* NodeAtRow(int row) const;
   int RowOf(TTreeNode* node);
   int NodeX(TTreeNode* node) const;
-  void ScrollTo(int top);
-  void EnsureVisible(TTreeNode* node);
-  void UpdateScrollBars();
   bool SetExpandedState(TTreeNode* node, bool expand);
   void KeyNavigate(WORD key);
   TRect LabelRect(TTreeNode* node, int y);
@@ -307,7 +314,6 @@ class TTreeView : public TScrollingControl {
   int indent_ = 19;
   bool readOnly_ = false;
   TBorderStyle borderStyle_ = bsSingle;
-  int top_ = 0;
   int updateCount_ = 0;
   std::unique_ptr<TBitmap> measureBitmap_;
 };

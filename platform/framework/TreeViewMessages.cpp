@@ -89,8 +89,8 @@ LRESULT TTreeView::ItemRect(bool textOnly, TRect* rect) {
   TTreeNode* node = nodes_.GetNode(detail::ItemOfRect(*rect));
   int row = node ? RowOf(node) : -1;
   if (row < 0) return FALSE;
-  int y = (row - top_) * RowHeight();
-  *rect = textOnly ? LabelRect(node, y) : TRect{0, y, ClientWidth(), y + RowHeight()};
+  TRect whole = RowRect(row);
+  *rect = textOnly ? LabelRect(node, whole.Top) : whole;
   return TRUE;
 }
 
@@ -139,7 +139,7 @@ LRESULT TTreeView::SelectItem(WPARAM relation, HTREEITEM item) {
       if (!node) return FALSE;
       for (TTreeNode* p = node->parent_; p; p = p->parent_)
         if (!p->expanded_ && !SetExpandedState(p, true)) return FALSE;
-      ScrollTo(RowOf(node));
+      ScrollToRow(RowOf(node));
       return TRUE;
     }
     default: return FALSE;
@@ -189,14 +189,12 @@ LRESULT TTreeView::HitTest(TVHITTESTINFO* info) {
     info->flags = outside;
     return 0;
   }
-  std::vector<TTreeNode*> rows;
-  VisibleNodes(rows);
-  int row = top_ + p.Y / RowHeight();
-  if (row >= static_cast<int>(rows.size())) {
+  bool beyondRows = true;
+  TTreeNode* node = NodeAtRow(RowAt(p, &beyondRows));
+  if (!node || beyondRows) {
     info->flags = TVHT_NOWHERE;
     return 0;
   }
-  TTreeNode* node = rows[row];
   int x = NodeX(node);
   TRect label = LabelRect(node, 0);
   if (p.X >= x - indent_ && p.X < x && ShowsButton(node)) info->flags = TVHT_ONITEMBUTTON;
@@ -245,7 +243,7 @@ bool TTreeView::HandleTreeMessage(TMessage& m) {
       }
       for (TTreeNode* p = node->parent_; p; p = p->parent_)
         if (!p->expanded_) SetExpandedState(p, true);
-      EnsureVisible(node);
+      EnsureRowVisible(RowOf(node));
       m.Result = TRUE;
       return true;
     }

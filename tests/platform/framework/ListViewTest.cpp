@@ -199,6 +199,36 @@ TEST_F(ListViewTest, KeysMoveTheFocusAndSelectionAndColumnClickCanBeTurnedOff) {
   EXPECT_EQ(columnClicks, 0);
 }
 
+TEST_F(ListViewTest, CtrlMovesTheFocusAloneSpaceTogglesAndEndNeedsNoStart) {
+  TForm* form = ShownForm();
+  TListView* view = MakeView(form, 8);
+  view->SetMultiSelect(true);
+  view->SetFocus();
+  HeadlessKeyPress(VK_END);
+  EXPECT_EQ(view->ItemFocused()->Index(), 7);
+  EXPECT_EQ(view->SelCount(), 1);
+  HeadlessKeyDown(VK_CONTROL);
+  HeadlessKeyPress(VK_UP);
+  HeadlessKeyPress(VK_UP);
+  HeadlessKeyPress(VK_SPACE, " ");
+  HeadlessKeyUp(VK_CONTROL);
+  EXPECT_EQ(view->ItemFocused()->Index(), 5);
+  EXPECT_EQ(view->SelCount(), 2);
+  EXPECT_TRUE(view->Items()->Item(5)->Selected());
+  // Shift selects from the anchor, the last item chosen without Ctrl.
+  HeadlessKeyDown(VK_SHIFT);
+  HeadlessKeyPress(VK_UP);
+  HeadlessKeyUp(VK_SHIFT);
+  EXPECT_EQ(view->SelCount(), 4);
+  EXPECT_FALSE(view->Items()->Item(3)->Selected());
+  // Below the last row there is no item to find.
+  TListView* few = MakeView(form, 3);
+  TRect last = few->Items()->Item(2)->DisplayRect();
+  ASSERT_LT(last.Bottom + 2, few->ClientHeight());
+  EXPECT_EQ(few->GetItemAt(20, last.Bottom + 2), nullptr);
+  EXPECT_EQ(few->GetItemAt(20, last.Bottom - 2), few->Items()->Item(2));
+}
+
 TEST_F(ListViewTest, DraggingAHeaderDividerResizesTheColumn) {
   TForm* form = ShownForm();
   TListView* view = MakeView(form);
