@@ -94,6 +94,8 @@ TEST_F(PlayerWindowTest, RecordingsOfThisRunAreMarkedAndTheOneUnderWayIsLeftOut)
   ASSERT_EQ(ExtractFilePath(recording), Folder());
   frmPlayer->RefreshFileList();
   EXPECT_EQ(Names(), (std::vector<std::string>{"old.wav"}));
+  // Some sound in it, so that it can be played below.
+  ASSERT_TRUE(PumpUntil([&] { std::error_code e; return std::filesystem::file_size(recording, e) > 44 + 4410 * 4; }, 20000));
 
   frmMain->btnStop->Click();
   const std::string name = ExtractFileName(recording);
