@@ -19,15 +19,15 @@ namespace {
 constexpr TColor kLightText = 0xF0E8E0;
 constexpr TColor kDisplayText = 0x9CE8B4;
 
+// A whole number shown with at least as many digits as the mask has.
 TzelNumberEdit* NumberEdit(TForm* form, const std::string& name, int left, int top, int width,
-                           const std::string& mask, const std::string& hint) {
+                           const std::string& mask, int value, const std::string& hint) {
   auto* edit = new TzelNumberEdit(form);
   edit->SetName(name);
   edit->SetParent(form);
   edit->SetBounds(left, top, width, 21);
   edit->SetMask(mask);
-  edit->SetText(mask);
-  edit->SetValue(StrToIntDef(mask, 0));
+  edit->SetValue(value);
   edit->SetHint(hint);
   edit->SetShowHint(!hint.empty());
   return edit;
@@ -126,7 +126,6 @@ void TfrmSplitter::CreateTimeline() {
   Timeline->SetParent(this);
   Timeline->SetBounds(7, 63, 566, 85);
   Timeline->SendToBack();
-  imgSplitterBack->SendToBack();
   const auto picture = [](const char* name) { return LoadResourceBitmap(name); };
   Timeline->SetBackground(picture("TIMELINE_BACKGROUND").get());
   Timeline->SetThumbImages(picture("TIMELINE_THUMB_UP").get(), picture("TIMELINE_THUMB_DOWN").get());
@@ -147,8 +146,8 @@ void TfrmSplitter::CreatePlaybackControls() {
   btnPlayForward = PictureButton(this, "btnPlayForward", 138, 152, 25, 27, "SPLIT_PLAY_AFTER",
                                  "Play the time(ms) in the box after the current position");
   btnForward = PictureButton(this, "btnForward", 164, 152, 25, 27, "SPLIT_STEP_FORWARD", "Step forward");
-  numBackward = NumberEdit(this, "numBackward", 196, 155, 48, "2000", "Milliseconds played before the position");
-  numForward = NumberEdit(this, "numForward", 248, 155, 48, "2000", "Milliseconds played after the position");
+  numBackward = NumberEdit(this, "numBackward", 196, 155, 48, "0", 2000, "Milliseconds played before the position");
+  numForward = NumberEdit(this, "numForward", 248, 155, 48, "0", 2000, "Milliseconds played after the position");
   lbDuration = BackgroundLabel(this, "lbDuration", 308, 158, 110, kDisplayText);
   lbDuration->SetAlignment(taCenter);
   rb05x = SkinnedBox<TzelRadioButton>(this, "rb05x", 432, 157, 46, "0.5 x");
@@ -185,9 +184,9 @@ void TfrmSplitter::CreatePlaybackControls() {
 }
 
 void TfrmSplitter::CreateListControls() {
-  numGotoMin = NumberEdit(this, "numGotoMin", 120, 186, 34, "000", "Minutes");
-  numGotoSec = NumberEdit(this, "numGotoSec", 157, 186, 26, "00", "Seconds");
-  numGotoMs = NumberEdit(this, "numGotoMs", 186, 186, 34, "000", "Milliseconds");
+  numGotoMin = NumberEdit(this, "numGotoMin", 120, 186, 34, "000", 0, "Minutes");
+  numGotoSec = NumberEdit(this, "numGotoSec", 157, 186, 26, "00", 0, "Seconds");
+  numGotoMs = NumberEdit(this, "numGotoMs", 186, 186, 34, "000", 0, "Milliseconds");
   numGotoSec->OnChange = [this](TObject*) {
     const std::string text = Trim(numGotoSec->Text());
     int value = 0;
