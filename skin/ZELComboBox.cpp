@@ -25,7 +25,7 @@ void Triangle(TCanvas& canvas, int x, int y, TColor color) {
 }
 }  // namespace
 
-TzelCustomComboBox::TzelCustomComboBox(TComponent* owner) : TzelThemed<TComboBox>(owner) {
+TzelCustomComboBox::TzelCustomComboBox(TComponent* owner) : TzelFramed<TComboBox>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderWidth(0);
   // The frame goes round the field and the dropped-down list: painted here.
@@ -48,13 +48,13 @@ void TzelCustomComboBox::SetButtonColor(TColor value) {
 }
 
 void TzelCustomComboBox::CloseUp() {
-  TzelThemed<TComboBox>::CloseUp();
+  TzelFramed<TComboBox>::CloseUp();
   // The frame drawn around the list lay over the parent.
   if (Parent()) Parent()->Invalidate();
 }
 
 void TzelCustomComboBox::WndProc(TMessage& m) {
-  TzelThemed<TComboBox>::WndProc(m);
+  TzelFramed<TComboBox>::WndProc(m);
   if (m.Msg == WM_PAINT || m.Msg == WM_ERASEBKGND) PaintFrame();
 }
 

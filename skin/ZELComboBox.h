@@ -8,7 +8,7 @@
 #include "skin/ZELMgr.h"
 #include "skin/ZELThemed.h"
 
-class TzelCustomComboBox : public TzelThemed<TComboBox> {
+class TzelCustomComboBox : public TzelFramed<TComboBox> {
  public:
   explicit TzelCustomComboBox(TComponent* owner);
   std::string ClassName() const override { return "TzelCustomComboBox"; }

@@ -1,6 +1,6 @@
 #include "skin/ZELEdit.h"
 
-TzelEdit::TzelEdit(TComponent* owner) : TzelThemed<TCustomEdit>(owner) {
+TzelEdit::TzelEdit(TComponent* owner) : TzelFramed<TCustomEdit>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderStyle(bsNone);
   SetBorderWidth(2);  // the painted frame lives in this margin

@@ -11,7 +11,7 @@
 #include "skin/ZELMgr.h"
 #include "skin/ZELThemed.h"
 
-class TzelEdit : public TzelThemed<TCustomEdit> {
+class TzelEdit : public TzelFramed<TCustomEdit> {
  public:
   explicit TzelEdit(TComponent* owner);
   std::string ClassName() const override { return "TzelEdit"; }

@@ -10,7 +10,7 @@ constexpr int kTextInset = 2;
 constexpr int kMaxItemHeight = 255;
 }  // namespace
 
-TzelListBox::TzelListBox(TComponent* owner) : TzelThemed<TCustomListBox>(owner) {
+TzelListBox::TzelListBox(TComponent* owner) : TzelFramed<TCustomListBox>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderStyle(bsNone);
   SetBorderWidth(2);

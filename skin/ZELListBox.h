@@ -7,9 +7,10 @@
 
 #include "platform/framework/ListControls.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELScrollBar.h"
 #include "skin/ZELThemed.h"
 
-class TzelListBox : public TzelThemed<TCustomListBox> {
+class TzelListBox : public TzelFramed<TCustomListBox> {
  public:
   explicit TzelListBox(TComponent* owner);
   std::string ClassName() const override { return "TzelListBox"; }

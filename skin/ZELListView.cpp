@@ -21,7 +21,7 @@ std::map<HWND, TzelListView*>& HookedHeaders() {
 }
 }  // namespace
 
-TzelListView::TzelListView(TComponent* owner) : TzelThemed<TListView>(owner) {
+TzelListView::TzelListView(TComponent* owner) : TzelFramed<TListView>(owner) {
   SetBorderStyle(bsNone);
   SetBorderWidth(2);
   Publish("VScrollBar", &TzelListView::VScrollBar, &TzelListView::SetVScrollBar);
@@ -43,7 +43,7 @@ TzelListView::TzelListView(TComponent* owner) : TzelThemed<TListView>(owner) {
 TzelListView::~TzelListView() { UnhookHeader(); }
 
 void TzelListView::Loaded() {
-  TzelThemed<TListView>::Loaded();
+  TzelFramed<TListView>::Loaded();
   HookHeader();
 }
 

@@ -7,9 +7,10 @@
 
 #include "platform/framework/ListView.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELScrollBar.h"
 #include "skin/ZELThemed.h"
 
-class TzelListView : public TzelThemed<TListView> {
+class TzelListView : public TzelFramed<TListView> {
  public:
   explicit TzelListView(TComponent* owner);
   ~TzelListView() override;

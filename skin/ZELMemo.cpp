@@ -2,7 +2,7 @@
 
 #include "skin/ZELPublic.h"
 
-TzelMemo::TzelMemo(TComponent* owner) : TzelThemed<TMemo>(owner) {
+TzelMemo::TzelMemo(TComponent* owner) : TzelFramed<TMemo>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderStyle(bsNone);
   SetBorderWidth(2);

@@ -7,9 +7,10 @@
 
 #include "platform/framework/Memo.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELScrollBar.h"
 #include "skin/ZELThemed.h"
 
-class TzelMemo : public TzelThemed<TMemo> {
+class TzelMemo : public TzelFramed<TMemo> {
  public:
   explicit TzelMemo(TComponent* owner);
   std::string ClassName() const override { return "TzelMemo"; }

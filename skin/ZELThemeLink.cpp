@@ -2,6 +2,7 @@
 
 #include "skin/ZELMgr.h"
 #include "skin/ZELPublic.h"
+#include "skin/ZELScrollBar.h"
 
 namespace {
 constexpr int kElementBorderColor = 25;  // ControlBorderColor

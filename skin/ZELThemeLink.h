@@ -1,9 +1,10 @@
 #pragma once
-// What every framed skinned control keeps about its look: the look
-// (UIStyle) and theme component (FileTheme) it publishes, the border
+// What every skinned control keeps about its look: the look (UIStyle)
+// and theme component (FileTheme) it publishes and where they send it for
+// its pictures and colours; for the framed controls also the border
 // colour they give and the frame painted in it, and the themed scroll
-// bars ("companions") laid over its edges in place of its native bars
-// and kept in step with them on whatever window the control lives.
+// bars ("companions") laid over the control's edges in place of its
+// native bars and kept in step with them on whatever window it lives.
 //
 // The link is a component of its own (owned by no one) so that it hears
 // of its theme component and companions going away; the control keeps
@@ -15,9 +16,9 @@
 #include "platform/framework/Controls.h"
 #include "platform/framework/ScrollInfo.h"
 #include "skin/ZELLookSource.h"
-#include "skin/ZELScrollBar.h"
 
 class TzelFileTheme;
+class TzelScrollBar;
 
 // How a control wants its companions treated.
 struct TzelCompanionRules {
@@ -50,7 +51,8 @@ class TzelThemeLink : public TComponent {
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value);
   TzelLookSource Source() const { return TzelLookSource(fileTheme_, uiStyle_); }
-  // Whether the frame is painted after the control paints.
+  // Whether the frame is painted after the control paints (framed
+  // controls).
   void SetPaintsFrame(bool value) { paintsFrame_ = value; }
 
   // Reads what the control takes from its look beyond the border colour.
@@ -99,7 +101,7 @@ class TzelThemeLink : public TComponent {
   TzelUIStyle uiStyle_ = DeepBlue;
   TzelFileTheme* fileTheme_ = nullptr;
   TColor borderColor_ = clBlack;
-  bool paintsFrame_ = true;
+  bool paintsFrame_ = false;
 
   TzelCompanionRules rules_;
   TzelScrollBar* horizontal_ = nullptr;

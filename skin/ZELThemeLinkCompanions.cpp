@@ -7,6 +7,7 @@
 #include "platform/framework/ListControls.h"
 #include "platform/framework/ScrollInfo.h"
 #include "skin/ZELPublic.h"
+#include "skin/ZELScrollBar.h"
 #include "skin/ZELThemeLink.h"
 
 void TzelThemeLink::SetCompanion(int bar, TzelScrollBar* value) {
