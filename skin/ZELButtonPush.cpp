@@ -30,7 +30,7 @@ bool NoModifiersHeld() {
 TzelCustomButton::TzelCustomButton(TComponent* owner) : TCustomControl(owner) {
   controlStyle_ &= ~(csAcceptsControls | csDoubleClicks);
   SetTabStop(true);
-  link_.OnApply = [this](const TzelLookSource&) { ApplyTheme(); };
+  link_.OnApply = [this](const TzelLookSource& source) { ApplyTheme(source); };
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 

@@ -69,7 +69,8 @@ class TzelCustomButton : public TCustomControl {
   virtual void FontChanged();
   virtual void TransparentChanged();
   virtual void EnabledChanged() {}
-  virtual void ApplyTheme() {}
+  // After every look change.
+  virtual void ApplyTheme(const TzelLookSource&) {}
   virtual void DrawPicture(TCanvas& canvas, TBitmap& picture);
   virtual void DrawCaption(TCanvas& canvas, const std::string& caption);
   virtual void DrawFocus(TCanvas& canvas);
@@ -136,7 +137,7 @@ class TzelButton : public TzelCustomButton {
   void SetResHandle(unsigned) {}
 
  protected:
-  void ApplyTheme() override;
+  void ApplyTheme(const TzelLookSource& source) override;
   void DrawPicture(TCanvas& canvas, TBitmap& picture) override;
   void DrawCaption(TCanvas& canvas, const std::string& caption) override;
   void DrawFocus(TCanvas& canvas) override;
@@ -200,7 +201,7 @@ class TzelArrowButton : public TzelCustomButton {
   void SetArrow(TzelArrowButtonType value);
 
  protected:
-  void ApplyTheme() override;
+  void ApplyTheme(const TzelLookSource& source) override;
   void DrawPicture(TCanvas& canvas, TBitmap& picture) override;
   void DrawCaption(TCanvas&, const std::string&) override {}
   void DrawFocus(TCanvas&) override {}
