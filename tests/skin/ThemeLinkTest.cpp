@@ -89,6 +89,10 @@ TEST_F(ThemeLink, CompanionsFollowTheContentOnEveryWindow) {
     ExpectInStep(*memo, *memoBar);
     ExpectInStep(*list, *listBar);
     EXPECT_TRUE(listBar->Visible());
+
+    // Emptied, the list has nothing left to scroll.
+    list->Items()->Clear();
+    EXPECT_FALSE(listBar->Visible());
   }
 }
 
