@@ -9,15 +9,13 @@
 #include "platform/os/VirtualKeys.h"
 #include "skin/ZELPublic.h"
 
-TzelCheckBox::TzelCheckBox(TComponent* owner) : TCustomControl(owner) {
+TzelCheckBox::TzelCheckBox(TComponent* owner) : TzelThemed<TCustomControl>(owner) {
   TCustomControl::SetAutoSize(true);
   SetBounds(Left(), Top(), 93, 17);
   controlStyle_ &= ~csDoubleClicks;
   SetColor(clWindow);
   SetTabStop(true);
-  uiStyle_ = GetOwnerUIStyle(owner);
-  Publish("UIStyle", &TzelCheckBox::UIStyle, &TzelCheckBox::SetUIStyle);
-  Publish("FileTheme", &TzelCheckBox::FileTheme, &TzelCheckBox::SetFileTheme);
+  SetUIStyle(GetOwnerUIStyle(owner));  // the look is read at paint time
   Publish("Checked", &TzelCheckBox::Checked, &TzelCheckBox::SetChecked);
   Publish("State", &TzelCheckBox::State, &TzelCheckBox::SetState);
   Publish("Transparent", &TzelCheckBox::Transparent, &TzelCheckBox::SetTransparent);
@@ -45,26 +43,6 @@ void TzelCheckBox::SetEnabled(bool value) {
   Invalidate();
 }
 
-void TzelCheckBox::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  Invalidate();
-}
-
-void TzelCheckBox::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
-}
-
-void TzelCheckBox::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
-
 bool TzelCheckBox::ShowsFocus() { return TabStop() && Focused(); }
 
 void TzelCheckBox::FireOnClick() {
@@ -83,24 +61,23 @@ void TzelCheckBox::Click() {
   TCustomControl::Click();
 }
 
+// The editor's theme files hold six check box states; the looks and the
+// recorder's theme files four, by element.
 void TzelCheckBox::LoadStatePicture(TBitmap& picture) {
-  TzelUIStyle look = uiStyle_;
-  const bool fromFile = UsingFileTheme(fileTheme_, uiStyle_, look);
+  const TzelLookSource source = LookSource();
   const bool on = checked_, enabled = Enabled();
-  if (fromFile && ThemeElement() == 3) {
-    // The theme file's check box strip has six states.
+  if (source.ByItem() && ThemeElement() == 3) {
     const int part = on ? (enabled ? 1 : 4) : (enabled ? 3 : 6);
-    fileTheme_->GetBitmapFrame(ThemeFileBitmapIndex(), &picture, 6, part);
+    source.File().GetBitmapFrame(ThemeFileBitmapIndex(), &picture, 6, part);
   } else {
     const int part = on ? (enabled ? 1 : 3) : (enabled ? 2 : 4);
-    if (fromFile) {
-      fileTheme_->GetBitmapFrame(ThemeFileBitmapIndex(), &picture, 4, part);
-    } else {
-      try {
-        GetBuiltInThemeBitmap(look, ThemeElement(), &picture, 4, part);
-      } catch (const Exception&) {
-        picture.SetSize(0, 0);  // missing art: only the caption is drawn
-      }
+    try {
+      if (source.ByItem())
+        source.File().GetBitmapFrame(ThemeFileBitmapIndex(), &picture, 4, part);
+      else
+        source.ElementBitmap(ThemeElement(), picture, 4, part);
+    } catch (const Exception&) {
+      picture.SetSize(0, 0);  // missing art: only the caption is drawn
     }
   }
   picture.SetTransparent(PictureTransparent());

@@ -9,10 +9,11 @@
 #include "platform/framework/StdCtrls.h"
 #include "skin/ZELButtonPush.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 
 class TBitmap;
 
-class TzelCheckBox : public TCustomControl {
+class TzelCheckBox : public TzelThemed<TCustomControl> {
  public:
   explicit TzelCheckBox(TComponent* owner);
   std::string ClassName() const override { return "TzelCheckBox"; }
@@ -26,13 +27,8 @@ class TzelCheckBox : public TCustomControl {
   void SetTransparent(bool value);
   void SetAutoSize(bool value) override;
   void SetEnabled(bool value) override;
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
 
   void Click() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
   // Fired when Checked changes (not by the ordinary click handling).
   TNotifyEvent OnClick;
@@ -58,8 +54,6 @@ class TzelCheckBox : public TCustomControl {
 
   bool checked_ = false;
   bool transparent_ = false;
-  TzelUIStyle uiStyle_ = DeepBlue;
-  TzelFileTheme* fileTheme_ = nullptr;
 };
 
 class TzelRadioButton : public TzelCheckBox {

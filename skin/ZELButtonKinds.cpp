@@ -5,7 +5,6 @@
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/ImageList.h"
 #include "skin/ZELButtonPush.h"
-#include "skin/ZELFlavour.h"
 #include "skin/ZELPublic.h"
 
 namespace {
@@ -15,15 +14,9 @@ constexpr int kFileButtonTransparent = 5;  // flag SKIN2_BUTTONTRANS
 constexpr int kFileButtonFontColor = 24;   // colour SKIN2_BUTTONFONTCOLOR
 constexpr int kButtonTransparentBool = 2;  // built-in element
 
-// Transparent as the look says; answers whether a theme file is in use.
-// The recorder's theme files answer by the built-in element number.
-bool ApplyLookTransparency(TzelCustomButton& button, TzelFileTheme* fileTheme, TzelUIStyle uiStyle,
-                           TzelUIStyle& look) {
-  const bool fromFile = UsingFileTheme(fileTheme, uiStyle, look);
-  const bool older = SkinFlavour() == zelOlderBuild;
-  button.SetTransparent(fromFile ? fileTheme->GetBool(older ? kButtonTransparentBool : kFileButtonTransparent)
-                                 : GetBuiltInThemeBool(look, kButtonTransparentBool) != 0);
-  return fromFile;
+void ApplyLookTransparency(TzelCustomButton& button, const TzelLookSource& source) {
+  button.SetTransparent(source.ByItem() ? source.File().GetBool(kFileButtonTransparent)
+                                        : source.ElementBool(kButtonTransparentBool));
 }
 
 }  // namespace
@@ -58,13 +51,10 @@ void TzelButton::SetSpacing(int value) {
   Invalidate();
 }
 
-void TzelButton::ApplyTheme() {
-  TzelUIStyle look = UIStyle();
-  // The recorder's theme files name no caption colour: black, as the looks.
-  if (ApplyLookTransparency(*this, FileTheme(), UIStyle(), look) && SkinFlavour() == zelCurrentBuild)
-    Font()->SetColor(static_cast<TColor>(FileTheme()->GetColor(kFileButtonFontColor)));
-  else
-    Font()->SetColor(clBlack);
+// The recorder's theme files name no caption colour: black, as the looks.
+void TzelButton::ApplyTheme(const TzelLookSource& source) {
+  ApplyLookTransparency(*this, source);
+  Font()->SetColor(source.ByItem() ? TColor(source.File().GetColor(kFileButtonFontColor)) : clBlack);
 }
 
 void TzelButton::DrawPicture(TCanvas& canvas, TBitmap& picture) {
@@ -222,10 +212,7 @@ void TzelArrowButton::SetArrow(TzelArrowButtonType value) {
   Invalidate();
 }
 
-void TzelArrowButton::ApplyTheme() {
-  TzelUIStyle look = UIStyle();
-  ApplyLookTransparency(*this, FileTheme(), UIStyle(), look);
-}
+void TzelArrowButton::ApplyTheme(const TzelLookSource& source) { ApplyLookTransparency(*this, source); }
 
 void TzelArrowButton::DrawPicture(TCanvas& canvas, TBitmap& picture) {
   DrawSkinBitmap(picture, canvas, ClientRect(), PictureTransparent());

@@ -30,7 +30,8 @@ bool NoModifiersHeld() {
 TzelCustomButton::TzelCustomButton(TComponent* owner) : TCustomControl(owner) {
   controlStyle_ &= ~(csAcceptsControls | csDoubleClicks);
   SetTabStop(true);
-  uiStyle_ = GetOwnerUIStyle(owner);
+  link_.OnApply = [this](const TzelLookSource& source) { ApplyTheme(source); };
+  SetUIStyle(GetOwnerUIStyle(owner));
 }
 
 TzelCustomButton::~TzelCustomButton() = default;
@@ -44,27 +45,6 @@ void TzelCustomButton::PublishDialogProperties() {
 }
 
 // ---- Properties ------------------------------------------------------------------
-
-void TzelCustomButton::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  ApplyTheme();
-  Invalidate();
-}
-
-void TzelCustomButton::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
-}
-
-void TzelCustomButton::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
 
 void TzelCustomButton::SetDefault(bool value) {
   default_ = value;
@@ -115,7 +95,7 @@ void TzelCustomButton::UpdateAutoSize() {
   if (!AutoSize()) return;
   TBitmap strip;
   try {
-    GetBuiltInThemeBitmap(uiStyle_, 1, &strip, 0, 0);
+    GetBuiltInThemeBitmap(UIStyle(), 1, &strip, 0, 0);
   } catch (const Exception&) {
     strip.SetSize(0, 0);
   }
@@ -125,14 +105,13 @@ void TzelCustomButton::UpdateAutoSize() {
 
 // ---- State pictures --------------------------------------------------------------
 
-// The recorder's theme files answer by the built-in element number; the
-// editor's hold the strip as bitmap item 15 (SKIN2_BUTTON).
+// The editor's theme files hold the strip as bitmap item 15 (SKIN2_BUTTON).
 void TzelCustomButton::GetThemePicture(TBitmap& dest, int part) {
-  TzelUIStyle look = uiStyle_;
-  if (UsingFileTheme(fileTheme_, uiStyle_, look))
-    fileTheme_->GetBitmapFrame(SkinFlavour() == zelOlderBuild ? 1 : 15, &dest, 3, part);
+  const TzelLookSource source = link_.Source();
+  if (source.ByItem())
+    source.File().GetBitmapFrame(15, &dest, 3, part);
   else
-    GetBuiltInThemeBitmap(look, 1, &dest, 3, part);
+    source.ElementBitmap(1, dest, 3, part);
 }
 
 void TzelCustomButton::GetNormalPicture(TBitmap& dest) { GetThemePicture(dest, 1); }

@@ -13,6 +13,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Picture.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemeLink.h"
 
 class TTimer;
 
@@ -29,10 +30,11 @@ class TzelCustomButton : public TCustomControl {
   ~TzelCustomButton() override;
   std::string ClassName() const override { return "TzelCustomButton"; }
 
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
+  // Published by the buttons that follow the look.
+  TzelUIStyle UIStyle() const { return link_.UIStyle(); }
+  void SetUIStyle(TzelUIStyle value) { link_.SetUIStyle(value); }
+  TzelFileTheme* FileTheme() const { return link_.FileTheme(); }
+  void SetFileTheme(TzelFileTheme* value) { link_.SetFileTheme(value); }
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   bool Default() const { return default_; }
@@ -57,7 +59,6 @@ class TzelCustomButton : public TCustomControl {
   bool Repeating() const;
 
   void Click() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
   TNotifyEvent OnMouseExit;
   TNotifyEvent OnMouseContinuouslyDown;
@@ -68,7 +69,8 @@ class TzelCustomButton : public TCustomControl {
   virtual void FontChanged();
   virtual void TransparentChanged();
   virtual void EnabledChanged() {}
-  virtual void ApplyTheme() {}
+  // After every look change.
+  virtual void ApplyTheme(const TzelLookSource&) {}
   virtual void DrawPicture(TCanvas& canvas, TBitmap& picture);
   virtual void DrawCaption(TCanvas& canvas, const std::string& caption);
   virtual void DrawFocus(TCanvas& canvas);
@@ -103,8 +105,7 @@ class TzelCustomButton : public TCustomControl {
   void ReleaseState();
   bool TakeFocusQuietly();
 
-  TzelUIStyle uiStyle_ = DeepBlue;
-  TzelFileTheme* fileTheme_ = nullptr;
+  TzelThemeLink link_{*this};
   bool cancel_ = false;
   bool default_ = false;
   int modalResult_ = 0;
@@ -136,7 +137,7 @@ class TzelButton : public TzelCustomButton {
   void SetResHandle(unsigned) {}
 
  protected:
-  void ApplyTheme() override;
+  void ApplyTheme(const TzelLookSource& source) override;
   void DrawPicture(TCanvas& canvas, TBitmap& picture) override;
   void DrawCaption(TCanvas& canvas, const std::string& caption) override;
   void DrawFocus(TCanvas& canvas) override;
@@ -200,7 +201,7 @@ class TzelArrowButton : public TzelCustomButton {
   void SetArrow(TzelArrowButtonType value);
 
  protected:
-  void ApplyTheme() override;
+  void ApplyTheme(const TzelLookSource& source) override;
   void DrawPicture(TCanvas& canvas, TBitmap& picture) override;
   void DrawCaption(TCanvas&, const std::string&) override {}
   void DrawFocus(TCanvas&) override {}

@@ -5,10 +5,8 @@
 #include "skin/ZELResources.h"
 
 namespace {
-constexpr int kThemeFormColor = 21;
-constexpr int kThemeBorderColor = 22;
+constexpr int kThemeFormColor = 21;     // SKIN2_CONTROLCOLOR
 constexpr int kElementFormBackground = 15;
-constexpr int kElementBorderColor = 25;
 constexpr TColor kDisabledArrowColor = 0x808080;
 constexpr TColor kArrowShadowColor = 0xFFFFFF;
 
@@ -27,21 +25,16 @@ void Triangle(TCanvas& canvas, int x, int y, TColor color) {
 }
 }  // namespace
 
-TzelCustomComboBox::TzelCustomComboBox(TComponent* owner) : TComboBox(owner) {
+TzelCustomComboBox::TzelCustomComboBox(TComponent* owner) : TzelFramed<TComboBox>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderWidth(0);
-  Publish("UIStyle", &TzelCustomComboBox::UIStyle, &TzelCustomComboBox::SetUIStyle);
-  Publish("FileTheme", &TzelCustomComboBox::FileTheme, &TzelCustomComboBox::SetFileTheme);
+  // The frame goes round the field and the dropped-down list: painted here.
+  Link().SetPaintsFrame(false);
+  Link().OnApply = [this](const TzelLookSource& source) {
+    arrowColor_ = clBlack;
+    buttonColor_ = source.Color(kElementFormBackground, kThemeFormColor);
+  };
   SetUIStyle(GetOwnerUIStyle(owner));
-}
-
-TzelCustomComboBox::~TzelCustomComboBox() {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-}
-
-void TzelCustomComboBox::SetBorderColor(TColor value) {
-  borderColor_ = value;
-  Invalidate();
 }
 
 void TzelCustomComboBox::SetArrowColor(TColor value) {
@@ -54,43 +47,14 @@ void TzelCustomComboBox::SetButtonColor(TColor value) {
   Invalidate();
 }
 
-void TzelCustomComboBox::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  arrowColor_ = clBlack;
-  TzelUIStyle look = value;
-  if (UsingFileTheme(fileTheme_, value, look)) {
-    borderColor_ = fileTheme_->GetColor(kThemeBorderColor);
-    buttonColor_ = fileTheme_->GetColor(kThemeFormColor);
-  } else {
-    borderColor_ = GetBuiltInThemeColor(look, kElementBorderColor);
-    buttonColor_ = GetBuiltInThemeColor(look, kElementFormBackground);
-  }
-  Invalidate();
-}
-
-void TzelCustomComboBox::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
-}
-
-void TzelCustomComboBox::Notification(TComponent* component, TOperation operation) {
-  TComboBox::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
-
 void TzelCustomComboBox::CloseUp() {
-  TComboBox::CloseUp();
+  TzelFramed<TComboBox>::CloseUp();
   // The frame drawn around the list lay over the parent.
   if (Parent()) Parent()->Invalidate();
 }
 
 void TzelCustomComboBox::WndProc(TMessage& m) {
-  TComboBox::WndProc(m);
+  TzelFramed<TComboBox>::WndProc(m);
   if (m.Msg == WM_PAINT || m.Msg == WM_ERASEBKGND) PaintFrame();
 }
 
@@ -100,7 +64,7 @@ void TzelCustomComboBox::PaintFrame() {
   if (!GetComboBoxInfoDyn(Handle(), &info)) return;
   // The native field has a sunken edge outside its client area: the frame
   // covers the whole window, as it does where the field has none.
-  DrawControlBorder(*this, borderColor_, Color(), true);
+  DrawControlBorder(*this, BorderColor(), Color(), true);
   HDC dc = GetDC(Handle());
   if (!dc) return;
   TCanvas& canvas = *dc;
@@ -110,21 +74,21 @@ void TzelCustomComboBox::PaintFrame() {
     if (listDc) {
       TRect bounds;
       GetWindowRect(info.hwndList, &bounds);
-      FrameWith(*listDc, {0, 0, bounds.Width(), bounds.Height()}, borderColor_);
+      FrameWith(*listDc, {0, 0, bounds.Width(), bounds.Height()}, BorderColor());
       ReleaseDC(info.hwndList, listDc);
     }
   }
   if (!info.rcButton.IsEmpty()) {
     PaintButton(canvas, info.rcButton);
-    if (uiStyle_ != WinXP) PaintArrow(canvas, info.rcButton);
+    if (UIStyle() != WinXP) PaintArrow(canvas, info.rcButton);
   }
   ReleaseDC(Handle(), dc);
 }
 
 void TzelCustomComboBox::PaintButton(TCanvas& canvas, const TRect& button) {
-  if (uiStyle_ == MacOS || uiStyle_ == WinXP) {
+  if (UIStyle() == MacOS || UIStyle() == WinXP) {
     TBitmap face;
-    LoadBitmapResource(uiStyle_ == MacOS ? "MACOS_COMBOBOX_BUTTON" : "WINXP_COMBOBOX_BUTTON", face);
+    LoadBitmapResource(UIStyle() == MacOS ? "MACOS_COMBOBOX_BUTTON" : "WINXP_COMBOBOX_BUTTON", face);
     if (!face.Empty()) canvas.StretchDraw(button, &face);
     return;
   }
@@ -133,7 +97,7 @@ void TzelCustomComboBox::PaintButton(TCanvas& canvas, const TRect& button) {
   canvas.FillRect(button);
   const bool lineOnRight = SysLocaleMiddleEast() && BiDiMode() == bdRightToLeft;
   const int x = lineOnRight ? button.Right - 1 : button.Left;
-  canvas.Pen()->SetColor(borderColor_);
+  canvas.Pen()->SetColor(BorderColor());
   canvas.Pen()->SetWidth(1);
   canvas.MoveTo(x, button.Top - 1);
   canvas.LineTo(x, button.Bottom + 1);
@@ -151,7 +115,6 @@ void TzelCustomComboBox::PaintArrow(TCanvas& canvas, const TRect& button) {
 }
 
 TzelComboBox::TzelComboBox(TComponent* owner) : TzelCustomComboBox(owner) {
-  Publish("BorderColor", &TzelComboBox::BorderColor, &TzelComboBox::SetBorderColor);
   Publish("ArrowColor", &TzelComboBox::ArrowColor, &TzelComboBox::SetArrowColor);
   Publish("ButtonColor", &TzelComboBox::ButtonColor, &TzelComboBox::SetButtonColor);
 }

@@ -9,30 +9,16 @@
 #include "platform/framework/Edits.h"
 #include "skin/ZELButtonPush.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 
-class TzelEdit : public TCustomEdit {
+class TzelEdit : public TzelFramed<TCustomEdit> {
  public:
   explicit TzelEdit(TComponent* owner);
   std::string ClassName() const override { return "TzelEdit"; }
 
-  TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(TColor value);
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
-
-  void Notification(TComponent* component, TOperation operation) override;
-  void WndProc(TMessage& message) override;
-
  protected:
   // Called after every look change.
   virtual void ThemeApplied() {}
-
- private:
-  TColor borderColor_ = clBlack;
-  TzelUIStyle uiStyle_ = DeepBlue;
-  TzelFileTheme* fileTheme_ = nullptr;
 };
 
 // Two arrow buttons stacked, overlapping by one pixel; holding one steps

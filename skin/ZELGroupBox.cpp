@@ -6,22 +6,19 @@
 #include "skin/ZELPublic.h"
 
 namespace {
-// Theme-file colour items and built-in elements of the frame and caption.
-constexpr int kThemeBorderColor = 22;
+// The caption colour: theme-file colour item and built-in element.
 constexpr int kThemeFontColor = 23;
-constexpr int kElementBorderColor = 25;
 constexpr int kElementFontColor = 27;
 constexpr TColor kDisabledCaptionColor = 0x808080;
 }  // namespace
 
-TzelCustomGroupBox::TzelCustomGroupBox(TComponent* owner) : TzelCustomPanel(owner) {
+TzelCustomGroupBox::TzelCustomGroupBox(TComponent* owner) : TzelThemed<TzelCustomPanel>(owner) {
   TControl::SetText(" ");
   SetBounds(Left(), Top(), 185, 105);
   SetParentColor(true);
   SetTransparent(false);
-  Publish("FileTheme", &TzelCustomGroupBox::FileTheme, &TzelCustomGroupBox::SetFileTheme);
-  Publish("UIStyle", &TzelCustomGroupBox::UIStyle, &TzelCustomGroupBox::SetUIStyle);
   Publish("Caption", &TzelCustomGroupBox::Caption, &TzelCustomGroupBox::SetCaption);
+  Link().OnApply = [this](const TzelLookSource& source) { ApplyLook(source); };
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
@@ -30,43 +27,9 @@ void TzelCustomGroupBox::SetCaption(const std::string& value) {
   Invalidate();
 }
 
-void TzelCustomGroupBox::SetBorderColor(TColor value) {
-  borderColor_ = value;
-  Invalidate();
-}
-
-void TzelCustomGroupBox::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  ApplyLook(uiStyle_, fileTheme_);
-}
-
-void TzelCustomGroupBox::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  ApplyLook(uiStyle_, fileTheme_);
-}
-
-void TzelCustomGroupBox::ApplyLook(TzelUIStyle style, TzelFileTheme* fileTheme) {
-  ApplyThemeToChildren(*this, style, fileTheme);
-  TzelUIStyle look = style;
-  if (UsingFileTheme(fileTheme, style, look)) {
-    borderColor_ = fileTheme->GetColor(kThemeBorderColor);
-    Font()->SetColor(fileTheme->GetColor(kThemeFontColor));
-  } else {
-    borderColor_ = GetBuiltInThemeColor(look, kElementBorderColor);
-    Font()->SetColor(GetBuiltInThemeColor(look, kElementFontColor));
-  }
-  Invalidate();
-}
-
-void TzelCustomGroupBox::Notification(TComponent* component, TOperation operation) {
-  TzelCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    ApplyThemeToChildren(*this, DeepBlue, nullptr);
-    SetUIStyle(DeepBlue);
-  }
+void TzelCustomGroupBox::ApplyLook(const TzelLookSource& source) {
+  ApplyThemeToChildren(*this, UIStyle(), FileTheme());
+  Font()->SetColor(source.Color(kElementFontColor, kThemeFontColor));
 }
 
 int TzelCustomGroupBox::FontHeight() const { return std::abs(Font()->Height()); }
@@ -110,7 +73,7 @@ void TzelCustomGroupBox::Paint() {
 void TzelCustomGroupBox::DrawFrame(TCanvas& canvas, const TRect& c, int captionWidth) {
   const int y = c.Top + FontHeight() / 2 + 1;
   const bool hasCaption = !caption_.empty();
-  canvas.Pen()->SetColor(borderColor_);
+  canvas.Pen()->SetColor(BorderColor());
   canvas.Pen()->SetWidth(1);
   if (UseRightToLeftReading()) {
     const int end = hasCaption ? c.Right - captionWidth - 7 : c.Right - 1;

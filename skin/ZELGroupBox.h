@@ -6,8 +6,9 @@
 
 #include "skin/ZELImagePanel.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 
-class TzelCustomGroupBox : public TzelCustomPanel {
+class TzelCustomGroupBox : public TzelThemed<TzelCustomPanel> {
  public:
   explicit TzelCustomGroupBox(TComponent* owner);
   std::string ClassName() const override { return "TzelCustomGroupBox"; }
@@ -15,20 +16,16 @@ class TzelCustomGroupBox : public TzelCustomPanel {
   // The text shown on the frame; the window text itself stays " ".
   std::string Caption() const { return caption_; }
   void SetCaption(const std::string& value);
-  TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(TColor value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
+  TColor BorderColor() const { return Link().BorderColor(); }
+  void SetBorderColor(TColor value) { Link().SetBorderColor(value); }
 
   // Where the frame's caption line and contents lie.
   TRect CaptionArea();
   void AdjustClientRect(TRect& rect) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  protected:
-  virtual void ApplyLook(TzelUIStyle style, TzelFileTheme* fileTheme);
+  // Gives the children the box's look, then reads the caption colour.
+  virtual void ApplyLook(const TzelLookSource& source);
 
   void Paint() override;
   void CMFontChanged(TMessage& message) override;
@@ -39,9 +36,6 @@ class TzelCustomGroupBox : public TzelCustomPanel {
   void DrawCaption(TCanvas& canvas, int captionWidth);
 
   std::string caption_;
-  TColor borderColor_ = clBlack;
-  TzelFileTheme* fileTheme_ = nullptr;
-  TzelUIStyle uiStyle_ = DeepBlue;
 };
 
 class TzelGroupBox : public TzelCustomGroupBox {

@@ -3,63 +3,26 @@
 #include <algorithm>
 
 #include "platform/gfx/DrawText.h"
-#include "skin/ZELListBoxCompanion.h"
 #include "skin/ZELPublic.h"
 
 namespace {
-constexpr int kThemeBorderColor = 22;
-constexpr int kElementBorderColor = 25;
 constexpr int kTextInset = 2;
 constexpr int kMaxItemHeight = 255;
 }  // namespace
 
-TzelListBox::TzelListBox(TComponent* owner) : TCustomListBox(owner) {
+TzelListBox::TzelListBox(TComponent* owner) : TzelFramed<TCustomListBox>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderStyle(bsNone);
   SetBorderWidth(2);
   SetStyle(lbOwnerDrawFixed);
-  Publish("UIStyle", &TzelListBox::UIStyle, &TzelListBox::SetUIStyle);
-  Publish("FileTheme", &TzelListBox::FileTheme, &TzelListBox::SetFileTheme);
-  Publish("BorderColor", &TzelListBox::BorderColor, &TzelListBox::SetBorderColor);
   Publish("SelectedColor", &TzelListBox::SelectedColor, &TzelListBox::SetSelectedColor);
   Publish("SelectedTextColor", &TzelListBox::SelectedTextColor, &TzelListBox::SetSelectedTextColor);
   Publish("DisabledTextColor", &TzelListBox::DisabledTextColor, &TzelListBox::SetDisabledTextColor);
   Publish("Alignment", &TzelListBox::Alignment, &TzelListBox::SetAlignment);
   Publish("ShowFocusRect", &TzelListBox::ShowFocusRect, &TzelListBox::SetShowFocusRect);
   Publish("VScrollBar", &TzelListBox::VScrollBar, &TzelListBox::SetVScrollBar);
+  Link().OnPlace = [this] { PlaceCompanion(); };
   SetUIStyle(GetOwnerUIStyle(owner));
-}
-
-TzelListBox::~TzelListBox() {
-  if (vScrollBar_) {
-    vScrollBar_->OnChange = nullptr;
-    vScrollBar_->RemoveFreeNotification(this);
-  }
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-}
-
-void TzelListBox::SetBorderColor(TColor value) {
-  borderColor_ = value;
-  Invalidate();
-}
-
-void TzelListBox::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  TzelUIStyle look = value;
-  if (UsingFileTheme(fileTheme_, value, look))
-    borderColor_ = fileTheme_->GetColor(kThemeBorderColor);
-  else
-    borderColor_ = GetBuiltInThemeColor(look, kElementBorderColor);
-  if (vScrollBar_) vScrollBar_->SetUIStyle(look);
-  Invalidate();
-}
-
-void TzelListBox::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  if (vScrollBar_) vScrollBar_->SetFileTheme(value);
-  SetUIStyle(uiStyle_);
 }
 
 void TzelListBox::SetAlignment(TAlignment value) {
@@ -92,80 +55,11 @@ void TzelListBox::SetShowFocusRect(bool value) {
   if (Focused()) Invalidate();
 }
 
-void TzelListBox::SetVScrollBar(TzelScrollBar* value) {
-  if (value == vScrollBar_) return;
-  if (vScrollBar_) {
-    vScrollBar_->RemoveFreeNotification(this);
-    ReleaseCompanion(*vScrollBar_);
-  }
-  vScrollBar_ = value;
-  if (!vScrollBar_) return;
-  vScrollBar_->FreeNotification(this);
-  vScrollBar_->SetOrientation(zelVertical);
-  vScrollBar_->OnChange = [this](TObject*) { CompanionChanged(); };
-  vScrollBar_->BringToFront();
-  PlaceCompanion();
-}
-
-void TzelListBox::Notification(TComponent* component, TOperation operation) {
-  TCustomListBox::Notification(component, operation);
-  if (operation != opRemove) return;
-  if (component == vScrollBar_) {
-    vScrollBar_ = nullptr;
-  } else if (component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
-
-void TzelListBox::Loaded() {
-  TCustomListBox::Loaded();
-  PlaceCompanion();
-}
-
-void TzelListBox::CreateWnd() {
-  TCustomListBox::CreateWnd();
-  SyncCompanion();
-}
-
-bool TzelListBox::SyncsOn(const TMessage& m) const {
-  switch (m.Msg) {
-    case LB_ADDSTRING:
-    case LB_INSERTSTRING:
-    case LB_DELETESTRING:
-    case LB_SETCOUNT:
-      return true;
-    default:
-      return MayScrollList(m, leftButtonHeld_);
-  }
-}
-
-void TzelListBox::WndProc(TMessage& m) {
-  if (m.Msg == WM_LBUTTONDOWN) leftButtonHeld_ = true;
-  if (m.Msg == WM_LBUTTONUP) leftButtonHeld_ = false;
-  if (m.Msg == CM_VISIBLECHANGED && !m.WParam && vScrollBar_) vScrollBar_->SetVisible(false);
-  TCustomListBox::WndProc(m);
-  switch (m.Msg) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-      DrawControlBorder(*this, borderColor_, Color(), true);
-      break;
-    case WM_MOVE:
-    case WM_SIZE:
-      PlaceCompanion();
-      break;
-    case CM_VISIBLECHANGED:
-      if (m.WParam) PlaceCompanion();
-      break;
-    default:
-      if (SyncsOn(m)) SyncCompanion();
-      break;
-  }
-}
-
+// Over the right edge (the left one where the bars stand there), inside
+// the frame's outer line.
 void TzelListBox::PlaceCompanion() {
-  if (!vScrollBar_ || IsLoading()) return;
-  const int width = vScrollBar_->Width();
+  TzelScrollBar& bar = *VScrollBar();
+  const int width = bar.Width();
   int left;
   if (width > Width())
     left = Left();
@@ -173,22 +67,7 @@ void TzelListBox::PlaceCompanion() {
     left = Left() + 2;
   else
     left = Left() + Width() - width - 2;
-  vScrollBar_->SetBounds(left, Top() + 1, width, Height() - 2);
-  SyncCompanion();
-}
-
-void TzelListBox::SyncCompanion() {
-  if (!vScrollBar_) return;
-  syncing_ = true;
-  SyncCompanionWithNativeBar(*vScrollBar_, HandleAllocated() ? Handle() : nullptr, OBJID_VSCROLL, SB_VERT,
-                             Enabled());
-  syncing_ = false;
-}
-
-void TzelListBox::CompanionChanged() {
-  if (syncing_ || !vScrollBar_ || !HandleAllocated()) return;
-  Perform(WM_VSCROLL, MAKELPARAM(SB_THUMBPOSITION, vScrollBar_->Position()), 0);
-  SyncCompanion();
+  bar.SetBounds(left, Top() + 1, width, Height() - 2);
 }
 
 // ---- Items ------------------------------------------------------------------------

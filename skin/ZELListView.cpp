@@ -5,15 +5,12 @@
 #include <map>
 
 #include "platform/gfx/DrawText.h"
-#include "skin/ZELListBoxCompanion.h"
 #include "skin/ZELPublic.h"
 
 namespace {
 constexpr int kThemeFormColor = 2;
-constexpr int kThemeBorderColor = 22;
 constexpr int kThemeFontColor = 23;
 constexpr int kElementFormBackground = 15;
-constexpr int kElementBorderColor = 25;
 constexpr int kElementFontColor = 27;
 constexpr int kCompanionSmallChange = 5;
 
@@ -24,92 +21,30 @@ std::map<HWND, TzelListView*>& HookedHeaders() {
 }
 }  // namespace
 
-TzelListView::TzelListView(TComponent* owner) : TListView(owner) {
+TzelListView::TzelListView(TComponent* owner) : TzelFramed<TListView>(owner) {
   SetBorderStyle(bsNone);
   SetBorderWidth(2);
-  Publish("UIStyle", &TzelListView::UIStyle, &TzelListView::SetUIStyle);
-  Publish("FileTheme", &TzelListView::FileTheme, &TzelListView::SetFileTheme);
-  Publish("BorderColor", &TzelListView::BorderColor, &TzelListView::SetBorderColor);
   Publish("VScrollBar", &TzelListView::VScrollBar, &TzelListView::SetVScrollBar);
   Publish("HScrollBar", &TzelListView::HScrollBar, &TzelListView::SetHScrollBar);
+  TzelCompanionRules rules;
+  rules.shareTheme = false;
+  rules.smallChange = kCompanionSmallChange;
+  Link().SetCompanionRules(rules);
+  Link().OnApply = [this](const TzelLookSource& source) {
+    headerFontColor_ = source.Color(kElementFontColor, kThemeFontColor);
+    headerColor_ = source.Color(kElementFormBackground, kThemeFormColor);
+    if (header_) InvalidateRect(header_, nullptr, true);
+  };
+  Link().OnPlace = [this] { PlaceCompanions(); };
+  Link().OnCompanionMoved = [this](TzelScrollBar& companion, int bar) { ScrollToCompanion(companion, bar); };
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
-TzelListView::~TzelListView() {
-  UnhookHeader();
-  for (TzelScrollBar* companion : {vScrollBar_, hScrollBar_}) {
-    if (!companion) continue;
-    companion->OnChange = nullptr;
-    companion->RemoveFreeNotification(this);
-  }
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-}
-
-void TzelListView::SetBorderColor(TColor value) {
-  borderColor_ = value;
-  Invalidate();
-}
-
-void TzelListView::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  TzelUIStyle look = value;
-  if (UsingFileTheme(fileTheme_, value, look)) {
-    borderColor_ = fileTheme_->GetColor(kThemeBorderColor);
-    headerFontColor_ = fileTheme_->GetColor(kThemeFontColor);
-    headerColor_ = fileTheme_->GetColor(kThemeFormColor);
-  } else {
-    borderColor_ = GetBuiltInThemeColor(look, kElementBorderColor);
-    headerFontColor_ = GetBuiltInThemeColor(look, kElementFontColor);
-    headerColor_ = GetBuiltInThemeColor(look, kElementFormBackground);
-  }
-  if (vScrollBar_) vScrollBar_->SetUIStyle(look);
-  if (hScrollBar_) hScrollBar_->SetUIStyle(look);
-  Invalidate();
-  if (header_) InvalidateRect(header_, nullptr, true);
-}
-
-void TzelListView::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
-}
-
-void TzelListView::SetVScrollBar(TzelScrollBar* value) { SetCompanion(vScrollBar_, value, zelVertical); }
-void TzelListView::SetHScrollBar(TzelScrollBar* value) { SetCompanion(hScrollBar_, value, zelHorizontal); }
-
-void TzelListView::SetCompanion(TzelScrollBar*& slot, TzelScrollBar* value, TzelProgressBarOrientation orientation) {
-  if (value == slot) return;
-  if (slot) {
-    slot->RemoveFreeNotification(this);
-    ReleaseCompanion(*slot);
-  }
-  slot = value;
-  if (!slot) return;
-  slot->FreeNotification(this);
-  slot->SetSmallChange(kCompanionSmallChange);
-  slot->SetOrientation(orientation);
-  TzelScrollBar* companion = slot;
-  slot->OnChange = [this, companion](TObject*) { CompanionChanged(companion); };
-  slot->BringToFront();
-  PlaceCompanions();
-}
-
-void TzelListView::Notification(TComponent* component, TOperation operation) {
-  TListView::Notification(component, operation);
-  if (operation != opRemove) return;
-  if (component == vScrollBar_) vScrollBar_ = nullptr;
-  if (component == hScrollBar_) hScrollBar_ = nullptr;
-  if (component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
+TzelListView::~TzelListView() { UnhookHeader(); }
 
 void TzelListView::Loaded() {
-  TListView::Loaded();
+  TzelFramed<TListView>::Loaded();
   HookHeader();
-  PlaceCompanions();
 }
 
 // ---- The header ---------------------------------------------------------------------
@@ -156,7 +91,7 @@ LRESULT TzelListView::HeaderMessage(HWND header, UINT msg, WPARAM wParam, LPARAM
   if (msg == WM_NCDESTROY) UnhookHeader();
   const LRESULT result = CallWindowProc(previous, header, msg, wParam, lParam);
   if (msg == HDM_SETITEM && header_) InvalidateRect(header_, nullptr, true);
-  if (msg == WM_WINDOWPOSCHANGING && header_ && !ownScroll_) SyncCompanions();
+  if (msg == WM_WINDOWPOSCHANGING && header_) Link().SyncCompanions();
   return result;
 }
 
@@ -172,7 +107,7 @@ void TzelListView::PaintHeader(TCanvas& canvas) {
     TRect rect;
     CallWindowProc(previousHeaderProc_, header_, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect));
     PaintHeaderColumn(canvas, i, rect);
-    canvas.Pen()->SetColor(borderColor_);
+    canvas.Pen()->SetColor(BorderColor());
     canvas.MoveTo(rect.Right - 1, rect.Top);
     canvas.LineTo(rect.Right - 1, rect.Bottom);
     if (i > 0 && previousRight == rect.Right) {
@@ -187,7 +122,7 @@ void TzelListView::PaintHeader(TCanvas& canvas) {
   canvas.Brush()->SetColor(headerColor_);
   canvas.FillRect({lastRight, whole.Top, whole.Right, whole.Bottom});
   if (count > 0) {
-    canvas.Pen()->SetColor(borderColor_);
+    canvas.Pen()->SetColor(BorderColor());
     canvas.MoveTo(whole.Left, whole.Bottom - 1);
     canvas.LineTo(lastRight, whole.Bottom - 1);
   }
@@ -226,97 +161,56 @@ void TzelListView::PaintHeaderColumn(TCanvas& canvas, int index, const TRect& re
   DrawText(canvas.Handle(), shown, text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-// ---- Messages -----------------------------------------------------------------------
-
-
-void TzelListView::WndProc(TMessage& m) {
-  if (m.Msg == WM_LBUTTONDOWN) leftButtonHeld_ = true;
-  if (m.Msg == WM_LBUTTONUP) leftButtonHeld_ = false;
-  if (m.Msg == WM_SIZE) PlaceCompanions();
-  if (m.Msg == CM_VISIBLECHANGED && !m.WParam) {
-    if (vScrollBar_) vScrollBar_->SetVisible(false);
-    if (hScrollBar_) hScrollBar_->SetVisible(false);
-  }
-  TListView::WndProc(m);
-  switch (m.Msg) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-      DrawControlBorder(*this, borderColor_, Color(), true);
-      break;
-    case WM_MOVE:
-    case WM_SIZE:
-      PlaceCompanions();
-      break;
-    case CM_VISIBLECHANGED:
-      if (m.WParam) PlaceCompanions();
-      break;
-    default:
-      if (MayScrollList(m, leftButtonHeld_)) SyncCompanions();
-      break;
-  }
-}
-
 // ---- Companions ---------------------------------------------------------------------
 
+// Each bar's length depends on whether the other shows, which only the
+// synchronisation settles: lay them out again when that changed.
 void TzelListView::PlaceCompanions() {
-  if (IsLoading()) return;
-  const bool vWasShown = vScrollBar_ && vScrollBar_->Visible();
-  const bool hWasShown = hScrollBar_ && hScrollBar_->Visible();
+  TzelScrollBar* vertical = VScrollBar();
+  TzelScrollBar* horizontal = HScrollBar();
+  const bool vWasShown = vertical && vertical->Visible();
+  const bool hWasShown = horizontal && horizontal->Visible();
   LayOutCompanions();
-  SyncCompanions();
-  // Each bar's length depends on whether the other shows, which only the
-  // synchronisation settles: lay them out again when that changed.
-  if (vWasShown != (vScrollBar_ && vScrollBar_->Visible()) || hWasShown != (hScrollBar_ && hScrollBar_->Visible())) {
+  Link().SyncCompanions();
+  if (vWasShown != (vertical && vertical->Visible()) || hWasShown != (horizontal && horizontal->Visible()))
     LayOutCompanions();
-    SyncCompanions();
-  }
 }
 
 void TzelListView::LayOutCompanions() {
+  TzelScrollBar* vertical = VScrollBar();
+  TzelScrollBar* horizontal = HScrollBar();
   const bool onLeft = ScrollBarsOnLeft(*this);
-  const bool vShown = vScrollBar_ && vScrollBar_->Visible();
-  const bool hShown = hScrollBar_ && hScrollBar_->Visible();
-  if (hScrollBar_) {
-    TzelScrollBar& bar = *hScrollBar_;
+  const bool vShown = vertical && vertical->Visible();
+  const bool hShown = horizontal && horizontal->Visible();
+  if (horizontal) {
+    TzelScrollBar& bar = *horizontal;
     if (Height() < bar.Height()) {
       bar.SetTop(Top());
     } else {
-      const int width = Width() - (vShown ? vScrollBar_->Width() : 0) - 2;
-      const int left = onLeft && vScrollBar_ ? Left() + vScrollBar_->Width() + 1 : Left() + 1;
+      const int width = Width() - (vShown ? vertical->Width() : 0) - 2;
+      const int left = onLeft && vertical ? Left() + vertical->Width() + 1 : Left() + 1;
       bar.SetBounds(left, Top() + Height() - bar.Height() - 2, width, bar.Height());
     }
   }
-  if (vScrollBar_) {
-    TzelScrollBar& bar = *vScrollBar_;
+  if (vertical) {
+    TzelScrollBar& bar = *vertical;
     if (Width() < bar.Width()) {
       bar.SetLeft(Left());
     } else {
       const int left = onLeft ? Left() + 2 : Left() + Width() - bar.Width() - 2;
-      bar.SetBounds(left, Top() + 1, bar.Width(), Height() - (hShown ? hScrollBar_->Height() : 0) - 2);
+      bar.SetBounds(left, Top() + 1, bar.Width(), Height() - (hShown ? horizontal->Height() : 0) - 2);
     }
   }
 }
 
-void TzelListView::SyncCompanions() {
-  if (IsLoading()) return;
-  syncing_ = true;
-  HWND window = HandleAllocated() ? Handle() : nullptr;
-  if (vScrollBar_) SyncCompanionWithNativeBar(*vScrollBar_, window, OBJID_VSCROLL, SB_VERT, Enabled());
-  if (hScrollBar_) SyncCompanionWithNativeBar(*hScrollBar_, window, OBJID_HSCROLL, SB_HORZ, Enabled());
-  syncing_ = false;
-}
-
-void TzelListView::CompanionChanged(TzelScrollBar* companion) {
-  if (syncing_ || !HandleAllocated()) return;
-  const int d = companion->LastChange();
-  if (companion == hScrollBar_) {
-    ownScroll_ = true;
+void TzelListView::ScrollToCompanion(TzelScrollBar& companion, int bar) {
+  const int d = companion.LastChange();
+  if (bar == SB_HORZ) {
     Scroll(d, 0);
-    ownScroll_ = false;
-  } else if (companion == vScrollBar_) {
-    // The list view only shows the report view, where it scrolls by rows.
-    const WORD code = d > 0 ? SB_LINEDOWN : SB_LINEUP;
-    for (int i = 0; i < std::abs(d); ++i) Perform(WM_VSCROLL, MAKELPARAM(code, 0), 0);
-    Invalidate();
+    return;
   }
+  // The list view only shows the report view, where it scrolls by rows.
+  const WORD code = d > 0 ? SB_LINEDOWN : SB_LINEUP;
+  for (int i = 0; i < std::abs(d); ++i) Perform(WM_VSCROLL, MAKELPARAM(code, 0), 0);
+  Invalidate();
 }

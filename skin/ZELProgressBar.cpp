@@ -8,19 +8,16 @@
 #include "platform/base/Exceptions.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
-#include "skin/ZELFlavour.h"
 #include "skin/ZELPublic.h"
 
 namespace {
 
 // Built-in elements, which the recorder's theme files answer by number too.
 constexpr int kElementPicture = 24;
-constexpr int kElementBorderColor = 25;
 constexpr int kElementBackgroundColor = 26;
 // The same items of the editor's theme files.
 constexpr int kThemePicture = 19;
 constexpr int kThemeBackgroundColor = 21;
-constexpr int kThemeBorderColor = 22;
 
 int ClampToInt(std::int64_t value) {
   return int(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -41,7 +38,7 @@ void FlipRows(TBitmap& bitmap) {
 }  // namespace
 
 TzelProgressBar::TzelProgressBar(TComponent* owner)
-    : TCustomPanel(owner), picture_(std::make_unique<TPicture>()) {
+    : TzelThemed<TCustomPanel>(owner), picture_(std::make_unique<TPicture>()) {
   SetBevelInner(bvNone);
   SetBevelOuter(bvNone);
   controlStyle_ &= ~csAcceptsControls;
@@ -57,8 +54,7 @@ TzelProgressBar::TzelProgressBar(TComponent* owner)
   Publish("SmartShowCaption", &TzelProgressBar::SmartShowCaption, &TzelProgressBar::SetSmartShowCaption);
   Publish("CaptionColor", &TzelProgressBar::CaptionColor, &TzelProgressBar::SetCaptionColor);
   Publish("BorderColor", &TzelProgressBar::BorderColor, &TzelProgressBar::SetBorderColor);
-  Publish("FileTheme", &TzelProgressBar::FileTheme, &TzelProgressBar::SetFileTheme);
-  Publish("UIStyle", &TzelProgressBar::UIStyle, &TzelProgressBar::SetUIStyle);
+  Link().OnApply = [this](const TzelLookSource&) { ApplyLook(); };
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
@@ -117,11 +113,6 @@ void TzelProgressBar::SetCaptionColor(TColor value) {
   Invalidate();
 }
 
-void TzelProgressBar::SetBorderColor(TColor value) {
-  borderColor_ = value;
-  Invalidate();
-}
-
 void TzelProgressBar::SetPicture(const TPicture* value) {
   picture_->Assign(value);
   Invalidate();
@@ -132,45 +123,20 @@ void TzelProgressBar::SetOrientation(TzelProgressBarOrientation value) {
   ApplyLook();
 }
 
-void TzelProgressBar::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  ApplyLook();
-}
-
-void TzelProgressBar::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  ApplyLook();
-}
-
-void TzelProgressBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
-
 // A look without a bar picture keeps the picture the bar has.
 void TzelProgressBar::ApplyLook() {
   TBitmap bar;
   if (picture_->Graphic()) bar.Assign(picture_->Bitmap());
-  TzelUIStyle look = uiStyle_;
-  if (UsingFileTheme(fileTheme_, uiStyle_, look)) {
-    const bool older = SkinFlavour() == zelOlderBuild;
-    fileTheme_->GetBitmapFrame(older ? kElementPicture : kThemePicture, &bar, 0, 0);
-    SetColor(TColor(fileTheme_->GetColor(older ? kElementBackgroundColor : kThemeBackgroundColor)));
-    borderColor_ = TColor(fileTheme_->GetColor(older ? kElementBorderColor : kThemeBorderColor));
-  } else {
-    try {
-      GetBuiltInThemeBitmap(look, kElementPicture, &bar, 0, 0);
-    } catch (const Exception&) {
-      // Art missing from the program: the bar keeps its picture.
-    }
-    SetColor(TColor(GetBuiltInThemeColor(look, kElementBackgroundColor)));
-    borderColor_ = TColor(GetBuiltInThemeColor(look, kElementBorderColor));
+  const TzelLookSource source = LookSource();
+  try {
+    if (source.ByItem())
+      source.File().GetBitmapFrame(kThemePicture, &bar, 0, 0);
+    else
+      source.ElementBitmap(kElementPicture, bar);
+  } catch (const Exception&) {
+    // Art missing from the program: the bar keeps its picture.
   }
+  SetColor(source.Color(kElementBackgroundColor, kThemeBackgroundColor));
   if (orientation_ == zelVertical && !bar.Empty()) RotateBitmapLeft(bar);
   if (bar.Empty()) picture_->SetGraphic(nullptr);
   else picture_->SetGraphic(&bar);
@@ -193,7 +159,7 @@ void TzelProgressBar::Paint() {
     canvas.Brush()->SetStyle(bsClear);
     canvas.TextOut((width - canvas.TextWidth(text)) / 2, (height - canvas.TextHeight(text)) / 2, text);
   }
-  canvas.Brush()->SetColor(borderColor_);
+  canvas.Brush()->SetColor(BorderColor());
   canvas.FrameRect({0, 0, width, height});
   Canvas()->Draw(0, 0, &buffer);
 }

@@ -10,9 +10,10 @@
 #include "platform/framework/Panels.h"
 #include "platform/gfx/Picture.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 #include "skin/ZELTrackBar.h"
 
-class TzelProgressBar : public TCustomPanel {
+class TzelProgressBar : public TzelThemed<TCustomPanel> {
  public:
   explicit TzelProgressBar(TComponent* owner);
   ~TzelProgressBar() override;
@@ -37,23 +38,16 @@ class TzelProgressBar : public TCustomPanel {
   void SetSmartShowCaption(bool value);
   TColor CaptionColor() const { return captionColor_; }
   void SetCaptionColor(TColor value);
-  TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(TColor value);
+  TColor BorderColor() const { return Link().BorderColor(); }
+  void SetBorderColor(TColor value) { Link().SetBorderColor(value); }
   TPicture* Picture() const { return picture_.get(); }
   void SetPicture(const TPicture* value);
-
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
 
   // (Position - Min) x 100 div (Max - Min); 0 when Min = Max.
   int Percent() const;
   // How much of `length` pixels the done part takes: 0 at or below Min,
   // all of it above Max.
   int BarLength(int length) const;
-
-  void Notification(TComponent* component, TOperation operation) override;
 
  protected:
   void Paint() override;
@@ -72,8 +66,5 @@ class TzelProgressBar : public TCustomPanel {
   bool showCaption_ = true;
   bool smartShowCaption_ = false;
   TColor captionColor_ = clBlack;
-  TColor borderColor_ = clBlack;
   std::unique_ptr<TPicture> picture_;
-  TzelFileTheme* fileTheme_ = nullptr;
-  TzelUIStyle uiStyle_ = DeepBlue;
 };

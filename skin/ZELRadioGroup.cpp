@@ -48,8 +48,8 @@ void TzelCheckGroup::SetTransparent(bool value) {
   for (TzelCheckBox* button : buttons_) button->SetTransparent(value);
 }
 
-void TzelCheckGroup::ApplyLook(TzelUIStyle style, TzelFileTheme* fileTheme) {
-  TzelCustomGroupBox::ApplyLook(style, fileTheme);
+void TzelCheckGroup::ApplyLook(const TzelLookSource& source) {
+  TzelCustomGroupBox::ApplyLook(source);
   for (TzelCheckBox* button : buttons_) {
     button->SetFileTheme(FileTheme());
     button->SetUIStyle(UIStyle());

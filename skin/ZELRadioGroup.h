@@ -63,7 +63,7 @@ class TzelCheckGroup : public TzelCustomGroupBox {
   virtual TzelCheckBox* CreateItemButton() { return new TzelCheckGroupButton(this); }
   virtual void PassInputToItem();
 
-  void ApplyLook(TzelUIStyle style, TzelFileTheme* fileTheme) override;
+  void ApplyLook(const TzelLookSource& source) override;
   void CMFontChanged(TMessage& message) override;
   void Resize() override;
   void Dispatch(TMessage& message) override;

@@ -38,7 +38,7 @@ void GiveButton(TzelImageButton& button, TButtonPictures& pictures, bool horizon
 
 }  // namespace
 
-TzelScrollBar::TzelScrollBar(TComponent* owner) : TCustomPanel(owner) {
+TzelScrollBar::TzelScrollBar(TComponent* owner) : TzelThemed<TCustomPanel>(owner) {
   SetBevelOuter(bvNone);
   SetBevelInner(bvNone);
   controlStyle_ &= ~csAcceptsControls;
@@ -64,8 +64,6 @@ TzelScrollBar::TzelScrollBar(TComponent* owner) : TCustomPanel(owner) {
 
   SetHeight(185);
   Publish("Orientation", &TzelScrollBar::Orientation, &TzelScrollBar::SetOrientation);
-  Publish("UIStyle", &TzelScrollBar::UIStyle, &TzelScrollBar::SetUIStyle);
-  Publish("FileTheme", &TzelScrollBar::FileTheme, &TzelScrollBar::SetFileTheme);
   Publish("LineButton", &TzelScrollBar::LineButton, &TzelScrollBar::SetLineButton);
   Publish("Max", &TzelScrollBar::Max, &TzelScrollBar::SetMax);
   Publish("Min", &TzelScrollBar::Min, &TzelScrollBar::SetMin);
@@ -74,6 +72,11 @@ TzelScrollBar::TzelScrollBar(TComponent* owner) : TCustomPanel(owner) {
   Publish("LargeChange", &TzelScrollBar::LargeChange, &TzelScrollBar::SetLargeChange);
   Publish("PageSize", &TzelScrollBar::PageSize, &TzelScrollBar::SetPageSize);
   constructed_ = true;
+  Link().OnApply = [this](const TzelLookSource&) {
+    track_->SetColor(Color());
+    LoadPictures();
+    LayOut();
+  };
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
@@ -123,28 +126,6 @@ void TzelScrollBar::SetOrientation(TzelProgressBarOrientation value) {
   LayOut();
 }
 
-void TzelScrollBar::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  track_->SetColor(Color());
-  LoadPictures();
-  LayOut();
-}
-
-void TzelScrollBar::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
-}
-
-void TzelScrollBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
-}
-
 void TzelScrollBar::CMColorChanged(TMessage& message) {
   TCustomPanel::CMColorChanged(message);
   if (constructed_) track_->SetColor(Color());
@@ -162,38 +143,42 @@ void TzelScrollBar::StepBy(int delta) { track_->SetPosition(track_->Position() +
 
 // ---- Pictures ----------------------------------------------------------------------
 
-void TzelScrollBar::LoadThemeFilePictures() {
-  SetColor(static_cast<TColor>(fileTheme_->GetColor(kFileBarColor)));
+// The editor's theme files: each button a strip of three, the thumb one
+// picture lying across.
+void TzelScrollBar::LoadThemeFilePictures(const TzelFileTheme& theme) {
+  SetColor(static_cast<TColor>(theme.GetColor(kFileBarColor)));
   TBitmap work;
-  fileTheme_->GetBitmapFrame(kFileThumb, &work, 0, 0);
+  theme.GetBitmapFrame(kFileThumb, &work, 0, 0);
   if (!work.Empty()) RotateBitmapLeft(work);
   CopyBitmapPiece(work, startCap_, 3, 1);
   CopyBitmapPiece(work, middle_, 3, 2);
   CopyBitmapPiece(work, endCap_, 3, 3);
   TButtonPictures up, down;
-  fileTheme_->GetBitmapFrame(kFileUpButton, &up.normal, 3, 1);
-  fileTheme_->GetBitmapFrame(kFileUpButton, &up.hover, 3, 2);
-  fileTheme_->GetBitmapFrame(kFileUpButton, &up.down, 3, 3);
-  fileTheme_->GetBitmapFrame(kFileDownButton, &down.normal, 3, 1);
-  fileTheme_->GetBitmapFrame(kFileDownButton, &down.hover, 3, 2);
-  fileTheme_->GetBitmapFrame(kFileDownButton, &down.down, 3, 3);
+  theme.GetBitmapFrame(kFileUpButton, &up.normal, 3, 1);
+  theme.GetBitmapFrame(kFileUpButton, &up.hover, 3, 2);
+  theme.GetBitmapFrame(kFileUpButton, &up.down, 3, 3);
+  theme.GetBitmapFrame(kFileDownButton, &down.normal, 3, 1);
+  theme.GetBitmapFrame(kFileDownButton, &down.hover, 3, 2);
+  theme.GetBitmapFrame(kFileDownButton, &down.down, 3, 3);
   GiveButton(*first_, up, !Vertical());
   GiveButton(*second_, down, !Vertical());
 }
 
-void TzelScrollBar::LoadBuiltInPictures(TzelUIStyle look) {
-  SetColor(static_cast<TColor>(GetBuiltInThemeColor(look, kBarColor)));
+// The looks and the recorder's theme files: one strip of six button
+// pictures and a thumb of three pieces, by element.
+void TzelScrollBar::LoadElementPictures(const TzelLookSource& source) {
+  SetColor(source.ElementColor(kBarColor));
   TButtonPictures up, down;
   try {
-    GetBuiltInThemeBitmap(look, kThumbImage, &startCap_, 3, 1);
-    GetBuiltInThemeBitmap(look, kThumbImage, &middle_, 3, 2);
-    GetBuiltInThemeBitmap(look, kThumbImage, &endCap_, 3, 3);
-    GetBuiltInThemeBitmap(look, kButtonImage, &up.normal, 6, 1);
-    GetBuiltInThemeBitmap(look, kButtonImage, &up.hover, 6, 2);
-    GetBuiltInThemeBitmap(look, kButtonImage, &up.down, 6, 3);
-    GetBuiltInThemeBitmap(look, kButtonImage, &down.normal, 6, 4);
-    GetBuiltInThemeBitmap(look, kButtonImage, &down.hover, 6, 5);
-    GetBuiltInThemeBitmap(look, kButtonImage, &down.down, 6, 6);
+    source.ElementBitmap(kThumbImage, startCap_, 3, 1);
+    source.ElementBitmap(kThumbImage, middle_, 3, 2);
+    source.ElementBitmap(kThumbImage, endCap_, 3, 3);
+    source.ElementBitmap(kButtonImage, up.normal, 6, 1);
+    source.ElementBitmap(kButtonImage, up.hover, 6, 2);
+    source.ElementBitmap(kButtonImage, up.down, 6, 3);
+    source.ElementBitmap(kButtonImage, down.normal, 6, 4);
+    source.ElementBitmap(kButtonImage, down.hover, 6, 5);
+    source.ElementBitmap(kButtonImage, down.down, 6, 6);
   } catch (const Exception&) {
     // Art missing from the program: the parts show no pictures.
   }
@@ -205,12 +190,12 @@ void TzelScrollBar::LoadPictures() {
   TPicture none;
   track_->SetBarImage(&none);
   for (TBitmap* piece : {&startCap_, &middle_, &endCap_}) piece->SetSize(0, 0);
-  TzelUIStyle look = uiStyle_;
-  fromThemeFile_ = UsingFileTheme(fileTheme_, uiStyle_, look);
-  if (fromThemeFile_)
-    LoadThemeFilePictures();
+  const TzelLookSource source = LookSource();
+  editorThemeFile_ = source.ByItem();
+  if (editorThemeFile_)
+    LoadThemeFilePictures(source.File());
   else
-    LoadBuiltInPictures(look);
+    LoadElementPictures(source);
   if (Vertical())
     for (TBitmap* piece : {&startCap_, &middle_, &endCap_})
       if (!piece->Empty()) RotateBitmapRight(*piece);
@@ -272,7 +257,7 @@ void TzelScrollBar::BuildThumb() {
     if (trackLength > 0) length = page * trackLength / 100;
   }
   TBitmap thumb;
-  detail::ComposeScrollThumb(startCap_, middle_, endCap_, Vertical(), length, fromThemeFile_ && !older, thumb);
+  detail::ComposeScrollThumb(startCap_, middle_, endCap_, Vertical(), length, editorThemeFile_, thumb);
   TPicture picture;
   picture.SetGraphic(&thumb);
   track_->SetSliderImage(&picture);

@@ -11,9 +11,10 @@
 #include "platform/gfx/Bitmap.h"
 #include "skin/ZELButtonPush.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 #include "skin/ZELTrackBar.h"
 
-class TzelScrollBar : public TCustomPanel {
+class TzelScrollBar : public TzelThemed<TCustomPanel> {
  public:
   explicit TzelScrollBar(TComponent* owner);
   ~TzelScrollBar() override;
@@ -21,10 +22,6 @@ class TzelScrollBar : public TCustomPanel {
 
   TzelProgressBarOrientation Orientation() const { return orientation_; }
   void SetOrientation(TzelProgressBarOrientation value);
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
   // The thumb's length in pixels; 0 derives it from PageSize. Values
   // longer than the track are ignored; short ones grow to a minimum.
   int LineButton() const { return lineButton_; }
@@ -53,8 +50,6 @@ class TzelScrollBar : public TCustomPanel {
   TzelImageButton* FirstButton() const { return first_; }
   TzelImageButton* SecondButton() const { return second_; }
 
-  void Notification(TComponent* component, TOperation operation) override;
-
   // Fired by the track when Position changes; Sender is the track.
   TNotifyEvent OnChange;
 
@@ -67,8 +62,8 @@ class TzelScrollBar : public TCustomPanel {
 
  private:
   void LoadPictures();
-  void LoadThemeFilePictures();
-  void LoadBuiltInPictures(TzelUIStyle look);
+  void LoadThemeFilePictures(const TzelFileTheme& theme);
+  void LoadElementPictures(const TzelLookSource& source);
   void LayOut();
   void BuildThumb();
   void StepBy(int delta);
@@ -81,9 +76,7 @@ class TzelScrollBar : public TCustomPanel {
   TzelImageButton* second_ = nullptr;
   TBitmap startCap_, middle_, endCap_;
   TzelProgressBarOrientation orientation_ = zelHorizontal;
-  TzelUIStyle uiStyle_ = DeepBlue;
-  TzelFileTheme* fileTheme_ = nullptr;
-  bool fromThemeFile_ = false;
+  bool editorThemeFile_ = false;  // pictures from an editor's theme file
   int lineButton_ = 0;
   int smallChange_ = 1;
   bool constructed_ = false;  // no layout before the pictures are loaded

@@ -5,15 +5,13 @@
 #include "skin/ZELPublic.h"
 
 namespace {
-// Theme-file colours and built-in elements of the frame and the strip.
+// The page and strip colour: theme-file colour item and built-in element.
 constexpr int kThemeFormColor = 2;
-constexpr int kThemeBorderColor = 22;
-constexpr int kElementBorderColor = 25;
 constexpr int kElementBackgroundColor = 26;
 constexpr int kChildMargin = 3;
 }  // namespace
 
-TzelTab::TzelTab(TComponent* owner, TStripFactory createTabStrip) : TCustomPanel(owner) {
+TzelTab::TzelTab(TComponent* owner, TStripFactory createTabStrip) : TzelThemed<TCustomPanel>(owner) {
   SetBevelInner(bvNone);
   SetBevelOuter(bvNone);
   TControl::SetText(" ");
@@ -31,40 +29,20 @@ TzelTab::TzelTab(TComponent* owner, TStripFactory createTabStrip) : TCustomPanel
   Publish("BorderColor", &TzelTab::BorderColor, &TzelTab::SetBorderColor);
   Publish("PageDrawFocused", &TzelTab::PageDrawFocused, &TzelTab::SetPageDrawFocused);
   Publish("LeftMargin", &TzelTab::LeftMargin, &TzelTab::SetLeftMargin);
-  Publish("UIStyle", &TzelTab::UIStyle, &TzelTab::SetUIStyle);
-  Publish("FileTheme", &TzelTab::FileTheme, &TzelTab::SetFileTheme);
+  Link().OnApply = [this](const TzelLookSource& source) { ApplyLook(source); };
   SetUIStyle(GetOwnerUIStyle(owner));
   strip_->PlaceOnTabControl();
 }
 
 TzelTab::~TzelTab() = default;
 
-void TzelTab::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  ApplyLook();
-}
-
-void TzelTab::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  ApplyLook();
-}
-
-void TzelTab::ApplyLook() {
-  strip_->SetFileTheme(fileTheme_);
-  strip_->SetUIStyle(uiStyle_);
-  ApplyThemeToPages(uiStyle_, fileTheme_);
-  TzelUIStyle look = uiStyle_;
-  if (UsingFileTheme(fileTheme_, uiStyle_, look)) {
-    strip_->SetColor(TColor(fileTheme_->GetColor(kThemeFormColor)));
-    borderColor_ = TColor(fileTheme_->GetColor(kThemeBorderColor));
-    SetColor(TColor(fileTheme_->GetColor(kThemeFormColor)));
-  } else {
-    strip_->SetColor(TColor(GetBuiltInThemeColor(look, kElementBackgroundColor)));
-    borderColor_ = TColor(GetBuiltInThemeColor(look, kElementBorderColor));
-    SetColor(look == WinXP ? clWhite : TColor(GetBuiltInThemeColor(look, kElementBackgroundColor)));
-  }
+void TzelTab::ApplyLook(const TzelLookSource& source) {
+  strip_->SetFileTheme(FileTheme());
+  strip_->SetUIStyle(UIStyle());
+  ApplyThemeToPages(UIStyle(), FileTheme());
+  const TColor background = source.Color(kElementBackgroundColor, kThemeFormColor);
+  strip_->SetColor(background);
+  SetColor(source.Look() == WinXP ? clWhite : background);
   strip_->PlaceOnTabControl();
   Realign();
   Invalidate();
@@ -73,14 +51,6 @@ void TzelTab::ApplyLook() {
 
 void TzelTab::ApplyThemeToPages(TzelUIStyle style, TzelFileTheme* fileTheme) {
   ApplyThemeToChildren(*this, style, fileTheme);
-}
-
-void TzelTab::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
 }
 
 void TzelTab::SetTabPosition(TzelTabPosition value) {
@@ -93,9 +63,8 @@ void TzelTab::SetTabPosition(TzelTabPosition value) {
 }
 
 void TzelTab::SetBorderColor(TColor value) {
-  borderColor_ = value;
+  Link().SetBorderColor(value);
   BorderColorChanged();
-  Invalidate();
   strip_->Invalidate();
 }
 
@@ -161,7 +130,7 @@ void TzelTab::Paint() {
   canvas.Brush()->SetStyle(bsSolid);
   canvas.Brush()->SetColor(Color());
   canvas.FillRect(area);
-  canvas.Pen()->SetColor(borderColor_);
+  canvas.Pen()->SetColor(BorderColor());
   canvas.Pen()->SetWidth(1);
   if (tabPosition_ == zelTop) {
     const TPoint frame[] = {{0, area.Top}, {0, h - 1}, {w - 1, h - 1}, {w - 1, area.Top - 1}};

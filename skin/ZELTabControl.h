@@ -14,6 +14,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 
 enum TzelTabPosition { zelTop, zelBottom };
 
@@ -118,7 +119,7 @@ class TzelTabControlTopPanel : public TCustomPanel {
   bool ensureVisible_ = false;
 };
 
-class TzelTab : public TCustomPanel {
+class TzelTab : public TzelThemed<TCustomPanel> {
  public:
   ~TzelTab() override;
   std::string ClassName() const override { return "TzelTab"; }
@@ -126,7 +127,7 @@ class TzelTab : public TCustomPanel {
   TzelTabControlTopPanel* Strip() const { return strip_; }
   TzelTabPosition TabPosition() const { return tabPosition_; }
   void SetTabPosition(TzelTabPosition value);
-  TColor BorderColor() const { return borderColor_; }
+  TColor BorderColor() const { return Link().BorderColor(); }
   void SetBorderColor(TColor value);
   TImageList* Images() const { return images_; }
   void SetImages(TImageList* value);
@@ -134,10 +135,6 @@ class TzelTab : public TCustomPanel {
   void SetPageDrawFocused(bool value);
   int LeftMargin() const { return strip_->LeftMargin(); }
   void SetLeftMargin(int value) { strip_->SetLeftMargin(value); }
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
 
   // The image a tab shows (-1: none).
   virtual int GetTabImageIndex(int tabIndex) const = 0;
@@ -146,7 +143,6 @@ class TzelTab : public TCustomPanel {
   virtual void TabChanged(int tabIndex);
 
   void AdjustClientRect(TRect& rect) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
   TTabActiveNotify OnTabActive;
   TNotifyEvent OnChange;
@@ -167,13 +163,10 @@ class TzelTab : public TCustomPanel {
   void WMEraseBkgnd(TMessage& message) override;
 
  private:
-  void ApplyLook();
+  void ApplyLook(const TzelLookSource& source);
 
   TzelTabControlTopPanel* strip_ = nullptr;
   TzelTabPosition tabPosition_ = zelTop;
-  TColor borderColor_ = clBlack;
   TImageList* images_ = nullptr;
   bool pageDrawFocused_ = true;
-  TzelUIStyle uiStyle_ = DeepBlue;
-  TzelFileTheme* fileTheme_ = nullptr;
 };

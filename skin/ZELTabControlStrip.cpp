@@ -20,9 +20,10 @@ constexpr int kElementScrollButtons = 38;
 constexpr int kElementTabs = 39;
 constexpr int kElementLine = 40;
 
-void LoadBuiltIn(TzelUIStyle look, int element, TBitmap& dest, int count, int part) {
+void LoadElement(const TzelLookSource& source, int element, TBitmap& dest, int count, int part) {
+  dest.SetSize(0, 0);
   try {
-    GetBuiltInThemeBitmap(look, element, &dest, count, part);
+    source.ElementBitmap(element, dest, count, part);
   } catch (const Exception&) {
     dest.SetSize(0, 0);  // missing art: the strip still works, unpainted
   }
@@ -126,21 +127,25 @@ void TzelTabControlTopPanel::SetUIStyle(TzelUIStyle value) {
   Invalidate();
 }
 
+// The editor's theme files name the tab captions' colours; the looks and
+// the recorder's theme files give the pictures by element and black
+// captions.
 void TzelTabControlTopPanel::LoadPictures() {
-  TzelUIStyle look = uiStyle_;
-  if (UsingFileTheme(fileTheme_, uiStyle_, look)) {
-    fileTheme_->GetBitmapFrame(kThemeTabs, &activeTab_, 2, 1);
-    fileTheme_->GetBitmapFrame(kThemeTabs, &inactiveTab_, 2, 2);
-    fileTheme_->GetBitmapFrame(kThemeLine, &line_, 0, 0);
-    fileTheme_->GetBitmapFrame(kThemeScrollButtons, &scrollButtons_, 0, 0);
-    if (scrollButtons_.Empty()) LoadBuiltIn(DeepBlue, kElementScrollButtons, scrollButtons_, 0, 0);
-    activeFontColor_ = TColor(fileTheme_->GetColor(kThemeActiveFont));
-    inactiveFontColor_ = TColor(fileTheme_->GetColor(kThemeInactiveFont));
+  const TzelLookSource source(fileTheme_, uiStyle_);
+  if (source.ByItem()) {
+    const TzelFileTheme& theme = source.File();
+    theme.GetBitmapFrame(kThemeTabs, &activeTab_, 2, 1);
+    theme.GetBitmapFrame(kThemeTabs, &inactiveTab_, 2, 2);
+    theme.GetBitmapFrame(kThemeLine, &line_, 0, 0);
+    theme.GetBitmapFrame(kThemeScrollButtons, &scrollButtons_, 0, 0);
+    if (scrollButtons_.Empty()) LoadElement(TzelLookSource(nullptr, DeepBlue), kElementScrollButtons, scrollButtons_, 0, 0);
+    activeFontColor_ = TColor(theme.GetColor(kThemeActiveFont));
+    inactiveFontColor_ = TColor(theme.GetColor(kThemeInactiveFont));
   } else {
-    LoadBuiltIn(look, kElementTabs, activeTab_, 2, 1);
-    LoadBuiltIn(look, kElementTabs, inactiveTab_, 2, 2);
-    LoadBuiltIn(look, kElementLine, line_, 0, 0);
-    LoadBuiltIn(look, kElementScrollButtons, scrollButtons_, 0, 0);
+    LoadElement(source, kElementTabs, activeTab_, 2, 1);
+    LoadElement(source, kElementTabs, inactiveTab_, 2, 2);
+    LoadElement(source, kElementLine, line_, 0, 0);
+    LoadElement(source, kElementScrollButtons, scrollButtons_, 0, 0);
     activeFontColor_ = clBlack;
     inactiveFontColor_ = clBlack;
   }

@@ -21,9 +21,9 @@ constexpr int kElementSlider = 29;
 constexpr int kElementSliderV = 30;
 constexpr int kTickLength = 3;
 
-void LoadBuiltIn(TzelUIStyle look, int element, TBitmap& dest) {
+void LoadElement(const TzelLookSource& source, int element, TBitmap& dest) {
   try {
-    GetBuiltInThemeBitmap(look, element, &dest, 0, 0);
+    source.ElementBitmap(element, dest);
   } catch (const Exception&) {
     dest.SetSize(0, 0);  // missing art: the control still works, unpainted
   }
@@ -38,7 +38,7 @@ void SetPictureTo(TPicture& picture, const TBitmap& bitmap) {
 TzelTrackBar::TzelTrackBar(TComponent* owner) : TzelTrackBar(owner, false) {}
 
 TzelTrackBar::TzelTrackBar(TComponent* owner, bool scrollTrack)
-    : TCustomPanel(owner), scrollTrack_(scrollTrack) {
+    : TzelThemed<TCustomPanel>(owner), scrollTrack_(scrollTrack) {
   SetBevelInner(bvNone);
   SetBevelOuter(bvNone);
   controlStyle_ &= ~csAcceptsControls;
@@ -54,8 +54,6 @@ TzelTrackBar::TzelTrackBar(TComponent* owner, bool scrollTrack)
     SliderMouseUp(b, s, x, y);
   };
   Publish("Orientation", &TzelTrackBar::Orientation, &TzelTrackBar::SetOrientation);
-  Publish("FileTheme", &TzelTrackBar::FileTheme, &TzelTrackBar::SetFileTheme);
-  Publish("UIStyle", &TzelTrackBar::UIStyle, &TzelTrackBar::SetUIStyle);
   Publish("Max", &TzelTrackBar::Max, &TzelTrackBar::SetMax);
   Publish("Min", &TzelTrackBar::Min, &TzelTrackBar::SetMin);
   Publish("Position", &TzelTrackBar::Position, &TzelTrackBar::SetPosition);
@@ -65,8 +63,8 @@ TzelTrackBar::TzelTrackBar(TComponent* owner, bool scrollTrack)
   Publish("Transparent", &TzelTrackBar::Transparent, &TzelTrackBar::SetTransparent);
   Publish("Frequency", &TzelTrackBar::Frequency, &TzelTrackBar::SetFrequency);
   constructed_ = true;
-  uiStyle_ = GetOwnerUIStyle(owner);
-  ApplyLook();
+  Link().OnApply = [this](const TzelLookSource&) { ApplyLook(); };
+  SetUIStyle(GetOwnerUIStyle(owner));
 }
 
 TzelTrackBar::~TzelTrackBar() { StopRepeat(); }
@@ -81,18 +79,6 @@ void TzelTrackBar::SetOrientation(TzelProgressBarOrientation value) {
   ApplyLook();
 }
 
-void TzelTrackBar::SetFileTheme(TzelFileTheme* value) {
-  if (fileTheme_) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_) fileTheme_->FreeNotification(this);
-  ApplyLook();
-}
-
-void TzelTrackBar::SetUIStyle(TzelUIStyle value) {
-  uiStyle_ = value;
-  ApplyLook();
-}
-
 void TzelTrackBar::SetBarImage(const TPicture* value) {
   barImage_.Assign(value);
   ApplyLook();
@@ -101,14 +87,6 @@ void TzelTrackBar::SetBarImage(const TPicture* value) {
 void TzelTrackBar::SetSliderImage(const TPicture* value) {
   slider_->SetPicture(value);
   Invalidate();
-}
-
-void TzelTrackBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(DeepBlue);
-  }
 }
 
 void TzelTrackBar::SetPosition(int value) {
@@ -160,7 +138,7 @@ void TzelTrackBar::ApplyLook() {
   UpdatePictures();
   SizeToPictures();
   UpdateSlider();
-  if (uiStyle_ == MacOS) transparent_ = true;
+  if (UIStyle() == MacOS) transparent_ = true;
   Invalidate();
 }
 
@@ -172,19 +150,22 @@ void TzelTrackBar::UpdatePictures() {
   slider_->SetBounds(slider_->Left(), slider_->Top(), slider_->Picture()->Width(), slider_->Picture()->Height());
 }
 
+// The editor's theme files give the slider on the transparent colour,
+// turned into the form's; the looks and the recorder's theme files give
+// the pictures by element as they are.
 void TzelTrackBar::LoadThemePictures() {
   TBitmap bar, slider;
-  TzelUIStyle look = uiStyle_;
-  if (UsingFileTheme(fileTheme_, uiStyle_, look)) {
-    if (TBitmap* b = fileTheme_->GetBitmap(kThemeBar)) bar.Assign(b);
-    if (TBitmap* s = fileTheme_->GetBitmap(Horizontal() ? kThemeSlider : kThemeSliderV)) {
+  const TzelLookSource source = LookSource();
+  if (source.ByItem()) {
+    const TzelFileTheme& theme = source.File();
+    if (TBitmap* b = theme.GetBitmap(kThemeBar)) bar.Assign(b);
+    if (TBitmap* s = theme.GetBitmap(Horizontal() ? kThemeSlider : kThemeSliderV)) {
       slider.Assign(s);
-      ReplaceBitmapColor(slider, TColor(fileTheme_->GetColor(kThemeTransColor)),
-                         TColor(fileTheme_->GetColor(kThemeFormColor)));
+      ReplaceBitmapColor(slider, TColor(theme.GetColor(kThemeTransColor)), TColor(theme.GetColor(kThemeFormColor)));
     }
   } else {
-    LoadBuiltIn(look, kElementBar, bar);
-    LoadBuiltIn(look, Horizontal() ? kElementSlider : kElementSliderV, slider);
+    LoadElement(source, kElementBar, bar);
+    LoadElement(source, Horizontal() ? kElementSlider : kElementSliderV, slider);
   }
   SetPictureTo(barImage_, bar);
   TPicture sliderPicture;

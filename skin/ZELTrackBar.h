@@ -11,12 +11,13 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Picture.h"
 #include "skin/ZELMgr.h"
+#include "skin/ZELThemed.h"
 
 class TzelImagePanel;
 
 enum TzelProgressBarOrientation { zelHorizontal, zelVertical };
 
-class TzelTrackBar : public TCustomPanel {
+class TzelTrackBar : public TzelThemed<TCustomPanel> {
  public:
   explicit TzelTrackBar(TComponent* owner);
   ~TzelTrackBar() override;
@@ -24,10 +25,6 @@ class TzelTrackBar : public TCustomPanel {
 
   TzelProgressBarOrientation Orientation() const { return orientation_; }
   void SetOrientation(TzelProgressBarOrientation value);
-  TzelFileTheme* FileTheme() const { return fileTheme_; }
-  void SetFileTheme(TzelFileTheme* value);
-  TzelUIStyle UIStyle() const { return uiStyle_; }
-  void SetUIStyle(TzelUIStyle value);
   // The bar picture in its horizontal form.
   TPicture* BarImage() { return &barImage_; }
   void SetBarImage(const TPicture* value);
@@ -61,8 +58,6 @@ class TzelTrackBar : public TCustomPanel {
   int SliderPlace();
   // The positions that get a tick mark, in order (none when Min = Max).
   std::vector<int> TickPositions() const;
-
-  void Notification(TComponent* component, TOperation operation) override;
 
   TNotifyEvent OnChange;
 
@@ -118,8 +113,6 @@ class TzelTrackBar : public TCustomPanel {
   TBitmap barBitmap_;
   bool scrollTrack_ = false;
   TzelProgressBarOrientation orientation_ = zelHorizontal;
-  TzelFileTheme* fileTheme_ = nullptr;
-  TzelUIStyle uiStyle_ = DeepBlue;
   int min_ = 0;
   int max_ = 10;
   int position_ = 0;

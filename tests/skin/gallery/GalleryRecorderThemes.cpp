@@ -18,6 +18,7 @@
 #include "skin/ZELFlavour.h"
 #include "skin/ZELMgr.h"
 #include "skin/ZELProgressBar.h"
+#include "skin/ZELTrackBar.h"
 #include "skin/frmMessage.h"
 #include "tests/skin/gallery/GalleryPage.h"
 
@@ -71,6 +72,7 @@ std::unique_ptr<TBitmap> WindowPicture(const TzelFileTheme& theme, int width, in
 
 void BuildDialog(TForm* form, TzelFileTheme* theme, const std::string& caption) {
   const int width = form->Width(), height = form->Height();
+  form->SetColor(TColor(theme->GetColor(15)));  // what the controls taking the parent's colour show
   auto* back = new TImage(form);
   back->SetParent(form);
   back->SetBounds(0, 0, width, height);
@@ -93,6 +95,23 @@ void BuildDialog(TForm* form, TzelFileTheme* theme, const std::string& caption) 
   edit->SetFileTheme(theme);
   edit->SetUIStyle(FromThemeFile);
   edit->SetText("Recording 2024-05-01 10-30.mp3");
+  auto* check = new TzelCheckBox(form);
+  auto* radio = new TzelRadioButton(form);
+  auto* track = new TzelTrackBar(form);
+  check->SetCaption("Eject when done");
+  check->SetChecked(true);
+  radio->SetCaption("Simulate");
+  radio->SetChecked(true);
+  const std::pair<TWinControl*, TRect> places[] = {{check, {16, 120, 130, 137}},
+                                                   {radio, {16, 142, 130, 159}},
+                                                   {track, {150, 124, 400, 144}}};
+  for (const auto& [control, place] : places) {
+    control->SetParent(form);
+    control->SetProp("FileTheme", static_cast<TComponent*>(theme));
+    control->SetProp("UIStyle", FromThemeFile);
+    control->SetBounds(place.Left, place.Top, place.Width(), place.Height());
+  }
+  track->SetPosition(6);
   const char* captions[] = {"&Abort", "Details", "Disabled"};
   for (int i = 0; i < 3; ++i) {
     auto* button = new TzelButton(form);
