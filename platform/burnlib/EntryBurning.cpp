@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -26,7 +27,9 @@ std::int64_t AudioBytes(const Project& p) {
   return total;
 }
 
-int CopiesOf(const foxabi::OptionsRecord& options) { return options.copies > 1 ? options.copies : 1; }
+// One copy when none is asked for; at most 99, so a wild count cannot
+// fill the image folder or keep the drive busy for ever.
+int CopiesOf(const foxabi::OptionsRecord& options) { return std::clamp(options.copies, 1, 99); }
 
 // The files of each copy, without extension, named after the volume label
 // (else the kind): "NAME" for one copy, "NAME (copy 1)" ... "NAME (copy N)"
@@ -168,7 +171,8 @@ FOXAPI std::int32_t Prepare() {
   if (!drive) {
     // What does not fit the CD the image drive stands for is refused.
     const std::int64_t sectorBytes = p.kind == foxabi::kProjectAudioCd ? 2352 : 2048;
-    rc = p.preparedBytes > kImageDiscSectors * sectorBytes ? foxabi::kErrNoSpace : CheckImageFolder(p.preparedBytes);
+    rc = p.preparedBytes > kImageDiscSectors * sectorBytes ? foxabi::kErrNoSpace
+                                                           : CheckImageFolder(p.preparedBytes * CopiesOf(s.options));
   } else {
     burn_disc_status status = burn_disc_get_status(drive);
     if (status != BURN_DISC_BLANK && status != BURN_DISC_APPENDABLE) rc = foxabi::kErrMediumNotWritable;
