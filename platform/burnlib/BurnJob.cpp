@@ -270,6 +270,8 @@ std::string RunBurn(BurnJob& job, const BurnReport& report, const std::atomic<bo
   }
   if (job.data) burn_source_free(job.data);
   job.data = nullptr;
+  // An abort while the last copy was being verified still ends the burn as aborted.
+  if (error.empty() && aborted) error = "Burn aborted";
   if (error.empty() && verifyErrors > 0)
     error = "Verifying found " + std::to_string(verifyErrors) + (verifyErrors == 1 ? " error" : " errors");
   return error;

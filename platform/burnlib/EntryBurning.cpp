@@ -242,6 +242,7 @@ FOXAPI std::int32_t Abort() {
   FOX_LOCK_INITIALIZED();
   if (!s.busy) return foxabi::kOk;
   s.aborted = true;
+  s.stopVerify = true;
   if (burn_drive* drive = gActiveDrive) burn_drive_cancel(drive);
   return foxabi::kOk;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -68,7 +69,8 @@ const char* Problem(Comparison c) {
 
 // A libisofs data source over a block reader.
 IsoDataSource* NewBlockSource(const BlockReader& read) {
-  auto* source = new IsoDataSource{};
+  // libisofs frees the structure itself.
+  auto* source = static_cast<IsoDataSource*>(std::calloc(1, sizeof(IsoDataSource)));
   source->refcount = 1;
   source->open = [](IsoDataSource*) { return 1; };
   source->close = [](IsoDataSource*) { return 1; };

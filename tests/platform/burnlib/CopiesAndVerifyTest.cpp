@@ -164,7 +164,7 @@ TEST_F(CopiesAndVerify, TwoAudioCopiesEachWithItsCueSheetAndAVerifiedBin) {
   }
 }
 
-TEST_F(CopiesAndVerify, StopVerifyEndsVerifyingForTheRestOfTheBurn) {
+TEST_F(CopiesAndVerify, StopVerifyAndAbortEndVerifyingForTheRestOfTheBurn) {
   DataProject({"a.txt", "b.txt", "c.txt"});
   SetVolumeLabel("Stopped");
   AskForCopies(2, true);
@@ -176,6 +176,13 @@ TEST_F(CopiesAndVerify, StopVerifyEndsVerifyingForTheRestOfTheBurn) {
   EXPECT_TRUE(std::filesystem::exists(imageFolder_ + "Stopped (copy 2).iso"));
   // Without a burn running there is nothing to stop.
   EXPECT_EQ(StopVerify(), 0);
+
+  // An abort stops verifying too, and the burn ends as aborted.
+  log_ = VerifyLog{};
+  log_.onFile = [] { Abort(); };
+  EXPECT_EQ(BurnAndWait(), "Burn aborted");
+  EXPECT_EQ(log_.files.size(), 1u);
+  EXPECT_EQ(log_.done, (std::vector<int>{0}));
 }
 
 TEST_F(CopiesAndVerify, WithoutVerifyNothingIsReadBackAndNoCopyCountMeansOne) {
