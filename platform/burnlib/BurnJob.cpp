@@ -29,8 +29,9 @@ void WaitUntilIdle(burn_drive* drive) {
     std::this_thread::sleep_for(kPollInterval);
 }
 
-// Waits for the drive to go idle, reporting progress on the way.
-void FollowProgress(burn_drive* drive, const BurnJob& job, const BurnReport& report) {
+// Waits for the drive to go idle, reporting progress on the way, with
+// `copy` copies written before.
+void FollowProgress(burn_drive* drive, const BurnJob& job, int copy, const BurnReport& report) {
   bool finalizing = false;
   burn_progress p{};
   burn_drive_status status;
@@ -46,8 +47,10 @@ void FollowProgress(burn_drive* drive, const BurnJob& job, const BurnReport& rep
                          ? 100.0f * static_cast<float>(p.buffer_capacity - p.buffer_available) /
                                static_cast<float>(p.buffer_capacity)
                          : 0.0f;
-      report.progress(std::min(percent, 100.0f), buffer, static_cast<double>(p.sector) * 2048.0,
-                      static_cast<double>(job.totalBytes));
+      const double copyBytes = static_cast<double>(job.totalBytes);
+      const float overall = (100.0f * static_cast<float>(copy) + std::min(percent, 100.0f)) / static_cast<float>(job.copies);
+      report.progress(overall, buffer, copy * copyBytes + static_cast<double>(p.sector) * 2048.0,
+                      job.copies * copyBytes);
     }
     std::this_thread::sleep_for(kPollInterval);
     status = burn_drive_get_status(drive, &p);
@@ -73,27 +76,29 @@ std::string StartWriting(burn_drive* drive, burn_write_opts* opts, burn_disc* di
   return refusal;
 }
 
-burn_source* SourceOf(BurnJob& job, size_t track) {
+burn_source* SourceOf(BurnJob& job, burn_drive* imageDrive, size_t track) {
   if (!job.audio) {
     burn_source* s = job.data;
     job.data = nullptr;
     return s;
   }
-  if (job.drive) return burn_file_source_new(job.trackFiles[track].c_str(), nullptr);
-  return NewConcatSource(job.trackFiles, job.totalBytes);
+  if (!imageDrive) return burn_file_source_new(job.tracks[track].cdAudio.c_str(), nullptr);
+  std::vector<std::string> files;
+  for (const WrittenTrack& t : job.tracks) files.push_back(t.cdAudio);
+  return NewConcatSource(files, job.totalBytes);
 }
 
 // The disc layout: on an optical drive one track per audio file; in an
 // image one data track of the whole CD audio, since the image drive takes
 // no audio tracks.
-burn_disc* BuildDisc(BurnJob& job, std::string& error) {
+burn_disc* BuildDisc(BurnJob& job, burn_drive* imageDrive, std::string& error) {
   burn_disc* disc = burn_disc_create();
   burn_session* session = burn_session_create();
   burn_disc_add_session(disc, session, BURN_POS_END);
-  const bool audioTracks = job.audio && job.drive;
-  const size_t tracks = audioTracks ? job.trackFiles.size() : 1;
+  const bool audioTracks = job.audio && !imageDrive;
+  const size_t tracks = audioTracks ? job.tracks.size() : 1;
   for (size_t i = 0; i < tracks; ++i) {
-    burn_source* source = SourceOf(job, i);
+    burn_source* source = SourceOf(job, imageDrive, i);
     if (!source) {
       error = "cannot read the project's data";
       break;
@@ -109,14 +114,15 @@ burn_disc* BuildDisc(BurnJob& job, std::string& error) {
   return disc;
 }
 
-burn_write_opts* WriteOptions(burn_drive* drive, const BurnJob& job, burn_disc* disc, std::string& error) {
+burn_write_opts* WriteOptions(burn_drive* drive, const BurnJob& job, bool optical, burn_disc* disc,
+                              std::string& error) {
   burn_write_opts* opts = burn_write_opts_new(drive);
   burn_write_opts_set_simulate(opts, job.options.testBurn ? 1 : 0);
   burn_write_opts_set_underrun_proof(opts, job.options.underrunProtection ? 1 : 0);
   burn_write_opts_set_perform_opc(opts, job.options.performOpc ? 1 : 0);
   // An unfinalized data disc stays open for more sessions where the medium
   // allows it; an image, or a medium that cannot, is closed.
-  const bool keepOpen = !job.audio && !job.options.finalize && job.drive;
+  const bool keepOpen = !job.audio && !job.options.finalize && optical;
   burn_write_opts_set_multi(opts, keepOpen ? 1 : 0);
   char reasons[BURN_REASONS_LEN] = {};
   if (keepOpen && burn_write_opts_auto_write_type(opts, disc, reasons, 0) == BURN_WRITE_NONE)
@@ -129,10 +135,91 @@ burn_write_opts* WriteOptions(burn_drive* drive, const BurnJob& job, burn_disc* 
   return opts;
 }
 
-void RemoveImage(const BurnJob& job) {
+std::string ImageFile(const BurnJob& job, int copy) { return job.imageBases[copy] + (job.audio ? ".bin" : ".iso"); }
+
+void RemoveImage(const BurnJob& job, int copy) {
   std::error_code ignored;
-  std::filesystem::remove(job.imageBase + (job.audio ? ".bin" : ".iso"), ignored);
-  std::filesystem::remove(job.imageBase + ".cue", ignored);
+  std::filesystem::remove(ImageFile(job, copy), ignored);
+  std::filesystem::remove(job.imageBases[copy] + ".cue", ignored);
+}
+
+std::vector<std::int64_t> TrackBytes(const BurnJob& job) {
+  std::vector<std::int64_t> bytes;
+  for (const WrittenTrack& t : job.tracks) bytes.push_back(t.bytes);
+  return bytes;
+}
+
+// Writes one copy onto `drive`, or into its image file when `drive` is
+// null; the empty string on success, else the reason.
+std::string WriteCopy(BurnJob& job, burn_drive* drive, int copy, const BurnReport& report,
+                      const std::atomic<bool>& aborted) {
+  burn_drive_info* imageInfo = nullptr;
+  const std::string imageFile = drive ? "" : ImageFile(job, copy);
+  if (!drive) {
+    std::string address = "stdio:" + imageFile;
+    if (burn_drive_scan_and_grab(&imageInfo, const_cast<char*>(address.c_str()), 0) <= 0) {
+      if (job.data) burn_source_free(job.data);
+      job.data = nullptr;
+      return "cannot create the image file " + imageFile;
+    }
+  }
+  burn_drive* target = drive ? drive : imageInfo[0].drive;
+  std::string error;
+  burn_disc* disc = BuildDisc(job, imageInfo ? target : nullptr, error);
+  burn_write_opts* opts = error.empty() ? WriteOptions(target, job, drive != nullptr, disc, error) : nullptr;
+  if (opts && !aborted) {
+    WaitUntilIdle(target);
+    DriveMessages().Collect(nullptr);
+    if (drive) burn_drive_set_speed(drive, job.readSpeed, job.burnSpeed);
+    gActiveDrive = target;
+    error = StartWriting(target, opts, disc, aborted);
+    if (error.empty()) {
+      FollowProgress(target, job, copy, report);
+      // The drive reads idle a moment before libburn's thread has ended.
+      DriveMessages messages;
+      messages.WaitForThreadEnd(report.info);
+      const bool wroteWell = burn_drive_wrote_well(target) > 0 && !messages.Failed();
+      if (aborted) error = "Burn aborted";
+      else if (!wroteWell) error = messages.Worst().empty() ? "the drive reported a write failure" : messages.Worst();
+    }
+    gActiveDrive = nullptr;
+  } else if (aborted && error.empty()) {
+    error = "Burn aborted";
+  }
+  if (opts) burn_write_opts_free(opts);
+  burn_disc_free(disc);
+  if (job.data) burn_source_free(job.data);
+  job.data = nullptr;
+  if (!drive) {
+    burn_drive_release(target, 0);
+    burn_drive_info_free(imageInfo);
+    if (error.empty() && job.audio && !job.options.testBurn) {
+      report.finalize();
+      error = FinishCueImage(imageFile, job.imageBases[copy] + ".cue", TrackBytes(job));
+    }
+    if (!error.empty() || job.options.testBurn) RemoveImage(job, copy);
+  }
+  return error;
+}
+
+// Reads a written copy back and compares it; the number of faults.
+int VerifyCopy(const BurnJob& job, burn_drive* drive, int copy, std::uint32_t start, const BurnReport& report,
+               const std::atomic<bool>& stop) {
+  report.startVerify();
+  int errors = 0;
+  if (!drive) {
+    const std::string image = ImageFile(job, copy);
+    errors = job.audio ? VerifyAudioImage(image, job.tracks, report.verify, stop)
+                       : VerifyDataFiles(ImageFileBlocks(image), 0, image, job.dataFiles, report.verify, stop);
+  } else {
+    // The drive tells the new table of contents only when asked again.
+    burn_drive_re_assess(drive, 0);
+    burn_drive_set_speed(drive, job.readSpeed, job.burnSpeed);
+    errors = job.audio ? VerifyAudioDisc(drive, job.tracks, report.verify, stop)
+                       : VerifyDataFiles(DriveBlocks(drive), start, "the disc", job.dataFiles, report.verify, stop);
+  }
+  report.verifyDone(errors);
+  return errors;
 }
 
 }  // namespace
@@ -166,51 +253,41 @@ void DriveMessages::WaitForThreadEnd(const std::function<void(const std::string&
   }
 }
 
-std::string RunBurn(BurnJob& job, const BurnReport& report, const std::atomic<bool>& aborted) {
-  burn_drive_info* imageInfo = nullptr;
+std::string RunBurn(BurnJob& job, const BurnReport& report, const std::atomic<bool>& aborted,
+                    const std::atomic<bool>& stopVerify) {
   burn_drive* drive = job.drive;
-  const std::string imageFile = job.imageBase + (job.audio ? ".bin" : ".iso");
-  if (!drive) {
-    std::string address = "stdio:" + imageFile;
-    if (burn_drive_scan_and_grab(&imageInfo, const_cast<char*>(address.c_str()), 0) <= 0) {
-      if (job.data) burn_source_free(job.data);
-      return "cannot create the image file " + imageFile;
-    }
-    drive = imageInfo[0].drive;
-  }
+  std::uint32_t start = job.dataStart;
   std::string error;
-  burn_disc* disc = BuildDisc(job, error);
-  burn_write_opts* opts = error.empty() ? WriteOptions(drive, job, disc, error) : nullptr;
-  if (opts && !aborted) {
-    WaitUntilIdle(drive);
-    DriveMessages().Collect(nullptr);
-    gActiveDrive = drive;
-    error = StartWriting(drive, opts, disc, aborted);
-    if (error.empty()) {
-      FollowProgress(drive, job, report);
-      // The drive reads idle a moment before libburn's thread has ended.
-      DriveMessages messages;
-      messages.WaitForThreadEnd(report.info);
-      const bool wroteWell = burn_drive_wrote_well(drive) > 0 && !messages.Failed();
-      if (aborted) error = "Burn aborted";
-      else if (!wroteWell) error = messages.Worst().empty() ? "the drive reported a write failure" : messages.Worst();
-    }
-    gActiveDrive = nullptr;
-  } else if (aborted && error.empty()) {
-    error = "Burn aborted";
+  int verifyErrors = 0;
+  for (int copy = 0; copy < job.copies && error.empty(); ++copy) {
+    if (copy > 0 && drive) drive = job.nextMedium(copy, error);
+    if (copy > 0 && error.empty() && !job.audio) job.data = job.newData(drive, start, error);
+    if (!error.empty()) break;
+    if (aborted) error = "Burn aborted";
+    else error = WriteCopy(job, drive, copy, report, aborted);
+    if (error.empty() && job.options.verifyAfterBurn && !job.options.testBurn && !stopVerify)
+      verifyErrors += VerifyCopy(job, drive, copy, start, report, stopVerify);
   }
-  if (opts) burn_write_opts_free(opts);
-  burn_disc_free(disc);
-  if (drive != job.drive) {
-    burn_drive_release(drive, 0);
-    burn_drive_info_free(imageInfo);
-    if (error.empty() && job.audio && !job.options.testBurn) {
-      if (report.finalize) report.finalize();
-      error = FinishCueImage(imageFile, job.imageBase + ".cue", job.trackBytes);
-    }
-    if (!error.empty() || job.options.testBurn) RemoveImage(job);
-  }
+  if (job.data) burn_source_free(job.data);
+  job.data = nullptr;
+  // An abort while the last copy was being verified still ends the burn as aborted.
+  if (error.empty() && aborted) error = "Burn aborted";
+  if (error.empty() && verifyErrors > 0)
+    error = "Verifying found " + std::to_string(verifyErrors) + (verifyErrors == 1 ? " error" : " errors");
   return error;
+}
+
+std::string WaitForWritableMedium(burn_drive* drive, bool appendable, const std::atomic<bool>& aborted) {
+  // The medium is asked for every second; the abort is seen at once.
+  for (int tick = 0; tick < 6000; ++tick) {
+    if (aborted) return "Burn aborted";
+    if (tick % 10 == 0 && burn_drive_re_assess(drive, 0) > 0) {
+      const burn_disc_status status = burn_disc_get_status(drive);
+      if (status == BURN_DISC_BLANK || (appendable && status == BURN_DISC_APPENDABLE)) return "";
+    }
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return "no writable disc was inserted";
 }
 
 std::string RunErase(burn_drive* drive, bool quick, const std::atomic<bool>& aborted) {

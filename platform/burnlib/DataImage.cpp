@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include <libisofs/libisofs.h>
 
+#include "platform/burnlib/ElTorito.h"
 #include "platform/burnlib/JolietNames.h"
 
 namespace burnlib {
@@ -51,7 +53,31 @@ std::string Field(const char (&field)[N]) {
 
 struct DataImage::Impl {
   IsoImage* image = nullptr;
+  IsoNode* bootNode = nullptr;  // the boot image file, when bootable
 };
+
+namespace {
+
+// Collects the visible files below `dir`, whose disc path is `path`.
+void CollectFiles(IsoDir* dir, const std::string& path, std::vector<DiscFile>& files) {
+  IsoDirIter* children = nullptr;
+  if (iso_dir_get_children(dir, &children) < 0) return;
+  IsoNode* node = nullptr;
+  while (iso_dir_iter_next(children, &node) == 1) {
+    if (iso_node_get_hidden(node) & LIBISO_HIDE_ON_RR) continue;
+    const std::string nodePath = path + "/" + iso_node_get_name(node);
+    if (iso_node_get_type(node) == LIBISO_DIR) {
+      CollectFiles(reinterpret_cast<IsoDir*>(node), nodePath, files);
+    } else if (iso_node_get_type(node) == LIBISO_FILE) {
+      char* source = iso_stream_get_source_path(iso_file_get_stream(reinterpret_cast<IsoFile*>(node)), 0);
+      files.push_back({nodePath, source ? source : ""});
+      std::free(source);
+    }
+  }
+  iso_dir_iter_free(children);
+}
+
+}  // namespace
 
 DataImage::DataImage() : impl_(new Impl) { iso_image_new("CDROM", &impl_->image); }
 
@@ -110,6 +136,20 @@ bool DataImage::AddFile(const std::string& source, const std::string& destinatio
   discPath += name;
   ++files_;
   return true;
+}
+
+std::vector<DiscFile> DataImage::Files() const {
+  std::vector<DiscFile> files;
+  if (impl_->image) CollectFiles(iso_image_get_root(impl_->image), "", files);
+  return files;
+}
+
+std::int32_t DataImage::SetBoot(const foxabi::OptionsRecord& options, const foxabi::BootInfoRecord& info,
+                                std::string& error) {
+  if (!impl_->image) return foxabi::kErrInvalidArgument;
+  DetachBootImage(impl_->image, impl_->bootNode);
+  if (!options.bootable) return foxabi::kOk;
+  return AttachBootImage(impl_->image, Field(options.bootImage), info, impl_->bootNode, error);
 }
 
 burn::burn_source* DataImage::CreateSource(const foxabi::OptionsRecord& options, const foxabi::IsoInfoRecord& info,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/burnlib/FoxBurnerAbi.h"
 
@@ -13,6 +14,12 @@ struct burn_source;
 }
 
 namespace burnlib {
+
+// A file of the disc and the file it is written from.
+struct DiscFile {
+  std::string discPath;  // "/folder/name"
+  std::string source;
+};
 
 class DataImage {
  public:
@@ -28,6 +35,13 @@ class DataImage {
   bool AddFile(const std::string& source, const std::string& destination, std::string& error,
                std::string& discPath);
   int FileCount() const { return files_; }
+  // Every file the disc shows, with its source.
+  std::vector<DiscFile> Files() const;
+
+  // Makes the image bootable from options.bootImage when options.bootable
+  // is set, else plain; kOk, or an error code with the reason.
+  std::int32_t SetBoot(const foxabi::OptionsRecord& options, const foxabi::BootInfoRecord& info,
+                       std::string& error);
 
   // A stream of the whole image, starting at sector `startSector` of the
   // medium; nullptr with the reason on failure. With Joliet, names over

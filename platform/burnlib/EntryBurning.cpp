@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -26,8 +27,15 @@ std::int64_t AudioBytes(const Project& p) {
   return total;
 }
 
-// A name for the image no file has yet: the volume label, else the kind.
-std::string FreeImageBase(const State& s) {
+// One copy when none is asked for; at most 99, so a wild count cannot
+// fill the image folder or keep the drive busy for ever.
+int CopiesOf(const foxabi::OptionsRecord& options) { return std::clamp(options.copies, 1, 99); }
+
+// The files of each copy, without extension, named after the volume label
+// (else the kind): "NAME" for one copy, "NAME (copy 1)" ... "NAME (copy N)"
+// for several. When a file of the set exists, "NAME 2", "NAME 3" ... are
+// tried, so no earlier image is overwritten.
+std::vector<std::string> FreeImageBases(const State& s, int copies) {
   std::string name(s.options.volumeLabel, strnlen(s.options.volumeLabel, sizeof s.options.volumeLabel));
   for (char& c : name)
     if (c == '/' || static_cast<unsigned char>(c) < 32) c = '_';
@@ -36,10 +44,16 @@ std::string FreeImageBase(const State& s) {
   const std::string folder = ImageFolder();
   std::error_code ignored;
   for (int n = 1;; ++n) {
-    std::string base = folder + name + (n > 1 ? " " + std::to_string(n) : "");
-    if (!std::filesystem::exists(base + ".bin", ignored) && !std::filesystem::exists(base + ".cue", ignored) &&
-        !std::filesystem::exists(base + ".iso", ignored))
-      return base;
+    const std::string stem = folder + name + (n > 1 ? " " + std::to_string(n) : "");
+    std::vector<std::string> bases;
+    bool free = true;
+    for (int copy = 1; copy <= copies && free; ++copy) {
+      const std::string base = copies == 1 ? stem : stem + " (copy " + std::to_string(copy) + ")";
+      for (const char* ending : {".bin", ".cue", ".iso"})
+        if (std::filesystem::exists(base + ending, ignored)) free = false;
+      bases.push_back(base);
+    }
+    if (free) return bases;
   }
 }
 
@@ -63,6 +77,28 @@ std::uint32_t NextWritableSector(burn_drive* drive) {
   return ok > 0 && nwa > 0 ? static_cast<std::uint32_t>(nwa) : 0;
 }
 
+// Ejects the written disc and waits for a blank one in the current drive.
+burn_drive* NextMedium(int copy, int copies, bool appendable, std::string& error) {
+  State& s = TheState();
+  std::string address;
+  {
+    std::lock_guard<std::mutex> lock(s.mutex);
+    address = s.current ? s.current->address : "";
+    ReleaseDrive(s, true);
+    if (address.empty() || burn_drive_scan_and_grab(&s.grabbed, address.data(), 0) <= 0) {
+      error = "the drive cannot be reached for the next copy";
+      return nullptr;
+    }
+  }
+  Callbacks cb = CallbacksNow();
+  const std::string ask =
+      "Insert a blank disc for copy " + std::to_string(copy + 1) + " of " + std::to_string(copies);
+  if (cb.infoText.fn) cb.infoText.fn(ask.c_str(), 0, cb.infoText.user);
+  burn_drive* drive = s.grabbed[0].drive;
+  error = WaitForWritableMedium(drive, appendable, s.aborted);
+  return error.empty() ? drive : nullptr;
+}
+
 void RunJob(BurnJob job) {
   State& s = TheState();
   BurnReport report;
@@ -78,7 +114,23 @@ void RunJob(BurnJob job) {
     Callbacks cb = CallbacksNow();
     if (cb.infoText.fn && cb.infoText.user) cb.infoText.fn(text.c_str(), 1, cb.infoText.user);
   };
-  std::string error = RunBurn(job, report, s.aborted);
+  report.startVerify = []() {
+    Callbacks cb = CallbacksNow();
+    if (cb.startVerify.fn) cb.startVerify.fn(cb.startVerify.user);
+  };
+  report.verify.file = [](const std::string& file) {
+    Callbacks cb = CallbacksNow();
+    if (cb.verifyFile.fn) cb.verifyFile.fn(file.c_str(), cb.verifyFile.user);
+  };
+  report.verify.error = [](const std::string& file, const std::string& error) {
+    Callbacks cb = CallbacksNow();
+    if (cb.verifyError.fn) cb.verifyError.fn(file.c_str(), error.c_str(), cb.verifyError.user);
+  };
+  report.verifyDone = [](int errors) {
+    Callbacks cb = CallbacksNow();
+    if (cb.verifyDone.fn) cb.verifyDone.fn(errors, cb.verifyDone.user);
+  };
+  std::string error = RunBurn(job, report, s.aborted, s.stopVerify);
   if (job.drive && error.empty() && job.options.ejectAfterBurn) {
     std::lock_guard<std::mutex> lock(s.mutex);
     std::string address = s.current ? s.current->address : "";
@@ -108,7 +160,10 @@ FOXAPI std::int32_t Prepare() {
     p.preparedBytes = AudioBytes(p);
   } else {
     std::string error;
-    p.prepared = p.data->CreateSource(s.options, s.isoInfo, NextWritableSector(drive), error);
+    // A boot image that cannot serve fails here, before anything is written.
+    if (std::int32_t rc = p.data->SetBoot(s.options, s.bootInfo, error); rc != foxabi::kOk) return rc;
+    p.preparedStart = NextWritableSector(drive);
+    p.prepared = p.data->CreateSource(s.options, s.isoInfo, p.preparedStart, error);
     if (!p.prepared) return foxabi::kErrFileNotReadable;
     p.preparedBytes = p.prepared->get_size(p.prepared);
   }
@@ -116,7 +171,8 @@ FOXAPI std::int32_t Prepare() {
   if (!drive) {
     // What does not fit the CD the image drive stands for is refused.
     const std::int64_t sectorBytes = p.kind == foxabi::kProjectAudioCd ? 2352 : 2048;
-    rc = p.preparedBytes > kImageDiscSectors * sectorBytes ? foxabi::kErrNoSpace : CheckImageFolder(p.preparedBytes);
+    rc = p.preparedBytes > kImageDiscSectors * sectorBytes ? foxabi::kErrNoSpace
+                                                           : CheckImageFolder(p.preparedBytes * CopiesOf(s.options));
   } else {
     burn_disc_status status = burn_disc_get_status(drive);
     if (status != BURN_DISC_BLANK && status != BURN_DISC_APPENDABLE) rc = foxabi::kErrMediumNotWritable;
@@ -148,19 +204,35 @@ FOXAPI std::int32_t Burn() {
   BurnJob job;
   job.drive = s.current->IsImage() ? nullptr : (s.grabbed ? s.grabbed[0].drive : nullptr);
   if (!s.current->IsImage() && !job.drive) return foxabi::kErrNotReady;
-  if (!job.drive) job.imageBase = FreeImageBase(s);
+  job.copies = CopiesOf(s.options);
+  if (!job.drive) job.imageBases = FreeImageBases(s, job.copies);
   job.audio = p.kind == foxabi::kProjectAudioCd;
-  for (const AudioTrack& t : p.tracks) {
-    job.trackFiles.push_back(t.cdAudio);
-    job.trackBytes.push_back(t.bytes);
-  }
+  for (const AudioTrack& t : p.tracks) job.tracks.push_back({t.source, t.cdAudio, t.bytes});
   job.data = p.prepared;  // the stream is used once
+  job.dataStart = p.preparedStart;
   p.prepared = nullptr;
   p.isPrepared = job.audio;
+  if (!job.audio) {
+    job.dataFiles = p.data->Files();
+    // Later copies take fresh streams of the same tree, which no entry
+    // point changes while the burn runs.
+    job.newData = [image = p.data, options = s.options, info = s.isoInfo](
+                      burn_drive* drive, std::uint32_t& start, std::string& error) {
+      start = NextWritableSector(drive);
+      return image->CreateSource(options, info, start, error);
+    };
+  }
+  const bool appendable = !job.audio && !s.options.finalize;
+  job.nextMedium = [copies = job.copies, appendable](int copy, std::string& error) {
+    return NextMedium(copy, copies, appendable, error);
+  };
+  job.burnSpeed = s.burnSpeed;
+  job.readSpeed = s.readSpeed;
   job.totalBytes = p.preparedBytes;
   job.options = s.options;
   JoinWorker(s);
   s.aborted = false;
+  s.stopVerify = false;
   s.busy = true;
   s.worker = std::thread(RunJob, std::move(job));
   return foxabi::kOk;
@@ -170,6 +242,7 @@ FOXAPI std::int32_t Abort() {
   FOX_LOCK_INITIALIZED();
   if (!s.busy) return foxabi::kOk;
   s.aborted = true;
+  s.stopVerify = true;
   if (burn_drive* drive = gActiveDrive) burn_drive_cancel(drive);
   return foxabi::kOk;
 }
@@ -177,8 +250,18 @@ FOXAPI std::int32_t Abort() {
 FOXAPI std::int32_t PrepareISO(const char*) { return foxabi::kErrNotSupported; }
 FOXAPI std::int32_t BuildISO(const char*) { return foxabi::kErrNotSupported; }
 FOXAPI std::int32_t BurnISO(const char*) { return foxabi::kErrNotSupported; }
-FOXAPI std::int32_t StopVerify() { return foxabi::kErrNotSupported; }
-FOXAPI std::int32_t SetVerify(std::uint8_t) { return foxabi::kErrNotSupported; }
+// Ends the verifying of the running burn, for this copy and the ones after.
+FOXAPI std::int32_t StopVerify() {
+  FOX_LOCK_INITIALIZED();
+  if (s.busy) s.stopVerify = true;
+  return foxabi::kOk;
+}
+
+FOXAPI std::int32_t SetVerify(std::uint8_t verify) {
+  FOX_LOCK_INITIALIZED();
+  s.options.verifyAfterBurn = verify ? 1 : 0;
+  return foxabi::kOk;
+}
 FOXAPI std::int32_t EraseDialog() { return foxabi::kErrNotSupported; }
 FOXAPI std::int32_t BurnDialog() { return foxabi::kErrNotSupported; }
 FOXAPI std::int32_t GetPlayTime(const char*, std::int32_t*) { return foxabi::kErrNotSupported; }

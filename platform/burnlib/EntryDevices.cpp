@@ -34,6 +34,7 @@ FOXAPI std::int32_t GetDevices(char* buffer, std::int32_t* count, std::uint8_t) 
   if (s.busy) return foxabi::kErrBusy;
   ReleaseDrive(s, false);
   s.current = nullptr;
+  s.burnSpeed = s.readSpeed = 0;
   s.devices = ScanDevices();
   std::memset(buffer, 0, foxabi::kDeviceBufferSize);
   // Each name in its own 50-byte slot, cut to keep its zero.
@@ -50,6 +51,7 @@ FOXAPI std::int32_t SetDevice(std::uint8_t letter) {
     if (d.letter != static_cast<char>(letter)) continue;
     if (s.current == &d && (d.IsImage() || s.grabbed)) return foxabi::kOk;
     ReleaseDrive(s, false);
+    if (s.current != &d) s.burnSpeed = s.readSpeed = 0;
     s.current = &d;
     if (!d.IsImage() && !Grab(s, false)) {
       s.current = nullptr;
@@ -78,24 +80,6 @@ FOXAPI std::int32_t GetDeviceCapabilities(std::uint8_t* capabilities) {
   if (!capabilities) return foxabi::kErrInvalidArgument;
   if (!s.current) return foxabi::kErrNoDevice;
   std::memcpy(capabilities, s.current->capabilities, foxabi::kCapabilityBytes);
-  return foxabi::kOk;
-}
-
-// Speeds are left to the drive: it writes at the fastest speed it trusts.
-FOXAPI std::int32_t GetMaxReadSpeed(std::int32_t* kb) { return kb ? (*kb = 0, foxabi::kOk) : foxabi::kErrInvalidArgument; }
-FOXAPI std::int32_t SetReadSpeed(std::int32_t) { return foxabi::kErrNotSupported; }
-FOXAPI std::int32_t GetReadSpeed(std::int32_t* kb) { return kb ? (*kb = 0, foxabi::kOk) : foxabi::kErrInvalidArgument; }
-FOXAPI std::int32_t GetMaxBurnSpeed(std::int32_t* kb) { return kb ? (*kb = 0, foxabi::kOk) : foxabi::kErrInvalidArgument; }
-FOXAPI std::int32_t SetBurnSpeed(std::int32_t) { return foxabi::kErrNotSupported; }
-FOXAPI std::int32_t GetBurnSpeed(std::int32_t* kb) { return kb ? (*kb = 0, foxabi::kOk) : foxabi::kErrInvalidArgument; }
-FOXAPI std::int32_t ConvertSpeedFromKBPerSec(std::int32_t kb, double* factor) {
-  if (!factor) return foxabi::kErrInvalidArgument;
-  *factor = kb / 176.4;  // 1x CD = 176.4 kB/s
-  return foxabi::kOk;
-}
-FOXAPI std::int32_t GetPossibleBurnSpeeds(std::int32_t*, std::int32_t* count) {
-  if (!count) return foxabi::kErrInvalidArgument;
-  *count = 0;
   return foxabi::kOk;
 }
 

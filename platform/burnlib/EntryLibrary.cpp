@@ -76,6 +76,7 @@ FOXAPI std::int32_t DeInitialize() {
     if (!s.initialized) return foxabi::kOk;
     if (s.busy) {
       s.aborted = true;
+      s.stopVerify = true;
       if (burn_drive* d = gActiveDrive) burn_drive_cancel(d);
     }
   }

@@ -20,7 +20,7 @@ void StartProject(State& s, std::uint8_t kind) {
   DropProject(s);
   s.project.exists = true;
   s.project.kind = kind;
-  if (kind == foxabi::kProjectDataDisc) s.project.data = std::make_unique<DataImage>();
+  if (kind == foxabi::kProjectDataDisc) s.project.data = std::make_shared<DataImage>();
   ++gGeneration;
 }
 
@@ -60,6 +60,9 @@ std::int32_t AddDataFile(const std::string& source, const std::string& destinati
   std::string error, discPath;
   {
     std::lock_guard<std::mutex> lock(s.mutex);
+    // A burn may have started since AddFile looked; it reads the tree.
+    if (s.busy) return foxabi::kErrBusy;
+    if (!s.project.exists || !s.project.data) return foxabi::kErrNoProject;
     if (!s.project.data->AddFile(source, destination, error, discPath)) {
       return access(source.c_str(), R_OK) == 0 ? foxabi::kErrInvalidArgument : foxabi::kErrFileNotReadable;
     }

@@ -25,6 +25,10 @@ std::string ErrorText(std::int32_t code) {
     case kErrTempFolder: return "The temporary folder cannot be written";
     case kErrNotPrepared: return "The project has not been prepared";
     case kErrBufferTooSmall: return "The buffer is too small";
+    case kErrBootImage: return "The boot image file is missing or cannot be read";
+    case kErrBootSettings:
+      return "The boot image does not suit the boot settings: a floppy emulation needs an image of exactly "
+             "that floppy's size, a hard disk emulation one with a single partition";
     default: return "";
   }
 }

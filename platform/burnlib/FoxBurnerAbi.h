@@ -142,6 +142,8 @@ enum ErrorCode : std::int32_t {
   kErrNotPrepared = 16,
   kErrBufferTooSmall = 17,
   kErrUnknownCode = 18,
+  kErrBootImage = 19,
+  kErrBootSettings = 20,
 };
 
 // Callbacks. The last argument is the user pointer given at registration.

@@ -5,6 +5,9 @@
 //   #define FOX_ENTRY(name, params) using name##Fn = std::int32_t(*) params;
 //   FOX_ENTRY_POINTS
 //   #undef FOX_ENTRY
+// Speeds are in kB/s (1000 bytes a second); 0 asks for the fastest.
+// GetPossibleBurnSpeeds takes in *count the room of `speeds` and gives
+// back how many speeds there are, fastest first; null `speeds` only counts.
 
 #include <cstdint>
 

@@ -37,8 +37,9 @@ struct Project {
   bool exists = false;
   std::uint8_t kind = foxabi::kProjectAudioCd;
   std::vector<AudioTrack> tracks;
-  std::unique_ptr<DataImage> data;
+  std::shared_ptr<DataImage> data;  // shared with a burn writing further copies
   burn::burn_source* prepared = nullptr;  // data disc stream made by Prepare
+  std::uint32_t preparedStart = 0;        // the sector that stream starts at
   bool isPrepared = false;
   std::int64_t preparedBytes = 0;
 };
@@ -53,6 +54,8 @@ struct State {
   std::vector<Device> devices;
   const Device* current = nullptr;
   burn::burn_drive_info* grabbed = nullptr;  // the current optical drive
+  std::int32_t burnSpeed = 0;  // chosen for the current device, kB/s; 0 = fastest
+  std::int32_t readSpeed = 0;
   Project project;
   foxabi::OptionsRecord options{};
   foxabi::IsoInfoRecord isoInfo{};
@@ -62,6 +65,7 @@ struct State {
   std::thread worker;
   std::atomic<bool> busy{false};
   std::atomic<bool> aborted{false};
+  std::atomic<bool> stopVerify{false};
 };
 
 State& TheState();

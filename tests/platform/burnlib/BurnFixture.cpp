@@ -90,6 +90,13 @@ void BurnFixture::SetVolumeLabel(const std::string& label) {
   ASSERT_EQ(SetOptions(options), 0);
 }
 
+void BurnFixture::ChangeOptions(const std::function<void(foxabi::OptionsRecord&)>& change) {
+  foxabi::OptionsRecord options{};
+  ASSERT_EQ(GetOptions(&options), 0);
+  change(options);
+  ASSERT_EQ(SetOptions(options), 0);
+}
+
 std::string BurnFixture::BurnAndWait() {
   std::int32_t rc = Prepare();
   if (rc != 0) return "Prepare failed " + std::to_string(rc);

@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ class BurnFixture : public ::testing::Test {
   // Selects the image drive; fails the test when it is missing.
   void SelectImageDrive();
   void SetVolumeLabel(const std::string& label);
+  // Reads the options, lets `change` alter them and sets them again.
+  void ChangeOptions(const std::function<void(foxabi::OptionsRecord&)>& change);
   // Prepare and Burn, then the burn-done error text ("" on success).
   std::string BurnAndWait();
   std::string WaitForBurnDone();
