@@ -113,7 +113,9 @@ TEST_F(RecorderThemes, EachLoadsThroughTheReaderWithEveryItemTheWindowsUse) {
         ASSERT_EQ(picture == nullptr, kNoPicture.count(element) > 0);
         if (!picture) continue;
         EXPECT_EQ(picture->Width() % PiecesOf(element), 0);
-        if (!kMaskedPictures.count(element)) EXPECT_FALSE(HoldsColor(*picture, 0xFF00FF)) << "key colour would show";
+        if (!kMaskedPictures.count(element)) {
+          EXPECT_FALSE(HoldsColor(*picture, 0xFF00FF)) << "key colour would show";
+        }
         if (element >= 10 && element <= 12) {
           if (titleHeight < 0) titleHeight = picture->Height();
           EXPECT_EQ(picture->Height(), titleHeight) << "title pictures line up";
