@@ -49,11 +49,20 @@ T* AddCaptioned(TWinControl* parent, const std::string& name, const std::string&
   return control;
 }
 
+// Check boxes and radio buttons show the page behind their captions.
+TzelCheckBox* AddCheck(TWinControl* parent, const std::string& name, const std::string& caption, int left, int top,
+                       int width) {
+  auto* check = AddCaptioned<TzelCheckBox>(parent, name, caption, left, top, width);
+  check->SetTransparent(true);
+  return check;
+}
+
 // Radio buttons of one parent choose among those of the same group.
 TzelRadioButton* AddRadio(TWinControl* parent, const std::string& name, const std::string& caption, int group,
                           int left, int top, int width) {
   auto* button = AddCaptioned<TzelRadioButton>(parent, name, caption, left, top, width);
   button->SetGroupIndex(group);
+  button->SetTransparent(true);
   return button;
 }
 
@@ -85,8 +94,8 @@ class TFormatRows {
     top_ += kRowPitch;
     return list;
   }
-  TzelCheckBox* AddCheck(const std::string& caption, const std::string& name) {
-    auto* check = AddCaptioned<TzelCheckBox>(page_, name, caption, 16, top_ + 1, 240);
+  TzelCheckBox* Check(const std::string& caption, const std::string& name) {
+    auto* check = AddCheck(page_, name, caption, 16, top_ + 1, 240);
     top_ += kRowPitch;
     return check;
   }
@@ -118,10 +127,10 @@ void TfrmOptions::BuildFormatPage() {
   comboMp3Channels = mp3.Add("Channels:", "comboMp3Channels", ChannelChoices());
   comboMp3BitRate = mp3.Add("Bit Rate:", "comboMp3BitRate", BitRateChoices());
   comboMp3EncoderQuality = mp3.Add("Encoder Quality:", "comboMp3EncoderQuality", Mp3QualityChoices());
-  cboxMp3Vbr = mp3.AddCheck("VBR(Variable Bit Rate)", "cboxMp3Vbr");
+  cboxMp3Vbr = mp3.Check("VBR(Variable Bit Rate)", "cboxMp3Vbr");
   comboMp3MaxBitRate = mp3.Add("Max Bit Rate:", "comboMp3MaxBitRate", BitRateChoices(), &lblMp3MaxBitRate);
   comboMp3VbrQuality = mp3.Add("VBR Quality:", "comboMp3VbrQuality", Mp3QualityChoices(), &lblMp3VbrQuality);
-  cboxMp3VbrHeader = mp3.AddCheck("Write VBR header", "cboxMp3VbrHeader");
+  cboxMp3VbrHeader = mp3.Check("Write VBR header", "cboxMp3VbrHeader");
   cboxMp3Vbr->OnClick = [this](TObject* s) { cboxMp3VbrClick(s); };
 
   TFormatRows ogg(AddPage(pcFormat, "OGG"));
@@ -144,7 +153,7 @@ void TfrmOptions::BuildHotkeyPage() {
     TzelGroupBox* group = i < 2 ? start : stop;
     const int top = 28 + (i % 2) * 32;
     THotkeyRow& row = hotkeyRows[i];
-    row.Use = AddCaptioned<TzelCheckBox>(group, std::string("cbox") + names[i], captions[i], 16, top + 1, 116);
+    row.Use = AddCheck(group, std::string("cbox") + names[i], captions[i], 16, top + 1, 116);
     row.Modifier = AddList(group, std::string("comboPre") + names[i], ModifierChoices(), 140, top, 120);
     row.Plus = AddLabel(group, "+", 270, top + 3, 12);
     row.Key = AddList(group, std::string("combo") + names[i], KeyChoices(), 288, top, 120);
@@ -194,7 +203,7 @@ void TfrmOptions::BuildSchedulePage() {
 void TfrmOptions::BuildAutomationPage() {
   pcAutomation = AddSubPages(AddPage(pcOptions, "Automation"), "pcAutomation");
   TzelTabSheet* vox = AddPage(pcAutomation, "Voice Activation System");
-  cboxVox = AddCaptioned<TzelCheckBox>(vox, "cboxVox", "Enabled VOX(Voice Activation System)", 16, 16, 320);
+  cboxVox = AddCheck(vox, "cboxVox", "Enabled VOX(Voice Activation System)", 16, 16, 320);
   AddLabel(vox, "Silence Detection Threshold", 16, 55, 180);
   spinAttackLevel = AddSpin(vox, "editAttackLevel", 200, 52, -92, 0, true);
   AddLabel(vox, "dB (-92 to 0)", 272, 55, 120);
@@ -213,7 +222,7 @@ void TfrmOptions::BuildAutomationPage() {
   };
 
   TzelTabSheet* split = AddPage(pcAutomation, "Auto Split By Time");
-  cboxAutoSplit = AddCaptioned<TzelCheckBox>(split, "cboxAutoSplit", "Activate Auto Splitter", 16, 16, 320);
+  cboxAutoSplit = AddCheck(split, "cboxAutoSplit", "Activate Auto Splitter", 16, 16, 320);
   auto* limit = AddCaptioned<TzelGroupBox>(split, "gbTimeLimit", "Time limit", 16, 48, 320, 64);
   spinTimeMinute = AddSpin(limit, "editTimeMinute", 16, 26, 0, 1440, true);
   AddLabel(limit, "minutes", 88, 29, 60);
@@ -228,7 +237,7 @@ void TfrmOptions::BuildAutomationPage() {
   // Stop by volume: kept in the settings file only; its tab never shows.
   TzelTabSheet* volume = AddPage(pcAutomation, "Auto Stop By Volume");
   volume->SetTabVisible(false);
-  cboxVolumeStop = AddCaptioned<TzelCheckBox>(volume, "cboxVolumeStop", "Stop by volume", 16, 16, 120);
+  cboxVolumeStop = AddCheck(volume, "cboxVolumeStop", "Stop by volume", 16, 16, 120);
   spinVolumeLevel = AddSpin(volume, "editVolumeLevel", 140, 14, 1, 99, true);
   spinVolumeTime = AddSpin(volume, "editVolumeTime", 212, 14, 0, 99, true);
   volumeControls = {spinVolumeLevel.Edit, spinVolumeTime.Edit};
@@ -247,7 +256,7 @@ TOutputPage TfrmOptions::BuildOutputPage(const std::string& name, bool withNameP
   if (withNameParts) {
     out.Prefix = AddEdit(page, "edit" + name + "PreName", 112, 54, 80);
     AddLabel(page, "+", 198, 57, 10);
-    out.UseDate = AddCaptioned<TzelCheckBox>(page, "cbox" + name + "UseDate", "Date", 212, 55, 56);
+    out.UseDate = AddCheck(page, "cbox" + name + "UseDate", "Date", 212, 55, 56);
     AddLabel(page, "+", 272, 57, 10);
     AddLabel(page, "Time", 286, 57, 32);
     AddLabel(page, "+", 322, 57, 10);

@@ -64,6 +64,7 @@ TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   auto radio = [this](const std::string& name, const std::string& caption, int top) {
     auto* button = Place<TzelRadioButton>(zelForm1, name, 8, top, 90, 20);
     button->SetCaption(caption);
+    button->SetTransparent(true);
     return button;
   };
   rbDaily = radio("rbDaily", "Daily", 96);

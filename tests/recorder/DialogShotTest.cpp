@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "HeadlessWindows.h"
+#include "OptionsTestFixture.h"
 #include "platform/os/MainThread.h"
 #include "recorder/Confirm.h"
 #include "recorder/DialogFrame.h"
@@ -24,12 +24,19 @@ struct TShotTheme {
   const char* name;      // in the pictures' names
   const char* resource;  // the embedded theme file
 };
-const TShotTheme kThemes[] = {{"mp10", kRecorderThemeResource1}, {"mp13", kRecorderThemeResource4}};
+// The dialogs' own theme file, and the built-in look the frame starts in.
+const TShotTheme kThemes[] = {{"mp10", kRecorderThemeResource1}, {"deepblue", nullptr}};
 
-class DialogShot : public HeadlessWindowsTest, public ::testing::WithParamInterface<TShotTheme> {
+class DialogShot : public OptionsWindowTest, public ::testing::WithParamInterface<TShotTheme> {
  protected:
   // Dresses the dialog in the theme under test.
   void Wear(TForm* dialog, TzelForm* frame) {
+    if (!GetParam().resource) {
+      frame->SetFileTheme(nullptr);
+      frame->SetUIStyle(DeepBlue);
+      ThemeDialogControls(dialog, frame);
+      return;
+    }
     auto* theme = new TzelBuiltInFileTheme(dialog);
     theme->LoadSkinData(LoadResourceData(GetParam().resource));
     frame->SetFileTheme(theme);
@@ -77,6 +84,50 @@ TEST_P(DialogShot, PathSelect) {
   Wear(dialog, dialog->zelForm1);
   dialog->ShellTreeView1->SetSelectedFolder(home + "/Recordings/2026");
   Expect(dialog, "path-select", [] {}, [&] { return dialog->ShowModal(); });
+}
+
+TEST_P(DialogShot, Schedule) {
+  CreateOptions();
+  TfrmSchedule* dialog = frmSchedule;
+  Wear(dialog, dialog->zelForm1);
+  dialog->SetScheduleButtonCaption("Edit");
+  dialog->ShowScheduleEntry(7, 30, 0, 8, 15, 0, 5, 3, 2027, 0);
+  Expect(dialog, "schedule", [] {}, [&] { return dialog->ShowModal(); });
+}
+
+TEST_P(DialogShot, OptionsOnEveryPage) {
+  TfrmOptions* options = CreateOptions();
+  Wear(options, options->zelForm1);
+  // Texts of the same length everywhere, whatever folder the test runs in.
+  for (TOutputPage* page : {&options->recorderPage, &options->converterPage, &options->splitterPage,
+                            &options->joinerPage})
+    page->Folder->SetText("/home/velmora/Music/" + page->Page->Caption() + "/");
+  options->comboDevice->Items()->Add("Built-in Audio Analog Stereo");
+  options->comboDevice->SetItemIndex(0);
+  options->AddScheduleEntry("07:30:00", "08:15:00", true, 0, 0, 0, 1);
+  options->AddScheduleEntry("22:00:00", "23:30:00", false, 0, 0, 0, 0);
+  options->cboxMp3Vbr->SetChecked(true);
+  // Every page with its first sub-page, and the busiest other sub-pages.
+  struct TPageShot {
+    int page;
+    TzelTabSheet* subPage;
+    const char* name;
+  };
+  const TPageShot shots[] = {{0, options->pcFormat->Pages(0), "format"},
+                             {0, options->pcFormat->Pages(1), "format-mp3"},
+                             {1, nullptr, "hotkeys"},
+                             {2, nullptr, "schedule"},
+                             {3, options->pcAutomation->Pages(0), "automation"},
+                             {3, options->pcAutomation->Pages(1), "automation-split"},
+                             {4, options->recorderPage.Page, "save"},
+                             {4, options->converterPage.Page, "save-converter"},
+                             {5, nullptr, "email"},
+                             {6, nullptr, "device"}};
+  for (const TPageShot& shot : shots)
+    Expect(options, std::string("options-") + shot.name, [&] {
+      options->ShowPage(shot.page);
+      if (shot.subPage) shot.subPage->PageControl()->SetActivePage(shot.subPage);
+    }, [&] { return options->ShowModal(); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, DialogShot, ::testing::ValuesIn(kThemes),
