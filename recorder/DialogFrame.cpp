@@ -1,6 +1,7 @@
 #include "recorder/DialogFrame.h"
 
 #include "platform/framework/Forms.h"
+#include "recorder/WindowSkin.h"
 #include "resources/Resources.h"
 #include "skin/ZELForm.h"
 #include "skin/ZELMgr.h"
@@ -13,9 +14,7 @@ constexpr char kThemeName[] = "themeMp10";
 }  // namespace
 
 TzelFileTheme* DialogTheme(TForm* dialog) {
-  for (TComponent* holder : {static_cast<TComponent*>(Application->MainForm()), static_cast<TComponent*>(dialog)})
-    if (holder)
-      if (auto* theme = dynamic_cast<TzelFileTheme*>(holder->FindComponent(kThemeName))) return theme;
+  if (TzelFileTheme* theme = RecorderTheme()) return theme;
   auto* theme = new TzelBuiltInFileTheme(dialog);
   theme->SetName(kThemeName);
   theme->LoadSkinData(LoadResourceData(kRecorderThemeResource1));
@@ -23,6 +22,7 @@ TzelFileTheme* DialogTheme(TForm* dialog) {
 }
 
 TzelForm* DressDialog(TForm* dialog, const std::string& caption) {
+  UseRecorderSkin();
   auto* frame = new TzelForm(dialog);
   frame->SetName("zelForm1");
   frame->SetFileTheme(DialogTheme(dialog));

@@ -23,8 +23,6 @@
 #include "recorder/Player.h"
 #include "recorder/SetTime.h"
 #include "recorder/Splitter.h"
-#include "resources/Resources.h"
-#include "skin/ZELFlavour.h"
 
 namespace {
 
@@ -63,9 +61,6 @@ int main() {
   try {
     Application->Initialize();
     Application->SetTitle("Velmora MP3 Recorder Pro 3.3");
-    // The skin library in the recorder's build, with the program's own pictures.
-    SetSkinFlavour(zelOlderBuild);
-    RegisterSkinResources();
     ProgramFolder = GetProgramFolder();
     SystemFolder = GetSystemDir() + "/";
     for (const char* server : kComServers) RegisterComServer(SystemFolder + server, 1);

@@ -14,6 +14,7 @@
 #include "recorder/Confirm.h"
 #include "recorder/DialogFrame.h"
 #include "recorder/PathSelect.h"
+#include "resources/Resources.h"
 #include "skin/ZELForm.h"
 #include "skin/ZELMgr.h"
 #include "tests/shots/ReferenceShot.h"

@@ -12,17 +12,12 @@
 #include "KeepGlobals.h"
 #include "platform/framework/Forms.h"
 #include "platform/win/Headless.h"
-#include "resources/Resources.h"
-#include "skin/ZELFlavour.h"
 
 class HeadlessWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     InitWindowSystem(TBackendKind::Headless);
     HeadlessSetScreen(Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 740));
-    // The recorder's windows wear its skin.
-    SetSkinFlavour(zelOlderBuild);
-    RegisterSkinResources();
   }
   void TearDown() override {
     Application->DestroyForms();
