@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "recorder/DialogFrame.h"
+#include "skin/ZELForm.h"
+
 TfrmConfirm* frmConfirm = nullptr;
 
 namespace {
@@ -36,30 +39,33 @@ TConfirmLayout LayOutConfirm(BYTE mode, int labelWidth, int labelHeight, int but
 }
 
 TfrmConfirm::TfrmConfirm(TComponent* owner) : TForm(owner) {
+  SetName("frmConfirm");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetCaption("Confirm");
   SetClientSize(307, 128);
   Constraints()->SetMinWidth(200);
   Constraints()->SetMinHeight(50);
+  zelForm1 = DressDialog(this, "Confirm");
 
   Label1 = new TLabel(this);
-  Label1->SetParent(this);
+  Label1->SetName("Label1");
+  Label1->SetParent(zelForm1);
   Label1->SetAutoSize(true);
   Label1->SetTransparent(true);
   Label1->SetBounds(7, 56, Label1->Width(), Label1->Height());
 
-  zelButton1 = new TButton(this);
-  zelButton1->SetParent(this);
-  zelButton1->SetBounds(104, 88, 80, 27);
-  zelButton1->SetCaption("&Yes");
-  zelButton1->OnClick = [this](TObject*) { SetModalResult(mrYes); };
-
-  zelButton2 = new TButton(this);
-  zelButton2->SetParent(this);
-  zelButton2->SetBounds(200, 88, 80, 27);
-  zelButton2->SetCaption("&No");
-  zelButton2->OnClick = [this](TObject*) { SetModalResult(mrNo); };
+  const auto button = [this](const std::string& name, int left, const std::string& caption, int result) {
+    auto* made = new TzelButton(this);
+    made->SetName(name);
+    made->SetParent(zelForm1);
+    made->SetBounds(left, 88, 80, 27);
+    made->SetCaption(caption);
+    made->OnClick = [this, result](TObject*) { SetModalResult(result); };
+    return made;
+  };
+  zelButton1 = button("zelButton1", 104, "&Yes", mrYes);
+  zelButton2 = button("zelButton2", 200, "&No", mrNo);
+  ThemeDialogControls(this, zelForm1);
 }
 
 int TfrmConfirm::ShowModal() {
@@ -71,12 +77,8 @@ void TfrmConfirm::ApplyLayout() {
   Label1->SetCaption(text_);
   const TConfirmLayout layout =
       LayOutConfirm(mode_, Label1->Width(), Label1->Height(), zelButton2->Width(), Screen->Width());
-  SetCaption(layout.caption);
-  // The layout counts from the window's outer edge, which is the client
-  // area's own while the frame is drawn inside it; the window system's
-  // frame is added outside, so the buttons are never cut off.
-  SetClientSize(layout.windowWidth, layout.windowHeight);
-  SetLeft(layout.windowLeft - (Width() - layout.windowWidth) / 2);
+  zelForm1->SetCaption(layout.caption);
+  SetBounds(layout.windowLeft, Top(), layout.windowWidth, layout.windowHeight);
   Label1->SetLeft(layout.labelLeft);
   zelButton1->SetTop(layout.buttonTop);
   zelButton2->SetTop(layout.buttonTop);

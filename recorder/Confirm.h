@@ -6,6 +6,9 @@
 
 #include "platform/framework/Forms.h"
 #include "platform/framework/StdCtrls.h"
+#include "skin/ZELButton.h"
+
+class TzelForm;
 
 constexpr BYTE CONFIRM_QUESTION = 0;
 constexpr BYTE CONFIRM_MESSAGE = 1;
@@ -42,9 +45,10 @@ class TfrmConfirm : public TForm {
   // 6 yes, 7 no (also the OK of a message), 2 closed otherwise.
   int ShowModal() override;
 
+  TzelForm* zelForm1;
   TLabel* Label1;
-  TButton* zelButton1;
-  TButton* zelButton2;
+  TzelButton* zelButton1;
+  TzelButton* zelButton2;
 
  private:
   void ApplyLayout();

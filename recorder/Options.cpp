@@ -9,53 +9,53 @@
 #include "platform/os/Files.h"
 #include "platform/os/NewFile.h"
 #include "recorder/Confirm.h"
+#include "recorder/DialogFrame.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/PathSelect.h"
+#include "skin/ZELForm.h"
 
 TfrmOptions* frmOptions = nullptr;
 
 TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
   SetName("frmOptions");
-  SetCaption("Velmora MP3 Recorder Pro: Options");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientSize(520, 480);
-  pcOptions = new TPageControl(this);
+  zelForm1 = DressDialog(this, "Velmora MP3 Recorder Pro: Options");
+  SetClientSize(520, 466);
+  // Below the frame's title bar.
+  pcOptions = new TzelPageControl(this);
   pcOptions->SetName("pcOptions");
-  pcOptions->SetBounds(8, 8, 504, 430);
-  pcOptions->SetParent(this);
+  pcOptions->SetBounds(8, 30, 504, 392);
+  pcOptions->SetParent(zelForm1);
   BuildFormatPage();
   BuildHotkeyPage();
   BuildSchedulePage();
   BuildAutomationPage();
   BuildSavePages();
   BuildMailAndDevicePages();
+  for (TzelPageControl* pages : {pcFormat, pcAutomation, pcSave}) pages->SetActivePage(pages->Pages(0));
   ShowPage(0);
   ConnectDialogs();
 
-  btnDefault = new TButton(this);
-  btnDefault->SetName("btnDefault");
-  btnDefault->SetCaption("&Default");
-  btnDefault->SetHint("Set all setting to default");
-  btnOk = new TButton(this);
-  btnOk->SetName("btnOk");
-  btnOk->SetCaption("&Ok");
-  btnOk->SetHint("Ok");
-  btnCancel = new TButton(this);
-  btnCancel->SetName("btnCancel");
-  btnCancel->SetCaption("&Cancel");
-  btnCancel->SetHint("Cancel");
+  const auto button = [this](const std::string& name, const std::string& caption, const std::string& hint,
+                             int left) {
+    auto* made = new TzelButton(this);
+    made->SetName(name);
+    made->SetCaption(caption);
+    made->SetHint(hint);
+    made->SetShowHint(true);
+    made->SetBounds(left, 430, 80, 26);
+    made->SetParent(zelForm1);
+    return made;
+  };
+  btnDefault = button("btnDefault", "&Default", "Set all setting to default", 256);
+  btnOk = button("btnOk", "&Ok", "Ok", 344);
+  btnCancel = button("btnCancel", "&Cancel", "Cancel", 432);
   btnCancel->SetCancel(true);
-  int left = 250;
-  for (TButton* button : {btnDefault, btnOk, btnCancel}) {
-    button->SetBounds(left, 444, 80, 26);
-    button->SetShowHint(true);
-    button->SetParent(this);
-    left += 88;
-  }
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
   btnOk->OnClick = [this](TObject* s) { btnOkClick(s); };
   btnCancel->OnClick = [this](TObject* s) { btnCancelClick(s); };
+  ThemeDialogControls(this, zelForm1);
 
   snapshotLists_ = {comboWavFreq,       comboWavChannels,   comboWavSampleRate, comboMp3Freq,
                     comboMp3Channels,   comboMp3BitRate,    comboMp3EncoderQuality, comboMp3MaxBitRate,
@@ -74,11 +74,9 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
     snapshotTexts_.push_back(page->Folder);
     for (TCustomEdit* edit : {page->Prefix, page->Suffix})
       if (edit) snapshotTexts_.push_back(edit);
-    for (TCustomCheckBox* check : {static_cast<TCustomCheckBox*>(page->UseDate),
-                                   static_cast<TCustomCheckBox*>(page->ToSource),
-                                   static_cast<TCustomCheckBox*>(page->ToAppointed),
-                                   static_cast<TCustomCheckBox*>(page->AddNew),
-                                   static_cast<TCustomCheckBox*>(page->Overwrite)})
+    for (TzelCheckBox* check : {page->UseDate, static_cast<TzelCheckBox*>(page->ToSource),
+                                static_cast<TzelCheckBox*>(page->ToAppointed), static_cast<TzelCheckBox*>(page->AddNew),
+                                static_cast<TzelCheckBox*>(page->Overwrite)})
       if (check) snapshotChecks_.push_back(check);
   }
 
@@ -264,7 +262,7 @@ void TfrmOptions::FormClose(TObject*, TCloseAction&) {
 TfrmOptions::TSnapshot TfrmOptions::TakeSnapshot() {
   TSnapshot snapshot;
   for (TComboBox* list : snapshotLists_) snapshot.ListIndexes.push_back(list->ItemIndex());
-  for (TCustomCheckBox* check : snapshotChecks_) snapshot.Checks.push_back(check->Checked());
+  for (TzelCheckBox* check : snapshotChecks_) snapshot.Checks.push_back(check->Checked());
   for (TCustomEdit* edit : snapshotTexts_) snapshot.Texts.push_back(edit->Text());
   snapshot.BodyText = memoBody->Lines()->Text();
   snapshot.Entries = schedule_.Entries();

@@ -8,20 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/Edits.h"
-#include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
-#include "platform/framework/ListControls.h"
-#include "platform/framework/ListView.h"
-#include "platform/framework/Memo.h"
-#include "platform/framework/PageControls.h"
 #include "platform/framework/StdCtrls.h"
 #include "recorder/OptionsSpinBox.h"
 #include "recorder/ScheduleList.h"
+#include "skin/ZELButton.h"
+#include "skin/ZELComboBox.h"
+#include "skin/ZELEdit.h"
+#include "skin/ZELListView.h"
+#include "skin/ZELMemo.h"
+#include "skin/ZELPageControl.h"
 
 class TAudioRecord2;
 class TOpenDialog;
 class TSaveDialog;
+class TzelForm;
 
 // What the options window needs of the main window, which is built
 // elsewhere; each link may be left empty.
@@ -34,26 +35,26 @@ struct TOptionsMainLink {
 
 // One row of the hotkey page: check box, modifier list, "+" and key list.
 struct THotkeyRow {
-  TCheckBox* Use = nullptr;
-  TComboBox* Modifier = nullptr;
+  TzelCheckBox* Use = nullptr;
+  TzelComboBox* Modifier = nullptr;
   TLabel* Plus = nullptr;
-  TComboBox* Key = nullptr;
+  TzelComboBox* Key = nullptr;
 };
 
 // The "Save" page of one tool: folder box and button, the name parts
 // (recorder and joiner) or the where-to-save choice (converter and
 // splitter), and what to do with a name that exists.
 struct TOutputPage {
-  TWinControl* Page = nullptr;
-  TEdit* Folder = nullptr;
-  TButton* Browse = nullptr;
-  TEdit* Prefix = nullptr;
-  TCheckBox* UseDate = nullptr;
-  TEdit* Suffix = nullptr;
-  TRadioButton* ToSource = nullptr;     // "Save to original file path"
-  TRadioButton* ToAppointed = nullptr;  // "Always save to "
-  TRadioButton* AddNew = nullptr;
-  TRadioButton* Overwrite = nullptr;
+  TzelTabSheet* Page = nullptr;
+  TzelEdit* Folder = nullptr;
+  TzelButton* Browse = nullptr;
+  TzelEdit* Prefix = nullptr;
+  TzelCheckBox* UseDate = nullptr;
+  TzelEdit* Suffix = nullptr;
+  TzelRadioButton* ToSource = nullptr;     // "Save to original file path"
+  TzelRadioButton* ToAppointed = nullptr;  // "Always save to "
+  TzelRadioButton* AddNew = nullptr;
+  TzelRadioButton* Overwrite = nullptr;
 };
 
 class TfrmOptions : public TForm {
@@ -102,57 +103,61 @@ class TfrmOptions : public TForm {
   std::function<bool(std::string& fileName)> ChooseScheduleFileToSave;
   std::function<bool(std::string& fileName)> ChooseScheduleFileToLoad;
 
+  TzelForm* zelForm1;
   // The pages, in tab order: Format, Hotkeys, Schedule, Automation,
-  // Save, EMail, Device.
-  TPageControl* pcOptions;
-  void ShowPage(int index) { pcOptions->SetActivePageIndex(index); }
+  // Save, EMail, Device; Format, Automation and Save hold sub-pages.
+  TzelPageControl* pcOptions;
+  TzelPageControl* pcFormat;
+  TzelPageControl* pcAutomation;
+  TzelPageControl* pcSave;
+  void ShowPage(int index) { pcOptions->SetActivePage(pcOptions->Pages(index)); }
 
   // "Format"
-  TComboBox* comboWavFreq;
-  TComboBox* comboWavChannels;
-  TComboBox* comboWavSampleRate;
-  TComboBox* comboMp3Freq;
-  TComboBox* comboMp3Channels;
-  TComboBox* comboMp3BitRate;
-  TComboBox* comboMp3EncoderQuality;
+  TzelComboBox* comboWavFreq;
+  TzelComboBox* comboWavChannels;
+  TzelComboBox* comboWavSampleRate;
+  TzelComboBox* comboMp3Freq;
+  TzelComboBox* comboMp3Channels;
+  TzelComboBox* comboMp3BitRate;
+  TzelComboBox* comboMp3EncoderQuality;
   TLabel* lblMp3MaxBitRate;
-  TComboBox* comboMp3MaxBitRate;
+  TzelComboBox* comboMp3MaxBitRate;
   TLabel* lblMp3VbrQuality;
-  TComboBox* comboMp3VbrQuality;
-  TCheckBox* cboxMp3Vbr;
-  TCheckBox* cboxMp3VbrHeader;
-  TComboBox* comboOggFreq;
-  TComboBox* comboOggChannels;
-  TComboBox* comboOggQuality;
-  TComboBox* comboWmaFormat;
+  TzelComboBox* comboMp3VbrQuality;
+  TzelCheckBox* cboxMp3Vbr;
+  TzelCheckBox* cboxMp3VbrHeader;
+  TzelComboBox* comboOggFreq;
+  TzelComboBox* comboOggChannels;
+  TzelComboBox* comboOggQuality;
+  TzelComboBox* comboWmaFormat;
 
   // "Hotkeys": start 1, start 2, stop 1, stop 2.
   std::array<THotkeyRow, 4> hotkeyRows;
 
   // "Schedule": check box, start, stop and frequency of every entry.
-  TListView* listSchedule;
-  TButton* btnAdd;
-  TButton* btnEdit;
-  TButton* btnTag;
-  TButton* btnDelete;
-  TButton* btnClear;
-  TButton* btnSave;
-  TButton* btnLoad;
+  TzelListView* listSchedule;
+  TzelButton* btnAdd;
+  TzelButton* btnEdit;
+  TzelButton* btnTag;
+  TzelButton* btnDelete;
+  TzelButton* btnClear;
+  TzelButton* btnSave;
+  TzelButton* btnLoad;
   TSaveDialog* dlgSaveSchedule;
   TOpenDialog* dlgOpenSchedule;
 
   // "Automation"
-  TCheckBox* cboxVox;
+  TzelCheckBox* cboxVox;
   TSpinBox spinAttackLevel;
   TSpinBox spinReleaseTime;
-  TRadioButton* rbVoxNewTrack;
-  TRadioButton* rbVoxPause;
-  TCheckBox* cboxAutoSplit;
+  TzelRadioButton* rbVoxNewTrack;
+  TzelRadioButton* rbVoxPause;
+  TzelCheckBox* cboxAutoSplit;
   TSpinBox spinTimeMinute;
   TSpinBox spinTimeSecond;
-  TRadioButton* rbSplitStop;
-  TRadioButton* rbSplitNewRecord;
-  TCheckBox* cboxVolumeStop;
+  TzelRadioButton* rbSplitStop;
+  TzelRadioButton* rbSplitNewRecord;
+  TzelCheckBox* cboxVolumeStop;
   TSpinBox spinVolumeLevel;
   TSpinBox spinVolumeTime;
   std::vector<TControl*> volumeControls;  // enabled with cboxVolumeStop
@@ -164,15 +169,15 @@ class TfrmOptions : public TForm {
   TOutputPage joinerPage;
 
   // "EMail"
-  TEdit* editSubject;
-  TMemo* memoBody;
+  TzelEdit* editSubject;
+  TzelMemo* memoBody;
 
   // "Device"
-  TComboBox* comboDevice;
+  TzelComboBox* comboDevice;
 
-  TButton* btnDefault;
-  TButton* btnOk;
-  TButton* btnCancel;
+  TzelButton* btnDefault;
+  TzelButton* btnOk;
+  TzelButton* btnCancel;
 
   // Handlers.
   void cboxMp3VbrClick(TObject* sender);
@@ -216,8 +221,8 @@ class TfrmOptions : public TForm {
   void BuildSavePages();
   void BuildMailAndDevicePages();
   void ConnectDialogs();
-  TTabSheet* AddPage(const std::string& caption);
-  TOutputPage BuildOutputPage(TWinControl* parent, const std::string& name, bool withNameParts);
+  TzelTabSheet* AddPage(TzelPageControl* pages, const std::string& caption);
+  TOutputPage BuildOutputPage(const std::string& name, bool withNameParts);
 
   void RefreshVbrEnabling();
   void RefreshHotkeyEnabling();
@@ -240,7 +245,7 @@ class TfrmOptions : public TForm {
   // Controls whose state the snapshot holds (the VOX box and the device
   // list are left out: they act at once).
   std::vector<TComboBox*> snapshotLists_;
-  std::vector<TCustomCheckBox*> snapshotChecks_;
+  std::vector<TzelCheckBox*> snapshotChecks_;
   std::vector<TCustomEdit*> snapshotTexts_;
 };
 

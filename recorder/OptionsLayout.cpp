@@ -1,13 +1,16 @@
-// Builds the controls of the options window. Each page is a tab sheet;
-// its sub-pages are group boxes on it.
+// Builds the controls of the options window. Each page is a tab of the
+// page control; Format, Automation and Save hold page controls of their
+// own whose tabs are the sub-pages.
 
 #include "platform/framework/SysUtils.h"
 #include "recorder/Options.h"
 #include "recorder/OptionsLists.h"
+#include "skin/ZELGroupBox.h"
+#include "skin/ZELScrollBar.h"
 
 namespace {
 
-// Every control belongs to the form, whatever panel it stands on.
+// Every control belongs to the form, whatever page it stands on.
 TComponent* FormOf(TWinControl* parent) {
   for (TWinControl* p = parent; p; p = p->Parent())
     if (auto* form = dynamic_cast<TCustomForm*>(p)) return form;
@@ -26,20 +29,13 @@ T* Place(TWinControl* parent, const std::string& name, int left, int top, int wi
 TLabel* AddLabel(TWinControl* parent, const std::string& caption, int left, int top, int width = 100) {
   auto* label = Place<TLabel>(parent, "", left, top, width, 16);
   label->SetCaption(caption);
+  label->SetTransparent(true);
   return label;
 }
 
-// A plain holder that makes a pair of radio buttons one group.
-TPanel* AddRadioGroup(TWinControl* parent, int left, int top, int width, int height) {
-  auto* holder = Place<TPanel>(parent, "", left, top, width, height);
-  holder->SetBevelOuter(bvNone);
-  holder->SetCaption("");
-  return holder;
-}
-
-TComboBox* AddList(TWinControl* parent, const std::string& name, const TChoiceList& lines, int left, int top,
-                   int width = 150) {
-  auto* list = Place<TComboBox>(parent, name, left, top, width, 22);
+TzelComboBox* AddList(TWinControl* parent, const std::string& name, const TChoiceList& lines, int left, int top,
+                      int width = 150) {
+  auto* list = Place<TzelComboBox>(parent, name, left, top, width, 22);
   list->SetStyle(csDropDownList);
   for (const auto& line : lines) list->Items()->Add(line);
   return list;
@@ -53,85 +49,121 @@ T* AddCaptioned(TWinControl* parent, const std::string& name, const std::string&
   return control;
 }
 
-TEdit* AddEdit(TWinControl* parent, const std::string& name, int left, int top, int width) {
-  return Place<TEdit>(parent, name, left, top, width, 22);
+// Check boxes and radio buttons show the page behind their captions.
+TzelCheckBox* AddCheck(TWinControl* parent, const std::string& name, const std::string& caption, int left, int top,
+                       int width) {
+  auto* check = AddCaptioned<TzelCheckBox>(parent, name, caption, left, top, width);
+  check->SetTransparent(true);
+  return check;
+}
+
+// Radio buttons of one parent choose among those of the same group.
+TzelRadioButton* AddRadio(TWinControl* parent, const std::string& name, const std::string& caption, int group,
+                          int left, int top, int width) {
+  auto* button = AddCaptioned<TzelRadioButton>(parent, name, caption, left, top, width);
+  button->SetGroupIndex(group);
+  button->SetTransparent(true);
+  return button;
+}
+
+TzelEdit* AddEdit(TWinControl* parent, const std::string& name, int left, int top, int width) {
+  return Place<TzelEdit>(parent, name, left, top, width, 22);
 }
 
 TSpinBox AddSpin(TWinControl* parent, const std::string& name, int left, int top, int min, int max,
                  bool readOnly) {
-  return MakeSpinBox(FormOf(parent), parent, name, left, top, 60, min, max, readOnly);
+  return MakeSpinBox(FormOf(parent), parent, name, left, top, 64, min, max, readOnly);
 }
+
+// A page control filling a page, for its sub-pages.
+TzelPageControl* AddSubPages(TWinControl* page, const std::string& name) {
+  auto* pages = Place<TzelPageControl>(page, name, 0, 0, 100, 100);
+  pages->SetAlign(alClient);
+  return pages;
+}
+
+// Label and list rows of a format sub-page, one under the other.
+class TFormatRows {
+ public:
+  explicit TFormatRows(TWinControl* page) : page_(page) {}
+  TzelComboBox* Add(const std::string& caption, const std::string& name, const TChoiceList& lines,
+                    TLabel** label = nullptr) {
+    TLabel* made = AddLabel(page_, caption, 16, top_ + 3, 120);
+    if (label) *label = made;
+    TzelComboBox* list = AddList(page_, name, lines, 140, top_, 180);
+    top_ += kRowPitch;
+    return list;
+  }
+  TzelCheckBox* Check(const std::string& caption, const std::string& name) {
+    auto* check = AddCheck(page_, name, caption, 16, top_ + 1, 240);
+    top_ += kRowPitch;
+    return check;
+  }
+
+ private:
+  static constexpr int kRowPitch = 30;
+  TWinControl* page_;
+  int top_ = 16;
+};
 
 }  // namespace
 
-TTabSheet* TfrmOptions::AddPage(const std::string& caption) {
-  auto* page = new TTabSheet(this);
+TzelTabSheet* TfrmOptions::AddPage(TzelPageControl* pages, const std::string& caption) {
+  auto* page = new TzelTabSheet(this);
   page->SetCaption(caption);
-  page->SetPageControl(pcOptions);
+  page->SetParent(pages);
   return page;
 }
 
 void TfrmOptions::BuildFormatPage() {
-  TTabSheet* page = AddPage("Format");
-  auto* wav = AddCaptioned<TGroupBox>(page, "", "WAV", 4, 4, 240, 110);
-  AddLabel(wav, "Frequency:", 8, 20);
-  comboWavFreq = AddList(wav, "comboWavFreq", WavFrequencyChoices(), 110, 18, 120);
-  AddLabel(wav, "Channels:", 8, 48);
-  comboWavChannels = AddList(wav, "comboWavChannels", ChannelChoices(), 110, 46, 120);
-  AddLabel(wav, "Sampling Rate:", 8, 76);
-  comboWavSampleRate = AddList(wav, "comboWavSampleRate", SampleSizeChoices(), 110, 74, 120);
+  pcFormat = AddSubPages(AddPage(pcOptions, "Format"), "pcFormat");
+  TFormatRows wav(AddPage(pcFormat, "WAV"));
+  comboWavFreq = wav.Add("Frequency:", "comboWavFreq", WavFrequencyChoices());
+  comboWavChannels = wav.Add("Channels:", "comboWavChannels", ChannelChoices());
+  comboWavSampleRate = wav.Add("Sampling Rate:", "comboWavSampleRate", SampleSizeChoices());
 
-  auto* mp3 = AddCaptioned<TGroupBox>(page, "", "MP3", 250, 4, 250, 260);
-  AddLabel(mp3, "Frequency:", 8, 20);
-  comboMp3Freq = AddList(mp3, "comboMp3Freq", Mp3FrequencyChoices(), 115, 18, 125);
-  AddLabel(mp3, "Channels:", 8, 48);
-  comboMp3Channels = AddList(mp3, "comboMp3Channels", ChannelChoices(), 115, 46, 125);
-  AddLabel(mp3, "Bit Rate:", 8, 76);
-  comboMp3BitRate = AddList(mp3, "comboMp3BitRate", BitRateChoices(), 115, 74, 125);
-  AddLabel(mp3, "Encoder Quality:", 8, 104);
-  comboMp3EncoderQuality = AddList(mp3, "comboMp3EncoderQuality", Mp3QualityChoices(), 115, 102, 125);
-  cboxMp3Vbr = AddCaptioned<TCheckBox>(mp3, "cboxMp3Vbr", "VBR(Variable Bit Rate)", 8, 132, 230);
-  lblMp3MaxBitRate = AddLabel(mp3, "Max Bit Rate:", 8, 160);
-  comboMp3MaxBitRate = AddList(mp3, "comboMp3MaxBitRate", BitRateChoices(), 115, 158, 125);
-  lblMp3VbrQuality = AddLabel(mp3, "VBR Quality:", 8, 188);
-  comboMp3VbrQuality = AddList(mp3, "comboMp3VbrQuality", Mp3QualityChoices(), 115, 186, 125);
-  cboxMp3VbrHeader = AddCaptioned<TCheckBox>(mp3, "cboxMp3VbrHeader", "Write VBR header", 8, 216, 230);
+  TFormatRows mp3(AddPage(pcFormat, "MP3"));
+  comboMp3Freq = mp3.Add("Frequency:", "comboMp3Freq", Mp3FrequencyChoices());
+  comboMp3Channels = mp3.Add("Channels:", "comboMp3Channels", ChannelChoices());
+  comboMp3BitRate = mp3.Add("Bit Rate:", "comboMp3BitRate", BitRateChoices());
+  comboMp3EncoderQuality = mp3.Add("Encoder Quality:", "comboMp3EncoderQuality", Mp3QualityChoices());
+  cboxMp3Vbr = mp3.Check("VBR(Variable Bit Rate)", "cboxMp3Vbr");
+  comboMp3MaxBitRate = mp3.Add("Max Bit Rate:", "comboMp3MaxBitRate", BitRateChoices(), &lblMp3MaxBitRate);
+  comboMp3VbrQuality = mp3.Add("VBR Quality:", "comboMp3VbrQuality", Mp3QualityChoices(), &lblMp3VbrQuality);
+  cboxMp3VbrHeader = mp3.Check("Write VBR header", "cboxMp3VbrHeader");
   cboxMp3Vbr->OnClick = [this](TObject* s) { cboxMp3VbrClick(s); };
 
-  auto* ogg = AddCaptioned<TGroupBox>(page, "", "OGG", 4, 120, 240, 110);
-  AddLabel(ogg, "Frequency:", 8, 20);
-  comboOggFreq = AddList(ogg, "comboOggFreq", Mp3FrequencyChoices(), 110, 18, 120);
-  AddLabel(ogg, "Channels:", 8, 48);
-  comboOggChannels = AddList(ogg, "comboOggChannels", ChannelChoices(), 110, 46, 120);
-  AddLabel(ogg, "Quality:", 8, 76);
-  comboOggQuality = AddList(ogg, "comboOggQuality", OggQualityChoices(), 110, 74, 120);
+  TFormatRows ogg(AddPage(pcFormat, "OGG"));
+  comboOggFreq = ogg.Add("Frequency:", "comboOggFreq", Mp3FrequencyChoices());
+  comboOggChannels = ogg.Add("Channels:", "comboOggChannels", ChannelChoices());
+  comboOggQuality = ogg.Add("Quality:", "comboOggQuality", OggQualityChoices());
 
-  auto* wma = AddCaptioned<TGroupBox>(page, "", "WMA", 4, 270, 496, 56);
-  AddLabel(wma, "Format:", 8, 22, 60);
-  comboWmaFormat = AddList(wma, "comboWmaFormat", InitialWmaChoices(), 70, 20, 250);
+  TzelTabSheet* wma = AddPage(pcFormat, "WMA");
+  AddLabel(wma, "Format:", 16, 19, 120);
+  comboWmaFormat = AddList(wma, "comboWmaFormat", InitialWmaChoices(), 140, 16, 300);
 }
 
 void TfrmOptions::BuildHotkeyPage() {
-  TTabSheet* page = AddPage("Hotkeys");
-  auto* start = AddCaptioned<TGroupBox>(page, "", " Start record hotkeys ", 4, 4, 496, 90);
-  auto* stop = AddCaptioned<TGroupBox>(page, "", " Stop record hotkeys ", 4, 100, 496, 90);
+  TzelTabSheet* page = AddPage(pcOptions, "Hotkeys");
+  auto* start = AddCaptioned<TzelGroupBox>(page, "gbStartHotkeys", " Start record hotkeys ", 8, 8, 484, 96);
+  auto* stop = AddCaptioned<TzelGroupBox>(page, "gbStopHotkeys", " Stop record hotkeys ", 8, 116, 484, 96);
   const char* captions[] = {"Start hotkey1:", "Start hotkey2:", "Stop hotkey1:", "Stop hotkey2:"};
   const char* names[] = {"StartHotkey1", "StartHotkey2", "StopHotkey1", "StopHotkey2"};
   for (int i = 0; i < 4; ++i) {
-    TGroupBox* group = i < 2 ? start : stop;
-    const int top = 22 + (i % 2) * 30;
+    TzelGroupBox* group = i < 2 ? start : stop;
+    const int top = 28 + (i % 2) * 32;
     THotkeyRow& row = hotkeyRows[i];
-    row.Use = AddCaptioned<TCheckBox>(group, std::string("cbox") + names[i], captions[i], 8, top, 110);
-    row.Modifier = AddList(group, std::string("comboPre") + names[i], ModifierChoices(), 125, top, 110);
-    row.Plus = AddLabel(group, "+", 245, top + 2, 12);
-    row.Key = AddList(group, std::string("combo") + names[i], KeyChoices(), 262, top, 110);
+    row.Use = AddCheck(group, std::string("cbox") + names[i], captions[i], 16, top + 1, 116);
+    row.Modifier = AddList(group, std::string("comboPre") + names[i], ModifierChoices(), 140, top, 120);
+    row.Plus = AddLabel(group, "+", 270, top + 3, 12);
+    row.Key = AddList(group, std::string("combo") + names[i], KeyChoices(), 288, top, 120);
     row.Use->OnClick = [this](TObject* s) { HotkeyUseClick(s); };
   }
 }
 
 void TfrmOptions::BuildSchedulePage() {
-  TTabSheet* page = AddPage("Schedule");
-  listSchedule = Place<TListView>(page, "listSchedule", 4, 4, 400, 320);
+  TzelTabSheet* page = AddPage(pcOptions, "Schedule");
+  listSchedule = Place<TzelListView>(page, "listSchedule", 8, 8, 390, page->ClientHeight() - 16);
   listSchedule->SetCheckboxes(true);
   listSchedule->SetRowSelect(true);
   const char* headers[] = {"Use", "Start time", "Stop time", "Frequency"};
@@ -146,13 +178,19 @@ void TfrmOptions::BuildSchedulePage() {
   listSchedule->OnChange = [this](TObject* s, TListItem* item, TItemChange change) {
     listScheduleChange(s, item, change);
   };
-  btnAdd = AddCaptioned<TButton>(page, "btnAdd", "Add", 412, 24, 84, 24);
-  btnEdit = AddCaptioned<TButton>(page, "btnEdit", "Edit", 412, 54, 84, 24);
-  btnTag = AddCaptioned<TButton>(page, "btnTag", "Tag", 412, 84, 84, 24);
-  btnDelete = AddCaptioned<TButton>(page, "btnDelete", "Delete", 412, 114, 84, 24);
-  btnClear = AddCaptioned<TButton>(page, "btnClear", "Clear", 412, 144, 84, 24);
-  btnSave = AddCaptioned<TButton>(page, "btnSave", "Save", 412, 174, 84, 24);
-  btnLoad = AddCaptioned<TButton>(page, "btnLoad", "Load", 412, 204, 84, 24);
+  int top = 8;
+  const auto button = [&](const std::string& name, const std::string& caption) {
+    auto* made = AddCaptioned<TzelButton>(page, name, caption, 406, top, 86, 26);
+    top += 34;
+    return made;
+  };
+  btnAdd = button("btnAdd", "Add");
+  btnEdit = button("btnEdit", "Edit");
+  btnTag = button("btnTag", "Tag");
+  btnDelete = button("btnDelete", "Delete");
+  btnClear = button("btnClear", "Clear");
+  btnSave = button("btnSave", "Save");
+  btnLoad = button("btnLoad", "Load");
   btnAdd->OnClick = [this](TObject* s) { btnAddClick(s); };
   btnEdit->OnClick = [this](TObject* s) { btnEditClick(s); };
   btnTag->OnClick = [this](TObject* s) { btnEditClick(s); };
@@ -163,111 +201,102 @@ void TfrmOptions::BuildSchedulePage() {
 }
 
 void TfrmOptions::BuildAutomationPage() {
-  TTabSheet* page = AddPage("Automation");
-  auto* vox = AddCaptioned<TGroupBox>(page, "", "Voice Activation System", 4, 4, 496, 150);
-  cboxVox = AddCaptioned<TCheckBox>(vox, "cboxVox", "Enabled VOX(Voice Activation System)", 8, 20, 300);
-  AddLabel(vox, "Silence Detection Threshold", 8, 50, 180);
-  spinAttackLevel = AddSpin(vox, "editAttackLevel", 195, 48, -92, 0, true);
-  AddLabel(vox, "dB (-92 to 0)", 260, 50);
-  AddLabel(vox, "After ", 8, 78, 40);
-  spinReleaseTime = AddSpin(vox, "editReleaseTime", 50, 76, 50, 9999, false);
-  AddLabel(vox, "milliseconds of silence:", 115, 78, 180);
-  auto* voxMode = AddRadioGroup(vox, 8, 100, 480, 44);
-  rbVoxNewTrack = AddCaptioned<TRadioButton>(voxMode, "rbVoxNewTrack",
-                                             "Stop recording and start a new track when sound starts.", 0, 0, 470);
-  rbVoxPause = AddCaptioned<TRadioButton>(voxMode, "rbVoxPause", "Pause recording and continue when sound starts.",
-                                          0, 22, 470);
+  pcAutomation = AddSubPages(AddPage(pcOptions, "Automation"), "pcAutomation");
+  TzelTabSheet* vox = AddPage(pcAutomation, "Voice Activation System");
+  cboxVox = AddCheck(vox, "cboxVox", "Enabled VOX(Voice Activation System)", 16, 16, 320);
+  AddLabel(vox, "Silence Detection Threshold", 16, 55, 180);
+  spinAttackLevel = AddSpin(vox, "editAttackLevel", 200, 52, -92, 0, true);
+  AddLabel(vox, "dB (-92 to 0)", 272, 55, 120);
+  AddLabel(vox, "After ", 16, 91, 40);
+  spinReleaseTime = AddSpin(vox, "editReleaseTime", 60, 88, 50, 9999, false);
+  AddLabel(vox, "milliseconds of silence:", 132, 91, 200);
+  rbVoxNewTrack = AddRadio(vox, "rbVoxNewTrack", "Stop recording and start a new track when sound starts.", 0, 16,
+                           128, 440);
+  rbVoxPause = AddRadio(vox, "rbVoxPause", "Pause recording and continue when sound starts.", 0, 16, 156, 440);
   rbVoxPause->SetChecked(true);
   cboxVox->OnClick = [this](TObject* s) { cboxVoxClick(s); };
   spinReleaseTime.Edit->OnKeyPress = [this](TObject* s, char32_t& key) { ReleaseTimeKeyPress(s, key); };
-  spinReleaseTime.Edit->OnChange = [this](TObject* s) { ReleaseTimeChange(s); };
+  spinReleaseTime.Edit->OnChange = [this, remember = spinReleaseTime.Edit->OnChange](TObject* s) {
+    remember(s);
+    ReleaseTimeChange(s);
+  };
 
-  auto* split = AddCaptioned<TGroupBox>(page, "", "Auto Split By Time", 4, 160, 496, 150);
-  cboxAutoSplit = AddCaptioned<TCheckBox>(split, "cboxAutoSplit", "Activate Auto Splitter", 8, 20, 300);
-  auto* limit = AddCaptioned<TGroupBox>(split, "", "Time limit", 8, 44, 300, 50);
-  spinTimeMinute = AddSpin(limit, "editTimeMinute", 8, 20, 0, 1440, true);
-  AddLabel(limit, "minutes", 72, 22, 60);
-  spinTimeSecond = AddSpin(limit, "editTimeSecond", 140, 20, 0, 59, true);
-  AddLabel(limit, "seconds", 204, 22, 60);
-  auto* splitMode = AddRadioGroup(split, 8, 98, 480, 44);
-  rbSplitStop = AddCaptioned<TRadioButton>(splitMode, "rbSplitStop", "Stop recording when reach time limit", 0, 0,
-                                           470);
-  rbSplitNewRecord = AddCaptioned<TRadioButton>(splitMode, "rbSplitNewRecord",
-                                                "Record to a new track when reach time limit", 0, 22, 470);
+  TzelTabSheet* split = AddPage(pcAutomation, "Auto Split By Time");
+  cboxAutoSplit = AddCheck(split, "cboxAutoSplit", "Activate Auto Splitter", 16, 16, 320);
+  auto* limit = AddCaptioned<TzelGroupBox>(split, "gbTimeLimit", "Time limit", 16, 48, 320, 64);
+  spinTimeMinute = AddSpin(limit, "editTimeMinute", 16, 26, 0, 1440, true);
+  AddLabel(limit, "minutes", 88, 29, 60);
+  spinTimeSecond = AddSpin(limit, "editTimeSecond", 168, 26, 0, 59, true);
+  AddLabel(limit, "seconds", 240, 29, 60);
+  rbSplitStop = AddRadio(split, "rbSplitStop", "Stop recording when reach time limit", 0, 16, 128, 440);
+  rbSplitNewRecord = AddRadio(split, "rbSplitNewRecord", "Record to a new track when reach time limit", 0, 16, 156,
+                              440);
   rbSplitNewRecord->SetChecked(true);
   cboxAutoSplit->OnClick = [this](TObject* s) { cboxAutoSplitClick(s); };
 
-  // Stop by volume: kept in the settings file only, never shown.
-  auto* volume = AddCaptioned<TGroupBox>(page, "", "Auto Stop By Volume", 4, 316, 496, 60);
-  volume->SetVisible(false);
-  cboxVolumeStop = AddCaptioned<TCheckBox>(volume, "cboxVolumeStop", "Stop by volume", 8, 20, 120);
-  spinVolumeLevel = AddSpin(volume, "editVolumeLevel", 130, 20, 1, 99, true);
-  spinVolumeTime = AddSpin(volume, "editVolumeTime", 200, 20, 0, 99, true);
-  volumeControls = {spinVolumeLevel.Edit, spinVolumeLevel.Spin, spinVolumeTime.Edit, spinVolumeTime.Spin};
+  // Stop by volume: kept in the settings file only; its tab never shows.
+  TzelTabSheet* volume = AddPage(pcAutomation, "Auto Stop By Volume");
+  volume->SetTabVisible(false);
+  cboxVolumeStop = AddCheck(volume, "cboxVolumeStop", "Stop by volume", 16, 16, 120);
+  spinVolumeLevel = AddSpin(volume, "editVolumeLevel", 140, 14, 1, 99, true);
+  spinVolumeTime = AddSpin(volume, "editVolumeTime", 212, 14, 0, 99, true);
+  volumeControls = {spinVolumeLevel.Edit, spinVolumeTime.Edit};
   cboxVolumeStop->OnClick = [this](TObject* s) { cboxVolumeStopClick(s); };
 }
 
-TOutputPage TfrmOptions::BuildOutputPage(TWinControl* parent, const std::string& name, bool withNameParts) {
-  // The four sub-pages stand one under the other in this order.
-  static const std::vector<std::string> order{"Recorder", "Converter", "Splitter", "Joinner"};
-  int index = 0;
-  while (order[index] != name) ++index;
+TOutputPage TfrmOptions::BuildOutputPage(const std::string& name, bool withNameParts) {
   TOutputPage out;
-  auto* group = AddCaptioned<TGroupBox>(parent, "", name, 4, 4 + index * 98, 496, 96);
-  AddLabel(group, "Output path:", 8, 18, 90);
-  out.Folder = AddEdit(group, "edit" + name + "Path", 100, 16, 330);
+  TzelTabSheet* page = AddPage(pcSave, name);
+  AddLabel(page, "Output path:", 16, 21, 90);
+  out.Folder = AddEdit(page, "edit" + name + "Path", 112, 18, 320);
   out.Folder->SetReadOnly(true);
-  out.Browse = AddCaptioned<TButton>(group, "btn" + name + "Path", "...", 436, 16, 30, 22);
+  out.Browse = AddCaptioned<TzelButton>(page, "btn" + name + "Path", "...", 438, 18, 30, 22);
   out.Browse->OnClick = [this](TObject* s) { FolderButtonClick(s); };
-  AddLabel(group, "Save file name:", 8, 44, 90);
+  AddLabel(page, "Save file name:", 16, 57, 92);
   if (withNameParts) {
-    out.Prefix = AddEdit(group, "edit" + name + "PreName", 100, 42, 80);
-    AddLabel(group, "+", 184, 44, 10);
-    out.UseDate = AddCaptioned<TCheckBox>(group, "cbox" + name + "UseDate", "Date", 196, 42, 50);
-    AddLabel(group, "+", 250, 44, 10);
-    AddLabel(group, "Time", 262, 44, 30);
-    AddLabel(group, "+", 296, 44, 10);
-    out.Suffix = AddEdit(group, "edit" + name + "PosName", 308, 42, 90);
+    out.Prefix = AddEdit(page, "edit" + name + "PreName", 112, 54, 80);
+    AddLabel(page, "+", 198, 57, 10);
+    out.UseDate = AddCheck(page, "cbox" + name + "UseDate", "Date", 212, 55, 56);
+    AddLabel(page, "+", 272, 57, 10);
+    AddLabel(page, "Time", 286, 57, 32);
+    AddLabel(page, "+", 322, 57, 10);
+    out.Suffix = AddEdit(page, "edit" + name + "PosName", 336, 54, 96);
     out.Prefix->OnKeyPress = [this](TObject* s, char32_t& key) { NameEditKeyPress(s, key); };
     out.Suffix->OnKeyPress = [this](TObject* s, char32_t& key) { NameEditKeyPress(s, key); };
   } else {
-    auto* where = AddRadioGroup(group, 100, 42, 390, 22);
-    out.ToSource = AddCaptioned<TRadioButton>(where, "rb" + name + "ToSource", "Save to original file path", 0, 0,
-                                              190);
-    out.ToAppointed = AddCaptioned<TRadioButton>(where, "rb" + name + "ToAppointed", "Always save to ", 200, 0,
-                                                 190);
+    out.ToSource = AddRadio(page, "rb" + name + "ToSource", "Save to original file path", 1, 112, 56, 196);
+    out.ToAppointed = AddRadio(page, "rb" + name + "ToAppointed", "Always save to ", 1, 316, 56, 150);
     out.ToSource->SetChecked(true);
   }
-  AddLabel(group, "If same as an existed file", 8, 70, 150);
-  auto* exists = AddRadioGroup(group, 160, 68, 330, 22);
-  out.AddNew = AddCaptioned<TRadioButton>(exists, "rb" + name + "AddNew", "Add \"New\" after filename", 0, 0, 160);
-  out.Overwrite = AddCaptioned<TRadioButton>(exists, "rb" + name + "Overwrite", "Overwrite the existed file", 165,
-                                             0, 160);
+  AddLabel(page, "If same as an existed file", 16, 93, 200);
+  out.AddNew = AddRadio(page, "rb" + name + "AddNew", "Add \"New\" after filename", 2, 32, 120, 196);
+  out.Overwrite = AddRadio(page, "rb" + name + "Overwrite", "Overwrite the existed file", 2, 236, 120, 196);
   out.AddNew->SetChecked(true);
-  out.Page = parent;
+  out.Page = page;
   return out;
 }
 
 void TfrmOptions::BuildSavePages() {
-  TTabSheet* page = AddPage("Save");
-  recorderPage = BuildOutputPage(page, "Recorder", true);
-  converterPage = BuildOutputPage(page, "Converter", false);
-  splitterPage = BuildOutputPage(page, "Splitter", false);
-  joinerPage = BuildOutputPage(page, "Joinner", true);
+  pcSave = AddSubPages(AddPage(pcOptions, "Save"), "pcSave");
+  recorderPage = BuildOutputPage("Recorder", true);
+  converterPage = BuildOutputPage("Converter", false);
+  splitterPage = BuildOutputPage("Splitter", false);
+  joinerPage = BuildOutputPage("Joinner", true);
 }
 
 void TfrmOptions::BuildMailAndDevicePages() {
-  TTabSheet* mail = AddPage("EMail");
-  AddLabel(mail, "Email subject:", 8, 10);
-  editSubject = AddEdit(mail, "editSubject", 110, 8, 380);
+  TzelTabSheet* mail = AddPage(pcOptions, "EMail");
+  AddLabel(mail, "Email subject:", 16, 19, 100);
+  editSubject = AddEdit(mail, "editSubject", 120, 16, 364);
   editSubject->SetText("Share with you");
-  AddLabel(mail, "Email Content:", 8, 40);
-  memoBody = Place<TMemo>(mail, "memoBody", 8, 60, 480, 200);
+  AddLabel(mail, "Email Content:", 16, 52, 120);
+  memoBody = Place<TzelMemo>(mail, "memoBody", 16, 72, 468, mail->ClientHeight() - 88);
   memoBody->SetScrollBars(ssVertical);
+  memoBody->SetVScrollBar(Place<TzelScrollBar>(mail, "sbBody", 0, 0, 16, 16));
   memoBody->Lines()->SetText("Hi");
 
-  TTabSheet* device = AddPage("Device");
-  AddLabel(device, "Select input device", 8, 10, 200);
-  comboDevice = AddList(device, "comboDevice", {}, 8, 30, 400);
+  TzelTabSheet* device = AddPage(pcOptions, "Device");
+  AddLabel(device, "Select input device", 16, 19, 200);
+  comboDevice = AddList(device, "comboDevice", {}, 16, 40, 400);
   comboDevice->OnChange = [this](TObject* s) { comboDeviceChange(s); };
 }

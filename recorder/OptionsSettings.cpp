@@ -24,7 +24,7 @@ void ReadSpin(TIniFile& ini, const char* section, const char* key, const TSpinBo
 
 // A pair of radio buttons stored as one boolean: the named button takes
 // the value and its partner the opposite, so that one is always chosen.
-void SetPair(TRadioButton* named, TRadioButton* partner, bool value) {
+void SetPair(TzelRadioButton* named, TzelRadioButton* partner, bool value) {
   named->SetChecked(value);
   partner->SetChecked(!value);
 }
@@ -257,7 +257,7 @@ void TfrmOptions::ApplyDefaults() {
 }
 
 void TfrmOptions::EnsureOutputFolders() {
-  const std::pair<TEdit*, const std::string*> folders[] = {{recorderPage.Folder, &RecordedFolder},
+  const std::pair<TzelEdit*, const std::string*> folders[] = {{recorderPage.Folder, &RecordedFolder},
                                                            {splitterPage.Folder, &SplittedFolder},
                                                            {joinerPage.Folder, &MergedFolder},
                                                            {converterPage.Folder, &ConvertedFolder}};

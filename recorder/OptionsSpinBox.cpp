@@ -1,27 +1,36 @@
 #include "recorder/OptionsSpinBox.h"
 
-int TSpinBox::Value() const { return Spin->Position(); }
+#include <algorithm>
 
-void TSpinBox::SetValue(int value) const { Spin->SetPosition(value); }
+#include "platform/framework/SysUtils.h"
 
-void TSpinBox::SetEnabled(bool enabled) const {
-  Edit->SetEnabled(enabled);
-  Spin->SetEnabled(enabled);
+int TSpinBox::Value() const {
+  int value = 0;
+  if (TryStrToInt(Trim(Edit->Text()), value)) *lastGood_ = std::clamp(value, Edit->MinValue(), Edit->MaxValue());
+  return *lastGood_;
+}
+
+void TSpinBox::SetValue(int value) const {
+  Edit->SetValue(value);
+  Value();
 }
 
 TSpinBox MakeSpinBox(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top, int width,
                      int min, int max, bool readOnly) {
   TSpinBox box;
-  box.Edit = new TEdit(owner);
+  box.Edit = new TzelSpinEdit(owner);
   box.Edit->SetName(name);
   box.Edit->SetBounds(left, top, width, 22);
   box.Edit->SetParent(parent);
-  box.Edit->SetNumbersOnly(min >= 0);
-  box.Edit->SetReadOnly(readOnly);
-  box.Spin = new TUpDown(owner);
-  box.Spin->SetMin(min);
-  box.Spin->SetMax(max);
-  box.Spin->SetPosition(min);
-  box.Spin->SetAssociate(box.Edit);
+  box.Edit->SetMinValue(min);
+  box.Edit->SetMaxValue(max);
+  box.Edit->SetEditorEnabled(!readOnly);
+  if (readOnly)
+    box.Edit->OnKeyDown = [](TObject*, WORD& key, TShiftState) {
+      if (key == VK_DELETE) key = 0;  // the text is the buttons' alone
+    };
+  box.lastGood_ = std::make_shared<int>(min);
+  box.Edit->OnChange = [box](TObject*) { box.Value(); };  // remembers the last good number
+  box.SetValue(min);
   return box;
 }

@@ -1,6 +1,8 @@
 #include "recorder/PathSelect.h"
 
 #include "platform/os/Folders.h"
+#include "recorder/DialogFrame.h"
+#include "skin/ZELForm.h"
 
 TfrmPathSelect* frmPathSelect = nullptr;
 
@@ -12,38 +14,45 @@ std::string FolderWithOneDelimiter(const std::string& folder) {
 }
 
 TfrmPathSelect::TfrmPathSelect(TComponent* owner) : TForm(owner) {
+  SetName("frmPathSelect");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetCaption("Path Select");
   SetClientSize(317, 363);
+  zelForm1 = DressDialog(this, "Path Select");
 
+  // Below the frame's title bar.
   plTree = new TPanel(this);
-  plTree->SetParent(this);
+  plTree->SetName("plTree");
+  plTree->SetParent(zelForm1);
+  plTree->SetCaption("");
   plTree->SetBevelOuter(bvLowered);
-  plTree->SetBounds(8, 8, 301, 306);
+  plTree->SetBounds(8, 30, 301, 306);
 
   ShellTreeView1 = new TShellTreeView(this);
+  ShellTreeView1->SetName("ShellTreeView1");
   ShellTreeView1->SetParent(plTree);
   ShellTreeView1->SetAlign(alClient);
   ShellTreeView1->SetShowRoot(false);
   ShellTreeView1->SetSelectedFolder(GetHomeFolder());
 
-  btnOk = new TButton(this);
-  btnOk->SetParent(this);
-  btnOk->SetBounds(72, 326, 80, 27);
-  btnOk->SetCaption("Ok");
+  const auto button = [this](const std::string& name, int left, const std::string& caption) {
+    auto* made = new TzelButton(this);
+    made->SetName(name);
+    made->SetParent(zelForm1);
+    made->SetBounds(left, 346, 80, 27);
+    made->SetCaption(caption);
+    return made;
+  };
+  btnOk = button("btnOk", 72, "Ok");
   btnOk->OnClick = [this](TObject*) {
     // The desktop above home and "/" is no folder: nothing is chosen.
     Result = FolderWithOneDelimiter(ShellTreeView1->SelectedFolder());
     Close();
   };
-
-  btnCancel = new TButton(this);
-  btnCancel->SetParent(this);
-  btnCancel->SetBounds(165, 326, 80, 27);
-  btnCancel->SetCaption("Cancel");
+  btnCancel = button("btnCancel", 165, "Cancel");
   btnCancel->OnClick = [this](TObject*) {
     Result.clear();
     Close();
   };
+  ThemeDialogControls(this, zelForm1);
 }

@@ -7,6 +7,9 @@
 #include "platform/framework/Forms.h"
 #include "platform/framework/StdCtrls.h"
 #include "platform/framework/TreeView.h"
+#include "skin/ZELButton.h"
+
+class TzelForm;
 
 // The folder with every trailing "/" removed and exactly one put back:
 // "/" stays "/", "/a//" gives "/a/". Empty (no folder) stays empty.
@@ -22,10 +25,11 @@ class TfrmPathSelect : public TForm {
   // previous answer.
   std::string Result;
 
+  TzelForm* zelForm1;
   TPanel* plTree;
   TShellTreeView* ShellTreeView1;
-  TButton* btnOk;
-  TButton* btnCancel;
+  TzelButton* btnOk;
+  TzelButton* btnCancel;
 };
 
 extern TfrmPathSelect* frmPathSelect;

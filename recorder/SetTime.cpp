@@ -2,112 +2,104 @@
 
 #include "platform/framework/SysUtils.h"
 #include "recorder/GlobeVar.h"
+#include "recorder/DialogFrame.h"
 #include "recorder/Options.h"
+#include "skin/ZELForm.h"
 
 TfrmSchedule* frmSchedule = nullptr;
 
 namespace {
 
-TRadioButton* AddRadio(TWinControl* parent, TComponent* owner, const std::string& name, const std::string& caption,
-                       int left, int top) {
-  auto* button = new TRadioButton(owner);
-  button->SetName(name);
-  button->SetCaption(caption);
-  button->SetBounds(left, top, 90, 20);
-  button->SetParent(parent);
-  return button;
+template <class T>
+T* Place(TzelForm* frame, const std::string& name, int left, int top, int width, int height) {
+  auto* control = new T(frame->Owner());
+  if (!name.empty()) control->SetName(name);
+  control->SetBounds(left, top, width, height);
+  control->SetParent(frame);
+  return control;
 }
 
-TComboBox* AddList(TWinControl* parent, TComponent* owner, const std::string& name, int left, int top, int width) {
-  auto* list = new TComboBox(owner);
-  list->SetName(name);
+TzelComboBox* AddList(TzelForm* frame, const std::string& name, int left, int top, int width) {
+  auto* list = Place<TzelComboBox>(frame, name, left, top, width, 22);
   list->SetStyle(csDropDownList);
-  list->SetBounds(left, top, width, 22);
-  list->SetParent(parent);
   return list;
 }
 
 }  // namespace
 
+// The rows start below the frame's title bar.
 TfrmSchedule::TfrmSchedule(TComponent* owner) : TForm(owner) {
   SetName("frmSchedule");
-  SetCaption("Select time:");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientSize(400, 230);
+  zelForm1 = DressDialog(this, "Select time:");
+  SetClientSize(400, 262);
 
+  auto label = [this](const std::string& caption, int left, int top) {
+    auto* l = Place<TLabel>(zelForm1, "", left, top, 60, 16);
+    l->SetCaption(caption);
+    l->SetTransparent(true);
+  };
   auto spin = [this](const std::string& name, int left, int top, int max, int value) {
-    TSpinBox box = MakeSpinBox(this, this, name, left, top, 40, 0, max, true);
+    TSpinBox box = MakeSpinBox(this, zelForm1, name, left, top, 44, 0, max, true);
     box.SetValue(value);
     return box;
   };
-  auto label = [this](const std::string& caption, int left, int top) {
-    auto* l = new TLabel(this);
-    l->SetCaption(caption);
-    l->SetBounds(left, top, 60, 16);
-    l->SetParent(this);
+  label("Start at:", 8, 36);
+  spinStartHour = spin("editStartHour", 70, 34, 23, 0);
+  label("hour", 118, 36);
+  spinStartMinute = spin("editStartMinute", 160, 34, 59, 0);
+  label("minute", 208, 36);
+  spinStartSecond = spin("editStartSecond", 260, 34, 59, 0);
+  label("second", 308, 36);
+  label("Stop at:", 8, 66);
+  spinStopHour = spin("editStopHour", 70, 64, 23, 1);
+  label("hour", 118, 66);
+  spinStopMinute = spin("editStopMinute", 160, 64, 59, 0);
+  label("minute", 208, 66);
+  spinStopSecond = spin("editStopSecond", 260, 64, 59, 0);
+  label("second", 308, 66);
+
+  // One group: the five are the frame's only radio buttons.
+  auto radio = [this](const std::string& name, const std::string& caption, int top) {
+    auto* button = Place<TzelRadioButton>(zelForm1, name, 8, top, 90, 20);
+    button->SetCaption(caption);
+    button->SetTransparent(true);
+    return button;
   };
-  label("Start at:", 8, 12);
-  spinStartHour = spin("editStartHour", 70, 10, 23, 0);
-  label("hour", 112, 12);
-  spinStartMinute = spin("editStartMinute", 150, 10, 59, 0);
-  label("minute", 192, 12);
-  spinStartSecond = spin("editStartSecond", 240, 10, 59, 0);
-  label("second", 282, 12);
-  label("Stop at:", 8, 42);
-  spinStopHour = spin("editStopHour", 70, 40, 23, 1);
-  label("hour", 112, 42);
-  spinStopMinute = spin("editStopMinute", 150, 40, 59, 0);
-  label("minute", 192, 42);
-  spinStopSecond = spin("editStopSecond", 240, 40, 59, 0);
-  label("second", 282, 42);
-
-  auto* kinds = new TPanel(this);
-  kinds->SetBounds(8, 70, 100, 120);
-  kinds->SetCaption("");
-  kinds->SetBevelOuter(bvNone);
-  kinds->SetParent(this);
-  rbDaily = AddRadio(kinds, this, "rbDaily", "Daily", 0, 0);
-  rbOnce = AddRadio(kinds, this, "rbOnce", "Once", 0, 24);
-  rbWeekly = AddRadio(kinds, this, "rbWeekly", "Weekly", 0, 48);
-  rbMonthly = AddRadio(kinds, this, "rbMonthly", "Monthly", 0, 72);
-  rbAnnually = AddRadio(kinds, this, "rbAnnually", "Annually", 0, 96);
+  rbDaily = radio("rbDaily", "Daily", 96);
+  rbOnce = radio("rbOnce", "Once", 120);
+  rbWeekly = radio("rbWeekly", "Weekly", 144);
+  rbMonthly = radio("rbMonthly", "Monthly", 168);
+  rbAnnually = radio("rbAnnually", "Annually", 192);
   rbDaily->SetChecked(true);
-  for (TRadioButton* rb : {rbDaily, rbOnce, rbWeekly, rbMonthly, rbAnnually})
-    rb->OnClick = [this](TObject* s) { FrequencyClick(s); };
 
-  dtpDate = new TDateTimePicker(this);  // at the current date and time
-  dtpDate->SetName("dtpDate");
+  dtpDate = Place<TDateTimePicker>(zelForm1, "dtpDate", 120, 119, 270, 22);  // at the current date and time
   dtpDate->SetDateFormat(dfLong);
-  dtpDate->SetBounds(120, 94, 270, 22);
-  dtpDate->SetParent(this);
-  comboWeekDay = AddList(this, this, "comboWeekDay", 120, 118, 120);
+  comboWeekDay = AddList(zelForm1, "comboWeekDay", 120, 143, 120);
   for (int d = 1; d <= 7; ++d) comboWeekDay->Items()->Add(WeekDayName(d));
-  comboMonthDay = AddList(this, this, "comboMonthDay", 120, 142, 60);
-  comboMonth = AddList(this, this, "comboMonth", 120, 166, 120);
+  comboMonthDay = AddList(zelForm1, "comboMonthDay", 120, 167, 60);
+  comboMonth = AddList(zelForm1, "comboMonth", 120, 191, 120);
   for (int m = 1; m <= 12; ++m) comboMonth->Items()->Add(MonthName(m));
-  comboYearDay = AddList(this, this, "comboYearDay", 250, 166, 60);
+  comboYearDay = AddList(zelForm1, "comboYearDay", 250, 191, 60);
   for (int d = 1; d <= 31; ++d) {
     comboMonthDay->Items()->Add(IntToStr(d));
     comboYearDay->Items()->Add(IntToStr(d));
   }
   for (TComboBox* list : {comboWeekDay, comboMonthDay, comboMonth, comboYearDay}) list->SetItemIndex(0);
   RefreshDateEnabling();
+  for (TzelRadioButton* rb : {rbDaily, rbOnce, rbWeekly, rbMonthly, rbAnnually})
+    rb->OnClick = [this](TObject* s) { FrequencyClick(s); };
 
-  btnConfirm = new TButton(this);
-  btnConfirm->SetName("btnConfirm");
+  btnConfirm = Place<TzelButton>(zelForm1, "btnConfirm", 220, 226, 80, 26);
   btnConfirm->SetCaption("Add");
-  btnConfirm->SetBounds(220, 198, 80, 26);
   btnConfirm->SetDefault(true);
-  btnConfirm->SetParent(this);
   btnConfirm->OnClick = [this](TObject* s) { btnConfirmClick(s); };
-  btnCancel = new TButton(this);
-  btnCancel->SetName("btnCancel");
+  btnCancel = Place<TzelButton>(zelForm1, "btnCancel", 308, 226, 80, 26);
   btnCancel->SetCaption("Cancel");
-  btnCancel->SetBounds(308, 198, 80, 26);
   btnCancel->SetCancel(true);
-  btnCancel->SetParent(this);
   btnCancel->OnClick = [this](TObject* s) { btnCancelClick(s); };
+  ThemeDialogControls(this, zelForm1);
 }
 
 void TfrmSchedule::SetScheduleButtonCaption(const std::string& text) { btnConfirm->SetCaption(text); }

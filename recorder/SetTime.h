@@ -6,11 +6,12 @@
 #include <string>
 
 #include "platform/framework/DateTimePicker.h"
-#include "platform/framework/ExtCtrls.h"
 #include "platform/framework/Forms.h"
-#include "platform/framework/ListControls.h"
-#include "platform/framework/StdCtrls.h"
 #include "recorder/OptionsSpinBox.h"
+#include "skin/ZELButton.h"
+#include "skin/ZELComboBox.h"
+
+class TzelForm;
 
 class TfrmSchedule : public TForm {
  public:
@@ -24,20 +25,21 @@ class TfrmSchedule : public TForm {
   // The date of "Once"; a date that does not exist leaves it as it is.
   void SetDate(int year, int month, int day);
 
+  TzelForm* zelForm1;
   TSpinBox spinStartHour, spinStartMinute, spinStartSecond;
   TSpinBox spinStopHour, spinStopMinute, spinStopSecond;
-  TRadioButton* rbDaily;
-  TRadioButton* rbOnce;
-  TRadioButton* rbWeekly;
-  TRadioButton* rbMonthly;
-  TRadioButton* rbAnnually;
+  TzelRadioButton* rbDaily;
+  TzelRadioButton* rbOnce;
+  TzelRadioButton* rbWeekly;
+  TzelRadioButton* rbMonthly;
+  TzelRadioButton* rbAnnually;
   TDateTimePicker* dtpDate;
-  TComboBox* comboWeekDay;
-  TComboBox* comboMonthDay;
-  TComboBox* comboMonth;
-  TComboBox* comboYearDay;
-  TButton* btnConfirm;
-  TButton* btnCancel;
+  TzelComboBox* comboWeekDay;
+  TzelComboBox* comboMonthDay;
+  TzelComboBox* comboMonth;
+  TzelComboBox* comboYearDay;
+  TzelButton* btnConfirm;
+  TzelButton* btnCancel;
 
   void FrequencyClick(TObject* sender);
   void btnConfirmClick(TObject* sender);

@@ -95,6 +95,8 @@ int TzelMessageDialog::ShowModal() {
 }
 
 void TzelMessageDialog::LayOut(TfrmMsg& box) {
+  // The frame first, so every size below counts with its final border.
+  box.ApplyFrame(Caption(), UIStyle(), FileTheme(), *CaptionFont());
   box.SetFont(*Font());
   box.lbl->SetFont(*Font());
   box.lbl->SetCaption(Text());
@@ -137,5 +139,4 @@ void TzelMessageDialog::LayOut(TfrmMsg& box) {
 
   box.SetClientSize(box.ClientWidth(), bottom + kBottomMargin);
   box.SetPosition(Position());
-  box.ApplyFrame(Caption(), UIStyle(), FileTheme(), *CaptionFont());
 }

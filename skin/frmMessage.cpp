@@ -3,20 +3,12 @@
 #include "platform/framework/Controls.h"
 #include "platform/win/WinApi.h"
 #include "skin/ZELButton.h"
-#include "skin/ZELFlavour.h"
+#include "skin/ZELForm.h"
 
 namespace {
 
 constexpr char kRule[] = "---------------------------";  // 27 dashes
 constexpr char kLineBreak[] = "\r\n";
-constexpr int kElementFormColor = 15;
-constexpr int kThemeFormColor = 2;  // SKIN2_FORMCOLOR of the editor's theme files
-
-TColor FormColorOf(TzelUIStyle style, TzelFileTheme* theme) {
-  TzelUIStyle look = style;
-  if (!UsingFileTheme(theme, style, look)) return TColor(GetBuiltInThemeColor(look, kElementFormColor));
-  return TColor(theme->GetColor(SkinFlavour() == zelOlderBuild ? kElementFormColor : kThemeFormColor));
-}
 
 }  // namespace
 
@@ -26,23 +18,32 @@ TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   SetClientSize(336, 130);
   Constraints()->SetMinWidth(150);
 
+  zelForm1 = new TzelForm(this);
+  zelForm1->SetName("zelForm1");
+  zelForm1->SetRoundCorner(13);
+  zelForm1->SetBorderWidth(3);
+
   lbl = new TLabel(this);
-  lbl->SetParent(this);
+  lbl->SetParent(zelForm1);
   lbl->SetWordWrap(true);
   lbl->SetTransparent(true);
   lbl->SetBounds(88, 64, 225, lbl->Height());
   lbl->SetAutoSize(true);
 
   Image1 = new TImage(this);
-  Image1->SetParent(this);
+  Image1->SetParent(zelForm1);
   Image1->SetBounds(24, 64, 40, 40);
   Image1->SetAutoSize(true);
 }
 
-void TfrmMsg::ApplyFrame(const std::string& caption, TzelUIStyle style, TzelFileTheme* theme, const TFont&) {
-  frameCaption_ = caption;
-  SetCaption(caption);
-  SetColor(FormColorOf(style, theme));
+TWinControl* TfrmMsg::ButtonParent() { return zelForm1; }
+
+void TfrmMsg::ApplyFrame(const std::string& caption, TzelUIStyle style, TzelFileTheme* theme,
+                         const TFont& captionFont) {
+  zelForm1->SetCaption(caption);
+  zelForm1->SetUIStyle(style);
+  zelForm1->SetFileTheme(theme);
+  zelForm1->Font()->Assign(captionFont);
 }
 
 std::string TfrmMsg::ClipboardText() const {
@@ -53,7 +54,7 @@ std::string TfrmMsg::ClipboardText() const {
       buttons += button->Caption();
     }
   std::string text;
-  for (const std::string& part : {std::string(kRule), frameCaption_, std::string(kRule), lbl->Caption(),
+  for (const std::string& part : {std::string(kRule), zelForm1->Caption(), std::string(kRule), lbl->Caption(),
                                   std::string(kRule), buttons})
     text += part + kLineBreak;
   return text + kRule;

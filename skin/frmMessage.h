@@ -9,30 +9,27 @@
 #include "platform/framework/Labels.h"
 #include "skin/ZELMgr.h"
 
+class TzelForm;
+
 class TfrmMsg : public TForm {
  public:
   explicit TfrmMsg(TComponent* owner);
   std::string ClassName() const override { return "TfrmMsg"; }
 
   // What the skinned frame shows and how it looks: its caption, look,
-  // theme and title font. The box carries no frame yet, so the window
-  // takes the caption and its client area the look's form colour; the
-  // frame (zelForm1: round corner 13, border 3) slots in here, and the
-  // buttons already sit on ButtonParent().
+  // theme and title font.
   void ApplyFrame(const std::string& caption, TzelUIStyle style, TzelFileTheme* theme, const TFont& captionFont);
-  // Where the skinned buttons go: the frame once the box has one.
-  TWinControl* ButtonParent() { return this; }
+  // Where the skinned buttons go: on the frame, beside the text.
+  TWinControl* ButtonParent();
 
   // The frame's caption, the text and the buttons' captions, each part
   // between lines of dashes.
   std::string ClipboardText() const;
 
+  TzelForm* zelForm1;
   TLabel* lbl;
   TImage* Image1;
 
  protected:
   void KeyDown(WORD& key, TShiftState shift) override;
-
- private:
-  std::string frameCaption_;
 };

@@ -54,14 +54,14 @@ choose_input() {
   local options keys=() _
   click 158 42
   options=$(wait_window 'Options$') || fail "the options window does not open"
-  xdotool mousemove --window "$options" 367 41 click 1  # the "Device" tab
-  xdotool mousemove --window "$options" 200 95 click 1  # the input list
+  xdotool mousemove --window "$options" 428 41 click 1  # the "Device" tab
+  xdotool mousemove --window "$options" 200 114 click 1  # the input list
   xdotool windowfocus --sync "$options"
   for _ in $(seq "${1#-}"); do keys+=("$([[ $1 == -* ]] && echo Up || echo Down)"); done
   xdotool key "${keys[@]}" Return
   captures_read "" 0
   screenshot "options-$2"
-  xdotool mousemove --window "$options" 380 478 click 1  # "Ok"
+  xdotool mousemove --window "$options" 385 445 click 1  # "Ok"
   wait_window_gone 'Options$' || fail "the options window does not close"
 }
 

@@ -1,6 +1,8 @@
+#include "ControlTable.h"
 #include "HeadlessWindows.h"
 #include "platform/os/MainThread.h"
 #include "recorder/Confirm.h"
+#include "skin/ZELForm.h"
 
 namespace {
 
@@ -81,7 +83,8 @@ TEST_F(ConfirmDialog, EachShowAppliesItsModeAndText) {
   EXPECT_FALSE(yesShown);
   EXPECT_EQ(dialog->Caption(), "Message");
   EXPECT_EQ(dialog->zelButton2->Caption(), "&Ok");
-  EXPECT_EQ(dialog->ClientWidth(), 220);
+  // The window draws its own frame: the layout's sizes are the window's.
+  EXPECT_EQ(dialog->Width(), 220);
   EXPECT_EQ(dialog->zelButton2->Left(), 70);
   EXPECT_EQ(dialog->Label1->Caption(), "Done");
 
@@ -95,9 +98,9 @@ TEST_F(ConfirmDialog, EachShowAppliesItsModeAndText) {
   EXPECT_EQ(dialog->zelButton2->Caption(), "&No");
   const int labelWidth = dialog->Label1->Width();
   EXPECT_GT(labelWidth, 180);
-  EXPECT_EQ(dialog->ClientWidth(), labelWidth + 40);
-  EXPECT_EQ(dialog->ClientHeight(), dialog->Label1->Height() + 121);
-  EXPECT_EQ(dialog->zelButton1->Top(), dialog->ClientHeight() - 46);
+  EXPECT_EQ(dialog->Width(), labelWidth + 40);
+  EXPECT_EQ(dialog->Height(), dialog->Label1->Height() + 121);
+  EXPECT_EQ(dialog->zelButton1->Top(), dialog->Height() - 46);
   EXPECT_EQ(dialog->Left(), (1024 - dialog->Width()) / 2);
 }
 
@@ -111,6 +114,26 @@ TEST_F(ConfirmDialog, TheButtonsShowWholeInsideTheWindow) {
     EXPECT_LE(dialog->zelButton2->Top() + dialog->zelButton2->Height(), client.Bottom - 8);
     EXPECT_GE(dialog->zelButton2->Top(), dialog->Label1->Top() + dialog->Label1->Height());
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConfirmDialog, IsBuiltAsItsLayoutTableSays) {
+  ExpectControls(dialog, {
+                             {"", "zelForm1", "TzelForm", 0, 0, dialog->ClientWidth(), dialog->ClientHeight()},
+                             {"zelForm1", "Label1", "TLabel", 7, 56, -1, -1},
+                             {"zelForm1", "zelButton1", "TzelButton", 104, 88, 80, 27},
+                             {"zelForm1", "zelButton2", "TzelButton", 200, 88, 80, 27},
+                         });
+  EXPECT_EQ(PlainControlsOf(dialog, {}), std::set<std::string>{});
+  EXPECT_EQ(dialog->zelForm1->Caption(), "Confirm");
+  EXPECT_EQ(dialog->zelForm1->UIStyle(), FromThemeFile);
+  ASSERT_NE(dialog->zelForm1->FileTheme(), nullptr);
+  EXPECT_EQ(dialog->zelForm1->FileTheme()->Name(), "themeMp10");
+  EXPECT_EQ(dialog->zelButton1->Caption(), "&Yes");
+  EXPECT_EQ(dialog->zelButton1->FileTheme(), dialog->zelForm1->FileTheme()) << "the buttons wear the frame's theme";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class OptionsWindow : public OptionsWindowTest {
     options->Show();
     HeadlessPumpUntilIdle();
   }
-  void TypeInto(TEdit* edit, const std::string& text) {
+  void TypeInto(TCustomEdit* edit, const std::string& text) {
     edit->SetFocus();
     edit->SetSelStart(static_cast<int>(edit->Text().size()));
     for (char c : text) HeadlessKeyPress(std::toupper(static_cast<unsigned char>(c)), std::string(1, c));
@@ -116,7 +116,7 @@ TEST_F(OptionsWindow, ReleaseTimeTakesDigitsOnlyUpTo9999) {
   ShowOptions();
   options->ShowPage(3);
   HeadlessPumpUntilIdle();
-  TEdit* box = options->spinReleaseTime.Edit;
+  TCustomEdit* box = options->spinReleaseTime.Edit;
   box->SetText("1234");
   TypeInto(box, "5");
   EXPECT_EQ(box->Text(), "1234");
@@ -142,18 +142,21 @@ TEST_F(OptionsWindow, SpinsKeepTheirBoxesInRangeAndStepReadOnlyBoxes) {
   options->spinAttackLevel.SetValue(-200);
   EXPECT_EQ(options->spinAttackLevel.Value(), -92);
 
-  // The threshold box is read-only: typing leaves it, the arrows and the
-  // spin's buttons step it.
-  TEdit* threshold = options->spinAttackLevel.Edit;
-  EXPECT_TRUE(threshold->ReadOnly());
+  // The threshold box is read-only: typing and Delete leave it, the arrows
+  // and the spin's buttons step it.
+  TzelSpinEdit* threshold = options->spinAttackLevel.Edit;
+  EXPECT_FALSE(threshold->EditorEnabled());
   TypeInto(threshold, "5");
+  EXPECT_EQ(threshold->Text(), "-92");
+  threshold->SetSelStart(0);
+  HeadlessKeyPress(VK_DELETE);
   EXPECT_EQ(threshold->Text(), "-92");
   HeadlessKeyPress(VK_UP);
   HeadlessKeyPress(VK_UP);
   EXPECT_EQ(options->spinAttackLevel.Value(), -90);
-  TUpDown* spin = options->spinAttackLevel.Spin;
-  EXPECT_EQ(spin->Left(), threshold->Left() + threshold->Width());
-  HeadlessClick(spin->ClientToScreen({spin->Width() / 2, spin->Height() - 3}));
+  TzelArrowButton* down = threshold->Button()->DownButton();
+  EXPECT_GT(down->ClientToScreen({0, 0}).X, threshold->ClientToScreen({threshold->Width() / 2, 0}).X);
+  HeadlessClick(down->ClientToScreen({down->Width() / 2, down->Height() / 2}));
   EXPECT_EQ(threshold->Text(), "-91");
   HeadlessKeyPress(VK_DOWN);
   EXPECT_EQ(options->spinAttackLevel.Value(), -92);
@@ -161,6 +164,7 @@ TEST_F(OptionsWindow, SpinsKeepTheirBoxesInRangeAndStepReadOnlyBoxes) {
   EXPECT_EQ(options->spinAttackLevel.Value(), -92);
 
   // Stepped values are published on OK and put back by Cancel.
+  options->pcAutomation->SetActivePage(options->pcAutomation->Pages(1));
   options->spinTimeMinute.Edit->SetFocus();
   HeadlessKeyPress(VK_UP);
   options->btnOk->Click();
@@ -185,8 +189,9 @@ TEST_F(OptionsWindow, SettingsOutsideTheSpinsRangesAreBroughtIn) {
 TEST_F(OptionsWindow, NameEditsRefuseCharactersThatNoFileNameHolds) {
   ShowOptions();
   options->ShowPage(4);
+  options->pcSave->SetActivePage(options->joinerPage.Page);
   HeadlessPumpUntilIdle();
-  TEdit* prefix = options->joinerPage.Prefix;
+  TCustomEdit* prefix = options->joinerPage.Prefix;
   prefix->SetText("");
   TypeInto(prefix, "a\\b/c:d*e?f\"g<h>i|j");
   EXPECT_EQ(prefix->Text(), "abcdefghij");

@@ -1,8 +1,10 @@
 #include <filesystem>
 
+#include "ControlTable.h"
 #include "HeadlessWindows.h"
 #include "platform/os/MainThread.h"
 #include "recorder/PathSelect.h"
+#include "skin/ZELForm.h"
 
 namespace {
 
@@ -57,6 +59,30 @@ TEST_F(PathSelectDialog, TheRootGivesOneDelimiter) {
 TEST_F(PathSelectDialog, NoFolderSelectedChoosesNothing) {
   dialog->ShellTreeView1->SetSelected(nullptr);
   EXPECT_EQ(Choose([&] { dialog->btnOk->Click(); }), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PathSelectDialog, IsBuiltAsItsLayoutTableSays) {
+  ExpectControls(dialog, {
+                             {"", "zelForm1", "TzelForm", 0, 0, dialog->ClientWidth(), dialog->ClientHeight()},
+                             {"zelForm1", "plTree", "TPanel", 8, 30, 301, 306},
+                             {"plTree", "ShellTreeView1", "TShellTreeView", 1, 1, 299, 304},
+                             {"zelForm1", "btnOk", "TzelButton", 72, 346, 80, 27},
+                             {"zelForm1", "btnCancel", "TzelButton", 165, 346, 80, 27},
+                         });
+  EXPECT_EQ(PlainControlsOf(dialog, {"TPanel", "TShellTreeView"}), std::set<std::string>{});
+  EXPECT_EQ(dialog->zelForm1->Caption(), "Path Select");
+  EXPECT_EQ(dialog->zelForm1->FileTheme()->Name(), "themeMp10");
+  EXPECT_EQ(dialog->plTree->BevelOuter(), bvLowered);
+  EXPECT_EQ(dialog->btnOk->Caption(), "Ok");
+  EXPECT_EQ(dialog->btnCancel->Caption(), "Cancel");
+  // The buttons stand whole inside the window, below the tree.
+  EXPECT_LE(dialog->btnOk->Top() + dialog->btnOk->Height(), dialog->ClientHeight() - 4);
+  EXPECT_GE(dialog->btnOk->Top(), dialog->plTree->Top() + dialog->plTree->Height());
+  EXPECT_GE(dialog->plTree->Top(), dialog->zelForm1->TitleBar()->Height());
 }
 
 }  // namespace

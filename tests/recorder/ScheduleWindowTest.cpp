@@ -13,7 +13,7 @@ class ScheduleWindow : public OptionsWindowTest {
     dialog = frmSchedule;
   }
   // Presses a schedule button whose dialog `fill` then answers.
-  void PressWithDialog(TButton* button, std::function<void()> fill) {
+  void PressWithDialog(TzelButton* button, std::function<void()> fill) {
     PostToMainThread(std::move(fill));
     button->Click();
     HeadlessPumpUntilIdle();

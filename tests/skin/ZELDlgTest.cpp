@@ -45,6 +45,7 @@ struct TShown {
   int iconWidth = 0;
   std::string caption;
   TColor color = 0;
+
   std::vector<TShownButton> buttons;  // in creation order, the rightmost first
   std::vector<TzelButton*> live;      // the same, while the box is up
 };
@@ -72,7 +73,7 @@ class MessageDialog : public HeadlessFormsTest {
       shown.iconVisible = box.Image1->Visible();
       shown.iconWidth = box.Image1->Width();
       shown.caption = box.Caption();
-      shown.color = box.Color();
+      shown.color = box.ButtonParent()->Color();  // the frame's
       for (int i = 0; i < box.ComponentCount(); ++i)
         if (auto* button = dynamic_cast<TzelButton*>(box.Components(i))) {
           shown.live.push_back(button);
@@ -287,3 +288,4 @@ TEST_F(MessageDialogThemes, TheBoxAndItsButtonsWearTheDialogsTheme) {
     EXPECT_EQ(button.theme, theme);
   }
 }
+
