@@ -144,8 +144,9 @@ TEST_F(OptionsLayout, ControlsCarryTheirRangesTextsAndHints) {
   EXPECT_TRUE(options->btnCancel->Cancel()) << "Escape closes the window";
   // Everything wears the frame's theme.
   for (TControl* control : ControlsOf(options))
-    if (control->HasProperty("FileTheme") && control->Owner() == options)
+    if (control->HasProperty("FileTheme") && control->Owner() == options) {
       EXPECT_EQ(control->GetProp<TComponent*>("FileTheme"), options->zelForm1->FileTheme()) << control->Name();
+    }
 }
 
 TEST_F(OptionsLayout, TheScheduleDialogIsBuiltAsItsTableSays) {
