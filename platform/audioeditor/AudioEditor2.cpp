@@ -92,9 +92,9 @@ void TAudioEditor2::DocumentChanged() {
 void TAudioEditor2::Refresh() { Invalidate(); }
 
 void TAudioEditor2::OpenFile(const std::string& name, int) {
-  transport_->Stop();
   detail::LoadedAudio loaded;
   RunOperation([&](const auto& progress) { loaded = detail::LoadAudioFile(name, progress); });
+  transport_->Stop();
   state_ = {};
   state_.document = std::move(loaded.document);
   state_.markers = std::move(loaded.markers);

@@ -140,7 +140,8 @@ void EditorTransport::Stop() {
 
 void EditorTransport::Record(int mode) {
   if (mode != TAudioEditor2::kRecordInsert) throw Exception("Unknown record mode " + std::to_string(mode));
-  if (recording_ || editor_.busy_ || editor_.state_.document.tracks.empty()) return;
+  if (editor_.busy_) throw Exception("Engine busy");
+  if (recording_ || editor_.state_.document.tracks.empty()) return;
   StopPlayer();
   paused_ = false;
   const AudioDocument& document = editor_.state_.document;
