@@ -1,6 +1,6 @@
 #pragma once
 // Second-order IIR sections with the usual cookbook designs, used for the
-// capture filters and the playback equaliser. One section filters one
+// capture filters, the playback equaliser and the editor's filters. One section filters one
 // channel; the caller keeps one per channel.
 
 namespace detail {
@@ -11,6 +11,12 @@ struct BiquadCoefficients {
   static BiquadCoefficients Lowpass(double sampleRate, double cutoffHz, double q);
   static BiquadCoefficients Highpass(double sampleRate, double cutoffHz, double q);
   static BiquadCoefficients Peaking(double sampleRate, double centreHz, double q, double gainDb);
+  static BiquadCoefficients Notch(double sampleRate, double centreHz, double q);
+  // Unity gain at the centre.
+  static BiquadCoefficients Bandpass(double sampleRate, double centreHz, double q);
+  // slope: the shelf slope S, 0 < S <= 1 (1 the steepest without overshoot).
+  static BiquadCoefficients LowShelf(double sampleRate, double cornerHz, double gainDb, double slope);
+  static BiquadCoefficients HighShelf(double sampleRate, double cornerHz, double gainDb, double slope);
   // Magnitude of the response at a frequency, for checks and tests.
   double MagnitudeAt(double sampleRate, double hz) const;
 };

@@ -26,6 +26,15 @@ bool Resampler::IsConfiguredFor(int inRate, int inChannels, int inSampleFormat) 
 
 bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int outRate,
                           int outChannels) {
+  return Configure(inRate, inChannels, inSampleFormat, outRate, outChannels, AV_SAMPLE_FMT_S16);
+}
+
+bool Resampler::ConfigureFloat(int inRate, int inChannels, int outRate, int outChannels) {
+  return Configure(inRate, inChannels, AV_SAMPLE_FMT_FLT, outRate, outChannels, AV_SAMPLE_FMT_FLT);
+}
+
+bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int outRate, int outChannels,
+                          int outSampleFormat) {
   Release();
   if (inRate <= 0 || outRate <= 0 || inChannels <= 0 || outChannels <= 0) return false;
   inRate_ = inRate;
@@ -33,14 +42,15 @@ bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int ou
   inFormat_ = inSampleFormat;
   outRate_ = outRate;
   outChannels_ = outChannels;
-  if (inSampleFormat == AV_SAMPLE_FMT_S16 && inRate == outRate && inChannels == outChannels) {
+  if (inSampleFormat == outSampleFormat && inRate == outRate && inChannels == outChannels) {
     passThrough_ = true;
     return true;
   }
   AVChannelLayout inLayout, outLayout;
   av_channel_layout_default(&inLayout, inChannels);
   av_channel_layout_default(&outLayout, outChannels);
-  int result = swr_alloc_set_opts2(&context_, &outLayout, AV_SAMPLE_FMT_S16, outRate, &inLayout,
+  int result = swr_alloc_set_opts2(&context_, &outLayout, static_cast<AVSampleFormat>(outSampleFormat), outRate,
+                                   &inLayout,
                                    static_cast<AVSampleFormat>(inSampleFormat), inRate, 0, nullptr);
   av_channel_layout_uninit(&inLayout);
   av_channel_layout_uninit(&outLayout);
@@ -51,13 +61,8 @@ bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int ou
   return true;
 }
 
-void Resampler::Convert(const std::uint8_t* const* input, int frames, TSampleBlock& out) {
-  if (frames <= 0) return;
-  if (passThrough_) {
-    auto samples = reinterpret_cast<const std::int16_t*>(input[0]);
-    out.insert(out.end(), samples, samples + static_cast<size_t>(frames) * inChannels_);
-    return;
-  }
+template <class Sample>
+void Resampler::Run(const std::uint8_t* const* input, int frames, std::vector<Sample>& out) {
   if (!context_) return;
   int capacity = swr_get_out_samples(context_, frames);
   if (capacity <= 0) return;
@@ -68,15 +73,28 @@ void Resampler::Convert(const std::uint8_t* const* input, int frames, TSampleBlo
   out.resize(start + static_cast<size_t>(produced > 0 ? produced : 0) * outChannels_);
 }
 
-void Resampler::Flush(TSampleBlock& out) {
-  if (!context_) return;
-  int capacity = swr_get_out_samples(context_, 0);
-  if (capacity <= 0) return;
-  size_t start = out.size();
-  out.resize(start + static_cast<size_t>(capacity) * outChannels_);
-  auto target = reinterpret_cast<std::uint8_t*>(out.data() + start);
-  int produced = swr_convert(context_, &target, capacity, nullptr, 0);
-  out.resize(start + static_cast<size_t>(produced > 0 ? produced : 0) * outChannels_);
+void Resampler::Convert(const std::uint8_t* const* input, int frames, TSampleBlock& out) {
+  if (frames <= 0) return;
+  if (passThrough_) {
+    auto samples = reinterpret_cast<const std::int16_t*>(input[0]);
+    out.insert(out.end(), samples, samples + static_cast<size_t>(frames) * inChannels_);
+    return;
+  }
+  Run(input, frames, out);
 }
+
+void Resampler::Flush(TSampleBlock& out) { Run(nullptr, 0, out); }
+
+void Resampler::Convert(const float* input, int frames, std::vector<float>& out) {
+  if (frames <= 0) return;
+  if (passThrough_) {
+    out.insert(out.end(), input, input + static_cast<size_t>(frames) * inChannels_);
+    return;
+  }
+  auto bytes = reinterpret_cast<const std::uint8_t*>(input);
+  Run(&bytes, frames, out);
+}
+
+void Resampler::Flush(std::vector<float>& out) { Run(nullptr, 0, out); }
 
 }  // namespace detail

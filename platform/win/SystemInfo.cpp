@@ -71,6 +71,7 @@ std::map<UINT, std::string> formatNames;
 
 std::string MimeTypeOf(UINT format) {
   if (format == CF_TEXT || format == CF_UNICODETEXT) return "text/plain;charset=utf-8";
+  if (format == CF_WAVE) return "audio/wav";
   auto it = formatNames.find(format);
   return it == formatNames.end() ? std::string() : "application/x-velmora-" + it->second;
 }

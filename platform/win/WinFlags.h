@@ -256,4 +256,5 @@ constexpr int IDNO = 7;
 
 // Clipboard formats
 constexpr UINT CF_TEXT = 1;
+constexpr UINT CF_WAVE = 12;  // a whole WAV file
 constexpr UINT CF_UNICODETEXT = 13;
