@@ -4,8 +4,8 @@
 #include <cfenv>
 #include <cmath>
 
+#include "common/Formatters.h"
 #include "platform/gfx/Canvas.h"
-#include "recorder/GlobeVar.h"
 
 namespace {
 

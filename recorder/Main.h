@@ -14,7 +14,7 @@
 #include "platform/audio/AudioInformation2.h"
 #include "platform/audio/AudioPlayer2.h"
 #include "platform/audio/AudioRecord2.h"
-#include "platform/audio/AudioVisualization2.h"
+#include "platform/audiodisplay/AudioVisualization2.h"
 #include "platform/audio/WMAFile2.h"
 #include "platform/framework/ComCtrls.h"
 #include "platform/framework/ExtCtrls.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/audio/AudioDisplay2.h"
+#include "platform/audiodisplay/AudioDisplay2.h"
 #include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioFile2LameEnc.h"
 #include "platform/audio/AudioInformation2.h"

@@ -53,11 +53,11 @@ enum class TNativeDialogKind { File, Color, Folder };
 
 struct THeadlessDialog {
   TNativeDialogKind Kind;
-  TNativeFileRequest File;  // for file dialogs
-  TColor Color = 0;         // the colour a colour dialog started with
+  TNativeFileRequest File{};  // for file dialogs
+  TColor Color = 0;           // the colour a colour dialog started with
   bool FullOpen = false;
-  std::string Title;        // folder dialogs
-  std::string Folder;       // the folder a folder dialog started in
+  std::string Title{};   // folder dialogs
+  std::string Folder{};  // the folder a folder dialog started in
 };
 
 void HeadlessQueueFileDialogAnswer(const TNativeFileAnswer& answer);

@@ -17,11 +17,6 @@ void PutPixel(TBitmap& bitmap, int x, int y, TColor color) {
   pixel[2] = static_cast<std::uint8_t>(color);
 }
 
-TColor PixelOf(const TBitmap& bitmap, int x, int y) {
-  const std::uint8_t* pixel = bitmap.ScanLine(y) + 3 * x;
-  return TColor(pixel[2]) | TColor(pixel[1]) << 8 | TColor(pixel[0]) << 16;
-}
-
 TColor Mix(TColor from, TColor to, double t) {
   TColor mixed = 0;
   for (int shift = 0; shift < 24; shift += 8) {

@@ -1,5 +1,6 @@
-// The shared globals: their values before any window exists, and the
-// hotkey snapshot that another thread reads while the options change.
+// The shared globals: their values before any window exists, the hotkey
+// snapshot that another thread reads while the options change, the disc
+// codes and the system folder.
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,29 @@ TEST(Hotkeys, ReaderOnAnotherThreadNeverSeesAHalfChangedCombination) {
   reader.join();
   EXPECT_EQ(torn, 0);
   SetHotkeys({});
+}
+
+TEST(MapDiscCode, FollowsTheBurnTypeForCds) {
+  const std::int32_t saved = BurnType;
+  for (std::int32_t type : {1, 2, 3, 4}) {
+    BurnType = type;
+    EXPECT_EQ(MapDiscCode(2), type);
+    EXPECT_EQ(MapDiscCode(3), type);
+  }
+  BurnType = 5;
+  EXPECT_EQ(MapDiscCode(2), 0);
+  BurnType = 0;
+  EXPECT_EQ(MapDiscCode(3), 0);
+  for (int code : {5, 8, 11, 15}) EXPECT_EQ(MapDiscCode(static_cast<BYTE>(code)), 5) << code;
+  for (int code : {0, 1, 4, 12, 14, 16, 255}) EXPECT_EQ(MapDiscCode(static_cast<BYTE>(code)), 0) << code;
+  BurnType = saved;
+}
+
+TEST(GetSystemDir, HasNoTrailingSlash) {
+  const std::string folder = GetSystemDir();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.front(), '/');
+  EXPECT_NE(folder.back(), '/');
 }
 
 }  // namespace

@@ -184,9 +184,10 @@ TEST(SkinBitmapHelpers, DrawSkinBitmapNeverPaintsOutsideItsRect) {
           for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
               const bool inside = x >= rect.Left && x < rect.Left + W && y >= rect.Top && y < rect.Top + H;
-              if (!inside)
+              if (!inside) {
                 ASSERT_EQ(PixelOf(target, x, y), kBackground)
                     << "face " << w << "x" << h << " over " << W << "x" << H << " painted " << x << "," << y;
+              }
             }
         }
     }

@@ -96,68 +96,68 @@ FOXFAKE ResetCallbacks() {
 #endif
 
 // ---- Everything else only records the call
-FOXFAKE Initialize(std::uint8_t useInternalAspi) { return Record("Initialize"); }
+FOXFAKE Initialize(std::uint8_t /*useInternalAspi*/) { return Record("Initialize"); }
 FOXFAKE DeInitialize() { return Record("DeInitialize"); }
-FOXFAKE SetASPI(std::uint8_t internal) { return Record("SetASPI"); }
-FOXFAKE SetTmpPath(const char* path) { return Record("SetTmpPath"); }
-FOXFAKE GetTmpPath(char* buffer, std::int32_t* length) { return Record("GetTmpPath"); }
-FOXFAKE SetLanguage(const char* language, const char* languageFile) { return Record("SetLanguage"); }
-FOXFAKE GetLanguage(char* buffer, std::int32_t* length) { return Record("GetLanguage"); }
-FOXFAKE GetDevice(std::uint8_t* letter) { return Record("GetDevice"); }
-FOXFAKE GetDeviceInformation(char* buffer, std::int32_t* length) { return Record("GetDeviceInformation"); }
-FOXFAKE GetMaxReadSpeed(std::int32_t* kbPerSec) { return Record("GetMaxReadSpeed"); }
-FOXFAKE SetReadSpeed(std::int32_t kbPerSec) { return Record("SetReadSpeed"); }
-FOXFAKE GetReadSpeed(std::int32_t* kbPerSec) { return Record("GetReadSpeed"); }
-FOXFAKE GetMaxBurnSpeed(std::int32_t* kbPerSec) { return Record("GetMaxBurnSpeed"); }
-FOXFAKE SetBurnSpeed(std::int32_t kbPerSec) { return Record("SetBurnSpeed"); }
-FOXFAKE GetBurnSpeed(std::int32_t* kbPerSec) { return Record("GetBurnSpeed"); }
-FOXFAKE ConvertSpeedFromKBPerSec(std::int32_t kbPerSec, double* factor) { return Record("ConvertSpeedFromKBPerSec"); }
-FOXFAKE GetPossibleBurnSpeeds(std::int32_t* speeds, std::int32_t* count) { return Record("GetPossibleBurnSpeeds"); }
+FOXFAKE SetASPI(std::uint8_t /*internal*/) { return Record("SetASPI"); }
+FOXFAKE SetTmpPath(const char* /*path*/) { return Record("SetTmpPath"); }
+FOXFAKE GetTmpPath(char* /*buffer*/, std::int32_t* /*length*/) { return Record("GetTmpPath"); }
+FOXFAKE SetLanguage(const char* /*language*/, const char* /*languageFile*/) { return Record("SetLanguage"); }
+FOXFAKE GetLanguage(char* /*buffer*/, std::int32_t* /*length*/) { return Record("GetLanguage"); }
+FOXFAKE GetDevice(std::uint8_t* /*letter*/) { return Record("GetDevice"); }
+FOXFAKE GetDeviceInformation(char* /*buffer*/, std::int32_t* /*length*/) { return Record("GetDeviceInformation"); }
+FOXFAKE GetMaxReadSpeed(std::int32_t* /*kbPerSec*/) { return Record("GetMaxReadSpeed"); }
+FOXFAKE SetReadSpeed(std::int32_t /*kbPerSec*/) { return Record("SetReadSpeed"); }
+FOXFAKE GetReadSpeed(std::int32_t* /*kbPerSec*/) { return Record("GetReadSpeed"); }
+FOXFAKE GetMaxBurnSpeed(std::int32_t* /*kbPerSec*/) { return Record("GetMaxBurnSpeed"); }
+FOXFAKE SetBurnSpeed(std::int32_t /*kbPerSec*/) { return Record("SetBurnSpeed"); }
+FOXFAKE GetBurnSpeed(std::int32_t* /*kbPerSec*/) { return Record("GetBurnSpeed"); }
+FOXFAKE ConvertSpeedFromKBPerSec(std::int32_t /*kbPerSec*/, double* /*factor*/) { return Record("ConvertSpeedFromKBPerSec"); }
+FOXFAKE GetPossibleBurnSpeeds(std::int32_t* /*speeds*/, std::int32_t* /*count*/) { return Record("GetPossibleBurnSpeeds"); }
 FOXFAKE EjectDevice() { return Record("EjectDevice"); }
 FOXFAKE CloseDevice() { return Record("CloseDevice"); }
-FOXFAKE Erase(std::uint8_t quick) { return Record("Erase"); }
-FOXFAKE GetSessionInformation(std::int32_t session, std::int32_t* start, std::int32_t* sectors) { return Record("GetSessionInformation"); }
+FOXFAKE Erase(std::uint8_t /*quick*/) { return Record("Erase"); }
+FOXFAKE GetSessionInformation(std::int32_t /*session*/, std::int32_t* /*start*/, std::int32_t* /*sectors*/) { return Record("GetSessionInformation"); }
 FOXFAKE CloseSession() { return Record("CloseSession"); }
 FOXFAKE SaveDeviceSettingsToRegistry() { return Record("SaveDeviceSettingsToRegistry"); }
 FOXFAKE SetDeviceSettingsFromRegistry() { return Record("SetDeviceSettingsFromRegistry"); }
-FOXFAKE CreateProject(std::uint8_t kind) { return Record("CreateProject"); }
+FOXFAKE CreateProject(std::uint8_t /*kind*/) { return Record("CreateProject"); }
 FOXFAKE DeleteProject() { return Record("DeleteProject"); }
-FOXFAKE GetProjectType(std::uint8_t* kind) { return Record("GetProjectType"); }
-FOXFAKE CreateDir(const char* path) { return Record("CreateDir"); }
-FOXFAKE AddDir(const char* source, const char* destination) { return Record("AddDir"); }
-FOXFAKE RemoveDir(const char* path) { return Record("RemoveDir"); }
-FOXFAKE AddFile(const char* source, const char* destination, const char* name, std::uint8_t flag, std::uint8_t number) { return Record("AddFile"); }
-FOXFAKE RemoveFile(const char* destination, const char* file) { return Record("RemoveFile"); }
-FOXFAKE RenameFile(const char* destination, const char* oldName, const char* newName) { return Record("RenameFile"); }
-FOXFAKE RenameDir(const char* path, const char* newName) { return Record("RenameDir"); }
+FOXFAKE GetProjectType(std::uint8_t* /*kind*/) { return Record("GetProjectType"); }
+FOXFAKE CreateDir(const char* /*path*/) { return Record("CreateDir"); }
+FOXFAKE AddDir(const char* /*source*/, const char* /*destination*/) { return Record("AddDir"); }
+FOXFAKE RemoveDir(const char* /*path*/) { return Record("RemoveDir"); }
+FOXFAKE AddFile(const char* /*source*/, const char* /*destination*/, const char* /*name*/, std::uint8_t /*flag*/, std::uint8_t /*number*/) { return Record("AddFile"); }
+FOXFAKE RemoveFile(const char* /*destination*/, const char* /*file*/) { return Record("RemoveFile"); }
+FOXFAKE RenameFile(const char* /*destination*/, const char* /*oldName*/, const char* /*newName*/) { return Record("RenameFile"); }
+FOXFAKE RenameDir(const char* /*path*/, const char* /*newName*/) { return Record("RenameDir"); }
 FOXFAKE ClearAll() { return Record("ClearAll"); }
 FOXFAKE StopMpegAction() { return Record("StopMpegAction"); }
-FOXFAKE GetMpegCount(std::int32_t* count) { return Record("GetMpegCount"); }
-FOXFAKE EraseMpegByIndex(std::int32_t index) { return Record("EraseMpegByIndex"); }
+FOXFAKE GetMpegCount(std::int32_t* /*count*/) { return Record("GetMpegCount"); }
+FOXFAKE EraseMpegByIndex(std::int32_t /*index*/) { return Record("EraseMpegByIndex"); }
 FOXFAKE SaveOptionsToRegistry() { return Record("SaveOptionsToRegistry"); }
 FOXFAKE SetOptionsFromRegistry() { return Record("SetOptionsFromRegistry"); }
-FOXFAKE PrepareISO(const char* isoPath) { return Record("PrepareISO"); }
+FOXFAKE PrepareISO(const char* /*isoPath*/) { return Record("PrepareISO"); }
 FOXFAKE Prepare() { return Record("Prepare"); }
-FOXFAKE GetImageSize(double* bytes) { return Record("GetImageSize"); }
-FOXFAKE BuildISO(const char* isoPath) { return Record("BuildISO"); }
-FOXFAKE BurnISO(const char* isoPath) { return Record("BurnISO"); }
+FOXFAKE GetImageSize(double* /*bytes*/) { return Record("GetImageSize"); }
+FOXFAKE BuildISO(const char* /*isoPath*/) { return Record("BuildISO"); }
+FOXFAKE BurnISO(const char* /*isoPath*/) { return Record("BurnISO"); }
 FOXFAKE Burn() { return Record("Burn"); }
 FOXFAKE Abort() { return Record("Abort"); }
 FOXFAKE StopVerify() { return Record("StopVerify"); }
-FOXFAKE SetVerify(std::uint8_t verify) { return Record("SetVerify"); }
+FOXFAKE SetVerify(std::uint8_t /*verify*/) { return Record("SetVerify"); }
 FOXFAKE EraseDialog() { return Record("EraseDialog"); }
 FOXFAKE BurnDialog() { return Record("BurnDialog"); }
-FOXFAKE GetPlayTime(const char* file, std::int32_t* ms) { return Record("GetPlayTime"); }
-FOXFAKE PlayAudioFile(const char* file) { return Record("PlayAudioFile"); }
+FOXFAKE GetPlayTime(const char* /*file*/, std::int32_t* /*ms*/) { return Record("GetPlayTime"); }
+FOXFAKE PlayAudioFile(const char* /*file*/) { return Record("PlayAudioFile"); }
 FOXFAKE AudioFileStop() { return Record("AudioFileStop"); }
-FOXFAKE SetFinalizeEventCallback(foxabi::FinalizeCallback fn, void* user) { return Record("SetFinalizeEventCallback"); }
-FOXFAKE SetAddFileEventCallback(foxabi::AddFileCallback fn, void* user) { return Record("SetAddFileEventCallback"); }
-FOXFAKE SetCreateDirEventCallback(foxabi::CreateDirCallback fn, void* user) { return Record("SetCreateDirEventCallback"); }
-FOXFAKE SetRemoveFileEventCallback(foxabi::RemoveFileCallback fn, void* user) { return Record("SetRemoveFileEventCallback"); }
-FOXFAKE SetAudioDecoderEventCallback(foxabi::AudioDecoderCallback fn, void* user) { return Record("SetAudioDecoderEventCallback"); }
-FOXFAKE SetAudioDecodeDoneEventCallback(foxabi::AudioDecodeDoneCallback fn, void* user) { return Record("SetAudioDecodeDoneEventCallback"); }
-FOXFAKE SetVideoScannerEventCallback(foxabi::VideoScannerCallback fn, void* user) { return Record("SetVideoScannerEventCallback"); }
-FOXFAKE SetStartVerifyEventCallback(foxabi::StartVerifyCallback fn, void* user) { return Record("SetStartVerifyEventCallback"); }
-FOXFAKE SetVerifyFileEventCallback(foxabi::VerifyFileCallback fn, void* user) { return Record("SetVerifyFileEventCallback"); }
-FOXFAKE SetVerifyErrorEventCallback(foxabi::VerifyErrorCallback fn, void* user) { return Record("SetVerifyErrorEventCallback"); }
-FOXFAKE SetVerifyDoneEventCallback(foxabi::VerifyDoneCallback fn, void* user) { return Record("SetVerifyDoneEventCallback"); }
+FOXFAKE SetFinalizeEventCallback(foxabi::FinalizeCallback /*fn*/, void* /*user*/) { return Record("SetFinalizeEventCallback"); }
+FOXFAKE SetAddFileEventCallback(foxabi::AddFileCallback /*fn*/, void* /*user*/) { return Record("SetAddFileEventCallback"); }
+FOXFAKE SetCreateDirEventCallback(foxabi::CreateDirCallback /*fn*/, void* /*user*/) { return Record("SetCreateDirEventCallback"); }
+FOXFAKE SetRemoveFileEventCallback(foxabi::RemoveFileCallback /*fn*/, void* /*user*/) { return Record("SetRemoveFileEventCallback"); }
+FOXFAKE SetAudioDecoderEventCallback(foxabi::AudioDecoderCallback /*fn*/, void* /*user*/) { return Record("SetAudioDecoderEventCallback"); }
+FOXFAKE SetAudioDecodeDoneEventCallback(foxabi::AudioDecodeDoneCallback /*fn*/, void* /*user*/) { return Record("SetAudioDecodeDoneEventCallback"); }
+FOXFAKE SetVideoScannerEventCallback(foxabi::VideoScannerCallback /*fn*/, void* /*user*/) { return Record("SetVideoScannerEventCallback"); }
+FOXFAKE SetStartVerifyEventCallback(foxabi::StartVerifyCallback /*fn*/, void* /*user*/) { return Record("SetStartVerifyEventCallback"); }
+FOXFAKE SetVerifyFileEventCallback(foxabi::VerifyFileCallback /*fn*/, void* /*user*/) { return Record("SetVerifyFileEventCallback"); }
+FOXFAKE SetVerifyErrorEventCallback(foxabi::VerifyErrorCallback /*fn*/, void* /*user*/) { return Record("SetVerifyErrorEventCallback"); }
+FOXFAKE SetVerifyDoneEventCallback(foxabi::VerifyDoneCallback /*fn*/, void* /*user*/) { return Record("SetVerifyDoneEventCallback"); }

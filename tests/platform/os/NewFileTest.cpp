@@ -47,7 +47,9 @@ TEST(CreateNewFile, RefusesWhereNoFileCanBe) {
   std::filesystem::create_directory(folder / "shut");
   std::filesystem::permissions(folder / "shut", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   // Root may write anywhere; the refusal only shows for an ordinary user.
-  if (geteuid() != 0) EXPECT_FALSE(CreateNewFile(folder / "shut/file"));
+  if (geteuid() != 0) {
+    EXPECT_FALSE(CreateNewFile(folder / "shut/file"));
+  }
   std::filesystem::permissions(folder / "shut", std::filesystem::perms::owner_all);
 }
 

@@ -1,9 +1,10 @@
 // Padding and the blank markers of the player's rows.
 
+#include "common/Formatters.h"
+
 #include <algorithm>
 
 #include "platform/framework/SysUtils.h"
-#include "recorder/GlobeVar.h"
 
 namespace {
 

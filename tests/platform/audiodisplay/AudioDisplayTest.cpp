@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "DisplayTestSupport.h"
-#include "platform/audio/AudioDisplay2.h"
-#include "platform/audio/FrequencyAnalysis.h"
+#include "platform/audiodisplay/AudioDisplay2.h"
+#include "platform/audiodisplay/FrequencyAnalysis.h"
 #include "platform/base/Exceptions.h"
 
 namespace {

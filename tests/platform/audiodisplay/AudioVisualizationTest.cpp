@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DisplayTestSupport.h"
-#include "platform/audio/AudioVisualization2.h"
+#include "platform/audiodisplay/AudioVisualization2.h"
 #include "platform/base/Exceptions.h"
 
 namespace {

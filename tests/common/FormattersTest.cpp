@@ -5,7 +5,7 @@
 #include <clocale>
 #include <limits>
 
-#include "recorder/GlobeVar.h"
+#include "common/Formatters.h"
 
 namespace {
 
@@ -145,29 +145,6 @@ TEST(FormatNameOfFile, KnowsTheFourFormatsInAnyCase) {
   EXPECT_EQ(FormatNameOfFile("/music.wav/readme"), "");
   EXPECT_EQ(FormatNameOfFile("wav"), "");
   EXPECT_EQ(FormatNameOfFile(""), "");
-}
-
-TEST(MapDiscCode, FollowsTheBurnTypeForCds) {
-  const std::int32_t saved = BurnType;
-  for (std::int32_t type : {1, 2, 3, 4}) {
-    BurnType = type;
-    EXPECT_EQ(MapDiscCode(2), type);
-    EXPECT_EQ(MapDiscCode(3), type);
-  }
-  BurnType = 5;
-  EXPECT_EQ(MapDiscCode(2), 0);
-  BurnType = 0;
-  EXPECT_EQ(MapDiscCode(3), 0);
-  for (int code : {5, 8, 11, 15}) EXPECT_EQ(MapDiscCode(static_cast<BYTE>(code)), 5) << code;
-  for (int code : {0, 1, 4, 12, 14, 16, 255}) EXPECT_EQ(MapDiscCode(static_cast<BYTE>(code)), 0) << code;
-  BurnType = saved;
-}
-
-TEST(GetSystemDir, HasNoTrailingSlash) {
-  const std::string folder = GetSystemDir();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.front(), '/');
-  EXPECT_NE(folder.back(), '/');
 }
 
 }  // namespace

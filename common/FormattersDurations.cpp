@@ -1,8 +1,8 @@
 // Durations as text, and times of day read back from "HH:MM:SS".
 
-#include <algorithm>
+#include "common/Formatters.h"
 
-#include "recorder/GlobeVar.h"
+#include <algorithm>
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/audio/AudioDisplay2.h"
-#include "platform/audio/AudioVisualization2.h"
+#include "platform/audiodisplay/AudioDisplay2.h"
+#include "platform/audiodisplay/AudioVisualization2.h"
 
 namespace {
 

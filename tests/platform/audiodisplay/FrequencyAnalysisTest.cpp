@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "DisplayTestSupport.h"
-#include "platform/audio/FrequencyAnalysis.h"
+#include "platform/audiodisplay/FrequencyAnalysis.h"
 #include "platform/base/Exceptions.h"
 
 namespace {

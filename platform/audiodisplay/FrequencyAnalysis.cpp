@@ -1,4 +1,4 @@
-#include "platform/audio/FrequencyAnalysis.h"
+#include "platform/audiodisplay/FrequencyAnalysis.h"
 
 #include <fftw3.h>
 

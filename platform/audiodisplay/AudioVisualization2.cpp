@@ -1,4 +1,4 @@
-#include "platform/audio/AudioVisualization2.h"
+#include "platform/audiodisplay/AudioVisualization2.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
-#include "platform/audio/AudioDisplay2.h"
+#include "platform/audiodisplay/AudioDisplay2.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
 
-#include "platform/audio/AudioVisualization2.h"
 #include "platform/audio/Levels.h"
-#include "platform/audio/FrequencyAnalysis.h"
+#include "platform/audiodisplay/AudioVisualization2.h"
+#include "platform/audiodisplay/FrequencyAnalysis.h"
 #include "platform/base/Exceptions.h"
 
 namespace {
