@@ -1,7 +1,7 @@
 // The spectral view: for each pixel column the spectrum of the audio
 // there, low frequencies at the bottom, louder in brighter colour.
 
-#include "platform/audio/FrequencyAnalysis.h"
+#include "platform/audiodisplay/FrequencyAnalysis.h"
 #include "platform/audioeditor/AudioEditor2.h"
 #include "platform/audioeditor/EditorView.h"
 #include "platform/gfx/Bitmap.h"
