@@ -27,21 +27,14 @@ TCustomEdit::~TCustomEdit() = default;
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
+  AddTextStyles(params);
   params.Style |= ES_AUTOHSCROLL;
-  params.Style |= alignment_ == taCenter ? ES_CENTER : alignment_ == taRightJustify ? ES_RIGHT : ES_LEFT;
-  if (ReadOnly()) params.Style |= ES_READONLY;
-  if (NumbersOnly()) params.Style |= ES_NUMBER;
   if (!hideSelection_) params.Style |= ES_NOHIDESEL;
-  if (CharCase() == ecUpperCase) params.Style |= ES_UPPERCASE;
-  if (CharCase() == ecLowerCase) params.Style |= ES_LOWERCASE;
-  if (PasswordChar()) params.Style |= ES_PASSWORD;
   if (oemConvert_) params.Style |= ES_OEMCONVERT;
-  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::CreateWnd() {
-  TWinControl::CreateWnd();
-  engine_.TakeStyle();
+  TTextControl::CreateWnd();
   SyncFromStyle();
 }
 
@@ -73,33 +66,12 @@ void TCustomEdit::SetHideSelection(bool value) {
   Invalidate();
 }
 
-void TCustomEdit::SetAlignment(TAlignment value) {
-  if (value == alignment_) return;
-  alignment_ = value;
-  if (HandleAllocated()) RecreateWnd();
-}
-
 void TCustomEdit::SetOEMConvert(bool value) {
   oemConvert_ = value;
   engine_.SetStyleBits(ES_OEMCONVERT, value ? ES_OEMCONVERT : 0);
 }
 
-void TCustomEdit::SetBorderStyle(TBorderStyle value) {
-  value = value == bsNone ? bsNone : bsSingle;
-  if (value == borderStyle_) return;
-  borderStyle_ = value;
-  if (HandleAllocated()) RecreateWnd();
-}
-
 // ---- Text and focus ------------------------------------------------------------------
-
-// Text set while there is no window: no EN_CHANGE can tell of it.
-void TCustomEdit::CMTextChanged(TMessage& m) {
-  TWinControl::CMTextChanged(m);
-  engine_.TakeText(Text());
-  Invalidate();
-  if (!HandleAllocated()) Change();
-}
 
 void TCustomEdit::CMFontChanged(TMessage& m) {
   TWinControl::CMFontChanged(m);

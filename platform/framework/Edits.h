@@ -27,13 +27,9 @@ class TCustomEdit : public TTextControl<TWinControl> {
   // Whether the selection is hidden while the edit lacks the focus.
   bool HideSelection() const { return hideSelection_; }
   void SetHideSelection(bool value);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
   // Only digits may be typed (ES_NUMBER).
   bool NumbersOnly() const { return engine_.NumbersOnly(); }
   void SetNumbersOnly(bool value) { engine_.SetNumbersOnly(value); }
-  TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle value);
   // Kept for the ES_OEMCONVERT style; text is Unicode throughout here.
   bool OEMConvert() const { return oemConvert_; }
   void SetOEMConvert(bool value);
@@ -54,7 +50,6 @@ class TCustomEdit : public TTextControl<TWinControl> {
   void WMButtonUp(TMessage& message, TMouseButton button) override;
   void WMMouseMove(TMessage& message) override;
   void CMEnter(TMessage& message) override;
-  void CMTextChanged(TMessage& message) override;
   void CMFontChanged(TMessage& message) override;
   bool CanAutoSize(int& newWidth, int& newHeight) override;
 
@@ -84,8 +79,6 @@ class TCustomEdit : public TTextControl<TWinControl> {
   int scrollX_ = 0;
   bool autoSelect_ = true;
   bool hideSelection_ = true;
-  TAlignment alignment_ = taLeftJustify;
-  TBorderStyle borderStyle_ = bsSingle;
   bool oemConvert_ = false;
   bool haveTextRect_ = false;
   TRect textRect_;

@@ -99,17 +99,15 @@ TMemo::~TMemo() = default;
 
 void TMemo::CreateParams(TCreateParams& params) {
   TScrollingControl::CreateParams(params);
+  AddTextStyles(params);
   params.Style |= ES_MULTILINE | ES_AUTOVSCROLL;
   if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
   if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) params.Style |= WS_VSCROLL;
   if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) params.Style |= WS_HSCROLL;
-  if (ReadOnly()) params.Style |= ES_READONLY;
-  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TMemo::CreateWnd() {
-  TScrollingControl::CreateWnd();
-  engine_.TakeStyle();
+  TTextControl::CreateWnd();
   Layout();
 }
 
@@ -123,12 +121,6 @@ void TMemo::WMGetDlgCode(TMessage& m) {
 void TMemo::CMFontChanged(TMessage& m) {
   TScrollingControl::CMFontChanged(m);
   Layout();
-}
-
-// Text set while there is no window reaches the engine here.
-void TMemo::CMTextChanged(TMessage& m) {
-  TScrollingControl::CMTextChanged(m);
-  engine_.TakeText(Text());
 }
 
 void TMemo::SetWordWrap(bool value) {
@@ -148,17 +140,6 @@ void TMemo::SetScrollBars(TScrollStyle value) {
   SetWindowLong(Handle(), GWL_STYLE, style);
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   Layout();
-}
-
-void TMemo::SetAlignment(TAlignment value) {
-  alignment_ = value;
-  Invalidate();
-}
-
-void TMemo::SetBorderStyle(TBorderStyle value) {
-  if (borderStyle_ == value) return;
-  borderStyle_ = value;
-  RecreateWnd();
 }
 
 TPoint TMemo::CaretPos() {

@@ -60,10 +60,6 @@ class TMemo : public TTextControl<TScrollingControl> {
   void SetWantReturns(bool value) { wantReturns_ = value; }
   bool WantTabs() const { return wantTabs_; }
   void SetWantTabs(bool value) { wantTabs_ = value; }
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle value);
 
   // The caret as (column, line) of the logical lines.
   TPoint CaretPos();
@@ -78,7 +74,6 @@ class TMemo : public TTextControl<TScrollingControl> {
   void PaintWindow(HDC dc) override;
   void WMGetDlgCode(TMessage& message) override;
   void CMFontChanged(TMessage& message) override;
-  void CMTextChanged(TMessage& message) override;
 
   // How the engine's changes show.
   void TextLaidOut() override;
@@ -119,7 +114,5 @@ class TMemo : public TTextControl<TScrollingControl> {
   TScrollStyle scrollBars_ = ssNone;
   bool wantReturns_ = true;
   bool wantTabs_ = false;
-  TAlignment alignment_ = taLeftJustify;
-  TBorderStyle borderStyle_ = bsSingle;
   std::unique_ptr<TBitmap> measureBitmap_;
 };

@@ -20,6 +20,19 @@ class TTextControl : public TBase, protected TTextView {
   void SetMaxLength(int value) { this->Perform(EM_LIMITTEXT, static_cast<WPARAM>(std::max(0, value)), 0); }
   bool Modified() const { return engine_.Modified(); }
   void SetModified(bool value) { engine_.SetModified(value); }
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value) {
+    if (value == alignment_) return;
+    alignment_ = value;
+    if (this->HandleAllocated()) this->RecreateWnd();
+  }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value) {
+    value = value == bsNone ? bsNone : bsSingle;
+    if (value == borderStyle_) return;
+    borderStyle_ = value;
+    if (this->HandleAllocated()) this->RecreateWnd();
+  }
 
   int SelStart() { return static_cast<int>(Selection().first); }
   void SetSelStart(int value) { this->Perform(EM_SETSEL, value, value); }
@@ -59,8 +72,34 @@ class TTextControl : public TBase, protected TTextView {
     return true;
   }
   void StoreText(const std::string& text) override { this->TControl::SetText(text); }
+  // The options follow the styles a subclass may have given the window.
+  void CreateWnd() override {
+    TBase::CreateWnd();
+    engine_.TakeStyle();
+  }
+  // Text set while there is no window reaches the engine here. No EN_CHANGE
+  // can tell of it, so a single line, which announces text set whole,
+  // fires OnChange itself.
+  void CMTextChanged(TMessage& m) override {
+    TBase::CMTextChanged(m);
+    engine_.TakeText(this->Text());
+    this->Invalidate();
+    if (!this->HandleAllocated() && !engine_.MultiLine()) Change();
+  }
+  // The window styles of the options and the border.
+  void AddTextStyles(TCreateParams& params) const {
+    params.Style |= alignment_ == taCenter ? ES_CENTER : alignment_ == taRightJustify ? ES_RIGHT : ES_LEFT;
+    if (ReadOnly()) params.Style |= ES_READONLY;
+    if (engine_.NumbersOnly()) params.Style |= ES_NUMBER;
+    if (engine_.CharCase() == ecUpperCase) params.Style |= ES_UPPERCASE;
+    if (engine_.CharCase() == ecLowerCase) params.Style |= ES_LOWERCASE;
+    if (engine_.PasswordChar()) params.Style |= ES_PASSWORD;
+    if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+  }
 
   TTextEngine engine_;
+  TAlignment alignment_ = taLeftJustify;
+  TBorderStyle borderStyle_ = bsSingle;
 
  private:
   std::pair<DWORD, DWORD> Selection() {
