@@ -77,6 +77,9 @@ class TTextControl : public TBase, protected TTextView {
     TBase::CreateWnd();
     engine_.TakeStyle();
   }
+  // The engine stores the text WM_SETTEXT brings, and a handler of its
+  // EN_CHANGE may have set other text since: nothing is stored after it.
+  void WMSetText(TMessage& m) override { this->DefaultHandler(m); }
   // Text set while there is no window reaches the engine here. No EN_CHANGE
   // can tell of it, so a single line, which announces text set whole,
   // fires OnChange itself.
