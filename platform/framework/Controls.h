@@ -480,6 +480,8 @@ class TWinControl : public TControl {
   // Shows the popup menu of the control or its nearest parent that has one;
   // without one the default procedure passes the request on.
   virtual void WMContextMenu(TMessage& message);
+  // A child control's notification goes back to that control as CN_COMMAND.
+  virtual void WMCommand(TMessage& message);
   // The menu key or Shift+F10 asks the control for its context menu
   // (WM_CONTEXTMENU without a point), also where the control's own key
   // handling would take the key; answers whether the key was that.

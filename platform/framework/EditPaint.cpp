@@ -1,10 +1,72 @@
 // How the edit looks: the text in its formatting rectangle, scrolled to
-// keep the caret in sight, the selection and the caret.
+// keep the caret in sight, the selection and the blinking caret; and the
+// messages that change them.
 
 #include <algorithm>
 
 #include "platform/framework/Edits.h"
 #include "platform/gfx/TextUtf8.h"
+
+namespace {
+constexpr UINT_PTR kCaretTimer = 1;
+constexpr UINT kCaretBlinkMs = 530;
+}  // namespace
+
+void TCustomEdit::DefaultHandler(TMessage& m) {
+  if (HandleTextMessage(m) || HandleLooksMessage(m)) return;
+  TWinControl::DefaultHandler(m);
+}
+
+bool TCustomEdit::HandleLooksMessage(TMessage& m) {
+  switch (m.Msg) {
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+      haveTextRect_ = m.LParam != 0;
+      if (haveTextRect_) textRect_ = *reinterpret_cast<const TRect*>(m.LParam);
+      ScrollCaretIntoView();
+      if (m.Msg == EM_SETRECT) Invalidate();
+      return true;
+    case EM_GETRECT:
+      if (m.LParam) *reinterpret_cast<TRect*>(m.LParam) = TextRect();
+      return true;
+    case EM_SCROLLCARET: ScrollCaretIntoView(); Invalidate(); return true;
+    case EM_GETLINECOUNT: m.Result = 1; return true;
+    case WM_STYLECHANGED:
+      if (static_cast<int>(m.WParam) == GWL_STYLE) SyncFromStyle();
+      return false;
+    case WM_SETFOCUS: StartCaret(); Invalidate(); return false;
+    case WM_KILLFOCUS:
+      StopCaret();
+      engine_.Release();
+      Invalidate();
+      return false;
+    case WM_TIMER:
+      if (m.WParam != kCaretTimer) return false;
+      caretOn_ = !caretOn_;
+      Invalidate();
+      return true;
+    default: return false;
+  }
+}
+
+void TCustomEdit::TextLaidOut() {
+  ScrollCaretIntoView();
+  StartCaret();
+  Invalidate();
+}
+
+// A single line keeps the caret in sight whatever moved it.
+void TCustomEdit::SelectionShown(bool) { TextLaidOut(); }
+
+void TCustomEdit::StartCaret() {
+  caretOn_ = true;
+  if (HandleAllocated() && Focused()) SetTimer(Handle(), kCaretTimer, kCaretBlinkMs, nullptr);
+}
+
+void TCustomEdit::StopCaret() {
+  caretOn_ = false;
+  if (HandleAllocated()) KillTimer(Handle(), kCaretTimer);
+}
 
 TCanvas* TCustomEdit::Measure() { return MeasuringCanvas(measureBitmap_, *Font()); }
 
@@ -16,8 +78,8 @@ TRect TCustomEdit::TextRect() {
 }
 
 std::u32string TCustomEdit::Shown() const {
-  if (passwordChar_) return std::u32string(text_.size(), passwordChar_);
-  return text_;
+  if (PasswordChar()) return std::u32string(engine_.Text().size(), PasswordChar());
+  return engine_.Text();
 }
 
 int TCustomEdit::TextOrigin(int textWidth) {
@@ -40,7 +102,7 @@ int TCustomEdit::TextX(int pos) {
 // The character boundary nearest to x (the boundaries' places only grow
 // along the text, so a binary search finds it).
 int TCustomEdit::PositionAt(int x) {
-  int low = 0, high = static_cast<int>(text_.size());
+  int low = 0, high = engine_.Length();
   while (low < high) {
     int middle = (low + high) / 2;
     if (x < (TextX(middle) + TextX(middle + 1)) / 2) high = middle;
@@ -59,7 +121,7 @@ void TCustomEdit::ScrollCaretIntoView() {
     scrollX_ = 0;
     return;
   }
-  int caretX = canvas->TextWidth(EncodeUtf8(std::u32string_view(shown).substr(0, static_cast<std::size_t>(caret_))));
+  int caretX = canvas->TextWidth(EncodeUtf8(std::u32string_view(shown).substr(0, static_cast<std::size_t>(CaretPos()))));
   // Jump by a third of the room, so typing at the edge does not scroll on every key.
   if (caretX < scrollX_) scrollX_ = std::max(0, caretX - room / 3);
   else if (caretX > scrollX_ + room) scrollX_ = caretX - room + room / 3;
@@ -78,7 +140,7 @@ void TCustomEdit::PaintWindow(HDC dc) {
   canvas->SetBkMode(TRANSPARENT);
   std::u32string shown = Shown();
   int length = static_cast<int>(shown.size());
-  int start = std::min(anchor_, caret_), end = std::max(anchor_, caret_);
+  int start = engine_.SelStart(), end = engine_.SelEnd();
   bool showSelection = start != end && (Focused() || !hideSelection_);
   int lineHeight = canvas->TextHeight("Wg");
   int x0 = TextX(0);
@@ -99,7 +161,7 @@ void TCustomEdit::PaintWindow(HDC dc) {
     canvas->TextOut(xe, r.Top, part(end, length));
   }
   if (CaretShown()) {
-    int x = std::min(TextX(caret_), r.Right - 1);
+    int x = std::min(TextX(CaretPos()), r.Right - 1);
     canvas->Brush()->SetColor(clWindowText);
     canvas->FillRect(Rect(x, r.Top, x + 1, r.Top + lineHeight));
   }

@@ -86,7 +86,7 @@ void TMemoStrings::Assign(const TStringList& list) {
 
 // ---- The memo ----------------------------------------------------------------------
 
-TMemo::TMemo(TComponent* owner) : TScrollingControl(owner), lines_(this) {
+TMemo::TMemo(TComponent* owner) : TTextControl(owner, true), lines_(this) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csSetCaption | csOpaque;
   SetBounds(0, 0, 185, 89);
   SetTabStop(true);
@@ -99,16 +99,15 @@ TMemo::~TMemo() = default;
 
 void TMemo::CreateParams(TCreateParams& params) {
   TScrollingControl::CreateParams(params);
+  AddTextStyles(params);
   params.Style |= ES_MULTILINE | ES_AUTOVSCROLL;
   if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
   if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) params.Style |= WS_VSCROLL;
   if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) params.Style |= WS_HSCROLL;
-  if (readOnly_) params.Style |= ES_READONLY;
-  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TMemo::CreateWnd() {
-  TScrollingControl::CreateWnd();
+  TTextControl::CreateWnd();
   Layout();
 }
 
@@ -143,86 +142,16 @@ void TMemo::SetScrollBars(TScrollStyle value) {
   Layout();
 }
 
-void TMemo::SetReadOnly(bool value) { Perform(EM_SETREADONLY, value, 0); }
-
-void TMemo::SetAlignment(TAlignment value) {
-  alignment_ = value;
-  Invalidate();
-}
-
-void TMemo::SetBorderStyle(TBorderStyle value) {
-  if (borderStyle_ == value) return;
-  borderStyle_ = value;
-  RecreateWnd();
-}
-
-int TMemo::SelStart() {
-  DWORD start = 0;
-  Perform(EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  return static_cast<int>(start);
-}
-
-void TMemo::SetSelStart(int value) { Perform(EM_SETSEL, value, value); }
-
-int TMemo::SelLength() {
-  DWORD start = 0, end = 0;
-  Perform(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return static_cast<int>(end - start);
-}
-
-void TMemo::SetSelLength(int value) {
-  int start = SelStart();
-  Perform(EM_SETSEL, start, start + std::max(0, value));
-}
-
-std::string TMemo::SelText() { return ExternalText(std::min(anchor_, caret_), std::max(anchor_, caret_)); }
-
-void TMemo::SetSelText(const std::string& value) {
-  Perform(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(value.c_str()));
-}
-
-void TMemo::SelectAll() { Perform(EM_SETSEL, 0, static_cast<LPARAM>(-1)); }
-
 TPoint TMemo::CaretPos() {
+  const std::u32string& text = engine_.Text();
+  int caret = engine_.Caret();
   int line = 0, lineStart = 0;
-  for (int i = 0; i < caret_; ++i)
-    if (text_[i] == U'\n') {
+  for (int i = 0; i < caret; ++i)
+    if (text[i] == U'\n') {
       ++line;
       lineStart = i + 1;
     }
-  return {caret_ - lineStart, line};
-}
-
-void TMemo::Change() {
-  if (OnChange) OnChange(this);
-}
-
-std::string TMemo::ExternalText(int from, int to) const {
-  std::string out;
-  std::u32string piece = text_.substr(from, to - from);
-  size_t start = 0;
-  for (size_t i = 0; i <= piece.size(); ++i) {
-    if (i == piece.size() || piece[i] == U'\n') {
-      out += EncodeUtf8(piece.substr(start, i - start));
-      if (i < piece.size()) out += "\r\n";
-      start = i + 1;
-    }
-  }
-  return out;
-}
-
-int TMemo::ToExternal(int pos) const {
-  return pos + static_cast<int>(std::count(text_.begin(), text_.begin() + pos, U'\n'));
-}
-
-int TMemo::FromExternal(int pos) const {
-  int external = 0;
-  for (int i = 0; i < static_cast<int>(text_.size()); ++i) {
-    int step = text_[i] == U'\n' ? 2 : 1;
-    if (external + step > pos) return i;
-    external += step;
-  }
-  return static_cast<int>(text_.size());
+  return {caret - lineStart, line};
 }
 
 TCanvas* TMemo::Measure() { return MeasuringCanvas(measureBitmap_, *Font()); }

@@ -67,6 +67,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_SYSCHAR: WMSysChar(m); break;
     case WM_GETDLGCODE: WMGetDlgCode(m); break;
     case WM_CONTEXTMENU: WMContextMenu(m); break;
+    case WM_COMMAND: WMCommand(m); break;
     case CN_KEYDOWN: CNKeyDown(m); break;
     case CN_KEYUP: CNKeyUp(m); break;
     case CN_CHAR: CNChar(m); break;
@@ -133,6 +134,15 @@ void TWinControl::WMSetCursor(TMessage& m) {
       m.Result = 1;
       return;
     }
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::WMCommand(TMessage& m) {
+  auto child = reinterpret_cast<HWND>(m.LParam);
+  if (child && child != handle_ && FindControl(child)) {
+    m.Result = SendMessage(child, CN_COMMAND, m.WParam, m.LParam);
+    return;
   }
   DefaultHandler(m);
 }

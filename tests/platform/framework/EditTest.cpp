@@ -216,6 +216,16 @@ TEST_F(EditTest, TextReplacedByAnOnChangeHandlerIsWhatTypingContinuesFrom) {
   EXPECT_EQ(GetWindowText(edit->Handle()), "abcd");
 }
 
+TEST_F(EditTest, TextAnOnChangeHandlerSetsWhileTextIsSetStays) {
+  edit->OnChange = [this](TObject*) {
+    if (edit->Text() == "75") edit->SetText("59");
+  };
+  edit->SetText("75");
+  EXPECT_EQ(edit->Text(), "59");
+  EXPECT_EQ(GetWindowText(edit->Handle()), "59");
+  EXPECT_EQ(edit->Perform(EM_GETSEL, 0, 0), 0);  // the caret first, as after any text set whole
+}
+
 TEST_F(EditTest, KeyPressHandlerCanDropACharacter) {
   edit->OnKeyPress = [](TObject*, char32_t& key) {
     if (key == U'-') key = 0;
