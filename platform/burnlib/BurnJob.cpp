@@ -59,16 +59,26 @@ void FollowProgress(burn_drive* drive, const BurnJob& job, int copy, const BurnR
 
 // Starts the write. libburn refuses while the thread of a previous job on
 // the same drive slot is still winding down; that takes moments, so the
-// start is retried for up to ten seconds.
+// start is retried for up to ten seconds. A small job on a busy machine
+// may be written whole before the drive is asked: it reads idle then too,
+// but what the job said holds no failure; that is kept in `said` (and
+// passed to `info`) for the wait for its end.
 // Gives the reason when the write did not start.
-std::string StartWriting(burn_drive* drive, burn_write_opts* opts, burn_disc* disc,
-                         const std::atomic<bool>& aborted) {
+std::string StartWriting(burn_drive* drive, burn_write_opts* opts, burn_disc* disc, const std::atomic<bool>& aborted,
+                         DriveMessages& said, const std::function<void(const std::string&)>& info) {
   std::string refusal = "Burn aborted";
   for (int attempt = 0; attempt < 100 && !aborted; ++attempt) {
     burn_disc_write(opts, disc);
     if (burn_drive_get_status(drive, nullptr) != BURN_DRIVE_IDLE) return "";
+    std::vector<std::string> texts;
     DriveMessages messages;
-    messages.Collect(nullptr);
+    messages.Collect([&texts](const std::string& text) { texts.push_back(text); });
+    if (!messages.Worst().empty() && !messages.Failed() && !messages.DriveBusy()) {
+      for (const std::string& text : texts)
+        if (info) info(text);
+      said = messages;
+      return "";
+    }
     refusal = messages.Worst().empty() ? "the drive refused to write" : messages.Worst();
     if (!messages.DriveBusy()) break;
     std::this_thread::sleep_for(kPollInterval);
@@ -172,11 +182,11 @@ std::string WriteCopy(BurnJob& job, burn_drive* drive, int copy, const BurnRepor
     DriveMessages().Collect(nullptr);
     if (drive) burn_drive_set_speed(drive, job.readSpeed, job.burnSpeed);
     gActiveDrive = target;
-    error = StartWriting(target, opts, disc, aborted);
+    DriveMessages messages;
+    error = StartWriting(target, opts, disc, aborted, messages, report.info);
     if (error.empty()) {
       FollowProgress(target, job, copy, report);
       // The drive reads idle a moment before libburn's thread has ended.
-      DriveMessages messages;
       messages.WaitForThreadEnd(report.info);
       const bool wroteWell = burn_drive_wrote_well(target) > 0 && !messages.Failed();
       if (aborted) error = "Burn aborted";

@@ -55,7 +55,8 @@ while (($(date +%s) <= entry_stop + 11)); do sleep 0.5; done
 closed=$(closed_at "$RECORDED_FOLDER/$made")
 [[ $(recordings | grep -c .) -eq 1 ]] || fail "the entry made more than one recording: $(recordings | tr '\n' ',')"
 awk -v at="$closed" -v from="$entry_stop" 'BEGIN { exit !(at >= from && at <= from + 11) }' ||
-  fail "the recording ended at $(date -d "@${closed%.*}" +%T), outside the stop window"
+  fail "the recording ended at $(date -d "@${closed%.*}" +%T), outside the stop window" \
+    "($(date -d "@$entry_stop" +%T) + 11 s; log: $(cat "$work/tavrin.log"))"
 check_audio "$RECORDED_FOLDER/$made" --duration "$(elapsed "$seen" "$closed")" --duration-tolerance 0.7 \
   --frequency "$TONE_HZ" --level "$TONE_DBFS" --level-tolerance 2
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended"

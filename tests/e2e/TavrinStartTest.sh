@@ -67,7 +67,8 @@ wait "$copy" 2>/dev/null
 # Options sits in the button row under the title; Escape cancels it.
 xdotool mousemove --window "$window" 158 42 click 1
 options=""
-for _ in $(seq 50); do
+# Up to 20 s each way: a loaded machine is slow.
+for _ in $(seq 200); do
   options=$(xdotool search --onlyvisible --name "Options" 2>/dev/null | head -n 1)
   [[ -n "$options" ]] && break
   sleep 0.1
@@ -75,7 +76,7 @@ done
 [[ -n "$options" ]] || fail "the Options button opened no options window"
 xdotool windowfocus --sync "$options"
 xdotool key Escape
-for _ in $(seq 50); do
+for _ in $(seq 200); do
   xdotool search --onlyvisible --name "Options" >/dev/null 2>&1 || break
   sleep 0.1
 done

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "MainWindowFixture.h"
+#include "PlaybackTicks.h"
 #include "ToneFiles.h"
 #include "recorder/PlaybackProgress.h"
 #include "skin/ZELImagePanel.h"
@@ -56,6 +57,10 @@ TEST_F(MainPlaybackTest, ClickedRowPlaysWithPositionProgressAndItsOwnFormatThenE
   ShowMain();
   MakeRows({0.8});
   WriteTone(Path(0), 0.8, 22050, 1);
+  auto playing = SeenAtATick(frmMain->AP, [] {
+    return ShowsPlaying(0) && Progress() > 0 && Status(0).substr(0, 18) == "Playing: 00 : 00 :" &&
+           frmMain->lvRecordList->Items()->Item(0)->SubItems()->Strings(1) == Status(0);
+  });
   ClickRow(0);
   ASSERT_TRUE(frmMain->Playing()) << (messages.empty() ? "" : messages.back());
   EXPECT_EQ(frmMain->PlayingRow(), 0);
@@ -66,9 +71,7 @@ TEST_F(MainPlaybackTest, ClickedRowPlaysWithPositionProgressAndItsOwnFormatThenE
   // The displays learn the file's format.
   EXPECT_EQ(frmMain->AV->SampleRate(), 22050);
   EXPECT_EQ(frmMain->AV->Channels(), 1);
-  ASSERT_TRUE(PumpUntil([] { return ShowsPlaying(0) && Progress() > 0; }));
-  EXPECT_EQ(Status(0).substr(0, 18), "Playing: 00 : 00 :");
-  EXPECT_EQ(frmMain->lvRecordList->Items()->Item(0)->SubItems()->Strings(1), Status(0));
+  ASSERT_TRUE(PumpUntil([&] { return *playing; }));
 
   // The end of the file ends playback.
   ASSERT_TRUE(PumpUntil([] { return !frmMain->Playing(); }));
@@ -124,11 +127,12 @@ TEST_F(MainPlaybackTest, HeldBarStaysWhereDraggedAndItsReleaseSeeks) {
   ASSERT_GT(dragged, 600);
   PumpFor(300);  // several position reports arrive meanwhile
   EXPECT_EQ(Progress(), dragged);
-  HeadlessMouseUp();
   const std::int64_t target = SeekTarget(dragged, 441000);
-  EXPECT_EQ(frmMain->SampleOffset(), target);
   const std::string atTarget = "Playing: 00 : 00 : 0" + std::to_string(target / 44100);
-  EXPECT_TRUE(PumpUntil([&] { return Status(0).rfind(atTarget, 0) == 0; })) << Status(0);
+  auto counting = SeenAtATick(frmMain->AP, [atTarget] { return Status(0).rfind(atTarget, 0) == 0; });
+  HeadlessMouseUp();
+  EXPECT_EQ(frmMain->SampleOffset(), target);
+  EXPECT_TRUE(PumpUntil([&] { return *counting; })) << Status(0);
   EXPECT_GE(Progress(), dragged);
 }
 
@@ -145,12 +149,15 @@ TEST_F(MainPlaybackTest, ResumeContinuesWherePlaybackPaused) {
   const int progressAtPause = Progress();
   PumpFor(300);
   EXPECT_EQ(Progress(), progressAtPause);
+  // The first report that moves on stands close to where it paused.
+  auto movedTo = std::make_shared<int>(-1);
+  auto moved = SeenAtATick(frmMain->AP, [=] { return (*movedTo = Progress()) > progressAtPause; });
   frmMain->btnPause->Click();
   EXPECT_FALSE(frmMain->Paused());
   EXPECT_EQ(frmMain->Label1->Caption(), "Playing...");
   EXPECT_EQ(frmMain->SampleOffset(), pausedAt);
-  ASSERT_TRUE(PumpUntil([&] { return Progress() > progressAtPause; }));
-  EXPECT_LT(Progress(), progressAtPause + 200);
+  ASSERT_TRUE(PumpUntil([&] { return *moved; }));
+  EXPECT_LT(*movedTo, progressAtPause + 200);
   // The reader had already read the whole file ahead of what was heard:
   // the rest of it still plays rather than ending at once.
   PumpFor(600);

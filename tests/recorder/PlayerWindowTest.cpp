@@ -3,6 +3,7 @@
 // progress texts, files that cannot play, and the volume and mute shared
 // with the main window.
 
+#include "PlaybackTicks.h"
 #include "PlayerWindowFixture.h"
 #include "platform/framework/SysUtils.h"
 #include "recorder/PlaybackProgress.h"
@@ -157,6 +158,9 @@ TEST_F(PlayerWindowTest, SortingBySizeGoesByUnitAndByDurationPutsMarkedRowsFirst
 
 TEST_F(PlayerWindowTest, PlayShowsProgressAndStatusThenEndsIdle) {
   ShowPlayer([this] { WriteTone(Folder() + "tone.wav", 0.8, 22050, 1); });
+  auto sawPlaying = SeenAtATick(frmPlayer->AP, [] {
+    return Progress() > 0 && Status("tone.wav").rfind("Playing 00 : 00 : 0", 0) == 0;
+  });
   Play("tone.wav");
   ASSERT_EQ(frmPlayer->PlayingRowIndex(), 0) << (messages.empty() ? "" : messages.back());
   EXPECT_EQ(Marker("tone.wav"), kMarkerPlaying);
@@ -164,8 +168,7 @@ TEST_F(PlayerWindowTest, PlayShowsProgressAndStatusThenEndsIdle) {
   EXPECT_TRUE(frmPlayer->tbPlaybackProgress->Enabled());
   EXPECT_EQ(frmPlayer->AD->SampleRate(), 22050);
   EXPECT_EQ(frmPlayer->AD->Channels(), 1);
-  ASSERT_TRUE(PumpUntil([] { return Progress() > 0 && Status("tone.wav").rfind("Playing 00 : 00 : 0", 0) == 0; }))
-      << Status("tone.wav");
+  ASSERT_TRUE(PumpUntil([&] { return *sawPlaying; })) << Status("tone.wav");
 
   ASSERT_TRUE(PumpUntil([] { return frmPlayer->PlayingRowIndex() < 0; }));
   EXPECT_EQ(Marker("tone.wav"), kMarkerOrdinary);
@@ -210,19 +213,24 @@ TEST_F(PlayerWindowTest, PauseHoldsThePlaceAndSeekingMovesIt) {
   const int progressAtPause = Progress();
   PumpFor(300);
   EXPECT_EQ(Progress(), progressAtPause);
+  // The first report that moves on stands close to where it paused.
+  auto movedTo = std::make_shared<int>(-1);
+  auto moved = SeenAtATick(frmPlayer->AP, [=] { return (*movedTo = Progress()) > progressAtPause; });
   frmPlayer->btnPause->Click();
   EXPECT_FALSE(frmPlayer->Paused());
-  ASSERT_TRUE(PumpUntil([&] { return Progress() > progressAtPause; }));
-  EXPECT_LT(Progress(), progressAtPause + 100);
+  ASSERT_TRUE(PumpUntil([&] { return *moved; }));
+  EXPECT_LT(*movedTo, progressAtPause + 100);
 
   // Released at 70%: playback goes on from there and the status counts
   // again from the new start.
   TzelTrackBar* bar = frmPlayer->tbPlaybackProgress;
   bar->SetPosition(700);
+  auto counting = SeenAtATick(frmPlayer->AP, [] {
+    return Status("tone.wav").rfind("Playing 00 : 00 : 00", 0) == 0 && Progress() >= 700;
+  });
   bar->OnMouseUp(bar, mbLeft, 0, 0, 0);
   EXPECT_EQ(frmPlayer->StartOffset(), SeekTarget(700, 441000));
-  ASSERT_TRUE(PumpUntil([] { return Status("tone.wav").rfind("Playing 00 : 00 : 00", 0) == 0 && Progress() >= 700; }))
-      << Status("tone.wav") << " " << Progress();
+  ASSERT_TRUE(PumpUntil([&] { return *counting; })) << Status("tone.wav") << " " << Progress();
 
   frmPlayer->btnStop->Click();
   EXPECT_EQ(frmPlayer->PlayingRowIndex(), -1);

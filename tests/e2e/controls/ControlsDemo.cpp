@@ -81,8 +81,8 @@ class TControlsForm : public TForm {
 
   void BuildMenu() {
     auto* menu = new TMainMenu(this);
+    // Its click, as it drops down, tells the script the menu is open.
     TMenuItem* file = AddMenuItem(this, menu->Items(), "&File");
-    file->OnClick = nullptr;
     AddMenuItem(this, file, "&Open");
     AddMenuItem(this, file, "-");
     TMenuItem* exit = AddMenuItem(this, file, "E&xit");
@@ -127,12 +127,14 @@ class TControlsForm : public TForm {
     edit_ = Place<TEdit>(page, 80, 8, 180, 22);
     label->SetFocusControl(edit_);
     edit_->OnChange = [this](TObject*) { Say("edit: " + edit_->Text()); };
+    edit_->OnEnter = [](TObject*) { Say("edit: focused"); };
 
     combo_ = Place<TComboBox>(page, 80, 40, 180, 22);
     combo_->SetStyle(csDropDownList);
     for (const char* item : {"alpha", "beta", "gamma", "delta"}) combo_->Items()->Add(item);
     combo_->SetItemIndex(0);
     combo_->OnChange = [this](TObject*) { Say("combo: " + combo_->Text()); };
+    combo_->OnDropDown = [](TObject*) { Say("combo: open"); };
 
     list_ = Place<TListBox>(page, 10, 74, 250, 120);
     for (const char* item : {"first.mp3", "second.ogg", "third.wav", "fourth.wma"}) list_->Items()->Add(item);

@@ -53,23 +53,26 @@ click_at() {
 "$exe" >"$log" 2>&1 &
 demo=$!
 wait_line "ready" || fail "the form did not open"
-sleep 0.3
+# Clicks reach the form only once it is on the screen.
+for _ in $(seq 200); do
+  xdotool search --onlyvisible --name "Controls Demo" >/dev/null 2>&1 && break
+  sleep 0.1
+done
 
 click_at edit
-sleep 0.2
+wait_line "edit: focused" || fail "the edit did not take the focus"
 xdotool type --delay 30 hello
 wait_line "edit: hello" || fail "typing into the edit was not seen"
 
 # Drop the list down with the mouse, move to the third item, take it.
 click_at combo
-sleep 0.3
+wait_line "combo: open" || fail "the combo box did not drop down"
 xdotool key Down Down Return
 wait_line "combo: gamma" || fail "picking from the combo box was not seen"
 
 # The button drops the list box's menu; its accelerator chooses an item.
 click_at actions
 wait_line "popup: open" || fail "the popup menu did not open"
-sleep 0.3
 xdotool key d
 wait_line "menu: Delete" || fail "choosing from the popup menu was not seen"
 
@@ -79,7 +82,7 @@ click_at tab-views
 wait_line "page: Views" || fail "the third page did not open"
 
 click_at file
-sleep 0.3
+wait_line "menu: File" || fail "the File menu did not open"
 xdotool key x
 wait_line "menu: Exit" || fail "File > Exit was not seen"
 for _ in $(seq 100); do
