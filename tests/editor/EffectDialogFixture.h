@@ -46,12 +46,6 @@ class EffectDialogTest : public ::testing::Test {
     ShutdownWindowSystem();
   }
 
-  static std::vector<TfrmEffectDialog*> Dialogs() {
-    return {frmAmplify,        frmNormalize,      frmFadeInOut,         frmInsertSilence, frmFlanger,
-            frmVibrato,        frmDelay,          frmNotchFilter,       frmBandPassFilter, frmHighPassFilter,
-            frmLowPassFilter,  frmHighShelfFilter, frmLowShelfFilter};
-  }
-
   // Shows the dialog modally, runs `act` once it shows, and gives back the
   // modal result.
   static int ShowAndDo(TForm* dialog, const std::function<void()>& act) {
