@@ -341,3 +341,41 @@ TEST_F(EffectDialogTest, ADialogMadeAfterTheMainWindowWearsItsTheme) {
 }
 
 }  // namespace
+
+namespace {
+
+TPoint CentreOf(TControl* control) { return control->ClientToScreen({control->Width() / 2, control->Height() / 2}); }
+
+TEST_F(EffectDialogTest, TheMouseStepsAScrollBarAndTheKeyboardFillsTheSilence) {
+  int level = 0;
+  std::string label;
+  EXPECT_EQ(ShowAndDo(frmNormalize,
+                      [&] {
+                        // Held for one repeat interval, the right arrow steps once.
+                        HeadlessMouseMove(CentreOf(frmNormalize->sbarNormalize->SecondButton()));
+                        HeadlessMouseDown();
+                        HeadlessAdvanceClock(100);
+                        HeadlessPumpUntilIdle();
+                        HeadlessMouseUp();
+                        HeadlessPumpUntilIdle();
+                        level = frmNormalize->Level();
+                        label = frmNormalize->Label1->Caption();
+                        HeadlessClick(CentreOf(frmNormalize->btnOptionOk));
+                      }),
+            mrOk);
+  EXPECT_EQ(level, 81);
+  EXPECT_EQ(label, "Level   81%");
+
+  EXPECT_EQ(ShowAndDo(frmInsertSilence,
+                      [&] {
+                        frmInsertSilence->spinMS->SetFocus();
+                        frmInsertSilence->spinMS->SelectAll();
+                        HeadlessText("5000");
+                        HeadlessPumpUntilIdle();
+                        HeadlessClick(CentreOf(frmInsertSilence->btnOptionOk));
+                      }),
+            mrOk);
+  EXPECT_EQ(frmInsertSilence->Milliseconds(), 999);
+}
+
+}  // namespace
