@@ -229,6 +229,18 @@ TEST_F(EditorOptionsTest, OddValuesFallBackToDefaultsOrIntoRange) {
   EXPECT_EQ(Stored("Scales", "HType"), "1");
 }
 
+TEST_F(EditorOptionsTest, AFolderThatCannotBeWrittenStartsWithTheFactoryValuesSilently) {
+  // A file where the settings folder should be: nothing can be written there.
+  std::ofstream(root_ + "blocked") << "x";
+  SettingsFolder = root_ + "blocked/";
+  editor->PlaybackDevice()->SetBufferSize(3000);
+  TfrmOptions* options = CreateOptions();
+  EXPECT_EQ(editor->PlaybackDevice()->BufferSize(), 500);
+  EXPECT_EQ(WmaFormat, 15);
+  EXPECT_NO_THROW(options->SaveOptions());
+  EXPECT_NO_THROW(Application->DestroyForms());
+}
+
 TEST_F(EditorOptionsTest, ControlsActAtOnceAndCancelPutsEverythingBack) {
   TfrmOptions* options = CreateOptions();
   const TColor grid = editor->Colors()->Grid();
