@@ -364,19 +364,19 @@ TEST_F(EditorOptionsTest, TempFolderButtonShowsWhatTheEngineTook) {
 
 struct TShotTheme {
   const char* name;      // in the pictures' names
-  const char* resource;  // the embedded theme file; none: a built-in look
+  const char* resource;  // the embedded theme file
 };
-const TShotTheme kThemes[] = {{"theme1", kEditorThemeResource1}, {"blueglass", nullptr}};
+// The editor's two theme files.
+const TShotTheme kThemes[] = {{"theme1", kEditorThemeResource1}, {"theme2", kEditorThemeResource2}};
 
 class EditorOptionsShot : public EditorOptionsTest, public ::testing::WithParamInterface<TShotTheme> {};
 
 TEST_P(EditorOptionsShot, EveryPage) {
   TfrmOptions* options = CreateOptions();
-  if (!GetParam().resource) {
-    options->zelForm1->SetFileTheme(nullptr);
-    options->zelForm1->SetUIStyle(BlueGlass);
-    ThemeDialogControls(options, options->zelForm1);
-  }
+  auto* theme = new TzelBuiltInFileTheme(options);
+  theme->LoadSkinData(LoadResourceData(GetParam().resource));
+  options->zelForm1->SetFileTheme(theme);
+  ThemeDialogControls(options, options->zelForm1);
   // The same text wherever the test runs.
   options->editTempDir->SetText("/tmp/velmora/");
   options->lbColors->SetItemIndex(1);
