@@ -39,6 +39,8 @@ class EditorOptionsTest : public ::testing::Test {
     char pattern[] = "/tmp/editor-options-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     root_ = std::string(pattern) + "/";
+    oldSettingsFolder_ = SettingsFolder;
+    oldTempFolder_ = TempFolder;
     SettingsFolder = root_ + "settings/";
     TempFolder = root_ + "temp/";
     std::filesystem::create_directories(SettingsFolder);
@@ -54,6 +56,8 @@ class EditorOptionsTest : public ::testing::Test {
     Application->DestroyForms();
     ShutdownWindowSystem();
     frmOptions = nullptr;
+    SettingsFolder = oldSettingsFolder_;
+    TempFolder = oldTempFolder_;
     std::filesystem::remove_all(root_);
   }
 
@@ -89,7 +93,7 @@ class EditorOptionsTest : public ::testing::Test {
 
   TColor EngineColor(int line) { return (editor->Colors()->*ColorLines()[line].Get)(); }
 
-  std::string root_;
+  std::string root_, oldSettingsFolder_, oldTempFolder_;
   TForm* mainForm = nullptr;
   TAudioEditor2* editor = nullptr;
   bool showMilliseconds = true;
