@@ -295,6 +295,7 @@ std::vector<WindowPicture> PaintWindowArt() {
   AddWindow(out, "MAIN_BACKGROUND", MainBackground(d), kMainButtons, std::size(kMainButtons));
   AddWindow(out, "PLAYER_BACKGROUND", PlayerBackground(d), kPlayerButtons, std::size(kPlayerButtons));
   AddToolWindows(out);
+  AddBurnerWindow(out);
   out.push_back({"WINDOW_CORNER_TOP_LEFT", Corner(false, false)});
   out.push_back({"WINDOW_CORNER_TOP_RIGHT", Corner(true, false)});
   out.push_back({"WINDOW_CORNER_BOTTOM_LEFT", Corner(false, true)});

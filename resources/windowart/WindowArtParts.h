@@ -58,4 +58,7 @@ void AddWindow(std::vector<WindowPicture>& out, const char* name, std::unique_pt
 // The splitter's and the joiner's pictures.
 void AddToolWindows(std::vector<WindowPicture>& out);
 
+// The burner's pictures and its capacity bar's.
+void AddBurnerWindow(std::vector<WindowPicture>& out);
+
 }  // namespace windowart

@@ -205,6 +205,21 @@ Shape GlyphShape(Glyph glyph, double cx, double cy, double s) {
     case Glyph::Last:
       return Union(RoundRect(cx - 6 * u, cy + 4 * u, cx + 6 * u, cy + 6 * u, 0.5),
                    Triangle(cx - 6 * u, cy - 5 * u, cx + 6 * u, cy - 5 * u, cx, cy + 2 * u));
+    case Glyph::Drive: {
+      Shape box = Outline(RoundRect(cx - 8 * u, cy - 1 * u, cx + 8 * u, cy + 6 * u, 1.2 * u), 0.7 * u);
+      Shape tray = Segment(cx - 5 * u, cy + 2.5 * u, cx + 2 * u, cy + 2.5 * u, 0.6 * u);
+      Shape light = Circle(cx + 5 * u, cy + 2.5 * u, 0.9 * u);
+      // The upper half of a disc rising from the tray.
+      Shape disc = Subtract(Ring(cx, cy - 1.5 * u, 5.5 * u, 0.8 * u), HalfPlaneBelow(cy - 2 * u));
+      return Union(Union(box, tray), Union(light, disc));
+    }
+    case Glyph::Save: {
+      Shape tray = Union(Segment(cx - 7 * u, cy + 2 * u, cx - 7 * u, cy + 7 * u, 0.8 * u),
+                         Union(Segment(cx - 7 * u, cy + 7 * u, cx + 7 * u, cy + 7 * u, 0.8 * u),
+                               Segment(cx + 7 * u, cy + 2 * u, cx + 7 * u, cy + 7 * u, 0.8 * u)));
+      Shape arrow = Union(Segment(cx, cy - 7 * u, cx, cy + 1 * u, 1 * u), Triangle(cx - 4.5 * u, cy, cx + 4.5 * u, cy, cx, cy + 4.5 * u));
+      return Union(tray, arrow);
+    }
   }
   return Circle(cx, cy, 0);
 }

@@ -11,7 +11,9 @@ enum class Glyph {
   Splitter, Joiner, Burn, Editor, Speaker, SpeakerMuted, Equalizer, EqualizerOff, AudioFile,
   // The splitter's and joiner's list and position keys.
   Add, AddAll, Remove, RemoveAll, StepBack, StepForward, PlayBefore, PlayAfter, Goto, Preview,
-  Up, Down, First, Last
+  Up, Down, First, Last,
+  // The burner's writer and burn-list keys.
+  Drive, Save
 };
 
 art::Shape GlyphShape(Glyph glyph, double cx, double cy, double size);
