@@ -2,6 +2,7 @@
 
 #include "recorder/Burner.h"
 
+#include "platform/framework/Timer.h"
 #include "recorder/Confirm.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/WindowBuilding.h"
@@ -181,7 +182,7 @@ void TfrmBurner::CreateBrowser() {
   pbInfo->Font()->SetColor(0x9CE8B4);
   pbInfo->OnPaint = [this](TObject*) {
     TCanvas* canvas = pbInfo->Canvas();
-    canvas->Font()->Assign(pbInfo->Font());
+    canvas->Font()->Assign(*pbInfo->Font());
     canvas->Brush()->SetStyle(bsClear);
     canvas->TextOut(4, infoOffset_, Label1->Caption());
     canvas->TextOut(4, infoOffset_ + 30, Label2->Caption());

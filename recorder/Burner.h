@@ -21,12 +21,14 @@
 #include "platform/framework/StdCtrls.h"
 #include "platform/framework/TreeView.h"
 #include "platform/os/Liveness.h"
-#include "skin-recorder/ZELSkinForm.h"
-#include "skin/ZELButton.h"
-#include "skin/ZELComboBox.h"
-#include "skin/ZELListView.h"
-#include "skin/ZELScrollBar.h"
-#include "skin/ZELTitleBar.h"
+#include "platform/framework/Timer.h"
+
+class TzelSkinForm;
+class TzelTitleBar;
+class TzelImageButton;
+class TzelComboBox;
+class TzelListView;
+class TzelScrollBar;
 
 class TfrmBurner : public TForm {
  public:
@@ -153,3 +155,7 @@ class TfrmBurner : public TForm {
 };
 
 extern TfrmBurner* frmBurner;
+
+// Hands the burner window's component and size estimate to the other
+// burner windows, once all of them exist.
+void ConnectBurnerWindows();

@@ -51,6 +51,7 @@ void CreateWindows() {
   Application->CreateForm(frmDevice);
   Application->CreateForm(frmBurningProgress);
   Application->CreateForm(frmEraseProgress);
+  ConnectBurnerWindows();
 }
 
 }  // namespace
