@@ -11,13 +11,16 @@
 #include "platform/framework/Forms.h"
 #include "platform/framework/StdCtrls.h"
 #include "skin/ZELButton.h"
-#include "skin/ZELDlg.h"
 #include "skin/ZELEdit.h"
 #include "skin/ZELGroupBox.h"
 #include "skin/ZELProgressBar.h"
 
 class TFoxBurnerSDK;
+class TzelFileTheme;
 class TzelForm;
+// Its unit clashes with the frame's over one name, so only its own
+// file of this window (BurningAbort.cpp) includes it.
+class TzelMessageDialog;
 
 class TfrmBurningProgress : public TForm {
  public:
@@ -81,6 +84,10 @@ class TfrmBurningProgress : public TForm {
   TButton* Button1;
 
  private:
+  void MakeAbortDialog(TzelFileTheme* theme);
+  // The yes/no question of an abort: true on yes.
+  bool AskAbort();
+
   std::uint64_t burnStart_ = 0;
 };
 

@@ -87,3 +87,10 @@ void TfrmConfirm::ApplyLayout() {
   zelButton1->SetVisible(layout.yesVisible);
   zelButton2->SetCaption(layout.noCaption);
 }
+
+void ShowConfirmMessage(const std::string& text) {
+  if (!frmConfirm) return;
+  frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
+  frmConfirm->SetConfirmText(text);
+  frmConfirm->ShowModal();
+}

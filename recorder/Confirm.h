@@ -59,6 +59,10 @@ class TfrmConfirm : public TForm {
 
 extern TfrmConfirm* frmConfirm;
 
+// Shows the text in frmConfirm in message mode, modally; nothing without
+// the box.
+void ShowConfirmMessage(const std::string& text);
+
 inline TfrmConfirm::~TfrmConfirm() {
   if (frmConfirm == this) frmConfirm = nullptr;
 }

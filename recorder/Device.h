@@ -51,6 +51,11 @@ class TfrmDevice : public TForm {
   TzelButton* bQuickErase;
   TzelButton* bOK;
   TzelButton* bCancel;
+
+ private:
+  // Makes the writer chosen in the combo box current; false with none.
+  bool SelectChosenWriter();
+  void EraseDisc(bool full);
 };
 
 extern TfrmDevice* frmDevice;

@@ -4,6 +4,7 @@
 // reports the end, then runs to 100 and the window closes.
 
 #include <cstdint>
+#include <random>
 #include <string>
 
 #include "platform/framework/Forms.h"
@@ -54,6 +55,7 @@ class TfrmEraseProgress : public TForm {
   int target_ = 70;
   bool eraseDone_ = false;
   std::string eraseError_;
+  std::mt19937 random_;
 };
 
 extern TfrmEraseProgress* frmEraseProgress;

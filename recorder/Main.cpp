@@ -35,12 +35,7 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner) {
   KeepKeyboardOnButton1();
   ApplyThemeToChildren(*this, FromThemeFile, themeMp10);
 
-  ShowMessage = [](const std::string& text) {
-    if (!frmConfirm) return;
-    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
-    frmConfirm->SetConfirmText(text);
-    frmConfirm->ShowModal();
-  };
+  ShowMessage = ShowConfirmMessage;
   AskQuestion = [](const std::string& text) {
     if (!frmConfirm) return static_cast<int>(mrNo);
     frmConfirm->SetConfirmMode(CONFIRM_QUESTION);

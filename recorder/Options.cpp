@@ -104,12 +104,7 @@ void TfrmOptions::ConnectDialogs() {
     frmPathSelect->ShowModal();
     return frmPathSelect->Result;
   };
-  ShowMessage = [](const std::string& text) {
-    if (!frmConfirm) return;
-    frmConfirm->SetConfirmText(text);
-    frmConfirm->SetConfirmMode(CONFIRM_MESSAGE);
-    frmConfirm->ShowModal();
-  };
+  ShowMessage = ShowConfirmMessage;
   dlgSaveSchedule = new TSaveDialog(this);
   dlgOpenSchedule = new TOpenDialog(this);
   for (TOpenDialog* dialog : {static_cast<TOpenDialog*>(dlgSaveSchedule), dlgOpenSchedule}) {
