@@ -8,6 +8,7 @@
 #include "recorder/WindowBuilding.h"
 #include "recorder/WindowSkin.h"
 #include "resources/Resources.h"
+#include "skin/ZELComboBox.h"
 #include "skin/ZELPublic.h"
 
 TfrmBurner* frmBurner = nullptr;

@@ -5,6 +5,8 @@
 #include "platform/base/Exceptions.h"
 #include "platform/win/WinMessages.h"
 #include "recorder/Burner.h"
+#include "skin/ZELComboBox.h"
+#include "skin/ZELListView.h"
 #include "recorder/BurnerRules.h"
 #include "recorder/Burning.h"
 #include "recorder/Device.h"

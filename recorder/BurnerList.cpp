@@ -10,6 +10,8 @@
 #include "platform/framework/SysUtils.h"
 #include "platform/os/Files.h"
 #include "recorder/Burner.h"
+#include "skin/ZELComboBox.h"
+#include "skin/ZELListView.h"
 #include "recorder/BurnerRules.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/JoinList.h"
