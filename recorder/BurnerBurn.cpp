@@ -38,9 +38,9 @@ void TfrmBurner::DiscoverWriters() {
   MFox->SetActive(true);
   WriterList.Clear();
   if (!MFox->Active()) {
-    // The window still opens; what it cannot do it says why.
+    // The window still opens: its info line and every burner command
+    // say why it cannot burn (no box at program start).
     libraryProblem_ = std::string(kNotActive) + "\r\n" + MFox->GetLastErrorText();
-    ShowNotice(libraryProblem_);
     return;
   }
   libraryProblem_.clear();
@@ -69,6 +69,10 @@ void TfrmBurner::RefreshMedium() {
 }
 
 void TfrmBurner::btnSelectBurningDeviceClick() {
+  if (!libraryProblem_.empty()) {
+    ShowNotice(libraryProblem_);
+    return;
+  }
   if (frmDevice) frmDevice->ShowModal();
 }
 
