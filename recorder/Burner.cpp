@@ -48,7 +48,7 @@ TzelListView* ReportList(TfrmBurner* form, const std::string& name, TRect bounds
 TfrmBurner::TfrmBurner(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsNone);
   SetPosition(poScreenCenter);
-  SetCaption("Velmora MP3 Recorder Pro: CD Burner");
+  SetCaption("Velmora MP3 CD Burner");
   SetClientSize(kWidth, kHeight);
   ShowNotice = [](const std::string& text) {
     if (!frmConfirm) return;
