@@ -328,9 +328,10 @@ TEST_F(BurnerWindowTest, BurnsTheListIntoAudioImagesTwiceAndVerifiesBoth) {
   frmBurner->MFox->OnVerifyDone = [&](TObject*, std::int32_t errors) { verified = errors; };
   // The progress window is modal: Start is pressed from inside its loop,
   // and the result closes it.
+  // Closed once the notice has been handled, as a user would.
   frmBurningProgress->ShowNotice = [this](const std::string& text) {
     notices.push_back(text);
-    frmBurningProgress->Close();
+    PostToMainThread([] { frmBurningProgress->Close(); });
   };
   PostToMainThread([] { frmBurningProgress->bStartClick(nullptr); });
   frmBurner->btnStartBurnClick();
@@ -353,6 +354,59 @@ TEST_F(BurnerWindowTest, BurnsTheListIntoAudioImagesTwiceAndVerifiesBoth) {
     const std::int64_t sectors = 75 + 188 + 38;  // 1 s, 2.5 s, 0.5 s, each rounded up
     EXPECT_EQ(static_cast<std::int64_t>(fs::file_size(bin)), sectors * 2352) << bin;
   }
+}
+
+TEST_F(BurnerWindowTest, AClickedBurnListRowBecomesThePreviewAndPlays) {
+  WriteTone(Music() + "a.wav", 1.0);
+  WriteTone(Music() + "b.wav", 1.0);
+  OpenBurner();
+  frmBurner->lvFolderListColumnClick(0);
+  frmBurner->btnAddAllClick();
+  TListView* list = frmBurner->lvAudioCDList;
+  const TRect row = list->Items()->Item(1)->DisplayRect();
+  HeadlessClick(list->ClientToScreen(TPoint((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2)));
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(frmBurner->PreviewIndex(), 1);
+  EXPECT_EQ(frmBurner->PreviewFile(), Music() + "b.wav");
+  EXPECT_EQ(frmBurner->Label1->Caption(), "PCM, 16 bit, 44100 Hz, Stereo");
+  frmBurner->btnPlayClick();
+  EXPECT_TRUE(PumpUntil([] { return frmBurner->AP.PlayedSamples() > 0; }));
+  frmBurner->btnStopClick();
+  EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(BurnerWindowTest, ABurnThatFailsSaysSoAndNotSuccess) {
+  WriteTone(Music() + "a.wav", 1.0);
+  // The images' folder cannot be made: a file stands where it would be.
+  std::ofstream(Scratch() + "blocked") << "";
+  setenv("FOXBURNER_IMAGE_DIR", (Scratch() + "blocked/images/").c_str(), 1);
+  OpenBurner();
+  frmBurner->btnAddAllClick();
+  // Closed once the notice has been handled, as a user would.
+  frmBurningProgress->ShowNotice = [this](const std::string& text) {
+    notices.push_back(text);
+    PostToMainThread([] { frmBurningProgress->Close(); });
+  };
+  PostToMainThread([] { frmBurningProgress->bStartClick(nullptr); });
+  frmBurner->btnStartBurnClick();
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], "Please insert a writable disc.");
+  EXPECT_FALSE(BurnInProgress);
+  // A burn that ends with the library's error text failed.
+  notices.clear();
+  BurnInProgress = true;
+  frmBurner->MFoxBurnDone("Write error");
+  HeadlessAdvanceClock(150);
+  HeadlessPumpUntilIdle();
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_NE(notices[0].find("Burn Failed: Write error"), std::string::npos) << notices[0];
+  EXPECT_EQ(notices[0].find("Burn Success!"), std::string::npos) << notices[0];
+  EXPECT_FALSE(BurnInProgress);
+  // A burn-done report with no burn of ours running shows nothing.
+  notices.clear();
+  frmBurner->MFoxBurnDone("");
+  frmBurner->tmBurnDoneTimer();
+  EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(BurnerWindowTest, LooksLikeItsReference) {
