@@ -6,6 +6,8 @@
 
 #include <libburn/libburn.h>
 
+#include "platform/burnlib/ImageDisc.h"
+
 using namespace burn;
 
 namespace burnlib {
@@ -55,6 +57,7 @@ std::vector<Device> ScanDevices() {
   image.name = std::string(1, kImageDriveLetter) + ": Disc image file";
   using namespace foxabi;
   SetBit(image.capabilities, kCapWriteCdR);
+  if (ImageDiscRewritable()) SetBit(image.capabilities, kCapWriteCdRw);
   SetBit(image.capabilities, kCapTestWrite);
   SetBit(image.capabilities, kCapImageFile);
   devices.push_back(image);

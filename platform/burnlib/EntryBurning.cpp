@@ -10,6 +10,7 @@
 
 #include "platform/burnlib/BurnJob.h"
 #include "platform/burnlib/EntryDeclarations.h"
+#include "platform/burnlib/ImageDisc.h"
 
 using namespace burn;
 
@@ -131,6 +132,7 @@ void RunJob(BurnJob job) {
     if (cb.verifyDone.fn) cb.verifyDone.fn(errors, cb.verifyDone.user);
   };
   std::string error = RunBurn(job, report, s.aborted, s.stopVerify);
+  if (!job.drive && error.empty() && !job.options.testBurn) RecordImageDiscBurn(job.totalBytes);
   if (job.drive && error.empty() && job.options.ejectAfterBurn) {
     std::lock_guard<std::mutex> lock(s.mutex);
     std::string address = s.current ? s.current->address : "";
@@ -204,6 +206,8 @@ FOXAPI std::int32_t Burn() {
   BurnJob job;
   job.drive = s.current->IsImage() ? nullptr : (s.grabbed ? s.grabbed[0].drive : nullptr);
   if (!s.current->IsImage() && !job.drive) return foxabi::kErrNotReady;
+  // A written rewritable disc takes nothing more until it is erased.
+  if (s.current->IsImage() && ImageDiscUsed() > 0) return foxabi::kErrMediumNotWritable;
   job.copies = CopiesOf(s.options);
   if (!job.drive) job.imageBases = FreeImageBases(s, job.copies);
   job.audio = p.kind == foxabi::kProjectAudioCd;

@@ -6,6 +6,7 @@
 
 #include "platform/burnlib/BurnJob.h"
 #include "platform/burnlib/EntryDeclarations.h"
+#include "platform/burnlib/ImageDisc.h"
 
 using namespace burn;
 
@@ -120,7 +121,20 @@ FOXAPI std::int32_t Erase(std::uint8_t quick) {
   FOX_LOCK_INITIALIZED();
   if (!s.current) return foxabi::kErrNoDevice;
   if (s.busy) return foxabi::kErrBusy;
-  if (s.current->IsImage() || !s.grabbed) return foxabi::kErrMediumNotErasable;
+  if (s.current->IsImage()) {
+    if (!ImageDiscRewritable()) return foxabi::kErrMediumNotErasable;
+    JoinWorker(s);
+    s.busy = true;
+    s.aborted = false;
+    // The end is told from the worker, as a drive's would be.
+    s.worker = std::thread([]() {
+      std::string error = EraseImageDisc();
+      TheState().busy = false;
+      EraseDone(error);
+    });
+    return foxabi::kOk;
+  }
+  if (!s.grabbed) return foxabi::kErrMediumNotErasable;
   burn_drive* drive = s.grabbed[0].drive;
   if (!burn_disc_erasable(drive)) return foxabi::kErrMediumNotErasable;
   JoinWorker(s);

@@ -1,19 +1,15 @@
 // Entry points: the medium in the current drive.
 
-#include <algorithm>
-#include <filesystem>
-
 #include <libburn/libburn.h>
 
 #include "platform/burnlib/EntryDeclarations.h"
+#include "platform/burnlib/ImageDisc.h"
 
 using namespace burn;
 
 using namespace burnlib;
 
 namespace {
-
-constexpr double kImageCapacity = static_cast<double>(kImageDiscSectors) * 2048.0;
 
 std::uint8_t TypeCodeOfProfile(int profile) {
   using namespace foxabi;
@@ -31,28 +27,6 @@ std::uint8_t TypeCodeOfProfile(int profile) {
     case 0x16: return kMediumDvdMinusRDualLayer;
     default: return kMediumNone;
   }
-}
-
-// Free bytes of the file system the image folder is (or will be) on.
-double ImageFolderSpace() {
-  std::filesystem::path folder = ImageFolder();
-  std::error_code error;
-  while (!folder.empty() && !std::filesystem::exists(folder, error)) {
-    std::filesystem::path parent = folder.parent_path();
-    if (parent == folder) break;
-    folder = parent;
-  }
-  std::filesystem::space_info info = std::filesystem::space(folder, error);
-  return error ? 0.0 : static_cast<double>(info.available);
-}
-
-void ImageMedium(foxabi::MediumRecord& m) {
-  CopyField(m.text, "Disc image (CD-R)");
-  m.status = 0;
-  m.capacity = kImageCapacity;
-  m.used = 0;
-  m.free = std::min(kImageCapacity, ImageFolderSpace());
-  m.typeCode = foxabi::kMediumCdR;
 }
 
 std::int32_t OpticalMedium(burn_drive* drive, foxabi::MediumRecord& m) {
@@ -89,7 +63,7 @@ FOXAPI std::int32_t GetMediumInformation(foxabi::MediumRecord* medium) {
   if (s.busy) return foxabi::kErrBusy;
   foxabi::MediumRecord m{};
   if (s.current->IsImage()) {
-    ImageMedium(m);
+    ReadImageDisc(m);
   } else {
     if (!s.grabbed) return foxabi::kErrNotReady;
     if (std::int32_t rc = OpticalMedium(s.grabbed[0].drive, m); rc != foxabi::kOk) return rc;
