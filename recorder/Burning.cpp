@@ -52,6 +52,21 @@ std::uint8_t DriveLetter(const std::string& name) { return static_cast<std::uint
 
 }  // namespace
 
+TMediumVerdict JudgeWritableMedium(std::int32_t burnType, std::uint8_t code, std::uint8_t status) {
+  const bool writableStatus = status == 0 || status == 1;
+  TMediumVerdict verdict;
+  if (burnType >= 1 && burnType <= 4) {
+    verdict.codeFits = code == 2 || code == 3;
+    verdict.accepted = code == 3 || (code == 2 && writableStatus);
+  } else if (burnType == 5) {
+    const bool writeOnce = code == 5 || code == 6 || code == 11 || code == 15;
+    const bool rewritable = code >= 7 && code <= 10;
+    verdict.codeFits = writeOnce || rewritable;
+    verdict.accepted = rewritable || (writeOnce && writableStatus);
+  }
+  return verdict;
+}
+
 TfrmBurningProgress::TfrmBurningProgress(TComponent* owner) : TForm(owner) {
   SetName("frmBurningProgress");
   SetBorderStyle(bsDialog);
@@ -194,20 +209,9 @@ bool TfrmBurningProgress::CheckWritableMedium() {
   const std::uint8_t code = MFox->MediumInfo().MediumTypeCode;
   const std::uint8_t status = MFox->MediumInfo().Status;
   MediumType = code;
-  const bool writableStatus = status == 0 || status == 1;
-  bool codeFits = false;
-  bool accepted = false;
-  if (BurnType >= 1 && BurnType <= 4) {
-    codeFits = code == 2 || code == 3;
-    accepted = code == 3 || (code == 2 && writableStatus);
-  } else if (BurnType == 5) {
-    const bool writeOnce = code == 5 || code == 6 || code == 11 || code == 15;
-    const bool rewritable = code >= 7 && code <= 10;
-    codeFits = writeOnce || rewritable;
-    accepted = rewritable || (writeOnce && writableStatus);
-  }
-  if (!codeFits) MediumType = 0;
-  return accepted;
+  const TMediumVerdict verdict = JudgeWritableMedium(BurnType, code, status);
+  if (!verdict.codeFits) MediumType = 0;
+  return verdict.accepted;
 }
 
 void TfrmBurningProgress::BuildBurnProject() {

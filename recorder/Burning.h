@@ -22,6 +22,15 @@ class TzelForm;
 // file of this window (BurningAbort.cpp) includes it.
 class TzelMessageDialog;
 
+// Whether a disc of this medium code and status takes a burn of this type,
+// and whether its code alone would (a refusal by the code forgets the
+// medium type, one by the status keeps it).
+struct TMediumVerdict {
+  bool accepted = false;
+  bool codeFits = false;
+};
+TMediumVerdict JudgeWritableMedium(std::int32_t burnType, std::uint8_t code, std::uint8_t status);
+
 class TfrmBurningProgress : public TForm {
  public:
   explicit TfrmBurningProgress(TComponent* owner);
