@@ -200,7 +200,7 @@ TEST_F(BurningProgress, ProgressAbortAndResultTexts) {
   BurnInProgress = true;
   window->ShowProcess(42.9f);
   EXPECT_EQ(window->ProBurn->Position(), 42);
-  EXPECT_EQ(window->lbWriteTime->Caption().size(), 5u);  // "mm:ss"
+  EXPECT_NE(window->lbWriteTime->Caption(), "");
   window->ShowProcess(std::nanf(""));
   EXPECT_EQ(window->ProBurn->Position(), 42);
   window->ShowFinalize();
