@@ -7,6 +7,7 @@
 #include "common/Formatters.h"
 #include "platform/os/Clock.h"
 #include "recorder/Confirm.h"
+#include "recorder/DialogControls.h"
 #include "recorder/DialogFrame.h"
 #include "recorder/GlobeVar.h"
 #include "skin/ZELForm.h"
@@ -20,24 +21,7 @@ constexpr int kAudioProgressTop = 48;
 constexpr int kButtonsBelowProgress = 113;
 constexpr int kWindowBelowProgress = 161;
 
-TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top,
-                  const std::string& caption) {
-  auto* label = new TLabel(owner);
-  label->SetName(name);
-  label->SetParent(parent);
-  label->SetLeft(left);
-  label->SetTop(top);
-  label->SetCaption(caption);
-  return label;
-}
-
-TzelCheckBox* MakeCheckBox(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top,
-                           const std::string& caption, bool checked) {
-  auto* box = new TzelCheckBox(owner);
-  box->SetName(name);
-  box->SetParent(parent);
-  box->SetBounds(left, top, 130, 17);
-  box->SetCaption(caption);
+TzelCheckBox* Checked(TzelCheckBox* box, bool checked) {
   box->SetChecked(checked);
   return box;
 }
@@ -80,28 +64,25 @@ TfrmBurningProgress::TfrmBurningProgress(TComponent* owner) : TForm(owner) {
   gbBurnSetting->SetParent(zelForm1);
   gbBurnSetting->SetBounds(8, 32, 428, 98);
   gbBurnSetting->SetCaption(" Burn Settings ");
-  lbVolumeLabel = MakeLabel(this, gbBurnSetting, "lbVolumeLabel", 16, 26, "Volume Label:");
-  edtVolumeLabel = new TzelEdit(this);
-  edtVolumeLabel->SetName("edtVolumeLabel");
-  edtVolumeLabel->SetParent(gbBurnSetting);
-  edtVolumeLabel->SetBounds(112, 22, 296, 21);
+  lbVolumeLabel = AddLabel(gbBurnSetting, "Volume Label:", 16, 26, 100, "lbVolumeLabel");
+  edtVolumeLabel = AddEdit(gbBurnSetting, "edtVolumeLabel", 112, 22, 296);
   edtVolumeLabel->SetText("My collection");
-  chkTestBurn = MakeCheckBox(this, gbBurnSetting, "chkTestBurn", 16, 52, "Test Only", false);
-  chkEjectAfterBurn = MakeCheckBox(this, gbBurnSetting, "chkEjectAfterBurn", 212, 52, "Eject After Burn", true);
-  chkFinalizeDisc = MakeCheckBox(this, gbBurnSetting, "chkFinalizeDisc", 16, 72, "Finalize Disc", false);
+  chkTestBurn = Checked(AddCheck(gbBurnSetting, "chkTestBurn", "Test Only", 16, 52, 150), false);
+  chkEjectAfterBurn = Checked(AddCheck(gbBurnSetting, "chkEjectAfterBurn", "Eject After Burn", 212, 52, 150), true);
+  chkFinalizeDisc = Checked(AddCheck(gbBurnSetting, "chkFinalizeDisc", "Finalize Disc", 16, 72, 150), false);
   chkJolietFileSystem =
-      MakeCheckBox(this, gbBurnSetting, "chkJolietFileSystem", 212, 72, "Joliet File System", true);
+      Checked(AddCheck(gbBurnSetting, "chkJolietFileSystem", "Joliet File System", 212, 72, 150), true);
 
   gbProgress = new TzelGroupBox(this);
   gbProgress->SetName("gbProgress");
   gbProgress->SetParent(zelForm1);
   gbProgress->SetBounds(8, kDataProgressTop, 428, 104);
   gbProgress->SetCaption(" Burn Progress ");
-  lbWriting1 = MakeLabel(this, gbProgress, "lbWriting1", 16, 22, "Activity:");
-  lbWriting = MakeLabel(this, gbProgress, "lbWriting", 112, 22, "");
-  lbWriteTime1 = MakeLabel(this, gbProgress, "lbWriteTime1", 16, 42, "Elapsed Time:");
-  lbWriteTime = MakeLabel(this, gbProgress, "lbWriteTime", 112, 42, "");
-  lbProgress = MakeLabel(this, gbProgress, "lbProgress", 16, 64, "Burn Progress:");
+  lbWriting1 = AddLabel(gbProgress, "Activity:", 16, 22, 100, "lbWriting1");
+  lbWriting = AddLabel(gbProgress, "", 112, 22, 100, "lbWriting");
+  lbWriteTime1 = AddLabel(gbProgress, "Elapsed Time:", 16, 42, 100, "lbWriteTime1");
+  lbWriteTime = AddLabel(gbProgress, "", 112, 42, 100, "lbWriteTime");
+  lbProgress = AddLabel(gbProgress, "Burn Progress:", 16, 64, 100, "lbProgress");
   ProBurn = new TzelProgressBar(this);
   ProBurn->SetName("ProBurn");
   ProBurn->SetParent(gbProgress);
@@ -110,7 +91,7 @@ TfrmBurningProgress::TfrmBurningProgress(TComponent* owner) : TForm(owner) {
   ProBurn->SetMax(100);
   ProBurn->SetPosition(0);
   ProBurn->SetShowCaption(true);
-  chkEjectAfterBurn1 = MakeCheckBox(this, gbProgress, "chkEjectAfterBurn1", 16, 82, "Eject After Burn", true);
+  chkEjectAfterBurn1 = Checked(AddCheck(gbProgress, "chkEjectAfterBurn1", "Eject After Burn", 16, 82, 150), true);
 
   const auto button = [this](const std::string& name, int left, const std::string& caption) {
     auto* made = new TzelButton(this);

@@ -4,6 +4,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "recorder/Confirm.h"
+#include "recorder/DialogControls.h"
 #include "recorder/DialogFrame.h"
 #include "recorder/EraseProgress.h"
 #include "recorder/GlobeVar.h"
@@ -18,19 +19,20 @@ constexpr TColor kGlyphBackground = 0xFF00FF;
 // The tray pictures: a triangle pointing up over a bar to open, pointing
 // down under a bar to close.
 void DrawTrayGlyph(TBitmap& glyph, bool open) {
-  glyph.SetSize(11, 10);
+  // The corner pixel is the key colour, so the picture keeps a margin.
+  glyph.SetSize(13, 12);
   TCanvas& canvas = *glyph.Canvas();
   canvas.Brush()->SetColor(kGlyphBackground);
-  canvas.FillRect(TRect(0, 0, 11, 10));
+  canvas.FillRect(TRect(0, 0, 13, 12));
   canvas.Brush()->SetColor(clBlack);
   canvas.Pen()->SetColor(clBlack);
   if (open) {
-    const TPoint triangle[] = {{5, 0}, {10, 5}, {0, 5}};
+    const TPoint triangle[] = {{6, 1}, {11, 6}, {1, 6}};
     canvas.Polygon(triangle);
-    canvas.FillRect(TRect(0, 7, 11, 10));
+    canvas.FillRect(TRect(1, 8, 12, 11));
   } else {
-    canvas.FillRect(TRect(0, 0, 11, 3));
-    const TPoint triangle[] = {{0, 4}, {10, 4}, {5, 9}};
+    canvas.FillRect(TRect(1, 1, 12, 4));
+    const TPoint triangle[] = {{1, 5}, {11, 5}, {6, 10}};
     canvas.Polygon(triangle);
   }
 }
@@ -50,12 +52,7 @@ TfrmDevice::TfrmDevice(TComponent* owner) : TForm(owner) {
   gbTarget->SetParent(zelForm1);
   gbTarget->SetBounds(8, 34, 429, 62);
   gbTarget->SetCaption("Target:");
-  lbBurner = new TLabel(this);
-  lbBurner->SetName("lbBurner");
-  lbBurner->SetParent(gbTarget);
-  lbBurner->SetLeft(14);
-  lbBurner->SetTop(28);
-  lbBurner->SetCaption("Burner:");
+  lbBurner = AddLabel(gbTarget, "Burner:", 14, 28, 50, "lbBurner");
   CmbBurner = new TzelComboBox(this);
   CmbBurner->SetName("CmbBurner");
   CmbBurner->SetParent(gbTarget);

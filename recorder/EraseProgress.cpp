@@ -6,6 +6,7 @@
 #include "burner/FoxBurnerSDKMain.h"
 #include "common/Formatters.h"
 #include "platform/os/Clock.h"
+#include "recorder/DialogControls.h"
 #include "recorder/DialogFrame.h"
 #include "skin/ZELForm.h"
 
@@ -18,17 +19,6 @@ constexpr std::int64_t kFullEraseMs = 1200000;
 constexpr std::int64_t kQuickEraseMs = 120000;
 constexpr int kDoneStep = 2;
 
-TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const std::string& name, int left, int top,
-                  const std::string& caption) {
-  auto* label = new TLabel(owner);
-  label->SetName(name);
-  label->SetParent(parent);
-  label->SetLeft(left);
-  label->SetTop(top);
-  label->SetCaption(caption);
-  return label;
-}
-
 }  // namespace
 
 TfrmEraseProgress::TfrmEraseProgress(TComponent* owner) : TForm(owner), random_(std::random_device{}()) {
@@ -38,10 +28,10 @@ TfrmEraseProgress::TfrmEraseProgress(TComponent* owner) : TForm(owner), random_(
   SetClientSize(263, 138);
   zelForm1 = DressDialog(this, "Erasing");
 
-  lbActivity1 = MakeLabel(this, zelForm1, "lbActivity1", 14, 42, "Activity: ");
-  lbActivity = MakeLabel(this, zelForm1, "lbActivity", 90, 42, "");
-  lbTime1 = MakeLabel(this, zelForm1, "lbTime1", 14, 64, "Elapsed time:");
-  lbTime = MakeLabel(this, zelForm1, "lbTime", 90, 64, "");
+  lbActivity1 = AddLabel(zelForm1, "Activity: ", 14, 42, 100, "lbActivity1");
+  lbActivity = AddLabel(zelForm1, "", 98, 42, 150, "lbActivity");
+  lbTime1 = AddLabel(zelForm1, "Elapsed time:", 14, 64, 100, "lbTime1");
+  lbTime = AddLabel(zelForm1, "", 98, 64, 100, "lbTime");
   pbarErase = new TzelProgressBar(this);
   pbarErase->SetName("pbarErase");
   pbarErase->SetParent(zelForm1);

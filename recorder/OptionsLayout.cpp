@@ -3,35 +3,13 @@
 // own whose tabs are the sub-pages.
 
 #include "platform/framework/SysUtils.h"
+#include "recorder/DialogControls.h"
 #include "recorder/Options.h"
 #include "recorder/OptionsLists.h"
 #include "skin/ZELGroupBox.h"
 #include "skin/ZELScrollBar.h"
 
 namespace {
-
-// Every control belongs to the form, whatever page it stands on.
-TComponent* FormOf(TWinControl* parent) {
-  for (TWinControl* p = parent; p; p = p->Parent())
-    if (auto* form = dynamic_cast<TCustomForm*>(p)) return form;
-  return parent;
-}
-
-template <class T>
-T* Place(TWinControl* parent, const std::string& name, int left, int top, int width, int height) {
-  auto* control = new T(FormOf(parent));
-  if (!name.empty()) control->SetName(name);
-  control->SetBounds(left, top, width, height);
-  control->SetParent(parent);
-  return control;
-}
-
-TLabel* AddLabel(TWinControl* parent, const std::string& caption, int left, int top, int width = 100) {
-  auto* label = Place<TLabel>(parent, "", left, top, width, 16);
-  label->SetCaption(caption);
-  label->SetTransparent(true);
-  return label;
-}
 
 TzelComboBox* AddList(TWinControl* parent, const std::string& name, const TChoiceList& lines, int left, int top,
                       int width = 150) {
@@ -41,22 +19,6 @@ TzelComboBox* AddList(TWinControl* parent, const std::string& name, const TChoic
   return list;
 }
 
-template <class T>
-T* AddCaptioned(TWinControl* parent, const std::string& name, const std::string& caption, int left, int top,
-                int width = 160, int height = 20) {
-  auto* control = Place<T>(parent, name, left, top, width, height);
-  control->SetCaption(caption);
-  return control;
-}
-
-// Check boxes and radio buttons show the page behind their captions.
-TzelCheckBox* AddCheck(TWinControl* parent, const std::string& name, const std::string& caption, int left, int top,
-                       int width) {
-  auto* check = AddCaptioned<TzelCheckBox>(parent, name, caption, left, top, width);
-  check->SetTransparent(true);
-  return check;
-}
-
 // Radio buttons of one parent choose among those of the same group.
 TzelRadioButton* AddRadio(TWinControl* parent, const std::string& name, const std::string& caption, int group,
                           int left, int top, int width) {
@@ -64,10 +26,6 @@ TzelRadioButton* AddRadio(TWinControl* parent, const std::string& name, const st
   button->SetGroupIndex(group);
   button->SetTransparent(true);
   return button;
-}
-
-TzelEdit* AddEdit(TWinControl* parent, const std::string& name, int left, int top, int width) {
-  return Place<TzelEdit>(parent, name, left, top, width, 22);
 }
 
 TSpinBox AddSpin(TWinControl* parent, const std::string& name, int left, int top, int min, int max,
