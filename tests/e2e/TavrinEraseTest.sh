@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The burner's device and erase windows and a data disc burnt through the
+# progress window, on the image drive holding a rewritable CD that an
+# earlier burn closed: the burner opens from the player, the quick erase
+# blanks the disc and its window closes by itself, then the recordings
+# folder's two MP3 files are burnt as an MP3 CD and read back from the
+# image byte for byte.
+set -uo pipefail
+source "$2/tests/e2e/lib/tavrin.sh" "$@"
+begin_session
+
+export FOXBURNER_IMAGE_DIR=$work/images FOXBURNER_IMAGE_MEDIUM=cd-rw
+mkdir -p "$FOXBURNER_IMAGE_DIR" "$RECORDED_FOLDER"
+echo 5000000 >"$FOXBURNER_IMAGE_DIR/CD-RW.disc"
+for name in one two; do
+  ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=2" -c:a libmp3lame -b:a 128k "$RECORDED_FOLDER/$name.mp3" ||
+    fail "cannot make $name.mp3"
+done
+write_settings
+start_tavrin
+
+# window_shot ID NAME: that window as NAME.png in the screenshot folder.
+window_shot() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
+    "$shots/$2.png" || fail "cannot take the screenshot $2"
+}
+# click_in ID X Y: a left click at a place of that window.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+click 36 42
+player=$(wait_window "Velmora MP3 Player") || fail "the player did not open"
+click_in "$player" 219 42
+burner=$(wait_window "CD Burner") || fail "the burner did not open from the player"
+
+# Select Burning Device, then Erase (Quick).
+click_in "$burner" 97 42
+device=$(wait_window ": Device$") || fail "the device window did not open"
+window_shot "$device" device
+click_in "$device" 155 130
+erase=$(wait_window "^Erasing$") || fail "the erase window did not open"
+window_shot "$erase" erase
+wait_window_gone "^Erasing$" || fail "the erase window did not close once the erase ended"
+[[ ! -e "$FOXBURNER_IMAGE_DIR/CD-RW.disc" ]] || fail "the rewritable disc was not erased"
+click_in "$device" 313 130
+wait_window_gone ": Device$" || fail "Ok did not close the device window"
+
+# MP3 CD, all files of the recordings folder, Start.
+click_in "$burner" 553 44
+sleep 0.5
+click_in "$burner" 505 76
+sleep 0.5
+click_in "$burner" 46 313
+sleep 0.5
+click_in "$burner" 36 42
+progress=$(wait_window "Burn MP3 CD") || fail "the burning-progress window did not open"
+window_shot "$progress" progress
+click_in "$progress" 222 267
+message=$(wait_window "^Message$") || fail "no result was shown"
+window_shot "$message" result
+iso="$FOXBURNER_IMAGE_DIR/My collection.iso"
+[[ -f "$iso" ]] || fail "no image was written: $(ls "$FOXBURNER_IMAGE_DIR")"
+[[ -s "$FOXBURNER_IMAGE_DIR/CD-RW.disc" ]] || fail "the burnt disc is not marked as written"
+
+# Read back with an ISO tool of its own.
+mkdir -p "$work/read"
+osirrox -indev "$iso" -extract / "$work/read" >"$work/osirrox.log" 2>&1 || fail "osirrox: $(tail -n 3 "$work/osirrox.log")"
+for name in one two; do
+  cmp -s "$RECORDED_FOLDER/$name.mp3" "$work/read/$name.mp3" || fail "$name.mp3 does not read back as burnt: $(ls "$work/read")"
+done
+[[ $(ls "$work/read" | grep -c .) -eq 2 ]] || fail "the disc holds more than the list: $(ls "$work/read")"
+
+# The result's Ok, then Close: the burn is over, so the window may close.
+xdotool windowfocus --sync "$message" 2>/dev/null
+xdotool key Return
+wait_window_gone "^Message$" || fail "the result stays"
+click_in "$progress" 400 267
+wait_window_gone "Burn MP3 CD" || fail "Close did not close the burning-progress window"
+echo "PASS"
