@@ -17,8 +17,9 @@ TfrmBurningProgress* frmBurningProgress = nullptr;
 namespace {
 
 constexpr int kDataProgressTop = 138;
+constexpr int kDataButtonsTop = 251;
 constexpr int kAudioProgressTop = 48;
-constexpr int kButtonsBelowProgress = 113;
+constexpr int kAudioButtonsTop = 162;
 constexpr int kWindowBelowProgress = 161;
 
 TzelCheckBox* Checked(TzelCheckBox* box, bool checked) {
@@ -97,7 +98,7 @@ TfrmBurningProgress::TfrmBurningProgress(TComponent* owner) : TForm(owner) {
     auto* made = new TzelButton(this);
     made->SetName(name);
     made->SetParent(zelForm1);
-    made->SetBounds(left, kDataProgressTop + kButtonsBelowProgress, 80, 27);
+    made->SetBounds(left, kDataButtonsTop, 80, 27);
     made->SetCaption(caption);
     return made;
   };
@@ -130,7 +131,7 @@ void TfrmBurningProgress::ArrangeLayout(bool audio) {
   chkEjectAfterBurn1->SetVisible(audio);
   const int progressTop = audio ? kAudioProgressTop : kDataProgressTop;
   gbProgress->SetTop(progressTop);
-  for (TzelButton* button : {bStart, bAbort, bClose}) button->SetTop(progressTop + kButtonsBelowProgress);
+  for (TzelButton* button : {bStart, bAbort, bClose}) button->SetTop(audio ? kAudioButtonsTop : kDataButtonsTop);
   SetHeight(progressTop + kWindowBelowProgress);
   SetTop((Screen->Height() - Height()) / 2);
 }
@@ -148,26 +149,16 @@ void TfrmBurningProgress::ResetProgress() {
 
 void TfrmBurningProgress::FormShow(TObject*) {
   ResetProgress();
-  struct Look {
-    const char* caption;
-    bool labelCaption;  // "Volume Label:" enabled
-    bool volumeEdit;
-    bool discSwitches;  // Test, Finalize, Joliet
-  };
-  static constexpr Look kLooks[] = {
-      {"  Burn Audio CD: ", false, false, false},
-      {"  Burn MP3 CD: ", true, true, true},
-      {"  Burn WMA CD: ", true, true, true},
-      {"  Burn Audio Files CD: ", true, true, true},
-      {"  Burn Audio Files DVD: ", true, true, true},
-  };
+  static const char* const kCaptions[] = {"  Burn Audio CD: ", "  Burn MP3 CD: ", "  Burn WMA CD: ",
+                                          "  Burn Audio Files CD: ", "  Burn Audio Files DVD: "};
   if (BurnType < 1 || BurnType > 5) return;
-  const Look& look = kLooks[BurnType - 1];
-  zelForm1->SetCaption(look.caption);
+  zelForm1->SetCaption(kCaptions[BurnType - 1]);
+  // An audio CD has no file system to set up.
+  const bool dataDisc = BurnType != 1;
   // The audio-files types leave the label's caption as it was.
-  if (BurnType <= 3) lbVolumeLabel->SetEnabled(look.labelCaption);
-  edtVolumeLabel->SetEnabled(look.volumeEdit);
-  for (TzelCheckBox* box : {chkTestBurn, chkFinalizeDisc, chkJolietFileSystem}) box->SetEnabled(look.discSwitches);
+  if (BurnType <= 3) lbVolumeLabel->SetEnabled(dataDisc);
+  edtVolumeLabel->SetEnabled(dataDisc);
+  for (TzelCheckBox* box : {chkTestBurn, chkFinalizeDisc, chkJolietFileSystem}) box->SetEnabled(dataDisc);
   chkEjectAfterBurn->SetEnabled(true);
   chkEjectAfterBurn1->SetEnabled(true);
 }

@@ -72,7 +72,7 @@ TEST_F(BurningProgress, LayoutAndControlsFollowTheDiscKind) {
   EXPECT_FALSE(window->gbBurnSetting->Visible());
   EXPECT_TRUE(window->chkEjectAfterBurn1->Visible());
   EXPECT_EQ(window->gbProgress->Top(), 48);
-  EXPECT_EQ(window->bAbort->Top(), 161);
+  EXPECT_EQ(window->bAbort->Top(), 162);
   EXPECT_EQ(window->Height(), 209);
   EXPECT_EQ(window->Top(), (768 - 209) / 2);
   EXPECT_EQ(window->Caption(), "  Burn Audio CD: ");
