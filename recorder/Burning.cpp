@@ -214,7 +214,8 @@ void TfrmBurningProgress::BuildBurnProject() {
                                               "Burning Audio Files CD ...", "Burning Audio Files DVD ..."};
     if (BurnType >= 2 && BurnType <= 5) lbWriting->SetCaption(kActivities[BurnType - 2]);
   }
-  MFox->SelectDevice(DriveLetter(WriterList[SelectedWriterIndex]));
+  if (SelectedWriterIndex >= 0 && SelectedWriterIndex < WriterList.Count())
+    MFox->SelectDevice(DriveLetter(WriterList[SelectedWriterIndex]));
 
   TBurningOptions* options = MFox->Options();
   const auto setSwitch = [options](TBurningOptionSwitch which, bool on) {
@@ -284,10 +285,10 @@ void TfrmBurningProgress::bStartClick(TObject*) {
 
 void TfrmBurningProgress::bAbortClick(TObject*) {
   if (!BurnInProgress) return;
-  if (!AskAbort()) return;
+  // The burn may have ended, its result shown, while the question was open.
+  if (!AskAbort() || !BurnInProgress) return;
   BurnAborted = true;
-  // The burn may have ended while the question was open.
-  if (BurnInProgress) MFox->Abort();
+  MFox->Abort();
 }
 
 void TfrmBurningProgress::ShowProcess(float percent) {
