@@ -53,6 +53,8 @@ class BurnerWindowTest : public MainWindowFixture {
     SelectedWriterIndex = 0;
     BurnInProgress = false;
     BurnAborted = false;
+    WriterList.Clear();
+    BurnFileList.Clear();
   }
 
   std::string Music() { return Scratch() + "music/"; }
