@@ -157,7 +157,6 @@ void TfrmBurner::CreateBrowser() {
   CompanionScrollBars(lvFolderList, sbFolderListV, sbFolderListH);
   lvFolderList->OnClick = [this](TObject*) { lvFolderListClick(); };
   lvFolderList->OnColumnClick = [this](TObject*, TListColumn* column) { lvFolderListColumnClick(column->Index()); };
-  lvFolderList->OnDblClick = [this](TObject*) { btnAddClick(); };
 
   btnAdd = PictureButton(this, "btnAdd", 8, 300, 25, 27, "BURNER_ADD", "Add selected audio files");
   btnAddAll = PictureButton(this, "btnAddAll", 34, 300, 25, 27, "BURNER_ADD_ALL", "Add all audio files in the folder");

@@ -56,7 +56,7 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 [[ -n "$cue" ]] || fail "no cue sheet was written into $FOXBURNER_IMAGE_DIR: $(ls "$FOXBURNER_IMAGE_DIR" 2>&1)"
-sleep 1
+wait_window "^Message$" >/dev/null || fail "the burn's result was not shown"
 window_shot "$burner" burnt
 
 # The cue sheet against the recordings, in the list's order (by name).
