@@ -71,6 +71,19 @@ class TfrmEffectDialog : public TForm {
   // What "&Default" does: every parameter back to its start.
   virtual void RestoreDefaults();
 
+  // While one lives, moved scroll bars neither rewrite their labels nor
+  // reach ParameterChanged; at its end every label is written once.
+  class TQuietChanges {
+   public:
+    explicit TQuietChanges(TfrmEffectDialog& dialog);
+    ~TQuietChanges();
+    TQuietChanges(const TQuietChanges&) = delete;
+    TQuietChanges& operator=(const TQuietChanges&) = delete;
+
+   private:
+    TfrmEffectDialog& dialog_;
+  };
+
  private:
   struct TRow {
     TzelScrollBar* bar;
@@ -80,4 +93,5 @@ class TfrmEffectDialog : public TForm {
   const TRow* RowOf(const TzelScrollBar* bar) const;
 
   std::vector<TRow> rows_;
+  bool quiet_ = false;
 };

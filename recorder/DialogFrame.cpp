@@ -5,7 +5,6 @@
 #include "resources/Resources.h"
 #include "skin/ZELForm.h"
 #include "skin/ZELMgr.h"
-#include "skin/ZELPublic.h"
 
 namespace {
 
@@ -23,20 +22,5 @@ TzelFileTheme* DialogTheme(TForm* dialog) {
 
 TzelForm* DressDialog(TForm* dialog, const std::string& caption) {
   UseRecorderSkin();
-  auto* frame = new TzelForm(dialog);
-  frame->SetName("zelForm1");
-  frame->SetFileTheme(DialogTheme(dialog));
-  frame->SetUIStyle(FromThemeFile);
-  frame->SetCaption(caption);
-  return frame;
-}
-
-void ThemeDialogControls(TForm* dialog, TzelForm* frame) {
-  for (int i = 0; i < dialog->ComponentCount(); ++i) {
-    TComponent* component = dialog->Components(i);
-    if (component == frame || !HasProperty(component, "FileTheme") || !HasProperty(component, "UIStyle")) continue;
-    if (dynamic_cast<TzelFileTheme*>(component)) continue;
-    component->SetProp("FileTheme", static_cast<TComponent*>(frame->FileTheme()));
-    component->SetProp("UIStyle", frame->UIStyle());
-  }
+  return PutDialogFrame(dialog, DialogTheme(dialog), caption);
 }
