@@ -1,5 +1,6 @@
 #include "editor/About.h"
 
+#include "editor/DialogFrame.h"
 #include "editor/Main.h"
 #include "skin/ZELForm.h"
 #include "skin/ZELImagePanel.h"
@@ -17,14 +18,7 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(320, 170);
-  zelForm1 = new TzelForm(this);
-  zelForm1->SetName("zelForm1");
-  zelForm1->TitleBar()->Font()->SetName("Tahoma");
-  zelForm1->TitleBar()->Font()->SetHeight(-11);
-  zelForm1->SetTitleBarDrawAppIcon(false);
-  if (frmMain) zelForm1->SetFileTheme(frmMain->zelBuiltInFileTheme1);
-  zelForm1->SetUIStyle(FromThemeFile);
-  zelForm1->SetCaption("About");
+  zelForm1 = DressDialog(this, "About");
 
   // The picture: the program's name on a dark band.
   TBitmap band(1, 1, pf24bit);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "editor/DialogFrame.h"
 #include "editor/Main.h"
 #include "editor/TransportGlyphs.h"
 #include "resources/Resources.h"
@@ -63,6 +64,7 @@ void AddTools(TfrmMain* form, TWinControl* bar, const TToolDefinition* tools, si
 }  // namespace
 
 void TfrmMain::CreateThemes() {
+  UseEditorSkin();
   zelBuiltInFileTheme1 = new TzelBuiltInFileTheme(this);
   zelBuiltInFileTheme1->SetName("zelBuiltInFileTheme1");
   zelBuiltInFileTheme1->LoadSkinData(LoadResourceData(kEditorThemeResource1));
@@ -122,12 +124,15 @@ void TfrmMain::CreateToolbars() {
       {&TfrmMain::btnLSF, "btnLSF", "LSF", "Low Shelf Filter", 32},
       {&TfrmMain::btnFFT, "btnFFT", "FFT", "FFT Filter", 32},
   };
+  // Top-aligned parts stack in the order of their tops: the toolbars go
+  // below the frame's menu bar.
   plToolbar1 = Bar(this, zelForm1, "plToolbar1", alTop, kToolbarHeight);
+  plToolbar1->SetTop(1000);
   AddTools(this, plToolbar1, kToolbar1, std::size(kToolbar1));
   btnLChannel->SetVisible(false);
   btnRChannel->SetVisible(false);
   plToolbar2 = Bar(this, zelForm1, "plToolbar2", alTop, kToolbarHeight);
-  plToolbar2->SetTop(plToolbar1->Top() + kToolbarHeight);
+  plToolbar2->SetTop(2000);
   AddTools(this, plToolbar2, kToolbar2, std::size(kToolbar2));
 }
 
