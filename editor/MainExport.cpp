@@ -57,8 +57,10 @@ bool TfrmMain::Export(const std::string& fileName, std::int64_t start, std::int6
   bool written = false;
   try {
     SetUpWriter(UpperCase(ExtractFileExt(fileName)));
-    AF.SetInputFormat(AE->FileInfo()->SampleRate(), AE->FileInfo()->Channels());
     AF.CreateWrite(fileName, 0);
+    if (AF.LastError() != 0) throw Exception(AF.LastErrorText());
+    // The writer converts from the document's own format.
+    AF.SetInputFormat(AE->FileInfo()->SampleRate(), AE->FileInfo()->Channels());
     if (AF.LastError() != 0) throw Exception(AF.LastErrorText());
     auto writeBlock = [&](std::int64_t count) {
       AF.WriteBlock(AE->ReadBlock(count));
