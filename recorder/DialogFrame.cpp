@@ -4,6 +4,7 @@
 #include "recorder/WindowSkin.h"
 #include "resources/Resources.h"
 #include "skin/ZELForm.h"
+#include "skin/ZELFormControls.h"
 #include "skin/ZELMgr.h"
 #include "skin/ZELPublic.h"
 
@@ -31,12 +32,4 @@ TzelForm* DressDialog(TForm* dialog, const std::string& caption) {
   return frame;
 }
 
-void ThemeDialogControls(TForm* dialog, TzelForm* frame) {
-  for (int i = 0; i < dialog->ComponentCount(); ++i) {
-    TComponent* component = dialog->Components(i);
-    if (component == frame || !HasProperty(component, "FileTheme") || !HasProperty(component, "UIStyle")) continue;
-    if (dynamic_cast<TzelFileTheme*>(component)) continue;
-    component->SetProp("FileTheme", static_cast<TComponent*>(frame->FileTheme()));
-    component->SetProp("UIStyle", frame->UIStyle());
-  }
-}
+void ThemeDialogControls(TForm* dialog, TzelForm* frame) { ThemeFormControls(dialog, frame); }
