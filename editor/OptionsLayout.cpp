@@ -180,7 +180,7 @@ void TfrmOptions::BuildScalesPage() {
 
 void TfrmOptions::BuildColorsPage() {
   TzelTabSheet* page = AddPage(pcOptions, "Colors");
-  lbColors = Put<TzelListBox>(this, page, "lbColors", At(8, 8, 232, 262));
+  lbColors = Put<TzelListBox>(this, page, "lbColors", At(8, 8, 232, 280));
   for (const TColorLine& line : ColorLines()) lbColors->Items()->Add(line.Line);
   lbColors->OnClick = [this](TObject* s) { lbColorsClick(s); };
   plColorSample = Put<TPanel>(this, page, "plColorSample", At(256, 8, 152, 64));
