@@ -11,8 +11,10 @@ constexpr char kThemeName[] = "zelBuiltInFileTheme1";
 
 }  // namespace
 
-TzelFileTheme* EditorDialogTheme(TForm* dialog) {
-  if (TCustomForm* main = Application->MainForm(); main && main != dialog)
+void UseEditorSkin() { RegisterSkinResources(); }
+
+TzelFileTheme* DialogTheme(TForm* dialog) {
+  if (TCustomForm* main = Application->MainForm())
     if (auto* theme = dynamic_cast<TzelFileTheme*>(main->FindComponent(kThemeName))) return theme;
   auto* theme = new TzelBuiltInFileTheme(dialog);
   theme->SetName(kThemeName);
@@ -20,12 +22,7 @@ TzelFileTheme* EditorDialogTheme(TForm* dialog) {
   return theme;
 }
 
-TzelForm* DressEditorDialog(TForm* dialog, const std::string& caption) {
-  RegisterSkinResources();
-  auto* frame = new TzelForm(dialog);
-  frame->SetName("zelForm1");
-  frame->SetFileTheme(EditorDialogTheme(dialog));
-  frame->SetUIStyle(FromThemeFile);
-  frame->SetCaption(caption);
-  return frame;
+TzelForm* DressDialog(TForm* dialog, const std::string& caption) {
+  UseEditorSkin();
+  return PutDialogFrame(dialog, DialogTheme(dialog), caption);
 }

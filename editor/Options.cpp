@@ -18,7 +18,7 @@ TfrmOptions::TfrmOptions(TComponent* owner, TOptionsMainLink link) : TForm(owner
   SetName("frmOptions");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  zelForm1 = DressEditorDialog(this, "Velmora Audio Editor Options");
+  zelForm1 = DressDialog(this, "Velmora Audio Editor Options");
   SetClientSize(440, 412);
   // Below the frame's title bar.
   pcOptions = new TzelPageControl(this);
@@ -49,7 +49,7 @@ TfrmOptions::TfrmOptions(TComponent* owner, TOptionsMainLink link) : TForm(owner
   btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
   btnOk->OnClick = [this](TObject* s) { btnOkClick(s); };
   btnCancel->OnClick = [this](TObject* s) { btnCancelClick(s); };
-  ThemeFormControls(this, zelForm1);
+  ThemeDialogControls(this, zelForm1);
 
   snapshotLists_ = {comboWavFreq,       comboWavChannels, comboWavSampleRate,     comboMp3Freq,
                     comboMp3Channels,   comboMp3BitRate,  comboMp3EncoderQuality, comboMp3MaxBitRate,

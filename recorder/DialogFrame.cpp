@@ -4,9 +4,7 @@
 #include "recorder/WindowSkin.h"
 #include "resources/Resources.h"
 #include "skin/ZELForm.h"
-#include "skin/ZELFormControls.h"
 #include "skin/ZELMgr.h"
-#include "skin/ZELPublic.h"
 
 namespace {
 
@@ -24,12 +22,5 @@ TzelFileTheme* DialogTheme(TForm* dialog) {
 
 TzelForm* DressDialog(TForm* dialog, const std::string& caption) {
   UseRecorderSkin();
-  auto* frame = new TzelForm(dialog);
-  frame->SetName("zelForm1");
-  frame->SetFileTheme(DialogTheme(dialog));
-  frame->SetUIStyle(FromThemeFile);
-  frame->SetCaption(caption);
-  return frame;
+  return PutDialogFrame(dialog, DialogTheme(dialog), caption);
 }
-
-void ThemeDialogControls(TForm* dialog, TzelForm* frame) { ThemeFormControls(dialog, frame); }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "skin/ZELFormControls.h"
+
 class TComponent;
 class TForm;
 class TzelFileTheme;
@@ -17,7 +19,3 @@ TzelFileTheme* DialogTheme(TForm* dialog);
 // Puts the frame zelForm1 on the dialog, showing the caption in the
 // dialog theme.
 TzelForm* DressDialog(TForm* dialog, const std::string& caption);
-
-// Gives every skinned control the dialog owns the frame's look; called
-// once the controls are built.
-void ThemeDialogControls(TForm* dialog, TzelForm* frame);

@@ -363,7 +363,7 @@ TEST_P(EditorOptionsShot, EveryPage) {
   if (!GetParam().resource) {
     options->zelForm1->SetFileTheme(nullptr);
     options->zelForm1->SetUIStyle(BlueGlass);
-    ThemeFormControls(options, options->zelForm1);
+    ThemeDialogControls(options, options->zelForm1);
   }
   // The same text wherever the test runs.
   options->editTempDir->SetText("/tmp/velmora/");
