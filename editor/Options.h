@@ -164,12 +164,18 @@ class TfrmOptions : public TForm {
   void BuildColorsPage();
   TzelTabSheet* AddPage(TzelPageControl* pages, const std::string& caption);
 
+  // A spin's number brought into its range (its lowest for no number).
+  static int SpinValue(const TzelSpinEdit* spin);
   // Control values to the engine.
+  void ApplyBuffersToEngine();
   void ApplySystemToEngine();
   void ApplyScalesToEngine();
   void RefreshVbrEnabling();
   // The folder box's text when it names a folder, else the settings folder.
   void SetTempFolderBox(const std::string& folder);
+
+  // The format lists and switches at the form's own choices.
+  void SetFactoryFormats();
 
   TSnapshot TakeSnapshot();
   void RestoreSnapshot(const TSnapshot& snapshot);
@@ -178,6 +184,10 @@ class TfrmOptions : public TForm {
   TSnapshot snapshot_;
   std::vector<TComboBox*> snapshotLists_;
   std::vector<TzelCheckBox*> snapshotChecks_;
+  // The control of each "OutputFormat" key, in the file's order: a list,
+  // or for the two VBR switches a check box.
+  std::vector<TComboBox*> formatLists_;
+  std::vector<TzelCheckBox*> formatChecks_;
 };
 
 extern TfrmOptions* frmOptions;
