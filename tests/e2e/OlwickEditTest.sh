@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The editor started as the recorder's player starts it, with a WAV in the
+# hand-over file: it opens the file, a mouse drag selects, Ctrl+X cuts,
+# amplify runs through its dialog and is undone, File > Save As exports to
+# MP3 and OGG through the file dialog, and the exported files hold what
+# is left; closing an unmodified document asks nothing.
+set -uo pipefail
+exe=$1
+root=$2
+shots=${3:-}
+source "$root/scripts/lib/xvfb.sh"
+start_xvfb_if_needed || { echo "no display"; exit 1; }
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap 'cleanup; [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+settings="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
+mkdir -p "$settings"
+
+fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
+
+# Waits for a visible window whose name matches; prints its id.
+wait_window() {
+  local ids
+  for _ in $(seq 200); do
+    ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null)
+    if [[ -n "$ids" ]]; then head -n 1 <<<"$ids"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+wait_gone() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+duration() { ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$1"; }
+# within VALUE LOW HIGH
+within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
+screenshot() {
+  [[ -z "$shots" ]] && return
+  mkdir -p "$shots"
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$1.png"
+}
+
+# Three seconds of a tone, handed over as the player does.
+ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=3" -ac 2 -ar 44100 "$work/tone.wav" || fail "no tone"
+printf '[Init]\nFileName=%s\nLeft=40\nTop=30\n' "$work/tone.wav" >"$settings/Init.ini"
+
+"$exe" >"$work/olwick.log" 2>&1 &
+pid=$!
+window=$(wait_window "Velmora Audio Editor -- $work/tone.wav") || fail "the handed-over file did not open"
+[[ ! -e "$settings/Init.ini" ]] || fail "the hand-over file was not consumed"
+sleep 0.5
+
+# The view spans x 58..815 of the window for the whole three seconds:
+# drag over the second of them and cut it.
+xdotool mousemove --window "$window" 310 250 mousedown 1 mousemove --window "$window" 450 250 \
+  mousemove --window "$window" 562 250 mouseup 1
+sleep 0.3
+screenshot selected
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key ctrl+x
+sleep 0.5
+
+# Amplify the first part through its dialog, then undo it.
+xdotool mousemove --window "$window" 80 250 mousedown 1 mousemove --window "$window" 200 250 mouseup 1
+sleep 0.2
+xdotool mousemove --window "$window" 30 100 click 1
+dialog=$(wait_window "Amplify") || fail "the amplify dialog did not open"
+screenshot amplify
+xdotool windowfocus --sync "$dialog" 2>/dev/null
+xdotool key Return
+wait_gone "^Amplify" || fail "Enter left the amplify dialog open"
+sleep 0.3
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key ctrl+z
+sleep 0.3
+
+for format in mp3 ogg; do
+  xdotool mousemove --window "$window" 20 46 click 1
+  sleep 0.4
+  screenshot "menu-$format"
+  xdotool mousemove --window "$window" 60 131 click 1
+  save=$(wait_window "Save As") || fail "Save As opened no dialog"
+  screenshot "save-$format"
+  sleep 0.5
+  xdotool windowfocus --sync "$save" 2>/dev/null
+  xdotool type --delay 20 "$work/out.$format"
+  xdotool key Return
+  for _ in $(seq 300); do [[ -s "$work/out.$format" ]] && wait_gone "Save As" && break; sleep 0.1; done
+  [[ -s "$work/out.$format" ]] || fail "no $format file was written"
+  sleep 0.5
+  length=$(duration "$work/out.$format")
+  within "$length" 1.8 2.2 || fail "the $format file lasts $length s, not the two seconds left after the cut"
+done
+screenshot exported
+
+# Exported, the document counts as saved: closing asks nothing.
+xdotool mousemove --window "$window" 805 16 click 1
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "closing the window did not end the program"
+wait "$pid"
+status=$?
+pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "PASS"
