@@ -9,6 +9,9 @@
 #include "platform/os/Files.h"
 #include "skin/ZELScrollBar.h"
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using StartUp = EditorMainTest;
@@ -254,6 +257,27 @@ TEST_F(Commands, CommandsWhileTheEngineIsBusyAreIgnoredAndCloseIsRefused) {
   EXPECT_EQ(frmMain->AE->Position()->Length(), 44100);
   EXPECT_FALSE(closeAllowed);
   EXPECT_EQ(frmMain->EditCount, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Commands, PlayingASelectionMovesTheLevelBars) {
+  WriteHandOver(WriteTone("tone.wav", 88200), 0, 0);
+  ShowMain();
+  Select(0, 88200);
+  int highest = 0;
+  frmMain->btnPlay->Click();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (highest == 0 && std::chrono::steady_clock::now() < deadline) {
+    RunMainThreadQueue();
+    HeadlessPumpUntilIdle();
+    highest = std::max(highest, frmMain->ProgressBarL->Position());
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  frmMain->btnStop->Click();
+  EXPECT_GT(highest, 0);
 }
 
 }  // namespace
