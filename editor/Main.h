@@ -193,6 +193,8 @@ class TfrmMain : public TForm {
   // empty, unnamed document and says why.
   void LoadDocument(const std::string& fileName);
   bool ChooseFile(TOpenDialog* dialog);
+  // Asks for an audio file with OD and runs the command on it as an edit.
+  void WithAudioFile(const std::function<void(const std::string& name)>& command);
   bool HandToNewCopy(const std::string& fileName);
   // The export of frames [start, start + total) through AF.
   bool Export(const std::string& fileName, std::int64_t start, std::int64_t total, bool wholeDocument);

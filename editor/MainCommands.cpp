@@ -60,30 +60,26 @@ void TfrmMain::PasteMix() {
   });
 }
 
-void TfrmMain::PasteFromFile() {
+void TfrmMain::WithAudioFile(const std::function<void(const std::string& name)>& command) {
   if (busy_) return;
+  // The open dialog keeps its name for the next use, whatever is chosen.
   const std::string remembered = OD->FileName();
   const bool chosen = ChooseFile(OD);
   const std::string name = OD->FileName();
   OD->SetFileName(remembered);
   if (!chosen) return;
   RunCommand([&] {
-    AE->PasteFromFile(name);
+    command(name);
     MarkModified();
   });
 }
 
+void TfrmMain::PasteFromFile() {
+  WithAudioFile([this](const std::string& name) { AE->PasteFromFile(name); });
+}
+
 void TfrmMain::MixFromFile() {
-  if (busy_) return;
-  const std::string remembered = OD->FileName();
-  const bool chosen = ChooseFile(OD);
-  const std::string name = OD->FileName();
-  OD->SetFileName(remembered);
-  if (!chosen) return;
-  RunCommand([&] {
-    AE->MixFromFile(name, 50.0f, 50.0f);
-    MarkModified();
-  });
+  WithAudioFile([this](const std::string& name) { AE->MixFromFile(name, 50.0f, 50.0f); });
 }
 
 void TfrmMain::ChannelButtonClick(TObject*) {

@@ -21,13 +21,12 @@
 #include "editor/Main.h"
 #include "platform/audio/AudioFile2.h"
 #include "platform/os/MainThread.h"
-#include "platform/win/Headless.h"
+#include "tests/platform/framework/FormTestSupport.h"
 
-class EditorMainTest : public ::testing::Test {
+class EditorMainTest : public HeadlessFormsTest {
  protected:
   void SetUp() override {
-    InitWindowSystem(TBackendKind::Headless);
-    HeadlessSetScreen(Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 740));
+    HeadlessFormsTest::SetUp();
     MarkMainThread();
     std::string pattern = std::filesystem::temp_directory_path().string() + "/olwick-XXXXXX";
     scratch_ = mkdtemp(pattern.data());
@@ -43,8 +42,7 @@ class EditorMainTest : public ::testing::Test {
   }
   void TearDown() override {
     RunMainThreadQueue();
-    Application->DestroyForms();
-    ShutdownWindowSystem();
+    HeadlessFormsTest::TearDown();
     std::filesystem::remove_all(scratch_);
     for (auto& [name, value] : saved_) {
       if (value) setenv(name.c_str(), value->c_str(), 1);
