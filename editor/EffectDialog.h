@@ -57,8 +57,9 @@ class TfrmEffectDialog : public TForm {
   // Adds the next parameter row (scroll bar and label LabelN); the rows
   // follow each other down the dialog.
   TzelScrollBar* AddParameter(const TEffectParameter& parameter);
-  // Sizes the window around the rows made so far and puts the buttons
-  // under them; called once the dialog's own controls are built.
+  // Sizes the window around the rows made so far and contentHeight pixels
+  // of the dialog's own controls below them, and puts the buttons under
+  // all; called once the dialog's own controls are built.
   void FinishLayout(int contentHeight = 0);
   // The top of the next row, for dialogs that lay out rows of their own.
   int NextRowTop() const;
@@ -67,7 +68,7 @@ class TfrmEffectDialog : public TForm {
   void WriteLabel(const TzelScrollBar* bar);
   void WriteLabels();
   // A scroll bar moved; the label is already rewritten.
-  virtual void ParameterChanged(TzelScrollBar* bar) { (void)bar; }
+  virtual void ParameterChanged(TzelScrollBar*) {}
   // What "&Default" does: every parameter back to its start.
   virtual void RestoreDefaults();
 
