@@ -66,12 +66,23 @@ int QualityOf(const std::string& text) {
 
 int OggQualityValue(int index) { return index * 100 + 99; }
 
-const std::vector<TFormatKey>& FormatKeys() {
-  static const std::vector<TFormatKey> keys{
-      {"WavFreq", false, 5, 5},           {"WavChannels", false, 1, 1},   {"WavSampleRate", false, 1, 1},
-      {"MP3Freq", false, 1, 1},           {"MP3Channels", false, 1, 1},   {"MP3EncoderQuality", false, 0, 0},
-      {"MP3BitRate", false, 6, 6},        {"MP3MaxBitRate", false, 6, 6}, {"MP3VBRQuality", false, 0, 0},
-      {"MP3VBRHeader", true, 0, 0},       {"MP3VBREnable", true, 0, 0},   {"OggFreq", false, 1, 1},
-      {"OggChannels", false, 1, 1},       {"OggBitRate", false, 6, 6},    {"WmaFormat", false, 0, 14}};
+const std::array<TFormatKey, kFormatKeyCount>& FormatKeys() {
+  static const std::array<TFormatKey, kFormatKeyCount> keys{{
+      {"WavFreq", "comboWavFreq", 5, 5},
+      {"WavChannels", "comboWavChannels", 1, 1},
+      {"WavSampleRate", "comboWavSampleRate", 1, 1},
+      {"MP3Freq", "comboMp3Freq", 1, 1},
+      {"MP3Channels", "comboMp3Channels", 1, 1},
+      {"MP3EncoderQuality", "comboMp3EncoderQuality", 0, 0},
+      {"MP3BitRate", "comboMp3BitRate", 6, 6},
+      {"MP3MaxBitRate", "comboMp3MaxBitRate", 6, 6},
+      {"MP3VBRQuality", "comboMp3VbrQuality", 0, 0},
+      {"MP3VBRHeader", "cboxMp3VbrHeader", 0, 0},
+      {"MP3VBREnable", "cboxMp3Vbr", 0, 0},
+      {"OggFreq", "comboOggFreq", 1, 1},
+      {"OggChannels", "comboOggChannels", 1, 1},
+      {"OggBitRate", "comboOggQuality", 6, 6},
+      {"WmaFormat", "comboWmaFormat", 0, 14},
+  }};
   return keys;
 }

@@ -4,6 +4,7 @@
 // decoding of a chosen line into the value the writers take (hertz,
 // channels, bits, kilobits, quality).
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,14 +34,16 @@ int QualityOf(const std::string& text);
 int OggQualityValue(int index);
 
 // One key of the settings files' section "OutputFormat", in the order the
-// files keep them: a list index (or, for the two VBR switches, a boolean)
-// with its default for a missing key and its factory value.
+// files keep them: a list index (for the two VBR switches, "MP3VBRHeader"
+// and "MP3VBREnable", a boolean 0 or 1), the name of the control that
+// shows it on both programs' format pages, its default for a missing key
+// and its factory value.
 struct TFormatKey {
   const char* Key;
-  bool Boolean;
+  const char* Control;
   int MissingDefault;
   int FactoryValue;
 };
 // "WavFreq" .. "WmaFormat": 15 keys ("Selected" is the recorder's alone).
 inline constexpr int kFormatKeyCount = 15;
-const std::vector<TFormatKey>& FormatKeys();
+const std::array<TFormatKey, kFormatKeyCount>& FormatKeys();

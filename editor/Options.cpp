@@ -56,13 +56,7 @@ TfrmOptions::TfrmOptions(TComponent* owner, TOptionsMainLink link) : TForm(owner
                     comboMp3VbrQuality, comboOggFreq,     comboOggChannels,       comboOggQuality,
                     comboWmaFormat,     comboHType,       comboVType};
   snapshotChecks_ = {cboxMp3Vbr, cboxMp3VbrHeader, cboxHVisible, cboxHGrid, cboxVVisible, cboxVGrid};
-  formatLists_ = {comboWavFreq,       comboWavChannels,   comboWavSampleRate, comboMp3Freq,
-                  comboMp3Channels,   comboMp3EncoderQuality, comboMp3BitRate, comboMp3MaxBitRate,
-                  comboMp3VbrQuality, nullptr,            nullptr,            comboOggFreq,
-                  comboOggChannels,   comboOggQuality,    comboWmaFormat};
-  formatChecks_.assign(formatLists_.size(), nullptr);
-  formatChecks_[9] = cboxMp3VbrHeader;
-  formatChecks_[10] = cboxMp3Vbr;
+  formatControls_.Find(this);
   SetFactoryFormats();
 
   OnCreate = [this](TObject*) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/framework/Forms.h"
+#include "common/FormatSettings.h"
 #include "platform/framework/ExtCtrls.h"
 #include "platform/framework/StdCtrls.h"
 #include "skin/ZELButton.h"
@@ -184,10 +185,7 @@ class TfrmOptions : public TForm {
   TSnapshot snapshot_;
   std::vector<TComboBox*> snapshotLists_;
   std::vector<TzelCheckBox*> snapshotChecks_;
-  // The control of each "OutputFormat" key, in the file's order: a list,
-  // or for the two VBR switches a check box.
-  std::vector<TComboBox*> formatLists_;
-  std::vector<TzelCheckBox*> formatChecks_;
+  TFormatControls<TzelCheckBox> formatControls_;
 };
 
 extern TfrmOptions* frmOptions;

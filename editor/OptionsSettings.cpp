@@ -49,11 +49,7 @@ std::string ChosenText(TComboBox* list) { return list->FieldText(); }
 }  // namespace
 
 void TfrmOptions::SetFactoryFormats() {
-  const std::vector<TFormatKey>& keys = FormatKeys();
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    if (formatLists_[i]) formatLists_[i]->SetItemIndex(keys[i].FactoryValue);
-    if (formatChecks_[i]) formatChecks_[i]->SetChecked(keys[i].FactoryValue != 0);
-  }
+  formatControls_.SetFactory();
   RefreshVbrEnabling();
 }
 
@@ -66,11 +62,7 @@ void TfrmOptions::LoadOptions() {
   cboxAudioInfo->SetChecked(ini.ReadBool(kSystem, "AudioInfo", true));
   ApplySystemToEngine();
 
-  const std::vector<TFormatKey>& keys = FormatKeys();
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    if (formatLists_[i]) ReadIndex(ini, kFormat, keys[i].Key, formatLists_[i], keys[i].MissingDefault);
-    if (formatChecks_[i]) formatChecks_[i]->SetChecked(ini.ReadBool(kFormat, keys[i].Key, keys[i].MissingDefault));
-  }
+  formatControls_.Read(ini, kFormat);
   RefreshVbrEnabling();
 
   cboxHVisible->SetChecked(ini.ReadBool(kScales, "HVisible", true));
@@ -99,11 +91,7 @@ void TfrmOptions::SaveOptions() {
     ini.WriteString(kSystem, "TempPath", editTempDir->Text());
     ini.WriteBool(kSystem, "AudioInfo", cboxAudioInfo->Checked());
 
-    const std::vector<TFormatKey>& keys = FormatKeys();
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      if (formatLists_[i]) ini.WriteInteger(kFormat, keys[i].Key, formatLists_[i]->ItemIndex());
-      if (formatChecks_[i]) ini.WriteBool(kFormat, keys[i].Key, formatChecks_[i]->Checked());
-    }
+    formatControls_.Write(ini, kFormat);
 
     ini.WriteBool(kScales, "HVisible", cboxHVisible->Checked());
     ini.WriteBool(kScales, "HGrid", cboxHGrid->Checked());

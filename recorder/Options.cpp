@@ -61,6 +61,7 @@ TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner) {
                     comboMp3Channels,   comboMp3BitRate,    comboMp3EncoderQuality, comboMp3MaxBitRate,
                     comboMp3VbrQuality, comboOggFreq,       comboOggChannels,   comboOggQuality,
                     comboWmaFormat};
+  formatControls_.Find(this);
   snapshotChecks_ = {cboxMp3Vbr, cboxMp3VbrHeader, cboxAutoSplit, cboxVolumeStop, rbVoxNewTrack, rbVoxPause,
                      rbSplitStop, rbSplitNewRecord};
   for (THotkeyRow& row : hotkeyRows) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FormatSettings.h"
 #include "platform/framework/Forms.h"
 #include "platform/framework/StdCtrls.h"
 #include "recorder/OptionsSpinBox.h"
@@ -247,6 +248,7 @@ class TfrmOptions : public TForm {
   std::vector<TComboBox*> snapshotLists_;
   std::vector<TzelCheckBox*> snapshotChecks_;
   std::vector<TCustomEdit*> snapshotTexts_;
+  TFormatControls<TzelCheckBox> formatControls_;
 };
 
 extern TfrmOptions* frmOptions;

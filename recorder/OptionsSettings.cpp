@@ -44,22 +44,8 @@ std::string HotkeyKey(int row, const char* what) {
 void TfrmOptions::LoadSettings() {
   TIniFile ini(SettingsFolder + SettingsFileName);
   const char* format = "OutputFormat";
-  ReadIndex(ini, format, "WavFreq", comboWavFreq, 5);
-  ReadIndex(ini, format, "WavChannels", comboWavChannels, 1);
-  ReadIndex(ini, format, "WavSampleRate", comboWavSampleRate, 1);
-  ReadIndex(ini, format, "MP3Freq", comboMp3Freq, 1);
-  ReadIndex(ini, format, "MP3Channels", comboMp3Channels, 1);
-  ReadIndex(ini, format, "MP3EncoderQuality", comboMp3EncoderQuality, 0);
-  ReadIndex(ini, format, "MP3BitRate", comboMp3BitRate, 6);
-  ReadIndex(ini, format, "MP3MaxBitRate", comboMp3MaxBitRate, 6);
-  ReadIndex(ini, format, "MP3VBRQuality", comboMp3VbrQuality, 0);
-  cboxMp3VbrHeader->SetChecked(ini.ReadBool(format, "MP3VBRHeader", false));
-  cboxMp3Vbr->SetChecked(ini.ReadBool(format, "MP3VBREnable", false));
+  formatControls_.Read(ini, format);
   RefreshVbrEnabling();
-  ReadIndex(ini, format, "OggFreq", comboOggFreq, 1);
-  ReadIndex(ini, format, "OggChannels", comboOggChannels, 1);
-  ReadIndex(ini, format, "OggBitRate", comboOggQuality, 6);
-  ReadIndex(ini, format, "WmaFormat", comboWmaFormat, 0);
 
   static const int kModifierDefaults[] = {1, 0, 1, 0};
   static const int kKeyDefaults[] = {28, 55, 29, 56};
@@ -127,21 +113,7 @@ void TfrmOptions::SaveSettingsTo(const std::string& fileName) {
 
   ini.BeginUpdate();
   const char* format = "OutputFormat";
-  ini.WriteInteger(format, "WavFreq", comboWavFreq->ItemIndex());
-  ini.WriteInteger(format, "WavChannels", comboWavChannels->ItemIndex());
-  ini.WriteInteger(format, "WavSampleRate", comboWavSampleRate->ItemIndex());
-  ini.WriteInteger(format, "MP3Freq", comboMp3Freq->ItemIndex());
-  ini.WriteInteger(format, "MP3Channels", comboMp3Channels->ItemIndex());
-  ini.WriteInteger(format, "MP3EncoderQuality", comboMp3EncoderQuality->ItemIndex());
-  ini.WriteInteger(format, "MP3BitRate", comboMp3BitRate->ItemIndex());
-  ini.WriteInteger(format, "MP3MaxBitRate", comboMp3MaxBitRate->ItemIndex());
-  ini.WriteInteger(format, "MP3VBRQuality", comboMp3VbrQuality->ItemIndex());
-  ini.WriteBool(format, "MP3VBRHeader", cboxMp3VbrHeader->Checked());
-  ini.WriteBool(format, "MP3VBREnable", cboxMp3Vbr->Checked());
-  ini.WriteInteger(format, "OggFreq", comboOggFreq->ItemIndex());
-  ini.WriteInteger(format, "OggChannels", comboOggChannels->ItemIndex());
-  ini.WriteInteger(format, "OggBitRate", comboOggQuality->ItemIndex());
-  ini.WriteInteger(format, "WmaFormat", comboWmaFormat->ItemIndex());
+  formatControls_.Write(ini, format);
 
   for (int row = 0; row < 4; ++row) {
     ini.WriteInteger("Hotkey", HotkeyKey(row, "PreHotKey"), hotkeyRows[row].Modifier->ItemIndex());
@@ -192,21 +164,7 @@ void TfrmOptions::SaveSettingsTo(const std::string& fileName) {
 }
 
 void TfrmOptions::ApplyDefaults() {
-  ChooseIndex(comboWavFreq, 5);
-  ChooseIndex(comboWavChannels, 1);
-  ChooseIndex(comboWavSampleRate, 1);
-  ChooseIndex(comboMp3Freq, 1);
-  ChooseIndex(comboMp3Channels, 1);
-  ChooseIndex(comboMp3EncoderQuality, 0);
-  ChooseIndex(comboMp3BitRate, 6);
-  ChooseIndex(comboMp3MaxBitRate, 6);
-  ChooseIndex(comboMp3VbrQuality, 0);
-  cboxMp3VbrHeader->SetChecked(false);
-  cboxMp3Vbr->SetChecked(false);
-  ChooseIndex(comboOggFreq, 1);
-  ChooseIndex(comboOggChannels, 1);
-  ChooseIndex(comboOggQuality, 6);
-  ChooseIndex(comboWmaFormat, 14);
+  formatControls_.SetFactory();
 
   static const int kModifiers[] = {1, 0, 1, 0};
   static const int kKeys[] = {28, 55, 29, 56};
