@@ -55,10 +55,12 @@ bool TfrmMain::Export(const std::string& fileName, std::int64_t start, std::int6
   if (wholeDocument) position->SetDisplayUpdate(false);
   position->SetCurrentPosition(start);
   bool written = false;
+  bool created = false;
   try {
     SetUpWriter(UpperCase(ExtractFileExt(fileName)));
     AF.CreateWrite(fileName, 0);
     if (AF.LastError() != 0) throw Exception(AF.LastErrorText());
+    created = true;
     // The writer converts from the document's own format.
     AF.SetInputFormat(AE->FileInfo()->SampleRate(), AE->FileInfo()->Channels());
     if (AF.LastError() != 0) throw Exception(AF.LastErrorText());
@@ -74,12 +76,13 @@ bool TfrmMain::Export(const std::string& fileName, std::int64_t start, std::int6
     if (AF.LastError() != 0) throw Exception(AF.LastErrorText());
     written = true;
   } catch (const std::exception& error) {
-    // A partial file is worth nothing and must not pass for the export.
+    // A partial file is worth nothing and must not pass for the export;
+    // a file the writer could not create is someone else's and stays.
     try {
       AF.Close();
     } catch (const std::exception&) {
     }
-    DeleteFile(fileName);
+    if (created) DeleteFile(fileName);
     ShowError("Cannot save " + fileName + ": " + error.what());
   }
   position->SetDisplayUpdate(true);

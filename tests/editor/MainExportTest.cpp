@@ -1,7 +1,10 @@
 // Save As and Save Select As through the real writer, the files checked
 // with ffprobe; a failed export leaves no file and the document as it was.
 
+#include <sys/resource.h>
+
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -123,6 +126,45 @@ TEST_F(Export, AFailedExportRemovesTheFileRestoresTheViewAndKeepsModified) {
   EXPECT_EQ(frmMain->AE->Position()->SelectionStart(), 10);
   EXPECT_EQ(frmMain->AE->Position()->SelectionEnd(), 20);
   EXPECT_FALSE(FileExists(Path("missing/out.wav")));
+}
+
+// Files may grow no larger than `bytes` while it lives: a full disk.
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~TFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST_F(Export, AWriteFailingHalfwayRemovesThePartialFile) {
+  WavFreq = 44100;
+  WavChannels = 2;
+  WriteHandOver(WriteTone("tone.wav", 5 * 44100), 0, 0);
+  ShowMain();
+  frmMain->MarkModified();
+  chosenFiles = {Path("full.wav")};
+  bool written = true;
+  {
+    TFileSizeLimit full(64 * 1024);
+    written = frmMain->SaveFileAs();
+  }
+  EXPECT_FALSE(written);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(FileExists(Path("full.wav")));
+  EXPECT_TRUE(frmMain->Modified);
+  EXPECT_TRUE(frmMain->AE->Position()->DisplayUpdate());
+  EXPECT_EQ(frmMain->ProgressBarL->Position(), 0);
 }
 
 }  // namespace
