@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The editor started as the recorder's player starts it, with a WAV in the
-# hand-over file: it opens the file, a mouse drag selects, Ctrl+X cuts,
+# hand-over file: it opens the file, a mouse drag selects, Cut cuts,
 # amplify runs through its dialog and is undone, File > Save As exports to
 # MP3 and OGG through the file dialog, and the exported files hold what
 # is left; closing an unmodified document asks nothing.
@@ -9,6 +9,7 @@ exe=$1
 root=$2
 shots=${3:-}
 source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/windows.sh"
 start_xvfb_if_needed || { echo "no display"; exit 1; }
 
 work=$(mktemp -d)
@@ -25,23 +26,6 @@ mkdir -p "$settings"
 
 fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
 
-# Waits for a visible window whose name matches; prints its id.
-wait_window() {
-  local ids
-  for _ in $(seq 200); do
-    ids=$(xdotool search --onlyvisible --name "$1" 2>/dev/null)
-    if [[ -n "$ids" ]]; then head -n 1 <<<"$ids"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-wait_gone() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
 duration() { ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$1"; }
 # within VALUE LOW HIGH
 within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
@@ -69,8 +53,7 @@ xdotool mousemove --window "$window" 310 250 mousedown 1 mousemove --window "$wi
   mousemove --window "$window" 562 250 mouseup 1
 sleep 0.3
 screenshot selected
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key ctrl+x
+xdotool mousemove --window "$window" 248 70 click 1
 sleep 0.5
 
 # Amplify the first part through its dialog, then undo it.
@@ -81,10 +64,9 @@ dialog=$(wait_window "Amplify") || fail "the amplify dialog did not open"
 screenshot amplify
 xdotool windowfocus --sync "$dialog" 2>/dev/null
 xdotool key Return
-wait_gone "^Amplify" || fail "Enter left the amplify dialog open"
+wait_window_gone "^Amplify" || fail "Enter left the amplify dialog open"
 sleep 0.3
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key ctrl+z
+xdotool mousemove --window "$window" 370 70 click 1
 sleep 0.3
 
 for format in mp3 ogg; do
@@ -98,7 +80,7 @@ for format in mp3 ogg; do
   xdotool windowfocus --sync "$save" 2>/dev/null
   xdotool type --delay 20 "$work/out.$format"
   xdotool key Return
-  for _ in $(seq 300); do [[ -s "$work/out.$format" ]] && wait_gone "Save As" && break; sleep 0.1; done
+  for _ in $(seq 300); do [[ -s "$work/out.$format" ]] && wait_window_gone "Save As" && break; sleep 0.1; done
   [[ -s "$work/out.$format" ]] || fail "no $format file was written"
   sleep 0.5
   length=$(duration "$work/out.$format")

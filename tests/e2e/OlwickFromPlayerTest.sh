@@ -7,6 +7,7 @@ set -uo pipefail
 tavrin=$1
 root=$2
 source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/windows.sh"
 start_xvfb_if_needed || { echo "no display"; exit 1; }
 
 work=$(mktemp -d)
@@ -23,15 +24,6 @@ recorded="$HOME/Documents/Velmora Mp3 Recorder/Recorded files"
 mkdir -p "$recorded"
 
 fail() { echo "FAIL: $*"; cat "$work/tavrin.log" 2>/dev/null; exit 1; }
-wait_window() {
-  local id
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=2" -ac 2 -ar 44100 "$recorded/song.wav" || fail "no tone"
 "$tavrin" >"$work/tavrin.log" 2>&1 &
