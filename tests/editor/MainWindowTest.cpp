@@ -7,6 +7,7 @@
 #include "editor/InsertSilence.h"
 #include "platform/framework/IniFiles.h"
 #include "platform/os/Files.h"
+#include "platform/os/VirtualKeys.h"
 #include "skin/ZELScrollBar.h"
 
 #include <chrono>
@@ -278,6 +279,49 @@ TEST_F(Commands, PlayingASelectionMovesTheLevelBars) {
   }
   frmMain->btnStop->Click();
   EXPECT_GT(highest, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Commands, MouseSelectionShortcutAndTheWindowsCloseButton) {
+  WriteHandOver(WriteTone("tone.wav", 44100), 0, 0);
+  ShowMain();
+  // Drag across the middle of the view, then Ctrl+X.
+  TAudioEditor2* ae = frmMain->AE;
+  const TPoint from = ae->ClientToScreen({ae->Width() / 3, ae->Height() / 3});
+  const TPoint to = ae->ClientToScreen({2 * ae->Width() / 3, ae->Height() / 3});
+  HeadlessMouseMove(from);
+  HeadlessMouseDown();
+  HeadlessMouseMove(to);
+  HeadlessMouseUp();
+  HeadlessPumpUntilIdle();
+  const std::int64_t selected = ae->Position()->SelectionEnd() - ae->Position()->SelectionStart();
+  ASSERT_GT(selected, 1000);
+  HeadlessActivate(frmMain->Handle());
+  // The key as the program's loop takes it, at the view that has the focus.
+  HeadlessKeyDown(VK_CONTROL);
+  PostMessage(GetFocus(), WM_KEYDOWN, 'X', 0);
+  Application->ProcessMessages();
+  HeadlessKeyUp(VK_CONTROL);
+  EXPECT_EQ(ae->Position()->Length(), 44100 - selected);
+  EXPECT_EQ(frmMain->EditCount, 1);
+
+  // The window never gets smaller than 600 x 400.
+  frmMain->SetBounds(frmMain->Left(), frmMain->Top(), 300, 200);
+  EXPECT_EQ(frmMain->Width(), 600);
+  EXPECT_EQ(frmMain->Height(), 400);
+
+  // Closing asks; No closes without saving.
+  answers = {IDNO};
+  HeadlessRequestClose(frmMain->Handle());
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(messages, std::vector<std::string>{"Audio file has changed, do you want to save the current music?"});
+  EXPECT_TRUE(Application->Terminated());
+  TAudioFile2 kept;
+  kept.OpenRead(Path("tone.wav"));
+  EXPECT_EQ(kept.LengthSamples(), 44100);
 }
 
 }  // namespace
