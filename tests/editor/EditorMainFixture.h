@@ -19,6 +19,7 @@
 #include "editor/GlobeVar.h"
 #include "editor/HandOver.h"
 #include "editor/Main.h"
+#include "editor/Options.h"
 #include "platform/audio/AudioFile2.h"
 #include "platform/os/MainThread.h"
 #include "tests/platform/framework/FormTestSupport.h"
@@ -39,6 +40,16 @@ class EditorMainTest : public HeadlessFormsTest {
     setenv("VELMORA_AUDIO", "virtual", 1);
     settings_ = scratch_ + "/config/" + kSettingsFolderName + "/";
     std::filesystem::create_directories(settings_);
+    // The output formats the options window publishes when the program runs.
+    WavFreq = MP3Freq = OggFreq = 44100;
+    WavChannels = MP3Channels = OggChannels = 2;
+    WavSampleRate = 16;
+    MP3BitRate = 128;
+    MP3MaxBitRate = 320;
+    MP3EncoderQuality = MP3VBRQuality = 5;
+    MP3VBREnable = MP3VBRHeader = false;
+    OggBitRate = 399;
+    WmaFormat = 1;
   }
   void TearDown() override {
     RunMainThreadQueue();

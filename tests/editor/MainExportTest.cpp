@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "EditorMainFixture.h"
-#include "editor/Options.h"
 #include "platform/os/Files.h"
 
 namespace {
@@ -46,14 +45,6 @@ class Export : public EditorMainTest {
     EditorMainTest::SetUp();
     WavFreq = 22050;
     WavChannels = 1;
-    WavSampleRate = 16;
-    MP3Freq = OggFreq = 44100;
-    MP3Channels = OggChannels = 2;
-    MP3BitRate = 128;
-    MP3EncoderQuality = 5;
-    MP3VBREnable = false;
-    OggBitRate = 399;
-    WmaFormat = 1;
   }
 };
 
