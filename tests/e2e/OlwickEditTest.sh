@@ -3,7 +3,8 @@
 # hand-over file: it opens the file, a mouse drag selects, Cut cuts,
 # amplify runs through its dialog and is undone, File > Save As exports to
 # MP3 and OGG through the file dialog, and the exported files hold what
-# is left; closing an unmodified document asks nothing.
+# is left; New starts a second copy beside it; closing an unmodified
+# document asks nothing.
 set -uo pipefail
 exe=$1
 root=$2
@@ -87,6 +88,17 @@ for format in mp3 ogg; do
   within "$length" 1.8 2.2 || fail "the $format file lasts $length s, not the two seconds left after the cut"
 done
 screenshot exported
+
+# New with a document loaded starts another copy of the program with an
+# empty document, 20 pixels right of and below this window.
+xdotool mousemove --window "$window" 29 70 click 1
+second=$(wait_window "^Velmora Audio Editor$") || fail "New started no second copy"
+[[ ! -e "$settings/Init.ini" ]] || fail "the second copy left the hand-over file"
+eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/A_/')"
+eval "$(xdotool getwindowgeometry --shell "$second" | sed 's/^/B_/')"
+[[ $((B_X - A_X)) -eq 20 && $((B_Y - A_Y)) -eq 20 ]] || fail "the second copy opened at $B_X,$B_Y, not beside $A_X,$A_Y"
+xdotool mousemove --window "$second" $((B_WIDTH - 15)) 16 click 1
+wait_window_gone "^Velmora Audio Editor$" || fail "the second copy did not close"
 
 # Exported, the document counts as saved: closing asks nothing.
 xdotool mousemove --window "$window" 805 16 click 1
