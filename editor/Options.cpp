@@ -96,7 +96,7 @@ void TfrmOptions::ApplySystemToEngine() {
   ApplyBuffersToEngine();
   if (!MainWindow.Editor) return;
   MainWindow.Editor->FileInfo()->SetAudioInfoEnabled(cboxAudioInfo->Checked());
-  MainWindow.Editor->SetTempDirectory(editTempDir->Text());
+  MainWindow.Editor->SetTempDirectory(Trim(editTempDir->Text()));
 }
 
 void TfrmOptions::ApplyScalesToEngine() {

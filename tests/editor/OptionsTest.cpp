@@ -39,6 +39,8 @@ class EditorOptionsTest : public ::testing::Test {
     char pattern[] = "/tmp/editor-options-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     root_ = std::string(pattern) + "/";
+    oldSettingsFolder_ = SettingsFolder;
+    oldTempFolder_ = TempFolder;
     SettingsFolder = root_ + "settings/";
     TempFolder = root_ + "temp/";
     std::filesystem::create_directories(SettingsFolder);
@@ -54,6 +56,8 @@ class EditorOptionsTest : public ::testing::Test {
     Application->DestroyForms();
     ShutdownWindowSystem();
     frmOptions = nullptr;
+    SettingsFolder = oldSettingsFolder_;
+    TempFolder = oldTempFolder_;
     std::filesystem::remove_all(root_);
   }
 
@@ -89,7 +93,7 @@ class EditorOptionsTest : public ::testing::Test {
 
   TColor EngineColor(int line) { return (editor->Colors()->*ColorLines()[line].Get)(); }
 
-  std::string root_;
+  std::string root_, oldSettingsFolder_, oldTempFolder_;
   TForm* mainForm = nullptr;
   TAudioEditor2* editor = nullptr;
   bool showMilliseconds = true;
@@ -229,6 +233,18 @@ TEST_F(EditorOptionsTest, OddValuesFallBackToDefaultsOrIntoRange) {
   EXPECT_EQ(Stored("Scales", "HType"), "1");
 }
 
+TEST_F(EditorOptionsTest, AFolderThatCannotBeWrittenStartsWithTheFactoryValuesSilently) {
+  // A file where the settings folder should be: nothing can be written there.
+  std::ofstream(root_ + "blocked") << "x";
+  SettingsFolder = root_ + "blocked/";
+  editor->PlaybackDevice()->SetBufferSize(3000);
+  TfrmOptions* options = CreateOptions();
+  EXPECT_EQ(editor->PlaybackDevice()->BufferSize(), 500);
+  EXPECT_EQ(WmaFormat, 15);
+  EXPECT_NO_THROW(options->SaveOptions());
+  EXPECT_NO_THROW(Application->DestroyForms());
+}
+
 TEST_F(EditorOptionsTest, ControlsActAtOnceAndCancelPutsEverythingBack) {
   TfrmOptions* options = CreateOptions();
   const TColor grid = editor->Colors()->Grid();
@@ -352,19 +368,19 @@ TEST_F(EditorOptionsTest, TempFolderButtonShowsWhatTheEngineTook) {
 
 struct TShotTheme {
   const char* name;      // in the pictures' names
-  const char* resource;  // the embedded theme file; none: a built-in look
+  const char* resource;  // the embedded theme file
 };
-const TShotTheme kThemes[] = {{"theme1", kEditorThemeResource1}, {"blueglass", nullptr}};
+// The editor's two theme files.
+const TShotTheme kThemes[] = {{"theme1", kEditorThemeResource1}, {"theme2", kEditorThemeResource2}};
 
 class EditorOptionsShot : public EditorOptionsTest, public ::testing::WithParamInterface<TShotTheme> {};
 
 TEST_P(EditorOptionsShot, EveryPage) {
   TfrmOptions* options = CreateOptions();
-  if (!GetParam().resource) {
-    options->zelForm1->SetFileTheme(nullptr);
-    options->zelForm1->SetUIStyle(BlueGlass);
-    ThemeDialogControls(options, options->zelForm1);
-  }
+  auto* theme = new TzelBuiltInFileTheme(options);
+  theme->LoadSkinData(LoadResourceData(GetParam().resource));
+  options->zelForm1->SetFileTheme(theme);
+  ThemeDialogControls(options, options->zelForm1);
   // The same text wherever the test runs.
   options->editTempDir->SetText("/tmp/velmora/");
   options->lbColors->SetItemIndex(1);
