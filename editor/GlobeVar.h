@@ -10,3 +10,10 @@ extern std::string AppFolder;
 extern std::string SettingsFolder;
 // The user's temporary folder as the system reports it.
 extern std::string TempFolder;
+
+// The settings folder's name under the per-user application-data folder.
+inline constexpr char kSettingsFolderName[] = "Velmora Mp3 Recorder";
+
+// Sets the three folders and creates the settings folder when it is
+// missing (a failure to create it is left for the files in it to report).
+void SetUpEditorFolders();

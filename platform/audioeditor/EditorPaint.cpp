@@ -43,6 +43,14 @@ void HorizontalLine(TCanvas& canvas, int left, int right, int y, TColor color) {
   canvas.FillRect({left, y, right, y + 1});
 }
 
+// Text straight on what is painted below it: a solid brush would give the
+// text a filled cell in the background colour.
+void LabelText(TCanvas& canvas, int x, int y, const std::string& text) {
+  canvas.Brush()->SetStyle(bsClear);
+  canvas.TextOut(x, y, text);
+  canvas.Brush()->SetStyle(bsSolid);
+}
+
 }  // namespace
 
 std::string EditorView::XLabel(std::int64_t frame) const {
@@ -91,7 +99,7 @@ void EditorView::PaintGridAndScales(TCanvas& canvas, const ViewLayout& layout) {
     if (editor_.scaleXSettings_.gridVisible) VerticalLine(canvas, x, layout.wave.Top, layout.wave.Bottom, colors.grid);
     if (!layout.scaleX.IsEmpty()) {
       VerticalLine(canvas, x, layout.scaleX.Top, layout.scaleX.Top + 4, colors.font);
-      canvas.TextOut(x + 2, layout.scaleX.Top + 3, XLabel(static_cast<std::int64_t>(std::llround(tick))));
+      LabelText(canvas, x + 2, layout.scaleX.Top + 3, XLabel(static_cast<std::int64_t>(std::llround(tick))));
     }
   }
   // Vertical: full scale, half and zero in each lane.
@@ -120,7 +128,7 @@ void EditorView::PaintGridAndScales(TCanvas& canvas, const ViewLayout& layout) {
       HorizontalLine(canvas, layout.scaleY.Right - 4, layout.scaleY.Right, y, colors.font);
       const int height = canvas.TextHeight(label);
       const int top = std::clamp(y - height / 2, lane.Top, lane.Bottom - height);
-      canvas.TextOut(layout.scaleY.Right - 6 - canvas.TextWidth(label), top, label);
+      LabelText(canvas, layout.scaleY.Right - 6 - canvas.TextWidth(label), top, label);
     }
   }
 }
@@ -204,7 +212,7 @@ void EditorView::PaintMarkers(TCanvas& canvas, const ViewLayout& layout) {
       VerticalLine(canvas, x, wave.Top, wave.Bottom, colors.cueMarker);
       canvas.Font()->SetColor(colors.cueMarker);
     }
-    canvas.TextOut(std::max(x, wave.Left) + 3, wave.Top + 1, label);
+    LabelText(canvas, std::max(x, wave.Left) + 3, wave.Top + 1, label);
   }
 }
 

@@ -139,3 +139,21 @@ TEST_F(ViewTest, ZoomScrollAndTheMouse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ViewTest, ScaleLabelsShowTheScaleColourBetweenTheirLetters) {
+  Load(Tone(kRate, 2, kRate, 1000, 0.5));
+  // The "0.0" at the middle of the first lane, right-aligned 6 pixels
+  // from the scale's edge: its letters leave most of their cell showing
+  // the scale behind them.
+  const int laneHeight = (300 - detail::EditorView::kScrollBarHeight - detail::EditorView::kScaleXHeight) / 2;
+  const int middle = laneHeight / 2;
+  int scaleColoured = 0, all = 0;
+  for (int y = middle - 4; y < middle + 4; ++y)
+    for (int x = detail::EditorView::kScaleYWidth - 16; x < detail::EditorView::kScaleYWidth - 6; ++x, ++all)
+      scaleColoured += PixelAt(x, y) == editor->Colors()->Scales();
+  EXPECT_GT(scaleColoured, all / 3);
+}
+
+}  // namespace

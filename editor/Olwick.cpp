@@ -1,0 +1,83 @@
+// The editor program: its component servers, every window created once
+// in a fixed order, then the message loop.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "editor/About.h"
+#include "editor/Amplify.h"
+#include "editor/BandPassFilter.h"
+#include "editor/Delay.h"
+#include "editor/FadeInOut.h"
+#include "editor/Flanger.h"
+#include "editor/HighPassFilter.h"
+#include "editor/HighShelfFilter.h"
+#include "editor/InsertSilence.h"
+#include "editor/LowPassFilter.h"
+#include "editor/LowShelfFilter.h"
+#include "editor/Main.h"
+#include "editor/Normalize.h"
+#include "editor/NotchFilter.h"
+#include "editor/Options.h"
+#include "editor/Vibrato.h"
+#include "platform/framework/Forms.h"
+#include "platform/os/ComServer.h"
+#include "platform/os/Folders.h"
+#include "platform/win/WinApi.h"
+
+namespace {
+
+// Registered in this order; one that is missing or fails stops nothing.
+constexpr const char* kComServers[] = {
+    "atl.dll",           "oleaut32.dll",           "NCTWMAFile2.dll",      "NCTAudioFile2.dll",
+    "NCTAudioPlayer2.dll", "NCTAudioRecord2.dll",  "NCTAudioDisplay2.dll", "NCTAudioTransform2.dll",
+    "NCTAudioInformation2.dll", "NCTAudioVisualization2.dll", "NCTAudioEditor2.dll"};
+
+std::string SystemFolder;
+
+void CreateWindows() {
+  // The main window first: it becomes the main form, and the others take
+  // its engine and its theme files.
+  Application->CreateForm(frmMain);
+  Application->CreateForm(frmAbout);
+  TOptionsMainLink link;
+  link.Editor = frmMain->AE;
+  link.SetShowMilliseconds = [](bool showMilliseconds) {
+    frmMain->ShowMilliseconds = showMilliseconds;
+    frmMain->UpdateFileInfo();
+  };
+  Application->CreateForm(frmOptions, link);
+  Application->CreateForm(frmAmplify);
+  Application->CreateForm(frmNormalize);
+  Application->CreateForm(frmFadeInOut);
+  Application->CreateForm(frmInsertSilence);
+  Application->CreateForm(frmFlanger);
+  Application->CreateForm(frmVibrato);
+  Application->CreateForm(frmDelay);
+  Application->CreateForm(frmNotchFilter);
+  Application->CreateForm(frmBandPassFilter);
+  Application->CreateForm(frmHighPassFilter);
+  Application->CreateForm(frmLowPassFilter);
+  Application->CreateForm(frmHighShelfFilter);
+  Application->CreateForm(frmLowShelfFilter);
+}
+
+}  // namespace
+
+int main() {
+  try {
+    Application->Initialize();
+    Application->SetTitle(kEditorTitle);
+    SystemFolder = GetSystemDirectory();
+    for (const char* server : kComServers) RegisterComServer(SystemFolder + server, 1);
+    CreateWindows();
+    Application->Run();
+    Application->DestroyForms();
+    ShutdownWindowSystem();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Olwick: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The editor started as the recorder's player starts it, with a WAV in the
+# hand-over file: it opens the file, a mouse drag selects, Cut cuts,
+# amplify runs through its dialog and is undone, File > Save As exports to
+# MP3 and OGG through the file dialog, and the exported files hold what
+# is left; New starts a second copy beside it; closing an unmodified
+# document asks nothing.
+set -uo pipefail
+exe=$1
+root=$2
+shots=${3:-}
+source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/windows.sh"
+start_xvfb_if_needed || { echo "no display"; exit 1; }
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap 'cleanup; [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+settings="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
+mkdir -p "$settings"
+
+fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
+
+duration() { ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$1"; }
+# within VALUE LOW HIGH
+within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
+screenshot() {
+  [[ -z "$shots" ]] && return
+  mkdir -p "$shots"
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$1.png"
+}
+
+# Three seconds of a tone, handed over as the player does.
+ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=3" -ac 2 -ar 44100 "$work/tone.wav" || fail "no tone"
+printf '[Init]\nFileName=%s\nLeft=40\nTop=30\n' "$work/tone.wav" >"$settings/Init.ini"
+
+"$exe" >"$work/olwick.log" 2>&1 &
+pid=$!
+window=$(wait_window "Velmora Audio Editor -- $work/tone.wav") || fail "the handed-over file did not open"
+[[ ! -e "$settings/Init.ini" ]] || fail "the hand-over file was not consumed"
+sleep 0.5
+
+# The view spans x 58..815 of the window for the whole three seconds:
+# drag over the second of them and cut it.
+xdotool mousemove --window "$window" 310 250 mousedown 1 mousemove --window "$window" 450 250 \
+  mousemove --window "$window" 562 250 mouseup 1
+sleep 0.3
+screenshot selected
+xdotool mousemove --window "$window" 248 70 click 1
+sleep 0.5
+
+# Amplify the first part through its dialog, then undo it.
+xdotool mousemove --window "$window" 80 250 mousedown 1 mousemove --window "$window" 200 250 mouseup 1
+sleep 0.2
+xdotool mousemove --window "$window" 30 100 click 1
+dialog=$(wait_window "Amplify") || fail "the amplify dialog did not open"
+screenshot amplify
+xdotool windowfocus --sync "$dialog" 2>/dev/null
+xdotool key Return
+wait_window_gone "^Amplify" || fail "Enter left the amplify dialog open"
+sleep 0.3
+xdotool mousemove --window "$window" 370 70 click 1
+sleep 0.3
+
+for format in mp3 ogg; do
+  xdotool mousemove --window "$window" 20 46 click 1
+  sleep 0.4
+  screenshot "menu-$format"
+  xdotool mousemove --window "$window" 60 131 click 1
+  save=$(wait_window "Save As") || fail "Save As opened no dialog"
+  screenshot "save-$format"
+  sleep 0.5
+  xdotool windowfocus --sync "$save" 2>/dev/null
+  xdotool type --delay 20 "$work/out.$format"
+  xdotool key Return
+  for _ in $(seq 300); do [[ -s "$work/out.$format" ]] && wait_window_gone "Save As" && break; sleep 0.1; done
+  [[ -s "$work/out.$format" ]] || fail "no $format file was written"
+  sleep 0.5
+  length=$(duration "$work/out.$format")
+  within "$length" 1.8 2.2 || fail "the $format file lasts $length s, not the two seconds left after the cut"
+done
+screenshot exported
+
+# New with a document loaded starts another copy of the program with an
+# empty document, 20 pixels right of and below this window.
+xdotool mousemove --window "$window" 29 70 click 1
+second=$(wait_window "^Velmora Audio Editor$") || fail "New started no second copy"
+[[ ! -e "$settings/Init.ini" ]] || fail "the second copy left the hand-over file"
+eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/A_/')"
+eval "$(xdotool getwindowgeometry --shell "$second" | sed 's/^/B_/')"
+[[ $((B_X - A_X)) -eq 20 && $((B_Y - A_Y)) -eq 20 ]] || fail "the second copy opened at $B_X,$B_Y, not beside $A_X,$A_Y"
+xdotool mousemove --window "$second" $((B_WIDTH - 15)) 16 click 1
+wait_window_gone "^Velmora Audio Editor$" || fail "the second copy did not close"
+
+# Exported, the document counts as saved: closing asks nothing.
+xdotool mousemove --window "$window" 805 16 click 1
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "closing the window did not end the program"
+wait "$pid"
+status=$?
+pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "PASS"
