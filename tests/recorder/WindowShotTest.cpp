@@ -1,26 +1,119 @@
-// The recorder's bitmap-shaped windows as the screen shows them, compared
-// with the reference pictures in tests/recorder/shots/. After an intended
-// change of look:
+// The recorder's bitmap-shaped windows as the screen shows them, idle and
+// in use, compared with the reference pictures in tests/recorder/shots/.
+// After an intended change of look:
 //   VELMORA_UPDATE_SHOTS=1 build/tests/recorder/test_recorder --gtest_filter='WindowShot*'
 // then look at every picture before committing them.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "PlayerWindowFixture.h"
+#include "StillClock.h"
+#include "platform/os/VirtualKeys.h"
 #include "recorder/Splitter.h"
+#include "resources/Resources.h"
+#include "skin/ZELMgr.h"
+#include "skin/ZELPublic.h"
 #include "tests/shots/ReferenceShot.h"
 
 namespace {
 
+// The windows show their folders, so every run uses the same home; runs
+// from other work trees wait for it.
+constexpr char kShotHome[] = "/tmp/velmora-window-shots";
+constexpr char kShotHomeLock[] = "/tmp/velmora-window-shots.lock";
+
 class WindowShot : public PlayerWindowFixture {
  protected:
+  void SetUp() override {
+    lock_ = open(kShotHomeLock, O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(lock_, 0);
+    ASSERT_EQ(flock(lock_, LOCK_EX), 0);
+    UseFixedScratch(kShotHome);
+    PlayerWindowFixture::SetUp();
+    SetClock(&clock);
+  }
+  void TearDown() override {
+    SetClock(nullptr);
+    PlayerWindowFixture::TearDown();
+    if (lock_ >= 0) close(lock_);
+  }
+
   static void ExpectLooksLike(TForm* window, const std::string& name) {
     HeadlessPumpUntilIdle();
     EXPECT_EQ(CompareWithReference(*ShootWindow(window->Handle()), "recorder/shots/" + name + ".png"), "");
   }
+
+  // Records `seconds` of the silent input line (silence keeps the meters
+  // and the wave display still) into a WAV file, and stops.
+  void RecordSilence(int seconds, bool stop = true) {
+    frmMain->comboxSource->SetFocus();
+    HeadlessKeyPress(VK_DOWN);
+    frmMain->btnRecord->Click();
+    clock.tick += seconds * 1000;
+    const std::string wanted = FormatDurationClock(seconds * 1000);
+    ASSERT_TRUE(PumpUntil([&] { return frmMain->RecordRows().Row(0).Duration == wanted; }));
+    if (stop) frmMain->btnStop->Click();
+  }
+
+  // The main and the player window's skinned controls in another of the
+  // recorder's themes.
+  static void Wear(const std::string& themeResource) {
+    auto* theme = new TzelBuiltInFileTheme(frmMain);
+    theme->LoadSkinData(LoadResourceData(themeResource));
+    for (TForm* window : {static_cast<TForm*>(frmMain), static_cast<TForm*>(frmPlayer)})
+      for (int i = 0; i < window->ComponentCount(); ++i) {
+        TComponent* component = window->Components(i);
+        if (dynamic_cast<TzelFileTheme*>(component) || !HasProperty(component, "FileTheme")) continue;
+        component->SetProp("FileTheme", static_cast<TComponent*>(theme));
+      }
+  }
+
+  StillClock clock;
+
+ private:
+  int lock_ = -1;
 };
 
 TEST_F(WindowShot, MainWindowIdle) {
   ShowMain();
   ExpectLooksLike(frmMain, "main-idle");
+}
+
+TEST_F(WindowShot, MainWindowRecordingAndPlaying) {
+  ShowMain();
+  RecordSilence(12, false);
+  ExpectLooksLike(frmMain, "main-recording");
+  frmMain->btnStop->Click();
+
+  // Playing, held half way.
+  frmMain->btnPlay->Click();
+  frmMain->btnPause->Click();
+  frmMain->tbPlaybackProgress->SetPosition(500);
+  ExpectLooksLike(frmMain, "main-playing");
+}
+
+TEST_F(WindowShot, PlayerIdleAndPlaying) {
+  ShowPlayer([&] {
+    WriteTone(Folder() + "song.wav", 30.0);
+    WriteTone(Folder() + "interview.wav", 75.0, 22050, 1);
+  });
+  ExpectLooksLike(frmPlayer, "player-idle");
+
+  // Playing for two seconds, then held and moved on to 40%.
+  Play("song.wav");
+  ASSERT_TRUE(PumpUntil([] { return Cell(IndexOf("song.wav"), 4) == "Playing 00 : 00 : 02"; }));
+  frmPlayer->btnPause->Click();
+  frmPlayer->tbPlaybackProgress->SetPosition(400);
+  ExpectLooksLike(frmPlayer, "player-playing");
+}
+
+TEST_F(WindowShot, MainAndPlayerInAnotherTheme) {
+  ShowPlayer([&] { WriteTone(Folder() + "song.wav", 30.0); });
+  Wear(kRecorderThemeResource2);
+  ExpectLooksLike(frmMain, "main-idle-mp11");
+  ExpectLooksLike(frmPlayer, "player-idle-mp11");
 }
 
 TEST_F(WindowShot, SplitterWithSectionsOneUnticked) {
