@@ -169,7 +169,8 @@ bool TzelForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle(
 
 void TzelForm::SendToMDIFrame(UINT msg, WPARAM wParam) const {
   TCustomForm* mainForm = Application->MainForm();
-  if (mainForm == nullptr || mainForm == form_ || mainForm->FormStyle() != fsMDIForm || !mainForm->HandleAllocated())
+  if (mainForm == nullptr || mainForm == form_ || mainForm->IsDestroying() || mainForm->FormStyle() != fsMDIForm ||
+      !mainForm->HandleAllocated())
     return;
   SendMessage(mainForm->Handle(), msg, wParam, 0);
 }

@@ -164,3 +164,16 @@ TEST_F(FormFrameMDITest, AFixedSizeChildCannotBeSizedByItsEdges) {
   EXPECT_EQ(edgeHit(Child(bsSingle, frame)), HTBORDER);
   EXPECT_EQ(edgeHit(Child(bsSizeable, frame)), HTRIGHT);
 }
+
+TEST_F(FormFrameMDITest, AChildOutlivingItsMDIFrameGoesQuietly) {
+  TzelForm* frame = nullptr;
+  TForm* child = Child(bsSizeable, frame);
+  child->SetWindowState(wsMaximized);
+  HeadlessPumpUntilIdle();
+  hook.reset();
+  delete mdiFrame;
+  child->SetWindowState(wsNormal);
+  HeadlessPumpUntilIdle();
+  EXPECT_TRUE(frame->TitleBarVisible());
+  delete child;
+}
