@@ -42,7 +42,9 @@ class WindowShot : public PlayerWindowFixture {
 
   static void ExpectLooksLike(TForm* window, const std::string& name) {
     HeadlessPumpUntilIdle();
-    EXPECT_EQ(CompareWithReference(*ShootWindow(window->Handle()), "recorder/shots/" + name + ".png"), "");
+    const std::unique_ptr<TBitmap> shot = ShootWindow(window->Handle());
+    EXPECT_EQ(CompareWithReference(*shot, "recorder/shots/" + name + ".png"), "");
+    EXPECT_EQ(KeyColourPixels(*shot), 0) << name;
   }
 
   // Records `seconds` of the silent input line (silence keeps the meters
