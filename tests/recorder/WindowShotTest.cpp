@@ -8,6 +8,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "PlayerWindowFixture.h"
 #include "StillClock.h"
 #include "platform/os/VirtualKeys.h"
@@ -100,10 +102,14 @@ TEST_P(WindowInUseShot, MainWindowIdleRecordingAndPlaying) {
   if (!suffix.empty()) ExpectLooksLike(frmMain, "main-idle" + suffix);
   RecordSilence(12, false);
   ExpectLooksLike(frmMain, "main-recording" + suffix);
+  // Half a second of sound, so the playing below runs a while.
+  const std::string recording = frmMain->OutputPath();
+  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(recording) > 44100 * 4 / 2; }));
   frmMain->btnStop->Click();
 
-  // Playing, held half way.
+  // Playing, then held and moved on to half way.
   frmMain->btnPlay->Click();
+  ASSERT_TRUE(PumpUntil([] { return frmMain->RecordRows().Row(0).Status.starts_with("Playing"); }));
   frmMain->btnPause->Click();
   frmMain->tbPlaybackProgress->SetPosition(500);
   ExpectLooksLike(frmMain, "main-playing" + suffix);
