@@ -65,6 +65,8 @@ TzelForm::TzelForm(TComponent* owner) : TCustomPanel(owner) {
 
 TzelForm::~TzelForm() {
   Destroying();
+  // The form frees its components before its window goes: its end is now.
+  if (IsMDIChild() && form_->IsDestroying() && form_->HandleAllocated() && !destroying_) MDIChildDestroyed();
   destroying_ = true;
   // Hooks first, so nothing reaches a frame that is going.
   if (formHook_) formHook_->Release();
@@ -86,6 +88,7 @@ void TzelForm::TakeOverForm() {
   // Forms without a sizing frame get a dialog frame, which the frame's own
   // border replaces; the thicknesses are measured on the frame kept.
   const TFormBorderStyle style = form_->BorderStyle();
+  borderStyleBefore_ = style;
   if (style == bsNone || style == bsSingle || style == bsToolWindow) form_->SetBorderStyle(bsDialog);
   MeasureNativeBorders();
 
@@ -120,6 +123,14 @@ void TzelForm::TakeOverForm() {
 }
 
 void TzelForm::MeasureNativeBorders() {
+  if (IsMDIChild()) {
+    // The MDI frame knows its children's borders; one that does not answer gives 0.
+    TCustomForm* mainForm = Application->MainForm();
+    const HWND frame = mainForm && mainForm->HandleAllocated() ? mainForm->Handle() : nullptr;
+    nativeBottom_ = NativeBorder(frame ? static_cast<int>(SendMessage(frame, ZEL_GETMDIBOTTOMBORDER, 0, 0)) : 0);
+    nativeLeft_ = NativeBorder(frame ? static_cast<int>(SendMessage(frame, ZEL_GETMDILEFTBORDER, 0, 0)) : 0);
+    return;
+  }
   form_->HandleNeeded();
   const TPoint clientTopLeft = form_->ClientToScreen({0, 0});
   const TPoint clientBottom = form_->ClientToScreen({0, form_->ClientHeight()});
@@ -169,6 +180,7 @@ bool TzelForm::ThemeFileInUse() const {
 void TzelForm::SetUIStyle(TzelUIStyle value) {
   uiStyle_ = value;
   if (!Dressing()) return;
+  const TRect bounds = form_->BoundsRect();
   TzelUIStyle look = value;
   if (!UsingFileTheme(fileTheme_, value, look)) ApplyElementLook(look, nullptr);
   else if (SkinFlavour() == zelOlderBuild) ApplyElementLook(look, fileTheme_);
@@ -182,6 +194,8 @@ void TzelForm::SetUIStyle(TzelUIStyle value) {
   }
   if (autoUpdateSub_) ApplyThemeToChildren(*this, value, fileTheme_);
   if (menuBar_) menuBar_->SetColor(menuBarColor_);
+  // An MDI child keeps its place whatever the new border takes.
+  if (IsMDIChild()) form_->SetBoundsRect(bounds);
   FrameChanged();
   Invalidate();
   PaintFormBorder();
@@ -258,9 +272,16 @@ bool TzelForm::TitleBarVisible() const { return titleBar_ && titleBar_->Visible(
 
 void TzelForm::SetTitleBarVisible(bool value) {
   if (titleBar_ == nullptr || value == titleBar_->Visible()) return;
+  if (!selfChange_) titleBarWanted_ = value;
   titleBar_->SetVisible(value);
   KeepTitleBarOnTop();
   PaintFormBorder();
+}
+
+void TzelForm::SetTitleBarShownByFrame(bool value) {
+  selfChange_ = true;
+  SetTitleBarVisible(value);
+  selfChange_ = false;
 }
 
 void TzelForm::KeepTitleBarOnTop() {
@@ -339,6 +360,11 @@ void TzelForm::SetFormPanel(TCustomPanel* value) {
     formPanel_->SetBorderStyle(bsNone);
   }
   formPanel_->SetCaption("");
+}
+
+void TzelForm::Loaded() {
+  TCustomPanel::Loaded();
+  if (IsMDIChild()) UpdateFormRegion();
 }
 
 void TzelForm::Notification(TComponent* component, TOperation operation) {

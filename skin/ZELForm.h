@@ -21,6 +21,11 @@ class TBitmap;
 class TCustomForm;
 class TzelForm;
 
+// Asked of the MDI frame (the main form) by a frame on an MDI child: the
+// bottom and left thickness of its children's own borders.
+constexpr UINT ZEL_GETMDIBOTTOMBORDER = 0x87D0;
+constexpr UINT ZEL_GETMDILEFTBORDER = 0x87D1;
+
 // A menu-bar button drawn highlighted carries this tag.
 constexpr int zelMenuBarHotTag = 888;
 
@@ -127,6 +132,7 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   void UpdateFormRegion();
 
   void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
 
  protected:
   void Paint() override;
@@ -157,6 +163,17 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   void CalcClientArea(TMessage& message);
   LRESULT LeftBorderAnswer() const;
   void FormSized();
+  void StartedMaximizedSized(bool maximized);
+  // A frame on an MDI child: the main form is the MDI frame it reports to.
+  bool IsMDIChild() const;
+  void MDIChildSized(bool maximized);
+  void MDIChildActivated(HWND activated);
+  void MDIChildDestroyed();
+  void SendToMDIFrame(UINT msg, WPARAM wParam) const;
+  // Shows or hides the title bar without taking it as the user's wish.
+  void SetTitleBarShownByFrame(bool value);
+  // Moves the frame's freely placed controls dy pixels down.
+  void ScrollContents(int dy);
   void ApplicationMessage(MSG& message, bool& handled);
   bool MenuShortCut(const MSG& message);
   bool OwnsWindow(HWND window) const;
@@ -212,6 +229,13 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   // The form's bounds at the take-over, and whether it was maximized then.
   TRect createdBounds_;
   bool startedMaximized_ = false;
+  // The form's border style before the take-over made it a dialog frame.
+  TFormBorderStyle borderStyleBefore_ = bsSizeable;
+  // An MDI child's maximize bookkeeping.
+  bool mdiMaximized_ = false, restoredOnce_ = false, maximizePending_ = false;
+  // The last visibility asked of the title bar from outside, and whether
+  // the frame itself is changing it now.
+  bool titleBarWanted_ = true, selfChange_ = false;
   // Set once the frame starts its own destruction.
   bool destroying_ = false;
 };

@@ -74,7 +74,7 @@ void TzelForm::SetMenu(TMainMenu* value) {
     CreateMenuBar();
     UpdateMenuBar();
     KeepTitleBarOnTop();
-  } else {
+  } else if (!IsMDIChild()) {
     FreeMenuBar();
   }
 }
@@ -105,7 +105,8 @@ void TzelForm::SetMenuBarToColor(TColor value) {
 }
 
 void TzelForm::CreateMenuBar() {
-  if (menuBar_) return;
+  // An MDI child's menu shows in the MDI frame's bar.
+  if (menuBar_ || IsMDIChild()) return;
   menuBar_ = new TzelMenuBar(this, this);
   menuBar_->SetParent(this);
   menuBar_->SetFlat(true);

@@ -7,12 +7,17 @@
 #include "platform/framework/ControlMessages.h"
 #include "platform/framework/Forms.h"
 #include "skin/ZELForm.h"
+#include "skin/ZELFormItems.h"
 #include "skin/ZELPublic.h"
 
 namespace {
 
 // Room the frame's own border takes when the theme gives none.
 constexpr int kLeastBorder = 4;
+// How often a form that started maximized is sized maximized before each
+// further size maximizes it again; shared by every frame of the program.
+int maximizedStartSizes = 0;
+bool remaximizing = false;
 
 bool Minimized(TCustomForm& form) { return form.HandleAllocated() && IsIconic(form.Handle()); }
 
@@ -46,6 +51,7 @@ void TzelForm::FormWindowProc(TMessage& message, const TWindowProcHook::TChain& 
   if (!chain.Hooked()) return;  // the frame went while the form handled it
 
   switch (message.Msg) {
+    case WM_MDIACTIVATE: MDIChildActivated(reinterpret_cast<HWND>(message.LParam)); break;
     case WM_KEYDOWN: {
       MSG key;
       key.hwnd = form_->Handle();
@@ -56,6 +62,9 @@ void TzelForm::FormWindowProc(TMessage& message, const TWindowProcHook::TChain& 
       return;
     }
     case WM_SHOWWINDOW: form_->SetMenu(nullptr); break;
+    case WM_DESTROY:
+      if (IsMDIChild()) MDIChildDestroyed();
+      break;
     case WM_ACTIVATE:
       titleBar_->SetFormActive(LOWORD(message.WParam) != WA_INACTIVE);
       PaintFormBorder();
@@ -71,6 +80,11 @@ void TzelForm::FormWindowProc(TMessage& message, const TWindowProcHook::TChain& 
       }
       break;
     case WM_SIZE: FormSized(); break;
+    case WM_NCHITTEST:
+      // A fixed-size MDI child cannot be sized by its edges.
+      if (IsMDIChild() && borderStyleBefore_ == bsSingle && message.Result >= HTLEFT && message.Result <= HTBOTTOMRIGHT)
+        message.Result = HTBORDER;
+      break;
     default: break;
   }
 }
@@ -112,21 +126,99 @@ LRESULT TzelForm::LeftBorderAnswer() const {
 }
 
 void TzelForm::FormSized() {
-  const TWindowState state = form_->WindowState();
-  if (state == wsMaximized && IsDesigning()) return;
-  // A form that starts maximized gets its designed bounds on its first restore.
-  if (startedMaximized_ && state == wsNormal) {
-    startedMaximized_ = false;
-    form_->SetBoundsRect(createdBounds_);
-  }
-  if (state == wsMaximized) {
-    const TRect maximized = MaximizedFormBounds();
-    if (form_->BoundsRect() != maximized) form_->SetBoundsRect(maximized);
+  const bool maximized = form_->WindowState() == wsMaximized;
+  if (maximized && IsDesigning()) return;
+  if (startedMaximized_) StartedMaximizedSized(maximized);
+  if (maximized && !IsMDIChild()) {
+    const TRect bounds = MaximizedFormBounds();
+    if (form_->BoundsRect() != bounds) form_->SetBoundsRect(bounds);
   }
   titleBar_->UpdateMaxButtons();
   titleBar_->Invalidate();
   PaintFormBorder();
+  if (IsMDIChild()) MDIChildSized(maximized);
   UpdateFormRegion();
+}
+
+// A form that starts maximized gets its designed bounds on its first restore.
+void TzelForm::StartedMaximizedSized(bool maximized) {
+  if (IsMDIChild()) {
+    mdiMaximized_ = maximizePending_ = true;
+    startedMaximized_ = false;
+  } else if (!maximized) {
+    startedMaximized_ = false;
+    form_->SetBoundsRect(createdBounds_);
+  } else if (maximizedStartSizes < 2) {
+    ++maximizedStartSizes;
+  } else if (!remaximizing) {
+    // Sizes while it maximizes again come back here.
+    remaximizing = true;
+    try {
+      form_->SetWindowState(wsMaximized);
+    } catch (...) {
+      remaximizing = false;
+      throw;
+    }
+    remaximizing = false;
+  }
+}
+
+// ---- MDI children -------------------------------------------------------------------------
+
+bool TzelForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle() == fsMDIChild; }
+
+void TzelForm::SendToMDIFrame(UINT msg, WPARAM wParam) const {
+  TCustomForm* mainForm = Application->MainForm();
+  if (mainForm == nullptr || mainForm == form_ || mainForm->IsDestroying() || mainForm->FormStyle() != fsMDIForm ||
+      !mainForm->HandleAllocated())
+    return;
+  SendMessage(mainForm->Handle(), msg, wParam, 0);
+}
+
+void TzelForm::MDIChildActivated(HWND activated) {
+  const bool active = form_->HandleAllocated() && activated == form_->Handle();
+  titleBar_->SetFormActive(active);
+  if (active) SendToMDIFrame(WM_MDIREFRESHMENU, 0);
+}
+
+void TzelForm::MDIChildDestroyed() {
+  bool last = true;
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* other = Screen->Forms(i);
+    if (other != form_ && other->FormStyle() == fsMDIChild) last = false;
+  }
+  if (last) SendToMDIFrame(WM_MDIREFRESHMENU, 0);
+  if (form_->HandleAllocated() && IsZoomed(form_->Handle()))
+    SendToMDIFrame(WM_MDIRESTORE, reinterpret_cast<WPARAM>(form_->Handle()));
+}
+
+// A maximized child shows its caption in the MDI frame: its own title bar
+// goes and the contents move up into its place, and back on restore.
+void TzelForm::MDIChildSized(bool maximized) {
+  const WPARAM child = reinterpret_cast<WPARAM>(form_->Handle());
+  if (maximized) {
+    SetTitleBarShownByFrame(false);
+    if (mdiMaximized_) return;
+    ScrollContents(zelform::kTitleBorderRows - titleBar_->Height());
+    mdiMaximized_ = true;
+    SendToMDIFrame(WM_MDIMAXIMIZE, child);
+    return;
+  }
+  if (titleBarWanted_) SetTitleBarShownByFrame(true);
+  if (!mdiMaximized_) return;
+  // A child that started maximized never moved its contents up.
+  if (!maximizePending_ || restoredOnce_) ScrollContents(titleBar_->Height() - zelform::kTitleBorderRows);
+  restoredOnce_ = true;
+  mdiMaximized_ = false;
+  titleBar_->UpdateMaxButtons();
+  SendToMDIFrame(WM_MDIRESTORE, child);
+}
+
+void TzelForm::ScrollContents(int dy) {
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* control = Controls(i);
+    if (control != titleBar_ && control != menuBar_ && control->Align() == alNone) control->SetTop(control->Top() + dy);
+  }
 }
 
 // ---- The application's messages ------------------------------------------------------------

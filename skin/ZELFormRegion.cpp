@@ -49,7 +49,10 @@ void TzelForm::UpdateFormRegion() {
   const TLayout layout = Layout();
   const int w = layout.width, h = layout.height;
   TRgn shape;
-  if (ThemeFileInUse()) {
+  const bool minimizedChild = IsMDIChild() && IsIconic(window);
+  if (ThemeFileInUse() && (!(titleNeedsRegion_ || bottomNeedsRegion_) || minimizedChild)) {
+    shape = TRgn(Rect(0, 0, w, h));
+  } else if (ThemeFileInUse()) {
     TRgnBuilder builder;
     int middleTop = 0, middleBottom = h;
     if (titleNeedsRegion_ && layout.titleShown) {

@@ -318,6 +318,7 @@ class TzelTitleBar : public TCustomPanel {
   TzelTitleBarPopupMenu* systemMenu_ = nullptr;
   std::unique_ptr<TBitmap> titleImage_, composedTitleImage_;
   std::string displayCaption_;
+  bool captionSectionDrawn_ = false;
   bool pressed_ = false;
   int hoverIndex_ = -1;
   TColor transparentColor_ = 0;

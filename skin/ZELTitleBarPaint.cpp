@@ -7,6 +7,7 @@
 #include "platform/framework/Forms.h"
 #include "platform/gfx/Bitmap.h"
 #include "skin/ZELFlavour.h"
+#include "skin/ZELForm.h"
 #include "skin/ZELPublic.h"
 #include "skin/ZELResources.h"
 #include "skin/ZELTitleBar.h"
@@ -113,6 +114,10 @@ void TzelTitleBar::Paint() {
   DrawSections(bitmap);
   DrawButtons(bitmap);
   Canvas()->Draw(0, 0, &bitmap);
+  // The caption section's width follows the caption, and the frame's border
+  // shows the title picture's edges.
+  if (captionSectionDrawn_)
+    if (auto* frame = dynamic_cast<TzelForm*>(Parent())) frame->PaintFormBorder();
 }
 
 void TzelTitleBar::DrawSections(TBitmap& bitmap) {
@@ -178,6 +183,7 @@ void TzelTitleBar::DrawSections(TBitmap& bitmap) {
     title.StretchDraw(Rect(left - dx, 0, right - dx, ph), picture);
   }
   DrawMasked(*composedTitleImage_->Canvas(), 0, 0, titleImage_.get(), transparentColor_);
+  captionSectionDrawn_ = captionDrawn;
   if (!captionDrawn) displayCaption_.clear();
 }
 

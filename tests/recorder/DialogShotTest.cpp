@@ -49,15 +49,18 @@ class DialogShot : public OptionsWindowTest, public ::testing::WithParamInterfac
   void Expect(TForm* dialog, const std::string& name, const std::function<void()>& act,
               const std::function<int()>& show) {
     std::string difference = "the dialog did not show";
+    int keyColoured = 0;
     PostToMainThread([&] {
       act();
       HeadlessPumpUntilIdle();
-      difference = CompareWithReference(*ShootWindow(dialog->Handle()),
-                                        "recorder/shots/" + name + "-" + GetParam().name + ".png");
+      const std::unique_ptr<TBitmap> shot = ShootWindow(dialog->Handle());
+      difference = CompareWithReference(*shot, "recorder/shots/" + name + "-" + GetParam().name + ".png");
+      keyColoured = KeyColourPixels(*shot);
       dialog->SetModalResult(mrCancel);
     });
     show();
     EXPECT_EQ(difference, "");
+    EXPECT_EQ(keyColoured, 0) << name;
   }
 };
 

@@ -25,6 +25,15 @@ class HeadlessWindowsTest : public ::testing::Test {
     if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
   }
 
+  // Makes Scratch() the given folder, emptied, in place of a fresh one with
+  // a made-up name: for pictures of windows that show the path. Call before
+  // SetUp; the caller keeps other runs off the folder meanwhile.
+  void UseFixedScratch(const std::string& folder) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    scratch_ = folder;
+  }
+
   // A fresh empty folder, ending in "/".
   std::string Scratch() {
     if (scratch_.empty()) {

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "MainWindowFixture.h"
+#include "StillClock.h"
 #include "platform/os/MainThread.h"
 #include "platform/os/ShellOpen.h"
 #include "recorder/GlobeVar.h"
@@ -195,15 +196,6 @@ TEST_F(MainWindowTest, VoxStartsOnTheToneAndUncheckingStops) {
   EXPECT_TRUE(frmMain->btnRecord->Enabled());
   EXPECT_EQ(frmMain->RecordRows().Row(0).Status, "Done");
 }
-
-// A clock that stands still until the test moves it.
-class StillClock : public IClock {
- public:
-  std::uint64_t tick = 1000000;
-  SYSTEMTIME time{2024, 1, 3, 31, 13, 5, 9, 0};
-  std::uint64_t TickCount64() override { return tick; }
-  SYSTEMTIME LocalTime() override { return time; }
-};
 
 TEST_F(MainWindowTest, DurationLeavesPausesOutAndSameSecondReusesTheRow) {
   ShowMain();

@@ -1,27 +1,137 @@
-// The recorder's bitmap-shaped windows as the screen shows them, compared
-// with the reference pictures in tests/recorder/shots/. After an intended
-// change of look:
+// The recorder's bitmap-shaped windows as the screen shows them, idle and
+// in use, compared with the reference pictures in tests/recorder/shots/.
+// After an intended change of look:
 //   VELMORA_UPDATE_SHOTS=1 build/tests/recorder/test_recorder --gtest_filter='WindowShot*'
 // then look at every picture before committing them.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "PlayerWindowFixture.h"
+#include "StillClock.h"
+#include "platform/os/VirtualKeys.h"
 #include "recorder/Splitter.h"
+#include "resources/Resources.h"
+#include "skin/ZELMgr.h"
+#include "skin/ZELPublic.h"
 #include "tests/shots/ReferenceShot.h"
 
 namespace {
 
+// The windows show their folders, so every run uses the same home; runs
+// from other work trees wait for it.
+constexpr char kShotHome[] = "/tmp/velmora-window-shots";
+constexpr char kShotHomeLock[] = "/tmp/velmora-window-shots.lock";
+
 class WindowShot : public PlayerWindowFixture {
  protected:
+  void SetUp() override {
+    lock_ = open(kShotHomeLock, O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(lock_, 0);
+    ASSERT_EQ(flock(lock_, LOCK_EX), 0);
+    UseFixedScratch(kShotHome);
+    PlayerWindowFixture::SetUp();
+    SetClock(&clock);
+  }
+  void TearDown() override {
+    SetClock(nullptr);
+    PlayerWindowFixture::TearDown();
+    if (lock_ >= 0) close(lock_);
+  }
+
   static void ExpectLooksLike(TForm* window, const std::string& name) {
     HeadlessPumpUntilIdle();
-    EXPECT_EQ(CompareWithReference(*ShootWindow(window->Handle()), "recorder/shots/" + name + ".png"), "");
+    const std::unique_ptr<TBitmap> shot = ShootWindow(window->Handle());
+    EXPECT_EQ(CompareWithReference(*shot, "recorder/shots/" + name + ".png"), "");
+    EXPECT_EQ(KeyColourPixels(*shot), 0) << name;
   }
+
+  // Records `seconds` of the silent input line (silence keeps the meters
+  // and the wave display still) into a WAV file, and stops.
+  void RecordSilence(int seconds, bool stop = true) {
+    frmMain->comboxSource->SetFocus();
+    HeadlessKeyPress(VK_DOWN);
+    frmMain->btnRecord->Click();
+    clock.tick += seconds * 1000;
+    const std::string wanted = FormatDurationClock(seconds * 1000);
+    ASSERT_TRUE(PumpUntil([&] { return frmMain->RecordRows().Row(0).Duration == wanted; }));
+    if (stop) frmMain->btnStop->Click();
+  }
+
+  // The main and the player window's skinned controls in another of the
+  // recorder's themes.
+  static void Wear(const std::string& themeResource) {
+    auto* theme = new TzelBuiltInFileTheme(frmMain);
+    theme->LoadSkinData(LoadResourceData(themeResource));
+    for (TForm* window : {static_cast<TForm*>(frmMain), static_cast<TForm*>(frmPlayer)})
+      for (int i = 0; i < window->ComponentCount(); ++i) {
+        TComponent* component = window->Components(i);
+        if (dynamic_cast<TzelFileTheme*>(component) || !HasProperty(component, "FileTheme")) continue;
+        component->SetProp("FileTheme", static_cast<TComponent*>(theme));
+      }
+  }
+
+  StillClock clock;
+
+ private:
+  int lock_ = -1;
 };
 
 TEST_F(WindowShot, MainWindowIdle) {
   ShowMain();
   ExpectLooksLike(frmMain, "main-idle");
 }
+
+// The windows in use, in their own theme and in the amber one.
+class WindowInUseShot : public WindowShot, public ::testing::WithParamInterface<const char*> {
+ protected:
+  // Dresses the windows in the theme under test; answers the pictures' suffix.
+  static std::string Dress() {
+    if (std::string(GetParam()) == "mp10") return "";
+    Wear(kRecorderThemeResource2);
+    return "-mp11";
+  }
+};
+
+TEST_P(WindowInUseShot, MainWindowIdleRecordingAndPlaying) {
+  ShowMain();
+  const std::string suffix = Dress();
+  if (!suffix.empty()) ExpectLooksLike(frmMain, "main-idle" + suffix);
+  RecordSilence(12, false);
+  ExpectLooksLike(frmMain, "main-recording" + suffix);
+  // Half a second of sound, so the playing below runs a while.
+  const std::string recording = frmMain->OutputPath();
+  ASSERT_TRUE(PumpUntil([&] { return std::filesystem::file_size(recording) > 44100 * 4 / 2; }));
+  frmMain->btnStop->Click();
+
+  // Playing, then held and moved on to half way.
+  frmMain->btnPlay->Click();
+  ASSERT_TRUE(PumpUntil([] { return frmMain->RecordRows().Row(0).Status.starts_with("Playing"); }));
+  frmMain->btnPause->Click();
+  frmMain->tbPlaybackProgress->SetPosition(500);
+  ExpectLooksLike(frmMain, "main-playing" + suffix);
+}
+
+TEST_P(WindowInUseShot, PlayerIdleAndPlaying) {
+  ShowPlayer([&] {
+    WriteTone(Folder() + "song.wav", 30.0);
+    WriteTone(Folder() + "interview.wav", 75.0, 22050, 1);
+  });
+  const std::string suffix = Dress();
+  ExpectLooksLike(frmPlayer, "player-idle" + suffix);
+
+  // Playing for two seconds, then held and moved on to 40%.
+  Play("song.wav");
+  ASSERT_TRUE(PumpUntil([] { return Cell(IndexOf("song.wav"), 4) == "Playing 00 : 00 : 02"; }));
+  frmPlayer->btnPause->Click();
+  frmPlayer->tbPlaybackProgress->SetPosition(400);
+  ExpectLooksLike(frmPlayer, "player-playing" + suffix);
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, WindowInUseShot, ::testing::Values("mp10", "mp11"));
 
 TEST_F(WindowShot, SplitterWithSectionsOneUnticked) {
   ShowPlayer([&] { WriteTone(Folder() + "song.wav", 30.0); });

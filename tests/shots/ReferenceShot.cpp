@@ -93,3 +93,14 @@ std::string CompareWithReference(const TBitmap& shot, const std::string& referen
   return reference + ": " + std::to_string(differing) + " pixels differ, " + std::to_string(allowed) +
          " may (shot " + shotPath + ", difference " + differencePath + ")";
 }
+
+int KeyColourPixels(const TBitmap& shot) {
+  const QImage image = ToImage(shot);
+  // TColor is 0x00BBGGRR.
+  const QRgb key = qRgb(kSkinKeyColour & 0xFF, (kSkinKeyColour >> 8) & 0xFF, (kSkinKeyColour >> 16) & 0xFF);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == key) ++count;
+  return count;
+}

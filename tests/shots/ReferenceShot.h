@@ -23,3 +23,8 @@ std::unique_ptr<TBitmap> ShootWindow(HWND window);
 // "recorder/shots/confirm.png"); otherwise what differs. With
 // VELMORA_UPDATE_SHOTS set the shot becomes the reference instead.
 std::string CompareWithReference(const TBitmap& shot, const std::string& reference);
+
+// The colour the skin's pictures mark their transparent parts with.
+constexpr TColor kSkinKeyColour = 0xFF00FF;
+// How many pixels of the shot show the key colour: none should reach the screen.
+int KeyColourPixels(const TBitmap& shot);

@@ -354,6 +354,13 @@ TEST_F(FormFrameTest, AFormThatStartsMaximizedGetsItsDesignedBoundsOnRestore) {
   other->Show();
   HeadlessPumpUntilIdle();
   EXPECT_EQ(other->BoundsRect(), Rect(-2, -2, 1026, 739));
+  // Sized again and again while maximized, it stays maximized on the work area.
+  for (int i = 0; i < 4; ++i) {
+    other->SetBounds(10 * i, 10, 500, 400);
+    HeadlessPumpUntilIdle();
+    EXPECT_EQ(other->WindowState(), wsMaximized);
+    EXPECT_EQ(other->BoundsRect(), Rect(-2, -2, 1026, 739));
+  }
   other->SetWindowState(wsNormal);
   HeadlessPumpUntilIdle();
   EXPECT_EQ(other->BoundsRect(), Rect(50, 60, 350, 260));

@@ -148,3 +148,21 @@ TEST_F(FormFrameThemeFileTest, RemovingTheThemeFallsBackToDeepBlue) {
   EXPECT_EQ(ClientInWindow().Left, 3);
   EXPECT_TRUE(Region().Contains(0, form->Height() - 1));
 }
+
+TEST_F(FormFrameThemeFileTest, TheBorderAboveFollowsACaptionSectionAsTheCaptionGrows) {
+  constexpr TColor kClient = 0x000044, kEnd = 0x000055;
+  std::vector<TItem> items = ThemeItems();
+  items.push_back(FlagItem("SKIN2_TITLEFIVESECT", true));
+  items.push_back(Picture("SKIN2_TITLEBAR4", 8, kTitleHeight, kClient, false, false, false, false));
+  items.push_back(Picture("SKIN2_TITLEBAR5", 15, kTitleHeight, kEnd, false, true, false, false));
+  auto* five = new TzelFileTheme(form);
+  five->SetThemeFile(temp.Write("five.zsk", BuildThemeFile(items)));
+  ASSERT_TRUE(five->Ready());
+  frame->SetFileTheme(five);
+  frame->TitleBar()->SetCaption("A");
+  // The stretched client section lies right of the short caption's section.
+  EXPECT_EQ(Shown(200, 1), kClient);
+  // Only the title bar repaints for a new caption; the border above it follows.
+  frame->TitleBar()->SetCaption(std::string(40, 'W'));
+  EXPECT_EQ(Shown(200, 1), kCaption);
+}
