@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/DocumentLink.h"
 #include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioFile2LameEnc.h"
 #include "platform/audioeditor/AudioEditor2.h"
@@ -206,6 +207,15 @@ class TfrmMain : public TForm {
   bool CanApplyEffect();
   void ShowOptions(int page);
   void ShowAbout();
+  // The windows around the document (MainWindows.cpp).
+ public:
+  TDocumentLink DocumentLink();
+  void ShowCueList();
+  void ShowFileInfo();
+  void ConvertSampleType();
+  void ShowHelpTopics();
+
+ private:
 
   // Where the handed-over file waits until the first activation.
   std::string handOverName_;
