@@ -3,6 +3,8 @@
 // read are refused with its message; every change marks the document.
 
 #include "DocumentWindowsFixture.h"
+#include "editor/Convert.h"
+#include "skin/ZELRadioGroup.h"
 #include "platform/framework/ListView.h"
 #include "skin/ZELButtonPush.h"
 #include "skin/ZELEdit.h"
@@ -134,6 +136,52 @@ TEST_F(CueListTest, DeletingTheOnlyMarkerEmptiesTheList) {
   });
   EXPECT_EQ(editor->Markers()->Count(), 0);
   EXPECT_EQ(modifiedMarks, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TPoint CentreOf(TControl* control) { return control->ClientToScreen({control->Width() / 2, control->Height() / 2}); }
+
+// Where the list shows a row, in screen coordinates.
+TPoint RowPoint(TzelListView* list, int row) {
+  for (int y = 0; y < list->ClientHeight(); ++y)
+    if (TListItem* item = list->GetItemAt(20, y); item && item->Index() == row) return list->ClientToScreen({20, y + 3});
+  return {-1, -1};
+}
+
+TEST_F(CueListTest, AUsersClicksAndKeysChangeAMarkerAndConvertTheDocument) {
+  editor->OpenFile(WriteTone("tone.wav", 44100));
+  editor->Markers()->AddMarker(100, 0, "First", "", "");
+  editor->Markers()->AddMarker(200, 0, "Second", "", "");
+  ShowAndDo(frmCueList, [&] {
+    HeadlessClick(RowPoint(frmCueList->lvIndex, 1));
+    HeadlessPumpUntilIdle();
+    EXPECT_EQ(frmCueList->tLabel->Text(), "Second");
+    HeadlessClick(CentreOf(frmCueList->tLabel));
+    frmCueList->tLabel->SelectAll();
+    HeadlessText("Bridge");
+    HeadlessPumpUntilIdle();
+    HeadlessClick(CentreOf(frmCueList->btnChange));
+    HeadlessPumpUntilIdle();
+  });
+  editor->Markers()->SetCurrent(2);
+  EXPECT_EQ(editor->Markers()->Label(), "Bridge");
+  editor->Markers()->SetCurrent(1);
+  EXPECT_EQ(editor->Markers()->Label(), "First");
+
+  const int result = ShowAndDo(frmConvert, [&] {
+    HeadlessClick(CentreOf(frmConvert->rgFrequency->Buttons(1)));  // "8000"
+    HeadlessClick(CentreOf(frmConvert->rgCnannels->Buttons(0)));   // "Mono"
+    HeadlessPumpUntilIdle();
+    HeadlessClick(CentreOf(frmConvert->OKBtn));
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(editor->FileInfo()->SampleRate(), 8000);
+  EXPECT_EQ(editor->FileInfo()->Channels(), 1);
+  EXPECT_EQ(editor->Position()->Length(), 8000);
+  EXPECT_EQ(modifiedMarks, 2);
 }
 
 }  // namespace
