@@ -1,6 +1,6 @@
 // The windows around the document from the main window: markers and a
-// title added through them mark the document, survive File > Save and
-// show again once the file is reopened; the Help command opens the
+// title added through them mark the document (closing asks), survive
+// File > Save of a WAV and show again once the file is reopened; the Help command opens the
 // editor's page of the shipped help; the help binding loads and
 // initialises its control once and says what is missing.
 
@@ -17,7 +17,6 @@
 #include "skin/ZELButtonPush.h"
 #include "skin/ZELEdit.h"
 #include "skin/ZELListView.h"
-#include "skin/ZELRadioGroup.h"
 
 namespace {
 
@@ -42,10 +41,13 @@ class MainWindowsTest : public EditorMainTest {
       window->SetModalResult(mrCancel);
     });
   }
-  static void AddMarker(const std::string& position, const std::string& label) {
+  static void AddMarker(const std::string& position, const std::string& length, const std::string& label,
+                        const std::string& note) {
     frmCueList->tPosition->SetText(position);
-    frmCueList->tLength->SetText("0");
+    frmCueList->tLength->SetText(length);
     frmCueList->tLabel->SetText(label);
+    frmCueList->tNote->SetText(note);
+    frmCueList->tText->SetText(label + " text");
     frmCueList->btnAdd->Click();
   }
 };
@@ -67,8 +69,8 @@ TEST_F(MainWindowsTest, MarkersAndTitleThroughTheWindowsSurviveSaveAndReopen) {
   ASSERT_EQ(frmMain->DocumentName, tone);
 
   WhenShown(frmCueList, [] {
-    AddMarker("4410", "Verse");
-    AddMarker("22050", "Chorus");
+    AddMarker("4410", "100", "Verse", "calm");
+    AddMarker("22050", "0", "Chorus", "");
   });
   ClickMenu("mnuMarkerList");
   WhenShown(frmInfo, [] {
@@ -76,8 +78,13 @@ TEST_F(MainWindowsTest, MarkersAndTitleThroughTheWindowsSurviveSaveAndReopen) {
     frmInfo->btnApply->Click();
   });
   frmMain->ShowFileInfo();
-  EXPECT_TRUE(frmMain->Modified);
   EXPECT_EQ(frmMain->EditCount, 3);
+  // Closing now asks before losing them.
+  answers.push_back(IDCANCEL);
+  bool canClose = true;
+  frmMain->OnCloseQuery(frmMain, canClose);
+  EXPECT_FALSE(canClose);
+  EXPECT_EQ(messages.size(), 1u);
 
   ClickMenu("mnuSave");
   EXPECT_FALSE(frmMain->Modified);
@@ -87,34 +94,17 @@ TEST_F(MainWindowsTest, MarkersAndTitleThroughTheWindowsSurviveSaveAndReopen) {
   WhenShown(frmCueList, [&] {
     for (int row = 0; row < frmCueList->lvIndex->Items()->Count(); ++row) {
       frmCueList->lvIndex->SetSelected(frmCueList->lvIndex->Items()->Item(row));
-      shown.push_back(frmCueList->tPosition->Text() + " " + frmCueList->tLabel->Text());
+      shown.push_back(frmCueList->tPosition->Text() + " " + frmCueList->tLength->Text() + " " +
+                      frmCueList->tLabel->Text() + "/" + frmCueList->tNote->Text() + "/" + frmCueList->tText->Text());
     }
   });
   ClickMenu("mnuMarkerList");
-  EXPECT_EQ(shown, (std::vector<std::string>{"4410 Verse", "22050 Chorus"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"4410 100 Verse/calm/Verse text", "22050 0 Chorus//Chorus text"}));
   std::string title;
   WhenShown(frmInfo, [&] { title = frmInfo->infoTitle->Text(); });
   frmMain->ShowFileInfo();
   EXPECT_EQ(title, "Night Walk");
-  EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(MainWindowsTest, AConversionMarksTheDocumentSoClosingAsks) {
-  ShowMainWithWindows();
-  chosenFiles.push_back(WriteTone("tone.wav", 4410));
-  frmMain->OpenFile();
-  WhenShown(frmConvert, [] {
-    frmConvert->rgCnannels->SetItemIndex(0);
-    frmConvert->OKBtn->Click();
-  });
-  ClickMenu("mnuConvertSampleType");
-  EXPECT_EQ(frmMain->AE->FileInfo()->Channels(), 1);
-  EXPECT_TRUE(frmMain->Modified);
-  answers.push_back(IDCANCEL);
-  bool canClose = true;
-  frmMain->OnCloseQuery(frmMain, canClose);
-  EXPECT_FALSE(canClose);
-  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(MainWindowsTest, HelpOpensTheEditorsPageOfTheShippedHelp) {
@@ -135,54 +125,52 @@ TEST_F(MainWindowsTest, HelpOpensTheEditorsPageOfTheShippedHelp) {
                                                 "KorvexHelp\" is missing or has no such page."}));
 }
 
-TEST_F(MainWindowsTest, TheHelpBindingLoadsOnceAndSaysWhatIsMissing) {
-  int loads = 0, initialisations = 0, displays = 0;
-  static int* initialised = nullptr;
-  static int* displayed = nullptr;
-  initialised = &initialisations;
-  displayed = &displays;
-  THtmlHelpEntry entry = [](std::intptr_t window, const char*, UINT command, DWORD_PTR data) -> std::intptr_t {
-    if (command == HH_INITIALIZE && data != 0) ++*initialised;
-    if (command == HH_DISPLAY_TOPIC) ++*displayed;
-    return window;
-  };
-  const auto library = [&](bool loadable, bool withEntry) {
-    return THtmlHelpLibrary{[&loads, loadable] {
-                              ++loads;
-                              return loadable;
-                            },
-                            [entry, withEntry](const std::string& name) {
-                              return withEntry && name == "HtmlHelpA" ? entry : nullptr;
-                            }};
-  };
-  const auto message = [](const std::function<void()>& call) {
-    try {
-      call();
-    } catch (const Exception& error) {
-      return std::string(error.what());
-    }
-    return std::string();
-  };
-  const auto show = [] { HtmlHelpCall(nullptr, "/nowhere/Help.chm::/page.html", HH_DISPLAY_TOPIC, 0); };
+// A stand-in help control: counts its loads and what its entry is asked.
+int loads = 0, initialisations = 0, displays = 0;
 
-  SetHtmlHelpLibrary(library(true, true));
-  show();
-  show();
+std::intptr_t CountingEntry(std::intptr_t window, const char*, UINT command, DWORD_PTR data) {
+  initialisations += command == HH_INITIALIZE && data != 0;
+  displays += command == HH_DISPLAY_TOPIC;
+  return window;
+}
+
+THtmlHelpLibrary CountingLibrary(bool loadable, bool withEntry) {
+  return {[loadable] {
+            ++loads;
+            return loadable;
+          },
+          [withEntry](const std::string& name) -> THtmlHelpEntry {
+            return withEntry && name == "HtmlHelpA" ? &CountingEntry : nullptr;
+          }};
+}
+
+std::string ShowHelpMessage() {
+  try {
+    HtmlHelpCall(nullptr, "/nowhere/Help.chm::/page.html", HH_DISPLAY_TOPIC, 0);
+  } catch (const Exception& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(HtmlHelpBinding, LoadsAndInitialisesOnceAndSaysWhatIsMissing) {
+  SetHtmlHelpLibrary(CountingLibrary(true, true));
+  EXPECT_EQ(ShowHelpMessage() + ShowHelpMessage(), "");
   EXPECT_EQ(loads, 1);
   EXPECT_EQ(initialisations, 1);
   EXPECT_EQ(displays, 2);
 
-  loads = 0;
-  SetHtmlHelpLibrary(library(false, true));
-  EXPECT_EQ(message(show), "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
-  EXPECT_EQ(message(show), "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!");
-  EXPECT_EQ(loads, 2);
-
-  loads = 0;
-  SetHtmlHelpLibrary(library(true, false));
-  EXPECT_EQ(message(show), "Function HTMLHELP cannot loaded!");
-  EXPECT_EQ(message(show), "Function HTMLHELP cannot loaded!");
-  EXPECT_EQ(loads, 1);
+  // A missing control is looked for again on every call; a missing entry
+  // fails every call alike.
+  SetHtmlHelpLibrary(CountingLibrary(false, true));
+  const std::string notInstalled = "HHCtrl.OCX not installed!\r HTMLHELP cannot displayed!";
+  EXPECT_EQ(ShowHelpMessage(), notInstalled);
+  EXPECT_EQ(ShowHelpMessage(), notInstalled);
+  EXPECT_EQ(loads, 3);
+  SetHtmlHelpLibrary(CountingLibrary(true, false));
+  EXPECT_EQ(ShowHelpMessage(), "Function HTMLHELP cannot loaded!");
+  EXPECT_EQ(ShowHelpMessage(), "Function HTMLHELP cannot loaded!");
+  EXPECT_EQ(loads, 4);
   EXPECT_EQ(displays, 2);
   SetHtmlHelpLibrary({});
 }
