@@ -174,6 +174,14 @@ class TfrmMain : public TForm {
   // The first activation places the window and loads the handed-over file.
   bool FirstActivationDone() const { return activated_; }
 
+  // ---- The windows around the document (MainWindows.cpp) ----
+  // What the cue list, information and conversion windows are given.
+  TDocumentLink DocumentLink();
+  void ShowCueList();
+  void ShowFileInfo();
+  void ConvertSampleType();
+  void ShowHelpTopics();
+
  private:
   void CreateThemes();
   void CreateMenus();
@@ -207,15 +215,6 @@ class TfrmMain : public TForm {
   bool CanApplyEffect();
   void ShowOptions(int page);
   void ShowAbout();
-  // The windows around the document (MainWindows.cpp).
- public:
-  TDocumentLink DocumentLink();
-  void ShowCueList();
-  void ShowFileInfo();
-  void ConvertSampleType();
-  void ShowHelpTopics();
-
- private:
 
   // Where the handed-over file waits until the first activation.
   std::string handOverName_;
