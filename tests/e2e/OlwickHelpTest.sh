@@ -6,6 +6,7 @@ set -uo pipefail
 exe=$1
 root=$2
 source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/windows.sh"
 start_xvfb_if_needed || { echo "no display"; exit 1; }
 
 work=$(mktemp -d)
@@ -25,13 +26,7 @@ fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log";
 
 "$exe" >"$work/olwick.log" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 200); do
-  window=$(xdotool search --onlyvisible --name "Velmora Audio Editor" 2>/dev/null | head -n 1)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || fail "the editor did not show"
+window=$(wait_window "Velmora Audio Editor") || fail "the editor did not show"
 sleep 0.5
 
 xdotool windowfocus --sync "$window" 2>/dev/null
