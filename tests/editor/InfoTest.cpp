@@ -30,7 +30,7 @@ std::string ProbeTags(const std::string& path) {
 class InfoTest : public DocumentWindowsTest {
  protected:
   static void FillAll() {
-    frmInfo->infoTitle->SetText("Evening Song");
+    frmInfo->infoTitle->SetText("Évening Song – Ü");
     frmInfo->infoArtist->SetText("The Quiet Ones");
     frmInfo->infoAlbum->SetText("Late Hours");
     frmInfo->infoGenre->SetItemIndex(8);
@@ -63,7 +63,7 @@ TEST_F(InfoTest, TagsWrittenThroughTheWindowComeBackFromSavedFiles) {
     TAudioEditor2 reopened(host);
     reopened.OpenFile(saved);
     const IAudioEditor2FileInfo& info = *reopened.FileInfo();
-    EXPECT_EQ(info.Title(), "Evening Song");
+    EXPECT_EQ(info.Title(), "Évening Song – Ü");
     EXPECT_EQ(info.Artist(), "The Quiet Ones");
     EXPECT_EQ(info.Album(), "Late Hours");
     EXPECT_EQ(info.Genre(), 8);
@@ -76,7 +76,7 @@ TEST_F(InfoTest, TagsWrittenThroughTheWindowComeBackFromSavedFiles) {
     EXPECT_EQ(info.URL(), "http://example.org/song");
 
     const std::string probed = ProbeTags(saved);
-    EXPECT_NE(probed.find("title=evening song"), std::string::npos) << probed;
+    EXPECT_NE(probed.find("title=Évening song – Ü"), std::string::npos) << probed;
     EXPECT_NE(probed.find("artist=the quiet ones"), std::string::npos) << probed;
     EXPECT_NE(probed.find("album=late hours"), std::string::npos) << probed;
     EXPECT_NE(probed.find("=2024"), std::string::npos) << probed;
@@ -95,7 +95,7 @@ TEST_F(InfoTest, RefusedNumbersStopApplyWhereItStandsAndResetBringsBackTheEngine
     frmInfo->btnApply->Click();
     EXPECT_EQ(frmInfo->ActiveControl(), frmInfo->infoYear);
     // Title to comment written; track, URL, composer and encoded-by not.
-    EXPECT_EQ(editor->FileInfo()->Title(), "Evening Song");
+    EXPECT_EQ(editor->FileInfo()->Title(), "Évening Song – Ü");
     EXPECT_EQ(editor->FileInfo()->Comment(), "recorded live");
     EXPECT_EQ(editor->FileInfo()->Track(), 3);
     EXPECT_EQ(editor->FileInfo()->URL(), "http://old.example.org");
