@@ -1,6 +1,6 @@
 // The sample-type conversion window over a real engine: what it shows, a
-// conversion chosen with the mouse (length, pitch, one undo step), and the
-// choices that convert nothing.
+// conversion chosen with the mouse and Enter (length, pitch, one undo
+// step), and the choices that convert nothing.
 
 #include "DocumentWindowsFixture.h"
 #include "skin/ZELButtonPush.h"
@@ -20,7 +20,7 @@ TEST_F(ConvertTest, ConvertsAsChosenInOneUndoStepAndLeavesTheDocumentOtherwise) 
     HeadlessClick(CentreOf(frmConvert->rgFrequency->Buttons(5)));  // "22050"
     HeadlessClick(CentreOf(frmConvert->rgCnannels->Buttons(0)));   // "Mono"
     HeadlessPumpUntilIdle();
-    HeadlessClick(CentreOf(frmConvert->OKBtn));
+    HeadlessKeyPress(VK_RETURN);
   });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(editor->FileInfo()->SampleRate(), 22050);
@@ -39,21 +39,21 @@ TEST_F(ConvertTest, ConvertsAsChosenInOneUndoStepAndLeavesTheDocumentOtherwise) 
   EXPECT_EQ(editor->Position()->Length(), 44100);
   EXPECT_FALSE(editor->CanUndo());
 
-  // A rate outside the list shows none chosen, and OK converts nothing;
-  // Cancel converts nothing; no channel choice asks the engine for no
+  // A rate outside the list shows none chosen, and OK (Enter) converts
+  // nothing; Cancel (Escape) converts nothing; no channel choice asks the engine for no
   // channels, which it refuses.
   editor->OpenFile(WriteTone("odd.wav", 9600, 96000, 1));
   EXPECT_EQ(ShowAndDo(frmConvert,
                       [&] {
                         EXPECT_EQ(frmConvert->rgFrequency->ItemIndex(), -1);
                         frmConvert->rgCnannels->SetItemIndex(1);
-                        frmConvert->OKBtn->Click();
+                        HeadlessKeyPress(VK_RETURN);
                       }),
             1);
   EXPECT_EQ(ShowAndDo(frmConvert,
                       [&] {
                         frmConvert->rgFrequency->SetItemIndex(0);
-                        frmConvert->CancelBtn->Click();
+                        HeadlessKeyPress(VK_ESCAPE);
                       }),
             2);
   ShowAndDo(frmConvert, [&] {
