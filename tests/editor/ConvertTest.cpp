@@ -8,8 +8,6 @@
 
 namespace {
 
-TPoint CentreOf(TControl* control) { return control->ClientToScreen({control->Width() / 2, control->Height() / 2}); }
-
 using ConvertTest = DocumentWindowsTest;
 
 TEST_F(ConvertTest, ConvertsAsChosenInOneUndoStepAndLeavesTheDocumentOtherwise) {

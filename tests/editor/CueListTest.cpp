@@ -11,8 +11,6 @@
 
 namespace {
 
-TPoint CentreOf(TControl* control) { return control->ClientToScreen({control->Width() / 2, control->Height() / 2}); }
-
 void Type(TzelEdit* edit, const std::string& text) {
   HeadlessClick(CentreOf(edit));
   edit->SelectAll();

@@ -10,6 +10,11 @@
 #include "editor/CueList.h"
 #include "editor/Info.h"
 
+// Where a user clicks a control, in screen coordinates.
+inline TPoint CentreOf(TControl* control) {
+  return control->ClientToScreen({control->Width() / 2, control->Height() / 2});
+}
+
 class DocumentWindowsTest : public EditorMainTest {
  protected:
   void SetUp() override {
