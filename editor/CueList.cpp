@@ -97,16 +97,15 @@ void TfrmCueList::FormShow(TObject*) {
 }
 
 void TfrmCueList::RebuildList() {
-  {
-    rebuilding_ = true;
-    lvIndex->Items()->BeginUpdate();
-    lvIndex->Items()->Clear();
-    const int count = markers_ ? markers_->Count() : 0;
-    for (int k = 0; k < count; ++k) lvIndex->Items()->Add()->SetCaption("Cue #" + std::to_string(k));
-    if (count > 0) lvIndex->SetSelected(lvIndex->Items()->Item(0));
-    lvIndex->Items()->EndUpdate();
-    rebuilding_ = false;
-  }
+  // The rows come and go quietly; the selection is shown once at the end.
+  rebuilding_ = true;
+  lvIndex->Items()->BeginUpdate();
+  lvIndex->Items()->Clear();
+  const int count = markers_ ? markers_->Count() : 0;
+  for (int k = 0; k < count; ++k) lvIndex->Items()->Add()->SetCaption("Cue #" + std::to_string(k));
+  if (count > 0) lvIndex->SetSelected(lvIndex->Items()->Item(0));
+  lvIndex->Items()->EndUpdate();
+  rebuilding_ = false;
   ShowSelectedMarker();
 }
 
