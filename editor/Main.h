@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/DocumentLink.h"
 #include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioFile2LameEnc.h"
 #include "platform/audioeditor/AudioEditor2.h"
@@ -172,6 +173,14 @@ class TfrmMain : public TForm {
 
   // The first activation places the window and loads the handed-over file.
   bool FirstActivationDone() const { return activated_; }
+
+  // ---- The windows around the document (MainWindows.cpp) ----
+  // What the cue list, information and conversion windows are given.
+  TDocumentLink DocumentLink();
+  void ShowCueList();
+  void ShowFileInfo();
+  void ConvertSampleType();
+  void ShowHelpTopics();
 
  private:
   void CreateThemes();

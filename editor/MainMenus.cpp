@@ -1,7 +1,5 @@
 // The main menu on the frame's menu bar. Items that the window keeps
-// hidden are there all the same; the cue list, file information, sample
-// type conversion and help windows are not part of the program yet, so
-// their items do nothing.
+// hidden are there all the same.
 
 #include "editor/About.h"
 #include "editor/Main.h"
@@ -33,7 +31,8 @@ void TfrmMain::CreateMenus() {
   mnuNew = Item(this, mnuFile, "mnuNew", "New", [this] { StartNewInstance(); });
   mnuOpen = Item(this, mnuFile, "mnuOpen", "Open", [this] { OpenFile(); });
   mnuSave = Item(this, mnuFile, "mnuSave", "Save", [this] { SaveFile(); });
-  mnuConvertSampleType = Item(this, mnuFile, "mnuConvertSampleType", "Convert Sample Type", {}, scNone, hidden);
+  mnuConvertSampleType = Item(this, mnuFile, "mnuConvertSampleType", "Convert Sample Type",
+                              [this] { ConvertSampleType(); }, scNone, hidden);
   mnuSaveAs = Item(this, mnuFile, "mnuSaveAs", "Save As", [this] { SaveFileAs(); });
   mnuSaveSelectAs = Item(this, mnuFile, "mnuSaveSelectAs", "Save Select As", [this] { SaveSelectionAs(); });
   mnuExit = Item(this, mnuFile, "mnuExit", "Exit", [this] { Close(); });
@@ -45,7 +44,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuView, "mnuSpectralView", "Spectral View", [this] { AE->SetTypeView(TAudioEditor2::kViewSpectral); });
   Item(this, mnuView, "mnuInfoList", "Info List", [this] { AE->SetTypeView(TAudioEditor2::kViewSpectral); }, scNone,
        hidden);
-  Item(this, mnuView, "mnuMarkerList", "Marker List", {}, scNone, hidden);
+  Item(this, mnuView, "mnuMarkerList", "Marker List", [this] { ShowCueList(); }, scNone, hidden);
 
   mnuEdit = Item(this, root, "mnuEdit", "&Edit");
   Item(this, mnuEdit, "mnuUndo", "Undo", [this] { Undo(); }, ShortCut('Z', ssCtrl));
@@ -106,7 +105,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuOptions, "mnuColors", "Colors", [this] { ShowOptions(3); });
 
   mnuHelp = Item(this, root, "mnuHelp", "&Help");
-  Item(this, mnuHelp, "mnuHelpTopics", "Help");
+  Item(this, mnuHelp, "mnuHelpTopics", "Help", [this] { ShowHelpTopics(); });
   Item(this, mnuHelp, "mnuAbout", "About", [this] { ShowAbout(); });
   Item(this, mnuHelp, "mnuHome", "Home", [] { ShellOpener().Open(kHomePage); });
 

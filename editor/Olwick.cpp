@@ -8,11 +8,14 @@
 #include "editor/About.h"
 #include "editor/Amplify.h"
 #include "editor/BandPassFilter.h"
+#include "editor/Convert.h"
+#include "editor/CueList.h"
 #include "editor/Delay.h"
 #include "editor/FadeInOut.h"
 #include "editor/Flanger.h"
 #include "editor/HighPassFilter.h"
 #include "editor/HighShelfFilter.h"
+#include "editor/Info.h"
 #include "editor/InsertSilence.h"
 #include "editor/LowPassFilter.h"
 #include "editor/LowShelfFilter.h"
@@ -61,6 +64,9 @@ void CreateWindows() {
   Application->CreateForm(frmLowPassFilter);
   Application->CreateForm(frmHighShelfFilter);
   Application->CreateForm(frmLowShelfFilter);
+  Application->CreateForm(frmCueList, frmMain->DocumentLink());
+  Application->CreateForm(frmInfo, frmMain->DocumentLink());
+  Application->CreateForm(frmConvert, frmMain->DocumentLink());
 }
 
 }  // namespace

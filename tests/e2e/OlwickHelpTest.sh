@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The editor's Help command, chosen from the keyboard, opens the editor's
+# page of the help shipped beside the program: the desktop's launcher (a
+# stand-in that writes down what it is asked) gets the page's address.
+set -uo pipefail
+exe=$1
+root=$2
+source "$root/scripts/lib/xvfb.sh"
+source "$root/tests/e2e/lib/windows.sh"
+start_xvfb_if_needed || { echo "no display"; exit 1; }
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap 'cleanup; [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
+mkdir -p "$XDG_RUNTIME_DIR" "$work/bin" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+
+fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
+
+"$exe" >"$work/olwick.log" 2>&1 &
+pid=$!
+window=$(wait_window "Velmora Audio Editor") || fail "the editor did not show"
+sleep 0.5
+
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key alt+h
+sleep 0.4
+xdotool key Return
+for _ in $(seq 100); do [[ -s "$work/opened" ]] && break; sleep 0.1; done
+[[ -s "$work/opened" ]] || fail "the Help command asked the launcher for nothing"
+page="$(dirname "$exe")/KorvexHelp/Main AE.html"
+[[ -f "$page" ]] || fail "no help page beside the program"
+expected="file://$(dirname "$exe" | sed 's/ /%20/g')/KorvexHelp/Main%20AE.html"
+[[ "$(cat "$work/opened")" == "$expected" ]] || fail "the launcher got $(cat "$work/opened"), not $expected"
+echo "PASS"
