@@ -7,37 +7,41 @@
 
 #include "editor/DialogFrame.h"
 #include "editor/Main.h"
-#include "editor/TransportGlyphs.h"
+#include "editor/KeyGlyphs.h"
 #include "resources/Resources.h"
 #include "skin/ZELTitleBar.h"
 
 namespace {
 
 constexpr int kToolbarHeight = 30;
-constexpr int kToolButtonHeight = 24;
+constexpr int kToolButtonSize = 24;
+// A wider step before the first key of each group.
+constexpr int kGroupGap = 8;
 constexpr int kBottomHeight = 48;
 constexpr TColor kInfoBackground = 0x303030;
 constexpr TColor kInfoText = 0x80FF80;
 
+using windowart::Glyph;
+
 struct TToolDefinition {
   TzelButton* TfrmMain::*field;
   const char* name;
-  const char* caption;
   const char* hint;
-  int width;
+  Glyph glyph;
+  bool startsGroup = false;
 };
 
 TzelButton* ToolButton(TfrmMain* form, TWinControl* parent, const TToolDefinition& tool, int left) {
   auto* button = new TzelButton(form);
   button->SetName(tool.name);
   button->SetParent(parent);
-  button->SetBounds(left, (kToolbarHeight - kToolButtonHeight) / 2, tool.width, kToolButtonHeight);
-  button->SetCaption(tool.caption);
+  button->SetBounds(left, (kToolbarHeight - kToolButtonSize) / 2, kToolButtonSize, kToolButtonSize);
+  button->SetCaption("");
   button->SetHint(tool.hint);
   button->SetShowHint(true);
   button->SetTabStop(false);
-  button->Font()->SetName("Tahoma");
-  button->Font()->SetHeight(-11);
+  auto glyph = PaintKeyGlyph(tool.glyph);
+  button->SetGlyph(glyph.get());
   return button;
 }
 
@@ -55,9 +59,10 @@ TzelImagePanel* Bar(TfrmMain* form, TWinControl* parent, const char* name, TAlig
 void AddTools(TfrmMain* form, TWinControl* bar, const TToolDefinition* tools, size_t count) {
   int left = 4;
   for (size_t i = 0; i < count; ++i) {
+    if (tools[i].startsGroup) left += kGroupGap;
     TzelButton* button = ToolButton(form, bar, tools[i], left);
     form->*(tools[i].field) = button;
-    left += tools[i].width + 2;
+    left += kToolButtonSize + 2;
   }
 }
 
@@ -88,41 +93,41 @@ void TfrmMain::CreateThemes() {
 
 void TfrmMain::CreateToolbars() {
   static const TToolDefinition kToolbar1[] = {
-      {&TfrmMain::btnNew, "btnNew", "New", "Create New File", 40},
-      {&TfrmMain::btnOpen, "btnOpen", "Open", "Open Existing File", 40},
-      {&TfrmMain::btnSave, "btnSave", "Save", "Save File", 40},
-      {&TfrmMain::btnOptions, "btnOptions", "Options", "Options", 52},
-      {&TfrmMain::btnCopy, "btnCopy", "Copy", "Copy", 40},
-      {&TfrmMain::btnCut, "btnCut", "Cut", "Cut", 36},
-      {&TfrmMain::btnPaste, "btnPaste", "Paste", "Paste", 42},
-      {&TfrmMain::btnPasteMix, "btnPasteMix", "Mix", "PasteMix", 36},
-      {&TfrmMain::btnUndo, "btnUndo", "Undo", "Undo", 40},
-      {&TfrmMain::btnRedo, "btnRedo", "Redo", "Redo", 40},
-      {&TfrmMain::btnZoomIn, "btnZoomIn", "Zoom +", "Zoom In", 50},
-      {&TfrmMain::btnZoomOut, "btnZoomOut", "Zoom -", "Zoom Out", 50},
-      {&TfrmMain::btnZoomFull, "btnZoomFull", "Full", "Zoom Full", 40},
-      {&TfrmMain::btnLChannel, "btnLChannel", "L", "Show Left Channel", 26},
-      {&TfrmMain::btnRChannel, "btnRChannel", "R", "Show Right Channel", 26},
+      {&TfrmMain::btnNew, "btnNew", "Create New File", Glyph::NewFile},
+      {&TfrmMain::btnOpen, "btnOpen", "Open Existing File", Glyph::Folder},
+      {&TfrmMain::btnSave, "btnSave", "Save File", Glyph::Save},
+      {&TfrmMain::btnOptions, "btnOptions", "Options", Glyph::Options},
+      {&TfrmMain::btnCopy, "btnCopy", "Copy", Glyph::Copy, true},
+      {&TfrmMain::btnCut, "btnCut", "Cut", Glyph::Cut},
+      {&TfrmMain::btnPaste, "btnPaste", "Paste", Glyph::Paste},
+      {&TfrmMain::btnPasteMix, "btnPasteMix", "PasteMix", Glyph::PasteMix},
+      {&TfrmMain::btnUndo, "btnUndo", "Undo", Glyph::Undo, true},
+      {&TfrmMain::btnRedo, "btnRedo", "Redo", Glyph::Redo},
+      {&TfrmMain::btnZoomIn, "btnZoomIn", "Zoom In", Glyph::ZoomIn, true},
+      {&TfrmMain::btnZoomOut, "btnZoomOut", "Zoom Out", Glyph::ZoomOut},
+      {&TfrmMain::btnZoomFull, "btnZoomFull", "Zoom Full", Glyph::ZoomFull},
+      {&TfrmMain::btnLChannel, "btnLChannel", "Show Left Channel", Glyph::LeftChannel, true},
+      {&TfrmMain::btnRChannel, "btnRChannel", "Show Right Channel", Glyph::RightChannel},
   };
   static const TToolDefinition kToolbar2[] = {
-      {&TfrmMain::btnAmplifyPlus, "btnAmplifyPlus", "Amp +", "Amplify +", 44},
-      {&TfrmMain::btnAmplifyMinus, "btnAmplifyMinus", "Amp -", "Amplify -", 44},
-      {&TfrmMain::btnFadeIn, "btnFadeIn", "Fade in", "Fage In", 48},
-      {&TfrmMain::btnFadeOut, "btnFadeOut", "Fade out", "Fade Out", 54},
-      {&TfrmMain::btnNormalize, "btnNormalize", "Norm.", "Normalize", 42},
-      {&TfrmMain::btnInserSilence, "btnInserSilence", "Insert", "Insert Silence", 42},
-      {&TfrmMain::btnSilence, "btnSilence", "Silence", "Silence", 48},
-      {&TfrmMain::btnInvert, "btnInvert", "Invert", "Invert", 44},
-      {&TfrmMain::btnFlanger, "btnFlanger", "Flanger", "Flanger", 50},
-      {&TfrmMain::btnVibrato, "btnVibrato", "Vibrato", "Vibrato", 48},
-      {&TfrmMain::btnDelay, "btnDelay", "Delay", "Delay", 42},
-      {&TfrmMain::btnNF, "btnNF", "NF", "Notch Filter", 28},
-      {&TfrmMain::btnBPF, "btnBPF", "BPF", "Band Pass Filter", 32},
-      {&TfrmMain::btnHPF, "btnHPF", "HPF", "High Pass Filter", 32},
-      {&TfrmMain::btnLPF, "btnLPF", "LPF", "Low Pass Filter", 32},
-      {&TfrmMain::btnHSF, "btnHSF", "HSF", "High Shelf Filter", 32},
-      {&TfrmMain::btnLSF, "btnLSF", "LSF", "Low Shelf Filter", 32},
-      {&TfrmMain::btnFFT, "btnFFT", "FFT", "FFT Filter", 32},
+      {&TfrmMain::btnAmplifyPlus, "btnAmplifyPlus", "Amplify +", Glyph::AmplifyPlus},
+      {&TfrmMain::btnAmplifyMinus, "btnAmplifyMinus", "Amplify -", Glyph::AmplifyMinus},
+      {&TfrmMain::btnFadeIn, "btnFadeIn", "Fage In", Glyph::FadeIn},
+      {&TfrmMain::btnFadeOut, "btnFadeOut", "Fade Out", Glyph::FadeOut},
+      {&TfrmMain::btnNormalize, "btnNormalize", "Normalize", Glyph::Normalize},
+      {&TfrmMain::btnInserSilence, "btnInserSilence", "Insert Silence", Glyph::InsertSilence, true},
+      {&TfrmMain::btnSilence, "btnSilence", "Silence", Glyph::Silence},
+      {&TfrmMain::btnInvert, "btnInvert", "Invert", Glyph::Invert},
+      {&TfrmMain::btnFlanger, "btnFlanger", "Flanger", Glyph::Flanger, true},
+      {&TfrmMain::btnVibrato, "btnVibrato", "Vibrato", Glyph::Vibrato},
+      {&TfrmMain::btnDelay, "btnDelay", "Delay", Glyph::Delay},
+      {&TfrmMain::btnNF, "btnNF", "Notch Filter", Glyph::NotchFilter, true},
+      {&TfrmMain::btnBPF, "btnBPF", "Band Pass Filter", Glyph::BandPassFilter},
+      {&TfrmMain::btnHPF, "btnHPF", "High Pass Filter", Glyph::HighPassFilter},
+      {&TfrmMain::btnLPF, "btnLPF", "Low Pass Filter", Glyph::LowPassFilter},
+      {&TfrmMain::btnHSF, "btnHSF", "High Shelf Filter", Glyph::HighShelfFilter},
+      {&TfrmMain::btnLSF, "btnLSF", "Low Shelf Filter", Glyph::LowShelfFilter},
+      {&TfrmMain::btnFFT, "btnFFT", "FFT Filter", Glyph::FftFilter},
   };
   // Top-aligned parts stack in the order of their tops: the toolbars go
   // below the frame's menu bar.
@@ -143,16 +148,16 @@ void TfrmMain::CreateBottomRow() {
     TzelButton* TfrmMain::*field;
     const char* name;
     const char* hint;
-    TTransportGlyph glyph;
+    Glyph glyph;
   };
   static const TKey kKeys[] = {
-      {&TfrmMain::btnPlay, "btnPlay", "Play", TTransportGlyph::Play},
-      {&TfrmMain::btnStop, "btnStop", "Stop", TTransportGlyph::Stop},
-      {&TfrmMain::btnPlayLoop, "btnPlayLoop", "Play Loop", TTransportGlyph::Loop},
-      {&TfrmMain::btnContinue, "btnContinue", "Continue", TTransportGlyph::Continue},
-      {&TfrmMain::btnPlayEnd, "btnPlayEnd", "Play To End", TTransportGlyph::PlayToEnd},
-      {&TfrmMain::btnPause, "btnPause", "Pause", TTransportGlyph::Pause},
-      {&TfrmMain::btnInfo, "btnInfo", "Continue", TTransportGlyph::Info},
+      {&TfrmMain::btnPlay, "btnPlay", "Play", Glyph::Play},
+      {&TfrmMain::btnStop, "btnStop", "Stop", Glyph::Stop},
+      {&TfrmMain::btnPlayLoop, "btnPlayLoop", "Play Loop", Glyph::PlayLoop},
+      {&TfrmMain::btnContinue, "btnContinue", "Continue", Glyph::PlayAfter},
+      {&TfrmMain::btnPlayEnd, "btnPlayEnd", "Play To End", Glyph::PlayBefore},
+      {&TfrmMain::btnPause, "btnPause", "Pause", Glyph::Pause},
+      {&TfrmMain::btnInfo, "btnInfo", "Continue", Glyph::Information},
   };
   int left = 6;
   for (const TKey& key : kKeys) {
@@ -164,7 +169,7 @@ void TfrmMain::CreateBottomRow() {
     button->SetHint(key.hint);
     button->SetShowHint(true);
     button->SetTabStop(false);
-    auto glyph = PaintTransportGlyph(key.glyph);
+    auto glyph = PaintKeyGlyph(key.glyph);
     button->SetGlyph(glyph.get());
     this->*(key.field) = button;
     left += 34;

@@ -27,7 +27,7 @@ void TfrmMain::CreateMenus() {
   TMenuItem* root = zelMainMenu1->Items();
   constexpr bool hidden = false;
 
-  mnuFile = Item(this, root, "mnuFile", "&File");
+  mnuFile = Item(this, root, "mnuFile", "File");
   mnuNew = Item(this, mnuFile, "mnuNew", "New", [this] { StartNewInstance(); });
   mnuOpen = Item(this, mnuFile, "mnuOpen", "Open", [this] { OpenFile(); });
   mnuSave = Item(this, mnuFile, "mnuSave", "Save", [this] { SaveFile(); });
@@ -38,7 +38,7 @@ void TfrmMain::CreateMenus() {
   mnuExit = Item(this, mnuFile, "mnuExit", "Exit", [this] { Close(); });
 
   // Hidden as a whole; choosing the entry itself shows the waveform.
-  mnuView = Item(this, root, "mnuView", "&View", [this] { AE->SetTypeView(TAudioEditor2::kViewWaveform); },
+  mnuView = Item(this, root, "mnuView", "View", [this] { AE->SetTypeView(TAudioEditor2::kViewWaveform); },
                  scNone, hidden);
   Item(this, mnuView, "mnuWaveFormView", "WaveForm View");
   Item(this, mnuView, "mnuSpectralView", "Spectral View", [this] { AE->SetTypeView(TAudioEditor2::kViewSpectral); });
@@ -46,7 +46,7 @@ void TfrmMain::CreateMenus() {
        hidden);
   Item(this, mnuView, "mnuMarkerList", "Marker List", [this] { ShowCueList(); }, scNone, hidden);
 
-  mnuEdit = Item(this, root, "mnuEdit", "&Edit");
+  mnuEdit = Item(this, root, "mnuEdit", "Edit");
   Item(this, mnuEdit, "mnuUndo", "Undo", [this] { Undo(); }, ShortCut('Z', ssCtrl));
   Item(this, mnuEdit, "mnuRedo", "Redo", [this] { Redo(); }, ShortCut('R', ssCtrl));
   Item(this, mnuEdit, "mnuCopy", "Copy", [this] { Copy(); }, ShortCut('C', ssCtrl));
@@ -68,7 +68,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuEdit, "mnuInsertSilence", "Insert Silence", [this] { btnInserSilence->Click(); });
   Item(this, mnuEdit, "mnuSilence", "Silence", [this] { btnSilence->Click(); });
 
-  mnuOperation = Item(this, root, "mnuOperation", "&Operation");
+  mnuOperation = Item(this, root, "mnuOperation", "Operation");
   Item(this, mnuOperation, "mnuAmplifyPlus", "Amplify +", [this] { btnAmplifyPlus->Click(); });
   Item(this, mnuOperation, "mnuAmplifyMinus", "Amplify -", [this] { btnAmplifyMinus->Click(); });
   Item(this, mnuOperation, "mnuFadeIn", "Fade In", [this] { btnFadeIn->Click(); });
@@ -87,7 +87,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuOperation, "mnuStretchPlus", "Stretch +", [stretch] { stretch(120.0f); }, scNone, hidden);
   Item(this, mnuOperation, "mnuStretchMinus", "Stretch -", [stretch] { stretch(80.0f); }, scNone, hidden);
 
-  mnuFilter = Item(this, root, "mnuFilter", "F&ilter");
+  mnuFilter = Item(this, root, "mnuFilter", "Filter");
   Item(this, mnuFilter, "mnuNotch", "Notch", [this] { btnNF->Click(); });
   Item(this, mnuFilter, "mnuBandPass", "Band Pass", [this] { btnBPF->Click(); });
   Item(this, mnuFilter, "mnuHighPass", "High Pass", [this] { btnHPF->Click(); });
@@ -96,7 +96,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuFilter, "mnuLowShelf", "Low Shelf", [this] { btnLSF->Click(); });
   Item(this, mnuFilter, "mnuFFT", "FFT", [this] { btnFFT->Click(); });
 
-  mnuOptions = Item(this, root, "mnuOptions", "O&ptions");
+  mnuOptions = Item(this, root, "mnuOptions", "Options");
   Item(this, mnuOptions, "mnuInputDevice", "Input Device...", {}, scNone, hidden);
   Item(this, mnuOptions, "mnuOutputDevice", "Output Device", {}, scNone, hidden);
   Item(this, mnuOptions, "mnuSystem", "System", [this] { ShowOptions(0); });
@@ -104,7 +104,7 @@ void TfrmMain::CreateMenus() {
   Item(this, mnuOptions, "mnuScales", "Scales", [this] { ShowOptions(2); });
   Item(this, mnuOptions, "mnuColors", "Colors", [this] { ShowOptions(3); });
 
-  mnuHelp = Item(this, root, "mnuHelp", "&Help");
+  mnuHelp = Item(this, root, "mnuHelp", "Help");
   Item(this, mnuHelp, "mnuHelpTopics", "Help", [this] { ShowHelpTopics(); });
   Item(this, mnuHelp, "mnuAbout", "About", [this] { ShowAbout(); });
   Item(this, mnuHelp, "mnuHome", "Home", [] { ShellOpener().Open(kHomePage); });

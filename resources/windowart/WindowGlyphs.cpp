@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "resources/art/ArtKinds.h"
+#include "resources/windowart/GlyphPieces.h"
 
 namespace windowart {
 
@@ -14,6 +15,8 @@ using namespace art;
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+
+}  // namespace
 
 // Signed distance to a convex polygon: the largest of its edge distances.
 Shape Convex(std::vector<std::pair<double, double>> corners) {
@@ -49,6 +52,8 @@ Shape HalfPlaneBelow(double y0) {
 }
 
 Shape Ring(double cx, double cy, double r, double half) { return Outline(Circle(cx, cy, r), half); }
+
+namespace {
 
 Shape Speaker(double cx, double cy, double s) {
   double u = s / 16;
@@ -220,8 +225,9 @@ Shape GlyphShape(Glyph glyph, double cx, double cy, double s) {
       Shape arrow = Union(Segment(cx, cy - 7 * u, cx, cy + 1 * u, 1 * u), Triangle(cx - 4.5 * u, cy, cx + 4.5 * u, cy, cx, cy + 4.5 * u));
       return Union(tray, arrow);
     }
+    default:
+      return EditorGlyphShape(glyph, cx, cy, s);
   }
-  return Circle(cx, cy, 0);
 }
 
 }  // namespace windowart

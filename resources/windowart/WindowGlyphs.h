@@ -1,5 +1,5 @@
 #pragma once
-// The little pictures on the recorder windows' buttons and backgrounds,
+// The little pictures on the recorder's and the editor's buttons and backgrounds,
 // as shapes centred on (cx, cy) and about `size` across.
 
 #include "resources/art/Painter.h"
@@ -13,7 +13,13 @@ enum class Glyph {
   Add, AddAll, Remove, RemoveAll, StepBack, StepForward, PlayBefore, PlayAfter, Goto, Preview,
   Up, Down, First, Last,
   // The burner's writer and burn-list keys.
-  Drive, Save
+  Drive, Save,
+  // The editor's toolbar keys.
+  NewFile, Copy, Cut, Paste, PasteMix, Undo, Redo, ZoomIn, ZoomOut, ZoomFull, LeftChannel, RightChannel,
+  AmplifyPlus, AmplifyMinus, FadeIn, FadeOut, Normalize, InsertSilence, Silence, Invert, Flanger, Vibrato,
+  Delay, NotchFilter, BandPassFilter, HighPassFilter, LowPassFilter, HighShelfFilter, LowShelfFilter, FftFilter,
+  // The editor's transport keys beside the shared ones.
+  PlayLoop, Information
 };
 
 art::Shape GlyphShape(Glyph glyph, double cx, double cy, double size);

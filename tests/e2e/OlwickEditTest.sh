@@ -48,26 +48,29 @@ window=$(wait_window "Velmora Audio Editor -- $work/tone.wav") || fail "the hand
 [[ ! -e "$settings/Init.ini" ]] || fail "the hand-over file was not consumed"
 sleep 0.5
 
+# The toolbar keys are 24 pixels wide, 26 apart from x 8, with a wider
+# step before each group: New at 8, Cut at 146, Undo at 232; the second
+# toolbar starts with Amplify + at 8.
 # The view spans x 58..815 of the window for the whole three seconds:
 # drag over the second of them and cut it.
 xdotool mousemove --window "$window" 310 250 mousedown 1 mousemove --window "$window" 450 250 \
   mousemove --window "$window" 562 250 mouseup 1
 sleep 0.3
 screenshot selected
-xdotool mousemove --window "$window" 248 70 click 1
+xdotool mousemove --window "$window" 158 70 click 1
 sleep 0.5
 
 # Amplify the first part through its dialog, then undo it.
 xdotool mousemove --window "$window" 80 250 mousedown 1 mousemove --window "$window" 200 250 mouseup 1
 sleep 0.2
-xdotool mousemove --window "$window" 30 100 click 1
+xdotool mousemove --window "$window" 20 100 click 1
 dialog=$(wait_window "Amplify") || fail "the amplify dialog did not open"
 screenshot amplify
 xdotool windowfocus --sync "$dialog" 2>/dev/null
 xdotool key Return
 wait_window_gone "^Amplify" || fail "Enter left the amplify dialog open"
 sleep 0.3
-xdotool mousemove --window "$window" 370 70 click 1
+xdotool mousemove --window "$window" 244 70 click 1
 sleep 0.3
 
 for format in mp3 ogg; do
@@ -91,7 +94,7 @@ screenshot exported
 
 # New with a document loaded starts another copy of the program with an
 # empty document, 20 pixels right of and below this window.
-xdotool mousemove --window "$window" 29 70 click 1
+xdotool mousemove --window "$window" 20 70 click 1
 second=$(wait_window "^Velmora Audio Editor$") || fail "New started no second copy"
 [[ ! -e "$settings/Init.ini" ]] || fail "the second copy left the hand-over file"
 eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/A_/')"
