@@ -158,5 +158,7 @@ void TfrmPlayer::btnSplitterClick() {
 }
 
 void TfrmPlayer::btnJoinerClick() {
-  if (frmJoiner) frmJoiner->ShowModal();
+  if (!frmJoiner) return;
+  frmJoiner->STV->SetSelectedFolder(STV->SelectedFolder());
+  frmJoiner->ShowModal();
 }
