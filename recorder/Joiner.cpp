@@ -155,7 +155,6 @@ void TfrmJoiner::CreateLists() {
   CompanionScrollBars(lvFolderList, sbFolderListV, sbFolderListH);
   lvFolderList->OnColumnClick = [this](TObject*, TListColumn* column) { SortFolderList(column->Index()); };
   lvFolderList->OnClick = [this](TObject*) { FolderListClick(); };
-  lvFolderList->OnDblClick = [this](TObject*) { btnAddClick(); };
 
   lvJoinList = FileListView(this, "lvJoinList", 289, 69, 346, 303,
                             {{"File name", 270, taLeftJustify},

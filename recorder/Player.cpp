@@ -153,7 +153,7 @@ void TfrmPlayer::btnSplitterClick() {
     return;
   }
   if (!frmSplitter) return;
-  frmSplitter->SourcePath = selectedFilePath_;
+  frmSplitter->SourcePath = PathOf(lvPlayList->Selected());
   frmSplitter->ShowModal();
 }
 

@@ -9,6 +9,7 @@
 
 #include "LocalTimeOf.h"
 #include "PlayerWindowFixture.h"
+#include "platform/os/MainThread.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Joiner.h"
 
@@ -124,6 +125,18 @@ TEST_F(JoinerWindowTest, ListsAddEachFileOnceMoveRowsAndTellTheTickedDuration) {
   frmJoiner->lvFolderList->OnClick(frmJoiner->lvFolderList);
   EXPECT_EQ(frmJoiner->FileToPlay(), Folder() + "c.wav");
   EXPECT_NE(frmJoiner->Label1->Caption().find("44100"), std::string::npos) << frmJoiner->Label1->Caption();
+}
+
+TEST_F(JoinerWindowTest, ThePlayerOpensItOnItsOwnFolder) {
+  ShowPlayer([&] { WriteTone(Folder() + "a.wav", 1.0); });
+  Application->CreateForm(frmJoiner);
+  std::string listed;
+  PostToMainThread([&] {
+    listed = frmJoiner->CurrentFolder() + " " + std::to_string(frmJoiner->lvFolderList->Items()->Count());
+    frmJoiner->SetModalResult(mrCancel);
+  });
+  frmPlayer->btnJoiner->Click();
+  EXPECT_EQ(listed, Folder() + " 1");
 }
 
 TEST_F(JoinerWindowTest, MergeWritesTheTickedFilesUnderAFreeNameAndSaysSo) {

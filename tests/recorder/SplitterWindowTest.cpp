@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "PlayerWindowFixture.h"
+#include "platform/os/MainThread.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Splitter.h"
 
@@ -67,6 +68,22 @@ TEST_F(SplitterWindowTest, ShowsTheFileAndSectionsFollowThePoints) {
   frmSplitter->btnGotoClick();
   EXPECT_EQ(frmSplitter->Timeline->Position(), 4250);
   EXPECT_EQ(frmSplitter->lbDuration->Caption(), "000 : 04 : 250");
+}
+
+TEST_F(SplitterWindowTest, ThePlayerOpensItOnTheSelectedFile) {
+  ShowPlayer([&] {
+    WriteTone(Folder() + "other.wav", 1.0);
+    WriteTone(Folder() + "song.wav", 2.0);
+  });
+  Application->CreateForm(frmSplitter);
+  Select("song.wav");
+  std::string shown;
+  PostToMainThread([&] {
+    shown = Cell(0, 2) + " " + frmSplitter->SourcePath;
+    frmSplitter->SetModalResult(mrCancel);
+  });
+  frmPlayer->btnSplitter->Click();
+  EXPECT_EQ(shown, "000 : 02 : 000 " + Folder() + "song.wav");
 }
 
 TEST_F(SplitterWindowTest, SplitWritesTheKeptSectionsAndSaysSo) {
