@@ -28,6 +28,7 @@ tone "$RECORDED_FOLDER/join2.mp3" 4 44100 2 -c:a libmp3lame -b:a 128k
 tone "$RECORDED_FOLDER/join3.ogg" 5 44100 2 -c:a libvorbis
 tone "$RECORDED_FOLDER/long1.wav" 300 22050 1 -c:a pcm_s16le
 tone "$RECORDED_FOLDER/long2.wav" 300 22050 1 -c:a pcm_s16le
+tone "$RECORDED_FOLDER/tone.mp3" 12 44100 2 -c:a libmp3lame -b:a 128k
 
 # The lists of the player and the tool windows: header and row heights.
 LIST_HEADER=19 LIST_ROW=16
@@ -41,6 +42,15 @@ shot_of() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$2.png" ||
     fail "cannot take the screenshot $2"
+}
+# shows_text WINDOW LEFT TOP WIDTH HEIGHT: something is written in that
+# stretch of the window, not just its background.
+shows_text() {
+  local levels WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  levels=$(ffmpeg -v error -f x11grab -video_size "$4x$5" -i "$DISPLAY+$((X + $2)),$((Y + $3))" -frames:v 1 \
+    -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
+  [[ $levels -ge 4 ]]
 }
 # answer_message TEXT: waits for the message box, keeps a picture of it
 # and closes it.
@@ -61,7 +71,6 @@ sleep 1
 # ---- Splitting ---------------------------------------------------------------------
 # The player's list, sorted by name: join1, join2, join3, long1, long2, split-me.
 click_in "$player" 260 $((262 + LIST_HEADER + 5 * LIST_ROW + LIST_ROW / 2))
-shot_of "$player" player
 click_in "$player" 97 43 # Split
 splitter=$(wait_window "Splitter$") || fail "the splitter does not open"
 sleep 1
@@ -105,6 +114,28 @@ EOF
 click_in "$splitter" 564 14 # close
 wait_window_gone "Splitter$" || fail "the splitter does not close"
 
+# An MP3 splits at its frames (1152 samples): each part may end up to a
+# frame longer than its section, never shorter.
+# The list now holds the parts as well: tone.mp3 is its ninth row.
+click_in "$player" 260 $((262 + LIST_HEADER + 8 * LIST_ROW + LIST_ROW / 2))
+click_in "$player" 97 43
+splitter=$(wait_window "Splitter$") || fail "the splitter does not open on the MP3"
+sleep 1
+drag_thumb 0 266 # about 6 of 12 seconds
+click_in "$splitter" 274 196
+click_in "$splitter" 36 43
+answer_message "Split finished" split-mp3-finished
+halves=$(for part in 0 1; do duration "$RECORDED_FOLDER/tone-Splitted$part.mp3"; done)
+awk -v whole="$(duration "$RECORDED_FOLDER/tone.mp3")" -v frame=$((1152)) '
+  { part[NR] = $1 }
+  END {
+    printf "MP3 parts: %s s and %s s of %s s\n", part[1], part[2], whole
+    d = part[1] + part[2] - whole
+    exit !(NR == 2 && part[1] > 5.9 && part[1] < 6.1 && d < 2 * frame / 44100 + 0.005 && d > -0.005)
+  }' <<<"$halves" || fail "the MP3 parts do not add up to the source within their frames"
+click_in "$splitter" 564 14
+wait_window_gone "Splitter$" || fail "the splitter does not close"
+
 # ---- Joining -----------------------------------------------------------------------
 click_in "$player" 158 43 # Join
 joiner=$(wait_window "Joiner$") || fail "the joiner does not open"
@@ -146,8 +177,14 @@ cancelled=$(comm -13 <(echo "$merged") <(ls "$MERGED_FOLDER"))
 closed_at "$MERGED_FOLDER/$cancelled" >/dev/null
 sleep 0.5
 # The join list scrolled to its end shows the rows' status.
-for _ in $(seq 12); do click_in "$joiner" 626 362; done
+xdotool mousemove --window "$joiner" 390 362 mousedown 1 sleep 0.2 mousemove --window "$joiner" 700 362 sleep 0.2 \
+  mouseup 1
+sleep 0.5
 shot_of "$joiner" joiner-cancelled
+# The first file's row says "Canceled"; the second was never started.
+shows_text "$joiner" 500 $((69 + LIST_HEADER + 3)) 120 $((LIST_ROW - 6)) || fail "the cancelled row shows no status"
+shows_text "$joiner" 500 $((69 + LIST_HEADER + LIST_ROW + 3)) 120 $((LIST_ROW - 6)) &&
+  fail "the file after the cancelled one shows a status"
 got=$(duration "$MERGED_FOLDER/$cancelled") || fail "the cancelled merge left no readable file"
 awk -v g="$got" 'BEGIN { exit !(g > 0.5 && g < 599) }' || fail "the cancelled merge lasts $got s of 600"
 check_audio "$MERGED_FOLDER/$cancelled" --frequency "$TONE_HZ" --breaks 2
