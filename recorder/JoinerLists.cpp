@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Exceptions.h"
 #include "platform/framework/SysUtils.h"
 #include "platform/os/Clock.h"
 #include "platform/os/Files.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-constexpr int kJoinCellDuration = 1;  // sub-item indexes of the join list
-constexpr int kJoinCellStatus = 3;
+constexpr int kJoinColumnDuration = 2;
+constexpr int kJoinCellStatus = 3;  // the Status column's sub-item
 constexpr int kBlockMs = 166;
 constexpr int kLineGap = 30;  // between the strip's two lines
 constexpr std::uint64_t kInfoHoldMs = 4000;
@@ -194,7 +195,7 @@ std::string TfrmJoiner::InfoLine() {
     TListItem* row = rows->Item(i);
     if (!row->Checked()) continue;
     ++ticked;
-    seconds += SecondsOfClockText(CellOf(row, kJoinCellDuration + 1));
+    seconds += SecondsOfClockText(CellOf(row, kJoinColumnDuration));
   }
   return JoinInfoLine(rows->Count(), ticked, seconds);
 }
