@@ -20,7 +20,8 @@ constexpr int kJoinColumnDuration = 2;
 constexpr int kJoinCellStatus = 3;  // the Status column's sub-item
 constexpr int kBlockMs = 166;
 constexpr int kLineGap = 30;  // between the strip's two lines
-constexpr std::uint64_t kInfoHoldMs = 4000;
+constexpr std::uint64_t kInfoHoldMs = 4000;  // the clicked file's format shows this long
+constexpr unsigned kRollMs = 30;             // then the lines move up a pixel this often
 
 std::string CellOf(TListItem* item, int column) {
   if (column == 0) return item->Caption();
@@ -224,14 +225,24 @@ int TfrmJoiner::InfoCentre() { return (pbInfo->Height() - Label1->Height()) / 2;
 void TfrmJoiner::RestartInfo() {
   infoStart_ = GetTickCount64();
   infoY_ = InfoCentre();
+  // Nothing moves while the format shows: the first tick comes when it
+  // starts rolling.
+  tmShowInfo->SetEnabled(false);
+  tmShowInfo->SetInterval(kInfoHoldMs);
   tmShowInfo->SetEnabled(true);
   pbInfo->Invalidate();
 }
 
 void TfrmJoiner::InfoTick() {
   const int centre = InfoCentre();
-  if (GetTickCount64() - infoStart_ <= kInfoHoldMs) infoY_ = centre;
-  else --infoY_;
+  const std::uint64_t shown = GetTickCount64() - infoStart_;
+  if (shown <= kInfoHoldMs) {
+    infoY_ = centre;
+    tmShowInfo->SetInterval(static_cast<unsigned>(kInfoHoldMs - shown + 1));
+    return;
+  }
+  tmShowInfo->SetInterval(kRollMs);
+  --infoY_;
   if (centre >= infoY_ + kLineGap) {
     infoY_ = centre - kLineGap;
     tmShowInfo->SetEnabled(false);

@@ -127,6 +127,34 @@ TEST_F(JoinerWindowTest, ListsAddEachFileOnceMoveRowsAndTellTheTickedDuration) {
   EXPECT_NE(frmJoiner->Label1->Caption().find("44100"), std::string::npos) << frmJoiner->Label1->Caption();
 }
 
+// A clock the test moves on in step with the window system's.
+class SteppedClock : public IClock {
+ public:
+  std::uint64_t TickCount64() override { return now; }
+  SYSTEMTIME LocalTime() override { return LocalTimeOf(2024, 5, 6, 14, 5, 9); }
+  void Step(std::uint64_t ms) {
+    for (std::uint64_t step = 0; step < ms; step += 10) {
+      now += 10;
+      HeadlessAdvanceClock(10);
+    }
+  }
+  std::uint64_t now = 1000000;
+};
+
+TEST_F(JoinerWindowTest, TheStripShowsAClickedFilesFormatThenRollsBackToTheInfoLine) {
+  ShowJoiner([&] { WriteTone(Folder() + "a.wav", 1.0); });
+  SteppedClock clock;
+  SetClock(&clock);
+  frmJoiner->lvFolderList->Items()->Item(0)->SetSelected(true);
+  frmJoiner->lvFolderList->OnClick(frmJoiner->lvFolderList);
+  EXPECT_TRUE(frmJoiner->tmShowInfo->Enabled());
+  clock.Step(4500);
+  EXPECT_TRUE(frmJoiner->tmShowInfo->Enabled()) << "the lines roll a pixel at a time";
+  clock.Step(2000);
+  EXPECT_FALSE(frmJoiner->tmShowInfo->Enabled()) << "the info line has come to the middle";
+  SetClock(nullptr);
+}
+
 TEST_F(JoinerWindowTest, ThePlayerOpensItOnItsOwnFolder) {
   ShowPlayer([&] { WriteTone(Folder() + "a.wav", 1.0); });
   Application->CreateForm(frmJoiner);
