@@ -117,13 +117,19 @@ TEST_F(JoinerWindowTest, ListsAddEachFileOnceMoveRowsAndTellTheTickedDuration) {
   EXPECT_EQ(JoinNames(), (std::vector<std::string>{"b.wav", "a.wav", "c.wav"})) << "a block at the bottom stays";
   frmJoiner->btnFirstClick();
   EXPECT_EQ(JoinNames(), (std::vector<std::string>{"a.wav", "c.wav", "b.wav"}));
-  frmJoiner->btnRemoveClick();
-  EXPECT_EQ(JoinNames(), (std::vector<std::string>{"b.wav"}));
-
+  // A click on one row makes it the one to play.
   SelectJoinRows({});
-  for (int i = 0; i < files->Count(); ++i) files->Item(i)->SetSelected(i == 2);
-  frmJoiner->lvFolderList->OnClick(frmJoiner->lvFolderList);
+  const TRect row = JoinRows()->Item(1)->DisplayRect();
+  HeadlessClick(frmJoiner->lvJoinList->ClientToScreen({row.Left + 120, (row.Top + row.Bottom) / 2}));
+  HeadlessPumpUntilIdle();
   EXPECT_EQ(frmJoiner->FileToPlay(), Folder() + "c.wav");
+  SelectJoinRows({2});
+  frmJoiner->btnRemoveClick();
+  EXPECT_EQ(JoinNames(), (std::vector<std::string>{"a.wav", "c.wav"}));
+
+  for (int i = 0; i < files->Count(); ++i) files->Item(i)->SetSelected(i == 1);
+  frmJoiner->lvFolderList->OnClick(frmJoiner->lvFolderList);
+  EXPECT_EQ(frmJoiner->FileToPlay(), Folder() + "b.wav");
   EXPECT_NE(frmJoiner->Label1->Caption().find("44100"), std::string::npos) << frmJoiner->Label1->Caption();
 }
 
