@@ -153,10 +153,12 @@ void TfrmPlayer::btnSplitterClick() {
     return;
   }
   if (!frmSplitter) return;
-  frmSplitter->SourcePath = selectedFilePath_;
+  frmSplitter->SourcePath = PathOf(lvPlayList->Selected());
   frmSplitter->ShowModal();
 }
 
 void TfrmPlayer::btnJoinerClick() {
-  if (frmJoiner) frmJoiner->ShowModal();
+  if (!frmJoiner) return;
+  frmJoiner->STV->SetSelectedFolder(STV->SelectedFolder());
+  frmJoiner->ShowModal();
 }

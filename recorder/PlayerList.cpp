@@ -2,11 +2,11 @@
 // tree, their markers, sorting, and the rows added after a recording.
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "platform/framework/SysUtils.h"
 #include "platform/os/Files.h"
+#include "recorder/AudioFolder.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Main.h"
 #include "recorder/Player.h"
@@ -120,34 +120,27 @@ void TfrmPlayer::ReadFolder() {
   lvPlayList->Items()->Clear();
   Label1->SetCaption("");
 
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::directory_iterator entries(folder, error);
-  if (error) {
+  const TFolderRead read = ForEachAudioFile(folder, [&](const std::string& name) {
+    const std::string path = folder + name;
+    if (IsBeingRecorded(path)) return true;
+    TListItem* item = AddRow(name, GetFileSize64(path), RecordedSinceStart(path));
+    if (name == playingName) SetMarker(item, kMarkerPlaying);
+    if (name == convertingName) SetMarker(item, kMarkerConverting);
+    Application->ProcessMessages();
+    return !relist_;
+  });
+  if (read == TFolderRead::Unreadable) {
     // Forgotten, so choosing it again tries once more.
     currentFolder_.clear();
     FindTrackedRows();
     ShowMessage("The folder \"" + folder + "\" cannot be read.");
     return;
   }
-  // Stepped with an error code: a folder removed while it is read ends the
-  // list where it stands instead of throwing.
-  for (; entries != fs::directory_iterator(); entries.increment(error)) {
-    std::error_code entryError;
-    if (!entries->is_regular_file(entryError)) continue;
-    const std::string name = entries->path().filename().string();
-    const std::string path = folder + name;
-    if (FormatNameOfFile(path).empty() || IsBeingRecorded(path)) continue;
-    TListItem* item = AddRow(name, GetFileSize64(path), RecordedSinceStart(path));
-    if (name == playingName) SetMarker(item, kMarkerPlaying);
-    if (name == convertingName) SetMarker(item, kMarkerConverting);
-    Application->ProcessMessages();
-    if (relist_) {
-      // Half read: the next read must not take it for done.
-      currentFolder_.clear();
-      FindTrackedRows();
-      return;
-    }
+  if (read == TFolderRead::Stopped) {
+    // Half read: the next read must not take it for done.
+    currentFolder_.clear();
+    FindTrackedRows();
+    return;
   }
   SortByColumn(kColumnName);
 }

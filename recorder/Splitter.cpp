@@ -178,6 +178,10 @@ void TfrmSplitter::CreatePlaybackControls() {
   AP.OnEndArrayPlay = [this](TObject*) { FeedPlayer(); };
   AP.OnTimer = [this](TObject*, int current, int left, int right) { PlayerTimer(current, left, right); };
   AP.OnEndPlay = [this](TObject*) {
+    if (mode_ == TPlayMode::Preview) {
+      btnPreviewStopClick();
+      return;
+    }
     Timeline->SetPosition(cboxBackToStart->Checked() ? playStart_ : Timeline->End());
     EndPlayback();
   };

@@ -35,6 +35,8 @@ class TfrmSplitter : public TForm {
   std::string SourcePath;
 
   bool Splitting() const { return splitting_; }
+  // Where the stretch played last began, in ms.
+  std::int64_t PlayStart() const { return playStart_; }
   // Cancels a running split and waits for its thread: at program exit.
   void CancelAndWait();
 

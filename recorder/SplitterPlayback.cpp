@@ -2,6 +2,8 @@
 // it, one section as a preview, at half, normal or one and a half speed.
 // The timeline follows the samples handed to the player.
 
+#include <algorithm>
+
 #include "platform/base/Exceptions.h"
 #include "platform/framework/SysUtils.h"
 #include "recorder/GlobeVar.h"
@@ -39,7 +41,11 @@ void TfrmSplitter::OpenAndPlay(const std::string& path) {
 }
 
 void TfrmSplitter::FeedPlayer() {
-  TSampleBlock data = AF.ReadBlock(blockSize_);
+  // A preview reads no further than its section: the player then plays
+  // what it holds to the end and says so, at any speed.
+  std::int64_t count = blockSize_;
+  if (mode_ == TPlayMode::Preview) count = std::clamp<std::int64_t>(previewEndSample_ - startSample_ - fedSamples_, 0, count);
+  TSampleBlock data = count > 0 ? AF.ReadBlock(count) : TSampleBlock();
   fedSamples_ += static_cast<std::int64_t>(data.size()) / std::max(1, AF.FileChannels());
   const float tempo = rb05x->Checked() ? 50.0f : rb15x->Checked() ? 150.0f : 100.0f;
   if (tempo != 100.0f) {
@@ -58,13 +64,11 @@ void TfrmSplitter::FeedPlayer() {
   }
 }
 
-void TfrmSplitter::PlayerTimer(int currentSamples, int levelLeft, int levelRight) {
-  const std::int64_t pos = std::max({currentSamples, levelLeft, levelRight});
+void TfrmSplitter::PlayerTimer(int, int, int) {
   const std::int64_t fedMs = AP.SamplesToMs(static_cast<int>(startSample_ + fedSamples_));
   if (mode_ == TPlayMode::Preview) {
+    // It ends when the player has played the section (OnEndPlay).
     SetStatus(previewedRow_, "Previewing: " + FormatDurationMsec(fedMs));
-    if (pos + startSample_ >= previewEndSample_ || startSample_ + fedSamples_ >= previewEndSample_)
-      btnPreviewStopClick();
     return;
   }
   Timeline->SetPosition(fedMs);
@@ -85,6 +89,7 @@ void TfrmSplitter::StartPlayback(TPlayMode mode, std::int64_t startMs, std::int6
   playStart_ = std::max<std::int64_t>(0, startMs);
   playEnd_ = endMs;
   startSample_ = AP.MsToSamples(static_cast<int>(playStart_));
+  if (mode == TPlayMode::Preview) previewEndSample_ = AP.MsToSamples(static_cast<int>(playEnd_));
   OpenAndPlay(SourcePath);
 }
 
@@ -138,7 +143,6 @@ void TfrmSplitter::btnPreviewClick() {
   paused_ = false;
   previewedRow_ = row;
   StartPlayback(TPlayMode::Preview, points[row].position, points[row + 1].position - 1);
-  previewEndSample_ = AP.MsToSamples(static_cast<int>(playEnd_));
   btnPreviewStop->SetVisible(true);
   btnPreview->SetVisible(false);
   EnablePointCommands(false);

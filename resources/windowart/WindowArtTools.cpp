@@ -1,5 +1,5 @@
-// The splitter's pictures: its background, its keys, and the timeline's
-// track, thumbs, cursor, split mark and section fills.
+// The splitter's and the joiner's pictures: their backgrounds, their keys,
+// and the timeline's track, thumbs, cursor, split mark and section fills.
 
 #include <algorithm>
 #include <functional>
@@ -48,6 +48,43 @@ std::unique_ptr<TBitmap> SplitterBackground(const RecorderDesign& d) {
   Group(*bmp, d, {4, 149, 577, 212});
   Well(*bmp, d, {300, 152, 424, 179});  // the position display
   Group(*bmp, d, {4, 213, 577, 341});
+  PaintFrame(*bmp, d);
+  return bmp;
+}
+
+// ---- The joiner --------------------------------------------------------------------
+
+constexpr int kJoinerWidth = 658, kJoinerHeight = 430;
+
+const ButtonArt kJoinerButtons[] = {
+    {"JOIN_START", {6, 24, 66, 61}, Glyph::Joiner, Key::Toolbar},
+    {"JOIN_CANCEL", {6, 24, 66, 61}, Glyph::Stop, Key::Toolbar},
+    {"JOIN_FOLDER", {67, 24, 127, 61}, Glyph::Folder, Key::Toolbar},
+    {"JOIN_OPTIONS", {128, 24, 188, 61}, Glyph::Options, Key::Toolbar},
+    {"JOIN_HELP", {189, 24, 249, 61}, Glyph::Help, Key::Toolbar},
+    {"JOIN_CLOSE", {632, 4, 650, 24}, Glyph::Close, Key::TitleClose},
+    {"JOIN_FORMAT", {613, 36, 630, 53}, Glyph::DropDown, Key::Small},
+    {"JOIN_ADD", {255, 96, 280, 123}, Glyph::Add, Key::Transport},
+    {"JOIN_ADD_ALL", {255, 124, 280, 151}, Glyph::AddAll, Key::Transport},
+    {"JOIN_REMOVE", {255, 160, 280, 187}, Glyph::Remove, Key::Transport},
+    {"JOIN_REMOVE_ALL", {255, 188, 280, 215}, Glyph::RemoveAll, Key::Transport},
+    {"JOIN_FIRST", {255, 236, 280, 263}, Glyph::First, Key::Transport},
+    {"JOIN_UP", {255, 264, 280, 291}, Glyph::Up, Key::Transport},
+    {"JOIN_DOWN", {255, 292, 280, 319}, Glyph::Down, Key::Transport},
+    {"JOIN_LAST", {255, 320, 280, 347}, Glyph::Last, Key::Transport},
+    {"JOIN_PLAY", {500, 395, 525, 422}, Glyph::Play, Key::Transport},
+    {"JOIN_STOP", {526, 395, 551, 422}, Glyph::Stop, Key::Transport},
+};
+
+std::unique_ptr<TBitmap> JoinerBackground(const RecorderDesign& d) {
+  auto bmp = std::make_unique<TBitmap>(kJoinerWidth, kJoinerHeight, pf24bit);
+  PaintBands(*bmp, d);
+  for (int x : {66, 127, 188, 249}) Separator(*bmp, d, x);
+  Group(*bmp, d, {4, 65, 251, 390});    // folders and their files
+  Group(*bmp, d, {252, 65, 284, 390});  // the list keys
+  Group(*bmp, d, {285, 65, 653, 390});  // the join list
+  Group(*bmp, d, {4, 391, 653, 426});
+  Well(*bmp, d, {8, 395, 494, 422});  // the info strip
   PaintFrame(*bmp, d);
   return bmp;
 }
@@ -115,6 +152,7 @@ std::unique_ptr<TBitmap> Column(int height, const std::function<TColor(int)>& ro
 void AddToolWindows(std::vector<WindowPicture>& out) {
   const RecorderDesign& d = Design();
   AddWindow(out, "SPLITTER_BACKGROUND", SplitterBackground(d), kSplitterButtons, std::size(kSplitterButtons));
+  AddWindow(out, "JOINER_BACKGROUND", JoinerBackground(d), kJoinerButtons, std::size(kJoinerButtons));
   const int track = kTrackBottom - kTrackTop;
   out.push_back({"TIMELINE_BACKGROUND", TimelineBackground(d)});
   out.push_back({"TIMELINE_THUMB_UP", Thumb(d, true)});

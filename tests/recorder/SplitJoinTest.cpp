@@ -10,7 +10,6 @@
 
 #include "HeadlessWindows.h"
 #include "ToneFiles.h"
-#include "platform/audio/AudioFile2LameEnc.h"
 #include "platform/framework/Forms.h"
 #include "recorder/JoinList.h"
 #include "recorder/JoinerThread.h"
@@ -177,17 +176,7 @@ TEST_F(SplitJoinThreads, MergesFilesOfDifferentFormatsIntoOneMp3) {
   const std::vector<std::string> inputs = {folder + "a.wav", folder + "b.wav", folder + "c.mp3"};
   WriteTone(inputs[0], 1.0, 22050, 1);
   WriteTone(inputs[1], 1.5);
-  {
-    // An MP3 input made by the writer from a tone file.
-    WriteTone(folder + "c-source.wav", 2.0);
-    TAudioFile2 in, out;
-    TAudioFile2LameEnc encoder;
-    in.OpenRead(folder + "c-source.wav", 0, 1);
-    out.SetMP3Output(44100, 128, 2);
-    out.CreateWrite(inputs[2], 0);
-    out.WriteBlock(in.ReadBlock(in.LengthSamples()));
-    out.Close();
-  }
+  WriteMp3Tone(inputs[2], 2.0);
   const std::string output = folder + "joined.mp3";
   writer.SetMP3Output(44100, 128, 2);
   writer.CreateWrite(output, 0);

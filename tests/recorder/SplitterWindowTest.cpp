@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "PlayerWindowFixture.h"
+#include "platform/os/MainThread.h"
 #include "recorder/GlobeVar.h"
 #include "recorder/Splitter.h"
 
@@ -69,6 +70,22 @@ TEST_F(SplitterWindowTest, ShowsTheFileAndSectionsFollowThePoints) {
   EXPECT_EQ(frmSplitter->lbDuration->Caption(), "000 : 04 : 250");
 }
 
+TEST_F(SplitterWindowTest, ThePlayerOpensItOnTheSelectedFile) {
+  ShowPlayer([&] {
+    WriteTone(Folder() + "other.wav", 1.0);
+    WriteTone(Folder() + "song.wav", 2.0);
+  });
+  Application->CreateForm(frmSplitter);
+  Select("song.wav");
+  std::string shown;
+  PostToMainThread([&] {
+    shown = Cell(0, 2) + " " + frmSplitter->SourcePath;
+    frmSplitter->SetModalResult(mrCancel);
+  });
+  frmPlayer->btnSplitter->Click();
+  EXPECT_EQ(shown, "000 : 02 : 000 " + Folder() + "song.wav");
+}
+
 TEST_F(SplitterWindowTest, SplitWritesTheKeptSectionsAndSaysSo) {
   ShowSplitter(5.0);
   frmSplitter->btnSplitClick();
@@ -90,6 +107,79 @@ TEST_F(SplitterWindowTest, SplitWritesTheKeptSectionsAndSaysSo) {
   EXPECT_EQ(Frames(Folder() + "song-Splitted1.wav"), 2 * 44100);
   EXPECT_FALSE(std::filesystem::exists(Folder() + "song-Splitted2.wav"));
   EXPECT_GE(IndexOf("song-Splitted0.wav"), 0) << "the player lists the parts";
+
+  // A report that arrives after the end changes nothing.
+  PostMessage(frmSplitter->Handle(), WM_TOOL_PROGRESS, 0, 50);
+  HeadlessPumpUntilIdle();
+  EXPECT_EQ(Cell(0, 4), "Done");
+}
+
+TEST_F(SplitterWindowTest, CloseWhileSplittingAsksAndClosesOnceTheSplitHasEnded) {
+  ShowSplitter(5.0);
+  frmMain->AskQuestion = [this](const std::string& text) {
+    questions.push_back(text);
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  };
+  AddPointAt(2000);
+  // The first part is created on this thread, so the split cannot end
+  // before the events are handled.
+  frmSplitter->btnSplitClick();
+  answers = {mrNo};
+  frmSplitter->Close();
+  EXPECT_EQ(questions, (std::vector<std::string>{"Splitting in progress, do you want to cancel ?"}));
+  EXPECT_TRUE(frmSplitter->Visible());
+  ASSERT_TRUE(PumpUntil([&] { return !messages.empty(); }, 30000));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Split finished"})) << "No lets the split run on";
+
+  messages.clear();
+  frmSplitter->btnSplitClick();
+  answers = {mrYes};
+  frmSplitter->Close();
+  EXPECT_TRUE(frmSplitter->Visible()) << "the window waits for the thread";
+  EXPECT_TRUE(frmSplitter->Splitting());
+  ASSERT_TRUE(PumpUntil([] { return !frmSplitter->Visible(); }, 30000));
+  EXPECT_FALSE(frmSplitter->Splitting());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SplitterWindowTest, PlayBackwardNeverStartsBeforeTheFile) {
+  ShowSplitter(5.0);
+  frmSplitter->Timeline->SetPosition(500);
+  frmSplitter->numBackward->SetText("2000");
+  std::vector<std::int64_t> positions;
+  frmSplitter->Timeline->OnPositionChange = [&](TObject*) { positions.push_back(frmSplitter->Timeline->Position()); };
+  frmSplitter->btnPlayBackwardClick();
+  EXPECT_EQ(frmSplitter->PlayStart(), 0);
+  // It plays up to where it stood and goes back there.
+  ASSERT_TRUE(PumpUntil([&] { return !positions.empty() && frmSplitter->Timeline->Position() == 500; }, 10000));
+}
+
+// A preview plays its section to the end, slowed, normal or quickened,
+// and stops by itself where the section ends.
+TEST_F(SplitterWindowTest, PreviewEndsAtTheSectionsEndAtEverySpeed) {
+  ShowSplitter(8.0);
+  AddPointAt(1000);
+  AddPointAt(2000);
+  auto playerEnd = frmSplitter->AP.OnEndPlay;
+  bool heardToTheEnd = false;
+  frmSplitter->AP.OnEndPlay = [&](TObject* sender) {
+    heardToTheEnd = true;
+    playerEnd(sender);
+  };
+  for (TzelRadioButton* speed : {frmSplitter->rb05x, frmSplitter->rb1x, frmSplitter->rb15x}) {
+    speed->SetChecked(true);
+    frmSplitter->btnStopClick();
+    heardToTheEnd = false;
+    frmSplitter->lvSplitList->SetSelected(Rows()->Item(1));
+    frmSplitter->btnPreviewClick();
+    EXPECT_FALSE(frmSplitter->btnPreview->Visible());
+    ASSERT_TRUE(PumpUntil([] { return frmSplitter->btnPreview->Visible(); }, 20000)) << speed->Caption();
+    EXPECT_TRUE(heardToTheEnd) << speed->Caption() << ": the section was not played to its end";
+    EXPECT_EQ(Cell(1, 4), "") << speed->Caption();
+    EXPECT_TRUE(frmSplitter->btnAddTime->Enabled());
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Sound files for the playback tests.
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 
@@ -17,4 +18,18 @@ inline void WriteTone(const std::string& path, double seconds, int rate = 44100,
     block.insert(block.end(), channels, static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440.0 * i / rate)));
   if (!block.empty()) file.WriteBlock(block);
   file.Close();
+}
+
+// An MP3 file of the same tone, encoded by the writer.
+inline void WriteMp3Tone(const std::string& path, double seconds, int rate = 44100, int channels = 2) {
+  const std::string wav = path + ".wav";
+  WriteTone(wav, seconds, rate, channels);
+  TAudioFile2 in, out;
+  in.OpenRead(wav, 0, 1);
+  out.SetMP3Output(rate, channels == 1 ? 64 : 128, channels);
+  out.CreateWrite(path, 0);
+  out.WriteBlock(in.ReadBlock(in.LengthSamples()));
+  out.Close();
+  in.Close();
+  std::remove(wav.c_str());
 }

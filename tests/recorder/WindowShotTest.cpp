@@ -13,6 +13,8 @@
 #include "PlayerWindowFixture.h"
 #include "StillClock.h"
 #include "platform/os/VirtualKeys.h"
+#include "recorder/GlobeVar.h"
+#include "recorder/Joiner.h"
 #include "recorder/Splitter.h"
 #include "resources/Resources.h"
 #include "skin/ZELMgr.h"
@@ -146,6 +148,64 @@ TEST_F(WindowShot, SplitterWithSectionsOneUnticked) {
   frmSplitter->Timeline->SetHighlight(2);
   frmSplitter->Timeline->SetPosition(17500);
   ExpectLooksLike(frmSplitter, "splitter-sections");
+}
+
+// While the long last section is written; the percentage differs by a
+// digit or two from run to run, which the comparison allows.
+TEST_F(WindowShot, SplitterSplittingTheLastSection) {
+  ShowPlayer([&] { WriteMp3Tone(Folder() + "song.mp3", 90.0, 22050, 1); });
+  ::SplitToSource = true;
+  Application->CreateForm(frmSplitter);
+  frmSplitter->SourcePath = Folder() + "song.mp3";
+  frmSplitter->Show();
+  for (std::int64_t ms : {5000, 10000}) {
+    frmSplitter->Timeline->SetPosition(ms);
+    frmSplitter->btnAddTime->Click();
+  }
+  frmSplitter->lvSplitList->Items()->Item(1)->SetChecked(false);
+  frmSplitter->btnSplitClick();
+  const auto status = [] { return frmSplitter->lvSplitList->Items()->Item(2)->SubItems()->Strings(3); };
+  ASSERT_TRUE(PumpUntil([&] { return status().rfind("Splitting: ", 0) == 0; }, 30000));
+  ExpectLooksLike(frmSplitter, "splitter-splitting");
+  frmSplitter->btnCancelSplitClick();
+  ASSERT_TRUE(PumpUntil([] { return !frmSplitter->Splitting(); }, 30000));
+}
+
+// The joiner on three files, sorted by name, merging into their folder.
+class JoinerShot : public WindowShot {
+ protected:
+  void ShowJoiner() {
+    ShowPlayer([&] {
+      WriteTone(Folder() + "first.wav", 3.0);
+      WriteTone(Folder() + "second.wav", 125.0, 22050, 1);
+      WriteTone(Folder() + "third.wav", 12.0);
+    });
+    ::JoinFolder = Folder();
+    Application->CreateForm(frmJoiner);
+    frmJoiner->STV->SetSelectedFolder(Folder());
+    frmJoiner->Show();
+    frmJoiner->SortFolderList(0);
+    frmJoiner->btnAddAllClick();
+  }
+};
+
+TEST_F(JoinerShot, IdleWithOneFileUnticked) {
+  ShowJoiner();
+  frmJoiner->lvJoinList->Items()->Item(1)->SetChecked(false);
+  frmJoiner->lvFolderList->Items()->Item(0)->SetSelected(true);
+  ExpectLooksLike(frmJoiner, "joiner-idle");
+}
+
+// While the long second file is merged; the percentages differ by a few
+// digits from run to run, which the comparison allows.
+TEST_F(JoinerShot, MergingTheSecondFile) {
+  ShowJoiner();
+  frmJoiner->btnStartMergeClick();
+  const auto status = [](int row) { return frmJoiner->lvJoinList->Items()->Item(row)->SubItems()->Strings(3); };
+  ASSERT_TRUE(PumpUntil([&] { return status(1).rfind("Merging: ", 0) == 0; }, 30000));
+  ExpectLooksLike(frmJoiner, "joiner-merging");
+  frmJoiner->btnCancelMergeClick();
+  ASSERT_TRUE(PumpUntil([] { return !frmJoiner->Merging(); }, 30000));
 }
 
 }  // namespace
