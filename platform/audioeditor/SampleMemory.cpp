@@ -30,12 +30,15 @@ char* MapBlock() {
   if (end > aligned + kBlockBytes) munmap(reinterpret_cast<void*>(aligned + kBlockBytes), end - aligned - kBlockBytes);
   auto* block = reinterpret_cast<char*>(aligned);
   madvise(block, kBlockBytes, MADV_HUGEPAGE);
+  return block;
+}
+
+// One request for the whole block instead of a fault per page; older
+// systems refuse it and fault as usual.
+void Populate(char* block) {
 #ifdef MADV_POPULATE_WRITE
-  // One request for the whole block instead of a fault per page; older
-  // systems refuse it and fault as usual.
   madvise(block, kBlockBytes, MADV_POPULATE_WRITE);
 #endif
-  return block;
 }
 
 // Whole chunks, from blocks shared by all documents and threads.
@@ -44,8 +47,15 @@ class ChunkPool {
   float* Take() {
     std::lock_guard lock(mutex_);
     if (!partial_.empty()) return TakeFrom(partial_.back(), used_[partial_.back()]);
-    char* block = MapBlock();
-    if (!block) throw std::bad_alloc();
+    char* block = nullptr;
+    if (!free_.empty()) {
+      block = free_.back();
+      free_.pop_back();
+    } else {
+      block = MapBlock();
+      if (!block) throw std::bad_alloc();
+    }
+    Populate(block);
     partial_.push_back(block);
     return TakeFrom(block, used_[block]);
   }
@@ -60,7 +70,10 @@ class ChunkPool {
     if (found->second == 0) {
       used_.erase(found);
       std::erase(partial_, block);
-      munmap(block, kBlockBytes);
+      // The system may take the pages back whenever it needs them; until
+      // then the next document reuses them without a fault.
+      madvise(block, kBlockBytes, MADV_FREE);
+      free_.push_back(block);
     } else if (wasFull) {
       partial_.push_back(block);
     }
@@ -78,6 +91,7 @@ class ChunkPool {
   std::mutex mutex_;
   std::unordered_map<char*, std::uint32_t> used_;  // a bit per chunk in use
   std::vector<char*> partial_;                      // the blocks with room
+  std::vector<char*> free_;                         // released blocks, kept mapped
 };
 
 ChunkPool& Pool() {

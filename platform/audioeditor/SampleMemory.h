@@ -5,8 +5,9 @@
 // An hour of stereo audio is over a gigabyte of floats, and the system
 // hands memory out a small page at a time, each page a fault on its first
 // write. Whole chunks therefore come in groups from large blocks the
-// system backs with huge pages and fills in one request; a block goes back
-// to the system when its last chunk is released.
+// system backs with huge pages and fills in one request. A block whose
+// last chunk is released stays mapped for the next chunks, its pages
+// given up to the system whenever the system wants them.
 
 #include <cstdint>
 #include <memory>
