@@ -83,10 +83,17 @@ int main(int argc, char** argv) {
   std::printf("Writing %d s of 44.1 kHz stereo WAV...\n", seconds);
   WriteSourceWav(wav, seconds);
 
+  // The document of the last round goes first, so that the memory peak
+  // measured is that of one document. The first open takes all its memory new from the system, later ones
+  // reuse what the last document released.
   detail::AudioDocument document;
-  Pair open = BestOf(rounds, [&] { document = detail::LoadAudioFile(wav, {}).document; },
-                     [&] { Run("ffmpeg -nostdin -v error -i '" + wav + "' -f null -"); });
-  Report("Open (decode into the document)", open, "ffmpeg", 1.2);
+  const auto open = [&] {
+    document = {};
+    document = detail::LoadAudioFile(wav, {}).document;
+  };
+  const auto decode = [&] { Run("ffmpeg -nostdin -v error -i '" + wav + "' -f null -"); };
+  Report("Open, the first (all memory new)", BestOf(1, open, decode), "ffmpeg", 1.2);
+  Report("Open (decode into the document)", BestOf(rounds, open, decode), "ffmpeg", 1.2);
   // Holding the opened document is what the memory goal is about; an
   // effect holds the old document and the new one (the undo step) besides.
   rusage usage{};

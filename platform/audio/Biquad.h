@@ -3,6 +3,8 @@
 // capture filters, the playback equaliser and the editor's filters. One section filters one
 // channel; the caller keeps one per channel.
 
+#include <cstdint>
+
 namespace detail {
 
 struct BiquadCoefficients {
@@ -31,6 +33,20 @@ class BiquadFilter {
     z1_ = c_.b1 * x - c_.a1 * y + z2_;
     z2_ = c_.b2 * x - c_.a2 * y;
     return y;
+  }
+  // The same over a run of samples, in place, the state held in registers.
+  void Process(double* samples, std::int64_t count) {
+    const BiquadCoefficients c = c_;
+    double z1 = z1_, z2 = z2_;
+    for (std::int64_t i = 0; i < count; ++i) {
+      const double x = samples[i];
+      const double y = c.b0 * x + z1;
+      z1 = c.b1 * x - c.a1 * y + z2;
+      z2 = c.b2 * x - c.a2 * y;
+      samples[i] = y;
+    }
+    z1_ = z1;
+    z2_ = z2;
   }
 
  private:

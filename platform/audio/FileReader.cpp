@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -21,6 +22,9 @@ namespace {
 
 // The most frames one Read hands out, to bound memory on absurd counts.
 constexpr std::int64_t kMaxReadFrames = 1 << 24;
+
+// The most channels a decoded frame may carry for us to take it.
+constexpr int kMaxFrameChannels = 64;
 
 bool ContainerIs(const AVInputFormat* format, const char* wanted) {
   return format && std::strcmp(format->name, wanted) == 0;
@@ -105,6 +109,8 @@ void FileReader::Impl::ResetDecodingState() {
   decoderEnded = false;
   pending.clear();
   pendingOffset = 0;
+  for (auto& plane : pendingPlanes) plane.clear();
+  pendingPlaneOffset = 0;
 }
 
 void FileReader::Impl::Rewind() {
@@ -126,7 +132,7 @@ int FileReader::Impl::OpenDecoder() {
     return Fail(AUDIO_ERR_DECODER, "The audio decoder could not be started");
   int sourceChannels = decoder->ch_layout.nb_channels;
   if (decoder->sample_rate <= 0 || decoder->sample_rate > 768000 || sourceChannels <= 0 ||
-      sourceChannels > 64)
+      sourceChannels > kMaxFrameChannels)
     return Fail(AUDIO_ERR_UNKNOWN_FORMAT, "The file declares an impossible audio format");
   rate = decoder->sample_rate;
   channels = std::min(sourceChannels, 2);
@@ -172,17 +178,58 @@ void FileReader::Impl::TakeFrame() {
   if (outputFrame <= discardBefore) return;
   int skip = static_cast<int>(std::max<std::int64_t>(0, discardBefore - start));
   int frameChannels = frame->ch_layout.nb_channels;
-  if (!converter.IsConfiguredFor(frame->sample_rate, frameChannels, frame->format) &&
-      !converter.Configure(frame->sample_rate, frameChannels, frame->format, rate, channels))
+  const int outFormat = floatOutput ? Resampler::PlanarFloat() : Resampler::Interleaved16();
+  if (!converter.IsConfiguredFor(frame->sample_rate, frameChannels, frame->format, outFormat) &&
+      !(floatOutput ? converter.ConfigurePlanarFloat(frame->sample_rate, frameChannels, frame->format, rate, channels)
+                    : converter.Configure(frame->sample_rate, frameChannels, frame->format, rate, channels)))
     return;
   auto sampleFormat = static_cast<AVSampleFormat>(frame->format);
   int bytes = av_get_bytes_per_sample(sampleFormat);
   bool planar = av_sample_fmt_is_planar(sampleFormat);
   int planes = planar ? frameChannels : 1;
-  std::vector<const std::uint8_t*> data(planes);
+  if (planes > kMaxFrameChannels) return;
+  std::array<const std::uint8_t*, kMaxFrameChannels> data{};
   for (int plane = 0; plane < planes; ++plane)
     data[plane] = frame->extended_data[plane] + static_cast<size_t>(skip) * bytes * (planar ? 1 : frameChannels);
-  converter.Convert(data.data(), count - skip, pending);
+  if (floatOutput)
+    TakeFloatFrame(data.data(), count - skip);
+  else
+    converter.Convert(data.data(), count - skip, pending);
+}
+
+void FileReader::Impl::TakeFloatFrame(const std::uint8_t* const* data, int count) {
+  const int most = converter.MaxOutput(count);
+  std::array<float*, 2> at{};
+  if (target && PendingPlaneFrames() == 0 && targetFilled + most <= targetRoom) {
+    for (int c = 0; c < channels; ++c) at[c] = target[c] + targetFilled;
+    targetFilled += converter.Convert(data, count, at.data(), most);
+    return;
+  }
+  const size_t start = pendingPlanes[0].size();
+  for (int c = 0; c < channels; ++c) {
+    pendingPlanes[c].resize(start + static_cast<size_t>(most));
+    at[c] = pendingPlanes[c].data() + start;
+  }
+  const int produced = converter.Convert(data, count, at.data(), most);
+  for (int c = 0; c < channels; ++c) pendingPlanes[c].resize(start + static_cast<size_t>(produced));
+}
+
+std::int64_t FileReader::Impl::PendingPlaneFrames() const {
+  return static_cast<std::int64_t>(pendingPlanes[0].size() - pendingPlaneOffset);
+}
+
+std::int64_t FileReader::Impl::HandOutPendingPlanes() {
+  const std::int64_t count = std::min(PendingPlaneFrames(), targetRoom - targetFilled);
+  if (count <= 0) return 0;
+  for (int c = 0; c < channels; ++c)
+    std::memcpy(target[c] + targetFilled, pendingPlanes[c].data() + pendingPlaneOffset,
+                static_cast<size_t>(count) * sizeof(float));
+  pendingPlaneOffset += static_cast<size_t>(count);
+  if (PendingPlaneFrames() == 0) {
+    for (auto& plane : pendingPlanes) plane.clear();
+    pendingPlaneOffset = 0;
+  }
+  return count;
 }
 
 bool FileReader::Impl::DecodeMore() {
@@ -286,10 +333,19 @@ std::int64_t FileReader::Position() const { return impl_->position; }
 const std::string& FileReader::FormatText() const { return impl_->formatText; }
 const std::string& FileReader::ErrorText() const { return impl_->errorText; }
 
+void FileReader::UseFloatOutput(bool useFloat) {
+  Impl& d = *impl_;
+  if (d.floatOutput == useFloat) return;
+  const bool decodedAhead = d.pending.size() > d.pendingOffset || d.PendingPlaneFrames() > 0;
+  d.floatOutput = useFloat;
+  if (decodedAhead) Seek(d.position);
+}
+
 TSampleBlock FileReader::Read(std::int64_t frames) {
   Impl& d = *impl_;
   TSampleBlock block;
   if (!IsOpen() || frames <= 0) return block;
+  UseFloatOutput(false);
   frames = std::min({frames, d.length - d.position, kMaxReadFrames});
   if (frames <= 0) return block;
   size_t wanted = static_cast<size_t>(frames) * d.channels;
@@ -311,12 +367,34 @@ TSampleBlock FileReader::Read(std::int64_t frames) {
   return block;
 }
 
+std::int64_t FileReader::ReadFloat(std::int64_t frames, float* const* planes) {
+  Impl& d = *impl_;
+  if (!IsOpen() || frames <= 0) return 0;
+  frames = std::min({frames, d.length - d.position, kMaxReadFrames});
+  if (frames <= 0) return 0;
+  UseFloatOutput(true);
+  d.target = planes;
+  d.targetFilled = 0;
+  d.targetRoom = frames;
+  for (;;) {
+    d.targetFilled += d.HandOutPendingPlanes();
+    if (d.targetFilled >= frames || !d.DecodeMore()) break;
+  }
+  const std::int64_t filled = d.targetFilled;
+  d.target = nullptr;
+  d.targetFilled = d.targetRoom = 0;
+  d.position += filled;
+  return filled;
+}
+
 std::int64_t FileReader::Seek(std::int64_t frame) {
   Impl& d = *impl_;
   if (!IsOpen()) return 0;
   frame = std::clamp<std::int64_t>(frame, 0, d.length);
   d.pending.clear();
   d.pendingOffset = 0;
+  for (auto& plane : d.pendingPlanes) plane.clear();
+  d.pendingPlaneOffset = 0;
   d.position = frame;
   if (!d.format) d.Rewind();
   if (!d.format) return frame;  // reads deliver nothing more

@@ -55,6 +55,14 @@ struct FileReader::Impl {
   size_t pendingOffset = 0;
   std::int64_t position = 0;
 
+  // ReadFloat's output: decoded frames go straight to the caller's planes
+  // while they fit; the rest of a decoded frame waits in pendingPlanes.
+  bool floatOutput = false;
+  float* const* target = nullptr;
+  std::int64_t targetFilled = 0, targetRoom = 0;
+  std::vector<float> pendingPlanes[2];
+  size_t pendingPlaneOffset = 0;
+
   ~Impl() { Release(); }
 
   int Fail(int code, const std::string& text);
@@ -89,6 +97,10 @@ struct FileReader::Impl {
 
   void BeginPacket();
   void TakeFrame();
+  void TakeFloatFrame(const std::uint8_t* const* data, int count);
+  std::int64_t PendingPlaneFrames() const;
+  // Moves waiting float frames to the target; returns how many.
+  std::int64_t HandOutPendingPlanes();
   // Decodes one more packet; false once nothing more will come.
   bool DecodeMore();
   void SkipPacketsTo(std::int64_t ordinal);

@@ -1,5 +1,9 @@
 #include "platform/audio/Resampler.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
@@ -14,14 +18,15 @@ Resampler::~Resampler() { Release(); }
 void Resampler::Release() {
   swr_free(&context_);
   passThrough_ = false;
-  inFormat_ = -1;
+  inFormat_ = outFormat_ = -1;
 }
 
 int Resampler::Interleaved16() { return AV_SAMPLE_FMT_S16; }
+int Resampler::PlanarFloat() { return AV_SAMPLE_FMT_FLTP; }
 
-bool Resampler::IsConfiguredFor(int inRate, int inChannels, int inSampleFormat) const {
+bool Resampler::IsConfiguredFor(int inRate, int inChannels, int inSampleFormat, int outSampleFormat) const {
   return (context_ || passThrough_) && inRate == inRate_ && inChannels == inChannels_ &&
-         inSampleFormat == inFormat_;
+         inSampleFormat == inFormat_ && outSampleFormat == outFormat_;
 }
 
 bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int outRate,
@@ -33,6 +38,12 @@ bool Resampler::ConfigureFloat(int inRate, int inChannels, int outRate, int outC
   return Configure(inRate, inChannels, AV_SAMPLE_FMT_FLT, outRate, outChannels, AV_SAMPLE_FMT_FLT);
 }
 
+bool Resampler::ConfigurePlanarFloat(int inRate, int inChannels, int inSampleFormat, int outRate,
+                                     int outChannels) {
+  if (outChannels > kMaxPlanes) return false;
+  return Configure(inRate, inChannels, inSampleFormat, outRate, outChannels, AV_SAMPLE_FMT_FLTP);
+}
+
 bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int outRate, int outChannels,
                           int outSampleFormat) {
   Release();
@@ -40,6 +51,7 @@ bool Resampler::Configure(int inRate, int inChannels, int inSampleFormat, int ou
   inRate_ = inRate;
   inChannels_ = inChannels;
   inFormat_ = inSampleFormat;
+  outFormat_ = outSampleFormat;
   outRate_ = outRate;
   outChannels_ = outChannels;
   if (inSampleFormat == outSampleFormat && inRate == outRate && inChannels == outChannels) {
@@ -96,5 +108,25 @@ void Resampler::Convert(const float* input, int frames, std::vector<float>& out)
 }
 
 void Resampler::Flush(std::vector<float>& out) { Run(nullptr, 0, out); }
+
+int Resampler::MaxOutput(int frames) const {
+  if (passThrough_) return frames;
+  return context_ ? std::max(0, swr_get_out_samples(context_, frames)) : 0;
+}
+
+int Resampler::Convert(const std::uint8_t* const* input, int frames, float* const* out, int capacity) {
+  if (frames <= 0 || capacity <= 0) return 0;
+  if (passThrough_) {
+    const int count = std::min(frames, capacity);
+    for (int c = 0; c < outChannels_; ++c)
+      std::memcpy(out[c], input[c], static_cast<size_t>(count) * sizeof(float));
+    return count;
+  }
+  if (!context_) return 0;
+  std::array<std::uint8_t*, kMaxPlanes> planes{};
+  for (int c = 0; c < outChannels_; ++c) planes[c] = reinterpret_cast<std::uint8_t*>(out[c]);
+  const int produced = swr_convert(context_, planes.data(), capacity, const_cast<const std::uint8_t**>(input), frames);
+  return std::max(0, produced);
+}
 
 }  // namespace detail

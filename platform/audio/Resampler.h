@@ -1,7 +1,8 @@
 #pragma once
 // Converts sample data to interleaved 16-bit blocks (or, configured with
-// ConfigureFloat, interleaved floats) at another rate and channel count.
-// Channel counts above two are mixed down by the library's standard matrix.
+// ConfigureFloat, interleaved floats; with ConfigurePlanarFloat, one run of
+// floats per channel) at another rate and channel count. Channel counts
+// above two are mixed down by the library's standard matrix.
 
 #include "platform/audio/AudioTypes.h"
 
@@ -25,7 +26,12 @@ class Resampler {
   bool Configure(int inRate, int inChannels, int inSampleFormat, int outRate, int outChannels);
   // Interleaved floats in and out, for editing at full precision.
   bool ConfigureFloat(int inRate, int inChannels, int outRate, int outChannels);
-  bool IsConfiguredFor(int inRate, int inChannels, int inSampleFormat) const;
+  // Any sample data in, full-scale floats out, each channel in its own
+  // plane; at most kMaxPlanes output channels.
+  bool ConfigurePlanarFloat(int inRate, int inChannels, int inSampleFormat, int outRate, int outChannels);
+  // Whether the converter takes this input and delivers outSampleFormat
+  // (Interleaved16() or PlanarFloat()).
+  bool IsConfiguredFor(int inRate, int inChannels, int inSampleFormat, int outSampleFormat) const;
   bool IsPassThrough() const { return passThrough_; }
 
   // Appends the converted samples to out. input holds one pointer per plane.
@@ -35,8 +41,16 @@ class Resampler {
   // The same for a converter set up by ConfigureFloat.
   void Convert(const float* input, int frames, std::vector<float>& out);
   void Flush(std::vector<float>& out);
+  // For a converter set up by ConfigurePlanarFloat: the most frames the
+  // next Convert of `frames` input frames can deliver, and the conversion
+  // itself into out (one pointer per output channel, room for capacity
+  // frames each). Returns the frames written.
+  int MaxOutput(int frames) const;
+  int Convert(const std::uint8_t* const* input, int frames, float* const* out, int capacity);
 
+  static constexpr int kMaxPlanes = 8;
   static int Interleaved16();
+  static int PlanarFloat();
 
  private:
   void Release();
@@ -48,7 +62,7 @@ class Resampler {
 
   SwrContext* context_ = nullptr;
   bool passThrough_ = false;
-  int inRate_ = 0, inChannels_ = 0, inFormat_ = -1;
+  int inRate_ = 0, inChannels_ = 0, inFormat_ = -1, outFormat_ = -1;
   int outRate_ = 0, outChannels_ = 0;
 };
 

@@ -106,13 +106,22 @@ void ChannelTrack::AppendSilence(std::int64_t frames) {
 
 void TrackBuilder::Append(const float* samples, std::int64_t count) {
   while (count > 0) {
-    const std::int64_t room = kChunkFrames - static_cast<std::int64_t>(pending_.size());
-    const std::int64_t take = std::min(room, count);
-    pending_.insert(pending_.end(), samples, samples + take);
+    const std::int64_t take = std::min(RoomSize(), count);
+    std::copy(samples, samples + take, Room());
+    Commit(take);
     samples += take;
     count -= take;
-    if (static_cast<std::int64_t>(pending_.size()) == kChunkFrames) Seal();
   }
+}
+
+float* TrackBuilder::Room() {
+  if (!pending_) pending_ = AllocateSamples(kChunkFrames);
+  return pending_.get() + pendingCount_;
+}
+
+void TrackBuilder::Commit(std::int64_t count) {
+  pendingCount_ += std::clamp<std::int64_t>(count, 0, RoomSize());
+  if (pendingCount_ == kChunkFrames) Seal();
 }
 
 void TrackBuilder::Append(const ChannelTrack& track) {
@@ -121,16 +130,22 @@ void TrackBuilder::Append(const ChannelTrack& track) {
 }
 
 void TrackBuilder::Seal() {
-  if (pending_.empty()) return;
-  auto chunk = std::make_shared<const SampleChunk>(std::move(pending_));
-  pending_ = {};
-  pending_.reserve(static_cast<std::size_t>(kChunkFrames));
+  if (pendingCount_ == 0) return;
+  SampleStorage samples = std::move(pending_);
+  // A part-filled chunk keeps only what it holds.
+  if (pendingCount_ < kChunkFrames) {
+    SampleStorage exact = AllocateSamples(pendingCount_);
+    std::copy(samples.get(), samples.get() + pendingCount_, exact.get());
+    samples = std::move(exact);
+  }
+  auto chunk = std::make_shared<const SampleChunk>(std::move(samples), pendingCount_);
+  pendingCount_ = 0;
   track_.AppendSpan({chunk, 0, chunk->Size()});
 }
 
 ChannelTrack TrackBuilder::Finish() {
   Seal();
-  pending_ = {};
+  pending_.reset();
   ChannelTrack result = std::move(track_);
   track_ = {};
   return result;

@@ -54,10 +54,17 @@ class TrackBuilder {
   void Append(const ChannelTrack& track);
   ChannelTrack Finish();
 
+  // Writing in place: Room() is where up to RoomSize() samples may be
+  // written; Commit(count) then takes the first count of them.
+  float* Room();
+  std::int64_t RoomSize() const { return kChunkFrames - pendingCount_; }
+  void Commit(std::int64_t count);
+
  private:
   void Seal();
   ChannelTrack track_;
-  std::vector<float> pending_;
+  SampleStorage pending_;
+  std::int64_t pendingCount_ = 0;
 };
 
 }  // namespace detail

@@ -1,4 +1,5 @@
-#include "platform/audio/AudioFile2.h"
+#include "platform/audio/AudioFileErrors.h"
+#include "platform/audio/FileReader.h"
 #include "platform/audioeditor/DocumentFiles.h"
 #include "platform/audioeditor/WavCueChunks.h"
 
@@ -7,31 +8,25 @@
 namespace detail {
 
 LoadedAudio LoadAudioFile(const std::string& path, const ProgressFn& progress) {
-  TAudioFile2 reader;
-  reader.SetWMAEnabled(true);
-  reader.OpenRead(path);
-  if (reader.LastError() != AUDIO_OK) throw Exception(reader.LastErrorText());
-  const int rate = reader.FileSampleRate();
-  const int channels = reader.FileChannels();
-  const std::int64_t length = reader.LengthSamples();
+  FileReader reader;
+  if (reader.Open(path, true) != AUDIO_OK) throw Exception(reader.ErrorText());
+  const int channels = reader.Channels();
+  const std::int64_t length = reader.LengthFrames();
 
   LoadedAudio loaded;
   loaded.formatText = reader.FormatText();
-  loaded.document = AudioDocument::Empty(rate, channels);
+  loaded.document = AudioDocument::Empty(reader.SampleRate(), channels);
+  // The decoder writes straight into the chunks being built.
   std::vector<TrackBuilder> builders(static_cast<std::size_t>(channels));
-  std::vector<float> plane(static_cast<std::size_t>(kChunkFrames));
+  std::vector<float*> planes(static_cast<std::size_t>(channels));
   ProgressSteps steps(progress);
   std::int64_t done = 0;
   for (;;) {
-    const TSampleBlock block = reader.ReadBlock(kChunkFrames);
-    const std::size_t frames = block.size() / static_cast<std::size_t>(channels);
+    for (int c = 0; c < channels; ++c) planes[static_cast<std::size_t>(c)] = builders[static_cast<std::size_t>(c)].Room();
+    const std::int64_t frames = reader.ReadFloat(builders.front().RoomSize(), planes.data());
     if (frames == 0) break;
-    for (int c = 0; c < channels; ++c) {
-      const std::int16_t* source = block.data() + c;
-      for (std::size_t i = 0; i < frames; ++i, source += channels) plane[i] = static_cast<float>(*source) / kSampleScale;
-      builders[static_cast<std::size_t>(c)].Append(plane.data(), static_cast<std::int64_t>(frames));
-    }
-    done += static_cast<std::int64_t>(frames);
+    for (auto& builder : builders) builder.Commit(frames);
+    done += frames;
     steps.Report(done, length);
   }
   for (int c = 0; c < channels; ++c)

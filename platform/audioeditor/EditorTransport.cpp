@@ -159,7 +159,8 @@ void EditorTransport::Record(int mode) {
   recorder_->SetBlockSize(static_cast<int>(std::max<std::int64_t>(1, static_cast<std::int64_t>(b.sizeMs) / b.count *
                                                                           document.sampleRate / 1000)));
   recorder_->SetTimerInterval(b.tickMs);
-  recorded_.assign(static_cast<std::size_t>(document.channels), TrackBuilder());
+  recorded_.clear();
+  recorded_.resize(static_cast<std::size_t>(document.channels));
   recordedFrames_ = 0;
   recordAt_ = editor_.state_.cursor;
   recording_ = true;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace detail {
 
@@ -52,15 +53,15 @@ AudioDocument ApplyFilter(const AudioDocument& document, EffectRange range, cons
     chain.resize(design.size());
     for (std::size_t i = 0; i < design.size(); ++i) chain[i].SetCoefficients(design[i]);
   }
+  // Section after section over a whole block, at double precision
+  // throughout; only the result is clipped.
+  std::vector<double> work;
   return ProcessRange(
       document, range,
       [&](int channel, float* samples, std::int64_t count, std::int64_t) {
-        auto& chain = chains[static_cast<std::size_t>(channel)];
-        for (std::int64_t i = 0; i < count; ++i) {
-          double x = samples[i];
-          for (BiquadFilter& section : chain) x = section.Process(x);
-          samples[i] = ClipSample(x);
-        }
+        work.assign(samples, samples + count);
+        for (BiquadFilter& section : chains[static_cast<std::size_t>(channel)]) section.Process(work.data(), count);
+        for (std::int64_t i = 0; i < count; ++i) samples[i] = ClipSample(work[static_cast<std::size_t>(i)]);
       },
       progress);
 }

@@ -4,13 +4,13 @@
 
 namespace detail {
 
-SampleChunk::SampleChunk(std::vector<float> samples) : samples_(std::move(samples)) {
+SampleChunk::SampleChunk(SampleStorage samples, std::int64_t count) : samples_(std::move(samples)), size_(count) {
   const std::int64_t blocks = (Size() + kPeakBlock - 1) / kPeakBlock;
   blockMin_.resize(static_cast<std::size_t>(blocks));
   blockMax_.resize(static_cast<std::size_t>(blocks));
   for (std::int64_t b = 0; b < blocks; ++b) {
-    const float* first = samples_.data() + b * kPeakBlock;
-    const float* last = samples_.data() + std::min(Size(), (b + 1) * kPeakBlock);
+    const float* first = Data() + b * kPeakBlock;
+    const float* last = Data() + std::min(Size(), (b + 1) * kPeakBlock);
     float lo = *first, hi = *first;
     for (const float* p = first; p != last; ++p) {
       lo = std::min(lo, *p);
@@ -39,28 +39,31 @@ void SampleChunk::MinMax(std::int64_t from, std::int64_t to, float& lo, float& h
   const std::int64_t endWhole = to == Size() ? static_cast<std::int64_t>(blockMin_.size()) : to / kPeakBlock;
   if (firstWhole >= endWhole) {
     for (std::int64_t i = from; i < to; ++i) {
-      lo = std::min(lo, samples_[static_cast<std::size_t>(i)]);
-      hi = std::max(hi, samples_[static_cast<std::size_t>(i)]);
+      lo = std::min(lo, samples_[i]);
+      hi = std::max(hi, samples_[i]);
     }
     return;
   }
   for (std::int64_t i = from; i < firstWhole * kPeakBlock; ++i) {
-    lo = std::min(lo, samples_[static_cast<std::size_t>(i)]);
-    hi = std::max(hi, samples_[static_cast<std::size_t>(i)]);
+    lo = std::min(lo, samples_[i]);
+    hi = std::max(hi, samples_[i]);
   }
   for (std::int64_t b = firstWhole; b < endWhole; ++b) {
     lo = std::min(lo, blockMin_[static_cast<std::size_t>(b)]);
     hi = std::max(hi, blockMax_[static_cast<std::size_t>(b)]);
   }
   for (std::int64_t i = std::max(from, endWhole * kPeakBlock); i < to; ++i) {
-    lo = std::min(lo, samples_[static_cast<std::size_t>(i)]);
-    hi = std::max(hi, samples_[static_cast<std::size_t>(i)]);
+    lo = std::min(lo, samples_[i]);
+    hi = std::max(hi, samples_[i]);
   }
 }
 
 ChunkPtr SilentChunk() {
-  static const ChunkPtr silence =
-      std::make_shared<const SampleChunk>(std::vector<float>(static_cast<std::size_t>(kChunkFrames), 0.0f));
+  static const ChunkPtr silence = [] {
+    SampleStorage zeros = AllocateSamples(kChunkFrames);
+    std::fill(zeros.get(), zeros.get() + kChunkFrames, 0.0f);
+    return std::make_shared<const SampleChunk>(std::move(zeros), kChunkFrames);
+  }();
   return silence;
 }
 

@@ -5,6 +5,8 @@
 // summaries instead of the samples. Chunks are shared between documents,
 // undo steps and the clipboard; nothing ever changes one.
 
+#include "platform/audioeditor/SampleMemory.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -15,25 +17,22 @@ class SampleChunk {
  public:
   static constexpr std::int64_t kPeakBlock = 256;
 
-  explicit SampleChunk(std::vector<float> samples);
+  // Takes the first count samples of storage.
+  SampleChunk(SampleStorage samples, std::int64_t count);
 
-  std::int64_t Size() const { return static_cast<std::int64_t>(samples_.size()); }
-  const float* Data() const { return samples_.data(); }
+  std::int64_t Size() const { return size_; }
+  const float* Data() const { return samples_.get(); }
   // Widens lo and hi by the samples of [from, to).
   void MinMax(std::int64_t from, std::int64_t to, float& lo, float& hi) const;
 
  private:
-  std::vector<float> samples_;
+  SampleStorage samples_;
+  std::int64_t size_ = 0;
   std::vector<float> blockMin_, blockMax_;
   float min_ = 0, max_ = 0;
 };
 
 using ChunkPtr = std::shared_ptr<const SampleChunk>;
-
-// Frames per chunk made when samples are gathered (a second and a half at
-// 44.1 kHz): small enough that a change copies little, large enough that a
-// long document is a short list.
-constexpr std::int64_t kChunkFrames = 65536;
 
 // A chunk of kChunkFrames zeros, shared by every stretch of silence.
 ChunkPtr SilentChunk();

@@ -5,9 +5,12 @@
 
 #include "platform/audio/AudioFile2.h"
 #include "platform/audio/AudioFile2LameEnc.h"
+#include "platform/audio/FileReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -77,6 +80,58 @@ TEST_P(SeekTest, SeekBeyondTheEndStopsAtTheEnd) {
   EXPECT_TRUE(reader.ReadBlock(1000).empty());
   EXPECT_EQ(reader.Seek(-50, 3), 0);
   EXPECT_FALSE(reader.ReadBlock(1000).empty());
+}
+
+TEST_P(SeekTest, FloatReadsDeliverTheSameSamplesWhateverTheBlocks) {
+  const SeekCase& c = GetParam();
+  std::string path = PathOf("float." + c.extension);
+  ASSERT_EQ(WriteWith(path, c.chooseOutput, Sweep(c.sampleRate, c.channels, c.sampleRate * 8)), 0);
+  const TSampleBlock whole = ReadAll(path);
+  const std::int64_t total = static_cast<std::int64_t>(whole.size()) / c.channels;
+
+  detail::FileReader reader;
+  ASSERT_EQ(reader.Open(path, true), 0);
+  ASSERT_EQ(reader.Channels(), c.channels);
+  // Rounded to 16 bits, a float must give the very sample the 16-bit read gives.
+  auto expectAt = [&](std::int64_t position, const std::vector<std::vector<float>>& planes, std::int64_t frames) {
+    for (int ch = 0; ch < c.channels; ++ch)
+      for (std::int64_t i = 0; i < frames; ++i) {
+        const long rounded = std::clamp(std::lrint(planes[ch][i] * 32768.0f), -32768L, 32767L);
+        if (rounded != whole[(position + i) * c.channels + ch])
+          FAIL() << "channel " << ch << " frame " << position + i << ": " << planes[ch][i];
+      }
+  };
+  std::vector<std::vector<float>> planes(c.channels, std::vector<float>(70000));
+  std::vector<float*> pointers;
+  for (auto& plane : planes) pointers.push_back(plane.data());
+
+  // Sizes that split decoded packets every way, a 16-bit read between
+  // float reads, and a seek back.
+  const std::int64_t sizes[] = {1, 999, 4097, 65536, 333, 70000};
+  std::int64_t position = 0;
+  bool seeked = false;
+  for (int step = 0;; ++step) {
+    if (step == 7) {
+      const TSampleBlock block = reader.Read(500);
+      ASSERT_EQ(static_cast<std::int64_t>(block.size()), 500 * c.channels);
+      EXPECT_TRUE(std::equal(block.begin(), block.end(), whole.begin() + position * c.channels));
+      position += 500;
+    }
+    if (!seeked && position > total / 2) {
+      position = total / 3 + 11;
+      ASSERT_EQ(reader.Seek(position), position);
+      seeked = true;
+    }
+    const std::int64_t wanted = sizes[step % 6];
+    const std::int64_t frames = reader.ReadFloat(wanted, pointers.data());
+    ASSERT_EQ(frames, std::min(wanted, total - position)) << "at " << position;
+    if (frames == 0) break;
+    expectAt(position, planes, frames);
+    position += frames;
+    ASSERT_EQ(reader.Position(), position);
+  }
+  EXPECT_TRUE(seeked);
+  EXPECT_EQ(position, total);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, SeekTest, ::testing::ValuesIn(Cases()),

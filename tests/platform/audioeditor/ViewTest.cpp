@@ -24,6 +24,13 @@ class ViewTest : public EditorTest {
     const std::uint8_t* p = surface->ScanLine(y + editor->Top()) + (x + editor->Left()) * surface->BytesPerPixel();
     return RGB(p[2], p[1], p[0]);
   }
+  // Pixels of color in the w x h box at (x, y) of the editor.
+  int CountInBox(int x, int y, int w, int h, TColor color) {
+    int count = 0;
+    for (int row = y; row < y + h; ++row)
+      for (int column = x; column < x + w; ++column) count += PixelAt(column, row) == color;
+    return count;
+  }
   int CountInColumn(int x, TColor color) {
     int count = 0;
     for (int y = 0; y < editor->Height() - 40; ++y) count += PixelAt(x, y) == color;
@@ -65,6 +72,14 @@ TEST_F(ViewTest, ShowsWaveformSelectionCursorAndMarkersInTheirColours) {
   EXPECT_EQ(CountInColumn(XOf(3 * kRate), colors->Cursor()), editor->Height() - 40);
   EXPECT_GT(CountInColumn(XOf(kRate / 2), colors->CueMarker()), 200);
   EXPECT_GT(CountInColumn(XOf(static_cast<std::int64_t>(2.5 * kRate)), colors->RangeMarker()), 200);
+  // Labels are strokes over their ground, not blocks of the text colour:
+  // the scale's first number and the cue marker's name.
+  const int scaleTop = 300 - detail::EditorView::kScrollBarHeight - detail::EditorView::kScaleXHeight;
+  const int labelBox = 24 * 8;
+  EXPECT_LT(CountInBox(XOf(0) + 3, scaleTop + 4, 24, 8, colors->Scales()), labelBox);
+  EXPECT_GT(CountInBox(XOf(0) + 3, scaleTop + 4, 24, 8, colors->Scales()), labelBox / 3);
+  EXPECT_GT(CountInBox(XOf(kRate / 2) + 4, 2, 24, 8, colors->CueMarker()), 0);
+  EXPECT_LT(CountInBox(XOf(kRate / 2) + 4, 2, 24, 8, colors->CueMarker()), labelBox * 2 / 3);
   // A colour change shows at once; a hidden channel gives its lane away.
   colors->SetCursor(RGB(1, 2, 3));
   EXPECT_GT(CountInColumn(XOf(3 * kRate), RGB(1, 2, 3)), 200);
