@@ -86,7 +86,7 @@ void TfrmEraseProgress::tmEraseTimer(TObject*) {
   const std::uint64_t elapsed = GetTickCount64() - startTick_;
   int position = pbarErase->Position();
   if (eraseDone_) {
-    position += kDoneStep;
+    position = std::min(position + kDoneStep, 100);
   } else if (position < target_) {
     const long double estimate = static_cast<long double>(elapsed) * 100 / (fullErase_ ? kFullEraseMs : kQuickEraseMs);
     // A late tick must not carry the estimate past where it waits.

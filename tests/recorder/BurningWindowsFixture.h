@@ -24,6 +24,7 @@ class BurningWindowsTest : public HeadlessWindowsTest {
   void SetUp() override {
     HeadlessWindowsTest::SetUp();
     MarkMainThread();
+    highestShown = 0;
     images = Scratch() + "images/";
     setenv("FOXBURNER_IMAGE_DIR", images.c_str(), 1);
     Application->CreateForm(host);
