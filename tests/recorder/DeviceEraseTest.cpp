@@ -100,6 +100,27 @@ class DeviceWindow : public BurningWindowsTest {
     std::ofstream(images + "CD-RW.disc") << 5000000;
   }
   int ComboCount() { return frmDevice->CmbBurner->Items()->Count(); }
+
+  // Clicks an erase button. The estimate's timer runs on the virtual
+  // clock, one step per turn of the erase window's loop, which meanwhile
+  // takes the end the library reports from its own thread; a step stays
+  // queued until the click returns, so the loop never waits on nothing.
+  static void EraseThroughTheWindow(TzelButton* button) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    bool returned = false;
+    std::function<void()> step = [&] {
+      if (returned) return;
+      if (std::chrono::steady_clock::now() > deadline && frmEraseProgress->Visible())
+        frmEraseProgress->SetEraseDone(true, "the erase window did not close by itself");
+      HeadlessAdvanceClock(100);
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      PostToMainThread(step);
+    };
+    PostToMainThread(step);
+    button->Click();
+    returned = true;
+    RunMainThreadQueue();  // no step outlives the click
+  }
 };
 
 TEST_F(DeviceWindow, WithoutWritersOkChangesNothingAndNothingIsErased) {
@@ -141,23 +162,7 @@ TEST_F(DeviceWindow, QuickEraseBlanksTheRewritableDiscAndTheWindowClosesOnItsOwn
   CreateWindows();
   ASSERT_TRUE(mfox->ReadMediumInfo());
   ASSERT_EQ(mfox->MediumInfo().Status, 2);
-  // The estimate's timer runs on the virtual clock, one step per turn of
-  // the erase window's loop, which meanwhile takes the end the library
-  // reports from its own thread.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-  bool returned = false;
-  std::function<void()> step = [&] {
-    if (returned) return;
-    if (std::chrono::steady_clock::now() > deadline && frmEraseProgress->Visible())
-      frmEraseProgress->SetEraseDone(true, "the erase window did not close by itself");
-    HeadlessAdvanceClock(100);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    PostToMainThread(step);
-  };
-  PostToMainThread(step);
-  frmDevice->bQuickErase->Click();
-  returned = true;
-  RunMainThreadQueue();  // no step outlives this test
+  EraseThroughTheWindow(frmDevice->bQuickErase);
   EXPECT_TRUE(notices.empty()) << notices.front();
   EXPECT_EQ(frmEraseProgress->pbarErase->Position(), 100);
   EXPECT_FALSE(mfox->Options()->Switches().Contains(osEjectAfterBurn));
@@ -172,8 +177,7 @@ TEST_F(DeviceWindow, AFailedEraseEndsTheEraseWindowAndShowsTheLibrarysText) {
   std::filesystem::create_directories(images + "CD-RW.disc/stuck");
   FindWriters();
   CreateWindows();
-  // The end the library reports closes the window; nothing else does.
-  frmDevice->bFullErase->Click();
+  EraseThroughTheWindow(frmDevice->bFullErase);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(notices[0].rfind("Cannot erase the disc image", 0), 0u) << notices[0];
   EXPECT_LT(frmEraseProgress->pbarErase->Position(), 100);
