@@ -78,3 +78,18 @@ wait_exit() {
 }
 
 process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# visible_windows: the ids of all visible windows, one a line, sorted.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+
+# new_window BEFORE: prints a visible window not in BEFORE (as
+# visible_windows printed it); false when there is none.
+new_window() {
+  local id
+  id=$(comm -13 <(printf '%s\n' "$1") <(visible_windows) | grep . | head -n 1)
+  [[ -n "$id" ]] && echo "$id"
+}
+
+# wait_new_window BEFORE: waits for a window that was not on the screen
+# (a menu, a dialog without a name) and prints its id.
+wait_new_window() { wait_until new_window "$1"; }
