@@ -114,11 +114,16 @@ LIST_LEFT=9 LIST_TOP=167 HEADER_HEIGHT=22 ROW_HEIGHT=18
 # 0; LEFT from the list's left edge) has something written in it, not
 # just its background.
 cell_shows_text() {
-  local x y levels WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
-  x=$((X + LIST_LEFT + $2))
-  y=$((Y + LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3))
-  levels=$(ffmpeg -v error -f x11grab -video_size "$3x$((ROW_HEIGHT - 6))" -i "$DISPLAY+$x,$y" -frames:v 1 \
+  shows_text "$TAVRIN_WINDOW" $((LIST_LEFT + $2)) $((LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3)) \
+    "$3" $((ROW_HEIGHT - 6))
+}
+
+# shows_text WINDOW LEFT TOP WIDTH HEIGHT: true when that stretch of the
+# window has something written in it, not just its background.
+shows_text() {
+  local levels WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  levels=$(ffmpeg -v error -f x11grab -video_size "$4x$5" -i "$DISPLAY+$((X + $2)),$((Y + $3))" -frames:v 1 \
     -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
   [[ $levels -ge 4 ]]
 }
