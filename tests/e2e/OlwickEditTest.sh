@@ -9,17 +9,17 @@ set -uo pipefail
 exe=$1
 root=$2
 shots=${3:-}
-source "$root/scripts/lib/xvfb.sh"
 source "$root/tests/e2e/lib/windows.sh"
-start_xvfb_if_needed || { echo "no display"; exit 1; }
 
 work=$(mktemp -d)
 pid=""
 cleanup() {
   [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  stop_private_display
   rm -rf "$work"
 }
-trap 'cleanup; [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null' EXIT
+trap cleanup EXIT
+start_private_display "$work" || { echo "FAIL: no display"; exit 1; }
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 settings="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
@@ -30,6 +30,7 @@ fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log";
 duration() { ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$1"; }
 # within VALUE LOW HIGH
 within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
+lasts_two_seconds() { within "$(duration "$1" 2>/dev/null)" 1.8 2.2; }
 screenshot() {
   [[ -z "$shots" ]] && return
   mkdir -p "$shots"
@@ -46,7 +47,6 @@ printf '[Init]\nFileName=%s\nLeft=40\nTop=30\n' "$work/tone.wav" >"$settings/Ini
 pid=$!
 window=$(wait_window "Velmora Audio Editor -- $work/tone.wav") || fail "the handed-over file did not open"
 [[ ! -e "$settings/Init.ini" ]] || fail "the hand-over file was not consumed"
-sleep 0.5
 
 # The toolbar keys are 24 pixels wide, 26 apart from x 8, with a wider
 # step before each group: New at 8, Cut at 146, Undo at 232; the second
@@ -55,40 +55,36 @@ sleep 0.5
 # drag over the second of them and cut it.
 xdotool mousemove --window "$window" 310 250 mousedown 1 mousemove --window "$window" 450 250 \
   mousemove --window "$window" 562 250 mouseup 1
-sleep 0.3
 screenshot selected
 xdotool mousemove --window "$window" 158 70 click 1
-sleep 0.5
 
 # Amplify the first part through its dialog, then undo it.
 xdotool mousemove --window "$window" 80 250 mousedown 1 mousemove --window "$window" 200 250 mouseup 1
-sleep 0.2
 xdotool mousemove --window "$window" 20 100 click 1
 dialog=$(wait_window "Amplify") || fail "the amplify dialog did not open"
 screenshot amplify
-xdotool windowfocus --sync "$dialog" 2>/dev/null
+focus_window "$dialog" || fail "the amplify dialog never got the keyboard"
 xdotool key Return
 wait_window_gone "^Amplify" || fail "Enter left the amplify dialog open"
-sleep 0.3
 xdotool mousemove --window "$window" 244 70 click 1
-sleep 0.3
 
 for format in mp3 ogg; do
+  before=$(visible_windows)
   xdotool mousemove --window "$window" 20 46 click 1
-  sleep 0.4
+  # A click before the menu is on the screen would land on the window under it.
+  wait_new_window "$before" >/dev/null || fail "the File menu did not open"
   screenshot "menu-$format"
   xdotool mousemove --window "$window" 60 131 click 1
   save=$(wait_window "Save As") || fail "Save As opened no dialog"
   screenshot "save-$format"
-  sleep 0.5
-  xdotool windowfocus --sync "$save" 2>/dev/null
+  focus_window "$save" || fail "the Save As dialog never got the keyboard"
   xdotool type --delay 20 "$work/out.$format"
   xdotool key Return
-  for _ in $(seq 300); do [[ -s "$work/out.$format" ]] && wait_window_gone "Save As" && break; sleep 0.1; done
-  [[ -s "$work/out.$format" ]] || fail "no $format file was written"
-  sleep 0.5
-  length=$(duration "$work/out.$format")
-  within "$length" 1.8 2.2 || fail "the $format file lasts $length s, not the two seconds left after the cut"
+  wait_window_gone "Save As" || fail "the Save As dialog stays"
+  wait_until test -s "$work/out.$format" || fail "no $format file was written"
+  # Written to its end, it lasts what was left.
+  wait_until lasts_two_seconds "$work/out.$format" ||
+    fail "the $format file lasts $(duration "$work/out.$format") s, not the two seconds left after the cut"
 done
 screenshot exported
 
@@ -105,10 +101,9 @@ wait_window_gone "^Velmora Audio Editor$" || fail "the second copy did not close
 
 # Exported, the document counts as saved: closing asks nothing.
 xdotool mousemove --window "$window" 805 16 click 1
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "closing the window did not end the program"
-wait "$pid"
+wait_exit "$pid"
 status=$?
+[[ $status -eq 124 ]] && fail "closing the window did not end the program"
 pid=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
 echo "PASS"

@@ -27,7 +27,7 @@ done
 [[ $(recordings | grep -c .) -eq 3 ]] || fail "three recordings were not made: $(recordings)"
 
 # window_click WINDOW X Y: a left click at a place of that window.
-window_click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+window_click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # window_shot WINDOW NAME: the window as NAME.png in the screenshot folder.
 window_shot() {
   local WINDOW X Y WIDTH HEIGHT SCREEN
@@ -39,22 +39,18 @@ window_shot() {
 window_click "$TAVRIN_WINDOW" 36 42
 player=$(wait_window "Velmora MP3 Player") || fail "the player did not open"
 window_click "$player" 219 42
+# The burner lists the folder before its window shows, and takes clicks
+# in the order they came.
 burner=$(wait_window "Velmora MP3 CD Burner") || fail "the burner did not open from the player"
-sleep 1
 window_click "$burner" 250 78   # sort the folder by name
 window_click "$burner" 46 313  # Add all
 window_shot "$burner" burner
 window_click "$burner" 36 42   # Start burn
 progress=$(wait_window "Burn Audio CD") || fail "Start burn did not open the progress window"
-sleep 0.5
 window_shot "$progress" progress
 window_click "$progress" 221 176  # Start
-cue=""
-for _ in $(seq 300); do
-  cue=$(ls "$FOXBURNER_IMAGE_DIR"/*.cue 2>/dev/null | head -n 1)
-  [[ -n "$cue" ]] && break
-  sleep 0.1
-done
+cue_sheet() { ls "$FOXBURNER_IMAGE_DIR"/*.cue 2>/dev/null | head -n 1 | grep .; }
+cue=$(wait_until cue_sheet)
 [[ -n "$cue" ]] || fail "no cue sheet was written into $FOXBURNER_IMAGE_DIR: $(ls "$FOXBURNER_IMAGE_DIR" 2>&1)"
 wait_window "^Message$" >/dev/null || fail "the burn's result was not shown"
 window_shot "$burner" burnt

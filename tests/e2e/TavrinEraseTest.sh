@@ -28,6 +28,8 @@ window_shot() {
 }
 # click_in ID X Y: a left click at a place of that window.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# folder_row_shows_text N: row N of the burner's folder list shows a name.
+folder_row_shows_text() { shows_text "$burner" 206 $((68 + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3)) 150 $((ROW_HEIGHT - 6)); }
 
 click 36 42
 player=$(wait_window "Velmora MP3 Player") || fail "the player did not open"
@@ -47,12 +49,13 @@ click_in "$device" 313 130
 wait_window_gone ": Device$" || fail "Ok did not close the device window"
 
 # MP3 CD, all files of the recordings folder, Start.
+before=$(visible_windows)
 click_in "$burner" 553 44
-sleep 0.5
+wait_new_window "$before" >/dev/null || fail "the burn type list did not drop down"
 click_in "$burner" 505 76
-sleep 0.5
+# The new type lists the folder anew; both files, before they are all added.
+wait_until folder_row_shows_text 1 || fail "the folder list does not show both files"
 click_in "$burner" 46 313
-sleep 0.5
 click_in "$burner" 36 42
 progress=$(wait_window "Burn MP3 CD") || fail "the burning-progress window did not open"
 window_shot "$progress" progress

@@ -30,8 +30,7 @@ start_tavrin
 xmessage -geometry +0+0 "another program" &
 OTHER_PIDS+=($!)
 other=$(wait_window xmessage) || fail "the other program's window did not appear"
-xdotool windowfocus --sync "$other"
-[[ $(xdotool getwindowfocus) == "$other" ]] || fail "the other program did not get the keyboard"
+focus_window "$other" || fail "the other program did not get the keyboard"
 
 start=$(now)
 xdotool keydown "$START_KEYS"
@@ -43,9 +42,8 @@ sleep 0.5
 file="$RECORDED_FOLDER/$NEW_RECORDING"
 check_name "$NEW_RECORDING" wav "$start"
 size1=$(file_size "$file")
-sleep 1.5
-size2=$(file_size "$file")
-((size2 > size1)) || fail "the recording does not grow ($size1 then $size2 bytes)"
+grown() { (($(file_size "$file") > size1)); }
+wait_until grown || fail "the recording does not grow (stays at $size1 bytes)"
 
 press "$START_KEYS" 0.2
 sleep 0.5

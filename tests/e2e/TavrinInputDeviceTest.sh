@@ -35,16 +35,17 @@ meter_height() {
     -pix_fmt rgb24 -f rawvideo - | od -An -v -tu1 -w3 | awk '!($1 == 48 && $2 == 60 && $3 == 58)' | wc -l
 }
 
-# captures_read SOURCE COUNT: waits up to 20 s until exactly COUNT
-# capture streams run, all from SOURCE.
+# captures_read SOURCE COUNT: waits until exactly COUNT capture streams
+# run, all from SOURCE.
 captures_read() {
-  local _ in_use
-  for _ in $(seq 200); do
-    in_use=$(capture_sources_in_use)
-    [[ $(grep -c . <<<"$in_use") -eq $2 && $(sort -u <<<"$in_use") == "$1" ]] && return 0
-    sleep 0.1
-  done
-  fail "expected $2 capture stream(s) from $1, found: $(tr '\n' ' ' <<<"$in_use")"
+  wait_until capturing_from "$1" "$2" ||
+    fail "expected $2 capture stream(s) from $1, found: $(capture_sources_in_use | tr '\n' ' ')"
+}
+
+capturing_from() {
+  local in_use
+  in_use=$(capture_sources_in_use)
+  [[ $(grep -c . <<<"$in_use") -eq $2 && $(sort -u <<<"$in_use") == "$1" ]]
 }
 
 # choose_input DOWNS SOURCE: in Options, Device, moves the input list's
@@ -56,7 +57,7 @@ choose_input() {
   options=$(wait_window 'Options$') || fail "the options window does not open"
   xdotool mousemove --window "$options" 428 41 click 1  # the "Device" tab
   xdotool mousemove --window "$options" 200 114 click 1  # the input list
-  xdotool windowfocus --sync "$options"
+  focus_window "$options" || fail "the options window never got the keyboard"
   for _ in $(seq "${1#-}"); do keys+=("$([[ $1 == -* ]] && echo Up || echo Down)"); done
   xdotool key "${keys[@]}" Return
   captures_read "" 0

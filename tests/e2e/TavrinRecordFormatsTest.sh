@@ -28,7 +28,7 @@ for format in wav mp3 ogg wma; do
   sleep 1.5
   [[ $format == wav ]] && screenshot recording
   sleep 1.5
-  size_shows_text "$row" || fail "$format: the record list shows no size while recording"
+  wait_until size_shows_text "$row" || fail "$format: the record list shows no size while recording"
   click_stop
   stop=$(closed_at "$RECORDED_FOLDER/$made")
 

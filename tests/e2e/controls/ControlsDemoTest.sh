@@ -5,19 +5,19 @@
 # reports what happened on its standard output.
 set -uo pipefail
 exe=$1
-if [[ -z "${DISPLAY:-}" ]] || ! xdpyinfo >/dev/null 2>&1; then
-  echo "SKIP: no X display"
-  exit 0
-fi
+root=$2
 command -v xdotool >/dev/null || { echo "SKIP: xdotool missing"; exit 0; }
+source "$root/tests/e2e/lib/windows.sh"
 
 work=$(mktemp -d)
 demo=""
 cleanup() {
   [[ -n "$demo" ]] && kill "$demo" 2>/dev/null
+  stop_private_display
   rm -rf "$work"
 }
 trap cleanup EXIT
+start_private_display "$work" || { echo "FAIL: no display"; exit 1; }
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 log=$work/demo.log
@@ -29,15 +29,8 @@ fail() {
   exit 1
 }
 
-# Waits until the program printed a line matching the pattern, up to 20 s:
-# a loaded machine is slow.
-wait_line() {
-  for _ in $(seq 200); do
-    grep -qx -- "$1" "$log" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# Waits until the program printed a line matching the pattern.
+wait_line() { wait_until grep -qx -- "$1" "$log"; }
 
 # The screen point the program reported for a control: "where <name> x y".
 point_of() { awk -v n="$1" '$1 == "where" && $2 == n { print $3, $4 }' "$log"; }
@@ -54,10 +47,7 @@ click_at() {
 demo=$!
 wait_line "ready" || fail "the form did not open"
 # Clicks reach the form only once it is on the screen.
-for _ in $(seq 200); do
-  xdotool search --onlyvisible --name "Controls Demo" >/dev/null 2>&1 && break
-  sleep 0.1
-done
+wait_window "Controls Demo" >/dev/null || fail "the form is not on the screen"
 
 click_at edit
 wait_line "edit: focused" || fail "the edit did not take the focus"
@@ -85,13 +75,9 @@ click_at file
 wait_line "menu: File" || fail "the File menu did not open"
 xdotool key x
 wait_line "menu: Exit" || fail "File > Exit was not seen"
-for _ in $(seq 100); do
-  kill -0 "$demo" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$demo" 2>/dev/null && fail "the program did not end after File > Exit"
-wait "$demo"
+wait_exit "$demo"
 status=$?
+[[ $status -eq 124 ]] && fail "the program did not end after File > Exit"
 demo=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
 echo "PASS"

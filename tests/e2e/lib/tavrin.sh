@@ -8,6 +8,7 @@
 
 exe=$1 root=$2 shots=$3
 source "$root/tests/e2e/lib/pulse.sh"
+source "$root/tests/e2e/lib/windows.sh"
 
 TAVRIN_TITLE="Velmora MP3 Recorder"
 # Not the 1 kHz of the virtual devices, so a fallback shows; and no whole
@@ -26,27 +27,8 @@ end_session() {
   local pid
   for pid in "${OTHER_PIDS[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
   stop_private_pulse
-  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  stop_private_display
   [[ -n "${work:-}" ]] && rm -rf "$work"
-}
-
-# A display of our own, whatever DISPLAY holds: the hotkeys read the
-# whole keyboard of the display, and no other program may click on ours.
-# Xvfb picks a free display number itself, so parallel runs never share.
-start_private_xvfb() {
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/display" 2>"$work/xvfb.log" &
-  XVFB_PID=$!
-  local _
-  for _ in $(seq 100); do
-    if [[ -s "$work/display" ]]; then
-      export DISPLAY=":$(head -n 1 "$work/display")"
-      xdpyinfo >/dev/null 2>&1 && return 0
-    fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  echo "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")" >&2
-  return 1
 }
 
 # Creates the folders, the display and the server.
@@ -54,7 +36,8 @@ begin_session() {
   work=$(mktemp -d)
   trap end_session EXIT
   trap 'exit 130' INT TERM
-  start_private_xvfb || fail "no display"
+  # The hotkeys read the whole keyboard of the display.
+  start_private_display "$work" || fail "no display"
   mkdir -p "$shots"
   start_private_pulse "$work/pulse" "$TONE_HZ" ||
     fail "the private sound server cannot start, so nothing can be recorded (see above)"
@@ -86,25 +69,22 @@ write_settings() {
 start_tavrin() {
   "$exe" >>"$work/tavrin.log" 2>&1 &
   TAVRIN_PID=$!
-  TAVRIN_WINDOW=""
-  local _
-  for _ in $(seq 300); do
-    TAVRIN_WINDOW=$(xdotool search --onlyvisible --name "$TAVRIN_TITLE" 2>/dev/null | head -n 1)
-    [[ -n "$TAVRIN_WINDOW" ]] && return 0
-    kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended at start: $(cat "$work/tavrin.log")"
-    sleep 0.1
-  done
-  fail "no main window appeared"
+  TAVRIN_WINDOW=$(wait_until main_window_or_end) || fail "no main window appeared"
+  [[ -n "$TAVRIN_WINDOW" ]] || fail "the program ended at start: $(cat "$work/tavrin.log")"
 }
 
-source "$root/tests/e2e/lib/windows.sh"
+# Prints the main window's id, or nothing once the program has ended.
+main_window_or_end() {
+  visible_window "$TAVRIN_TITLE" || ! kill -0 "$TAVRIN_PID" 2>/dev/null
+}
 
 # click X Y: a left click at a place of the main window's client area.
 click() {
   xdotool mousemove --window "$TAVRIN_WINDOW" "$1" "$2" click 1
 }
 
-# Places in the main window, from its layout.
+# Places in the main window, from its layout. The program takes clicks
+# in the order they came, so one needs no pause before the next.
 click_format() {
   case $1 in
     wav) click 376 84 ;;
@@ -112,7 +92,6 @@ click_format() {
     ogg) click 488 84 ;;
     wma) click 544 84 ;;
   esac
-  sleep 0.3
 }
 click_record() { click 28 407; }
 click_play() { click 87 406; }
@@ -135,11 +114,16 @@ LIST_LEFT=9 LIST_TOP=167 HEADER_HEIGHT=22 ROW_HEIGHT=18
 # 0; LEFT from the list's left edge) has something written in it, not
 # just its background.
 cell_shows_text() {
-  local x y levels WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
-  x=$((X + LIST_LEFT + $2))
-  y=$((Y + LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3))
-  levels=$(ffmpeg -v error -f x11grab -video_size "$3x$((ROW_HEIGHT - 6))" -i "$DISPLAY+$x,$y" -frames:v 1 \
+  shows_text "$TAVRIN_WINDOW" $((LIST_LEFT + $2)) $((LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3)) \
+    "$3" $((ROW_HEIGHT - 6))
+}
+
+# shows_text WINDOW LEFT TOP WIDTH HEIGHT: true when that stretch of the
+# window has something written in it, not just its background.
+shows_text() {
+  local levels WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  levels=$(ffmpeg -v error -f x11grab -video_size "$4x$5" -i "$DISPLAY+$((X + $2)),$((Y + $3))" -frames:v 1 \
     -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
   [[ $levels -ge 4 ]]
 }
@@ -162,8 +146,8 @@ recordings() { ls -1tr "$RECORDED_FOLDER" 2>/dev/null; }
 # RECORDING_SEEN to when it was made, from the folder's change time:
 # capture starts right after the file is made, so its audio begins there.
 wait_new_recording() {
-  local _ made
-  for _ in $(seq 1000); do
+  local made end=$((SECONDS + E2E_DEADLINE))
+  while ((SECONDS < end)); do
     made=$(comm -13 <(sort <<<"$1") <(recordings | sort))
     if [[ -n "$made" ]]; then
       [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
