@@ -102,7 +102,7 @@ void TzelMessageDialog::LayOut(TfrmMsg& box) {
   box.lbl->SetCaption(Text());
   const int bottom = std::max(box.lbl->Top() + box.lbl->Height(), box.Image1->Top() + box.Image1->Height());
 
-  if (iconType_ != zelNone) {
+  if (iconType_ != TzelIconType::zelNone) {
     box.lbl->SetLeft(kTextLeftWithIcon);
     TBitmap icons, cell;
     try {

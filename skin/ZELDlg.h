@@ -50,7 +50,8 @@ class TzelDialog : public TComponent {
   TFont captionFont_;
 };
 
-enum TzelIconType { zelNone, zelWarning, zelStop, zelInformation, zelHelp };
+// Scoped: the title bar's button kinds name a `zelHelp` of their own.
+enum class TzelIconType { zelNone, zelWarning, zelStop, zelInformation, zelHelp };
 
 class TzelMessageDialog : public TzelDialog {
  public:
@@ -94,6 +95,6 @@ class TzelMessageDialog : public TzelDialog {
   int buttonCount_ = 1;
   TButtonSetting buttons_[3] = {{"OK", mrOk}, {"Cancel", mrCancel}, {"Cancel", mrCancel}};
   std::string text_ = "Hello world!";
-  TzelIconType iconType_ = zelNone;
+  TzelIconType iconType_ = TzelIconType::zelNone;
   TfrmMsg* box_ = nullptr;
 };

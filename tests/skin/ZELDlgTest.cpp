@@ -111,7 +111,7 @@ TEST_F(MessageDialog, StartsAsOneOkButtonSayingHello) {
   EXPECT_EQ(dialog->Button2ModalResult(), mrCancel);
   EXPECT_EQ(dialog->Button3ModalResult(), mrCancel);
   EXPECT_EQ(dialog->Text(), "Hello world!");
-  EXPECT_EQ(dialog->IconType(), zelNone);
+  EXPECT_EQ(dialog->IconType(), TzelIconType::zelNone);
   EXPECT_EQ(dialog->CaptionFont()->Name(), "Tahoma");
   EXPECT_TRUE(dialog->CaptionFont()->Style() & TFontStyles(fsBold));
   EXPECT_EQ(dialog->CaptionFont()->Color(), clWhite);
@@ -171,18 +171,18 @@ TEST_F(MessageDialog, WidthFollowsIconAndButtonCount) {
     Show([this](TfrmMsg&) { Click(int(shown.live.size()) - 1); });
     return shown.clientWidth;
   };
-  EXPECT_EQ(widthFor(3, zelNone), 336);
-  EXPECT_EQ(widthFor(2, zelNone), 272);
-  EXPECT_EQ(widthFor(1, zelNone), 272);
+  EXPECT_EQ(widthFor(3, TzelIconType::zelNone), 336);
+  EXPECT_EQ(widthFor(2, TzelIconType::zelNone), 272);
+  EXPECT_EQ(widthFor(1, TzelIconType::zelNone), 272);
   EXPECT_FALSE(shown.iconVisible);
   EXPECT_EQ(shown.textLeft, 24);
   // The rightmost button keeps 24 pixels to the edge, the next one 20 to it.
   EXPECT_EQ(shown.buttons[0].bounds.Left, 272 - 97);
-  EXPECT_EQ(widthFor(1, zelStop), 336);
+  EXPECT_EQ(widthFor(1, TzelIconType::zelStop), 336);
   EXPECT_TRUE(shown.iconVisible);
   EXPECT_EQ(shown.iconWidth, 42) << "one cell of the four icons";
   EXPECT_EQ(shown.textLeft, 88);
-  EXPECT_EQ(widthFor(2, zelHelp), 336);
+  EXPECT_EQ(widthFor(2, TzelIconType::zelHelp), 336);
   EXPECT_EQ(shown.buttons[1].bounds.Left, 336 - 93 - 97);
 }
 

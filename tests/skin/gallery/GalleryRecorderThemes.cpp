@@ -131,7 +131,7 @@ std::unique_ptr<TBitmap> ShootMessageBox(TForm* owner, TzelFileTheme* theme) {
   dialog.SetUIStyle(FromThemeFile);
   dialog.SetCaption("Burning");
   dialog.SetText("Do you want to abort burning? The disc may not be usable afterwards.");
-  dialog.SetIconType(zelWarning);
+  dialog.SetIconType(TzelIconType::zelWarning);
   dialog.SetButtonCount(2);
   dialog.SetButton1Caption("&Abort");
   dialog.SetButton2Caption("&Continue");
