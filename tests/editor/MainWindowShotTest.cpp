@@ -1,9 +1,8 @@
 // The main window as the screen shows it, with a tone, a selection and
 // the information line, or with a menu dropped over it, in its own theme
-// file and in a built-in look,
-// compared with the reference pictures in tests/editor/shots/. After an
-// intended change of look:
-//   VELMORA_UPDATE_SHOTS=1 build/tests/editor/test_editor --gtest_filter='MainWindowShot*'
+// file and in a built-in look, compared with the reference pictures in
+// tests/editor/shots/. After an intended change of look:
+//   VELMORA_UPDATE_SHOTS=1 build/tests/editor/test_editor --gtest_filter='*MainWindowShot*'
 // then look at every picture before committing them.
 
 #include "EditorMainFixture.h"
