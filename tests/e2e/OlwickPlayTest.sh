@@ -37,6 +37,7 @@ bars_picture() {
     -frames:v 1 -f rawvideo -pix_fmt gray - 2>/dev/null | md5sum
 }
 bars_changed() { [[ "$(bars_picture)" != "$idle_bars" ]]; }
+bars_idle() { ! bars_changed; }
 screenshot() {
   [[ -z "$shots" ]] && return
   mkdir -p "$shots"
@@ -70,7 +71,7 @@ screenshot playing
 pactl list short sink-inputs | grep -q . || fail "no stream plays into the server"
 
 # At the end of the selection the bars fall back to empty.
-wait_until test "$(bars_picture)" = "$idle_bars" || fail "the level bars stay up after playing"
+wait_until bars_idle || fail "the level bars stay up after playing"
 
 xdotool mousemove --window "$window" 805 16 click 1
 wait_exit "$pid"
