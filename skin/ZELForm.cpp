@@ -66,7 +66,11 @@ TzelForm::TzelForm(TComponent* owner) : TCustomPanel(owner) {
 TzelForm::~TzelForm() {
   Destroying();
   // The form frees its components before its window goes: its end is now.
-  if (IsMDIChild() && form_->IsDestroying() && form_->HandleAllocated() && !destroying_) MDIChildDestroyed();
+  // Once the form part of the owner has gone (the screen no longer lists
+  // it), only its component part may be asked anything.
+  if (form_ != nullptr && form_->IsDestroying() && ScreenListsForm() && IsMDIChild() && form_->HandleAllocated() &&
+      !destroying_)
+    MDIChildDestroyed();
   destroying_ = true;
   // Hooks first, so nothing reaches a frame that is going.
   if (formHook_) formHook_->Release();

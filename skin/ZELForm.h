@@ -166,6 +166,7 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   void StartedMaximizedSized(bool maximized);
   // A frame on an MDI child: the main form is the MDI frame it reports to.
   bool IsMDIChild() const;
+  bool ScreenListsForm() const;
   void MDIChildSized(bool maximized);
   void MDIChildActivated(HWND activated);
   void MDIChildDestroyed();

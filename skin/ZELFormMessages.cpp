@@ -167,6 +167,12 @@ void TzelForm::StartedMaximizedSized(bool maximized) {
 
 bool TzelForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle() == fsMDIChild; }
 
+bool TzelForm::ScreenListsForm() const {
+  for (int i = 0; i < Screen->FormCount(); ++i)
+    if (Screen->Forms(i) == form_) return true;
+  return false;
+}
+
 void TzelForm::SendToMDIFrame(UINT msg, WPARAM wParam) const {
   TCustomForm* mainForm = Application->MainForm();
   if (mainForm == nullptr || mainForm == form_ || mainForm->IsDestroying() || mainForm->FormStyle() != fsMDIForm ||
