@@ -138,26 +138,29 @@ bool TfrmCueList::ReadNumber(TzelEdit* edit, const std::string& complaint, int& 
   return false;
 }
 
+// Writes one number of the current marker; a refused value is told and
+// its edit takes the focus.
+bool TfrmCueList::WriteMarkerValue(TzelEdit* edit, const std::string& complaint,
+                                   void (IAudioEditor2Markers::*set)(std::int64_t), bool& changed) {
+  int value = 0;
+  if (!ReadNumber(edit, complaint, value)) return false;
+  try {
+    (markers_->*set)(value);
+  } catch (const Exception&) {
+    MainWindow.Tell(complaint);
+    SetActiveControl(edit);
+    return false;
+  }
+  changed = true;
+  return true;
+}
+
 void TfrmCueList::btnChangeClick(TObject*) {
   if (!markers_ || markers_->Current() < 1) return;
   // What was written before a refused value stays written, and counts.
   bool changed = false;
-  const auto write = [&](TzelEdit* edit, const std::string& complaint,
-                         void (IAudioEditor2Markers::*set)(std::int64_t)) {
-    int value = 0;
-    if (!ReadNumber(edit, complaint, value)) return false;
-    try {
-      (markers_->*set)(value);
-    } catch (const Exception&) {
-      MainWindow.Tell(complaint);
-      SetActiveControl(edit);
-      return false;
-    }
-    changed = true;
-    return true;
-  };
-  if (write(tPosition, kInvalidPosition, &IAudioEditor2Markers::SetPosition) &&
-      write(tLength, kInvalidLength, &IAudioEditor2Markers::SetLength)) {
+  if (WriteMarkerValue(tPosition, kInvalidPosition, &IAudioEditor2Markers::SetPosition, changed) &&
+      WriteMarkerValue(tLength, kInvalidLength, &IAudioEditor2Markers::SetLength, changed)) {
     markers_->SetLabel(tLabel->Text());
     markers_->SetNote(tNote->Text());
     markers_->SetText(tText->Text());

@@ -50,6 +50,8 @@ class TfrmCueList : public TForm {
   // the complaint, makes the edit the active control and answers false.
   bool ReadNumber(TzelEdit* edit, const std::string& complaint, int& value);
 
+  bool WriteMarkerValue(TzelEdit* edit, const std::string& complaint,
+                        void (IAudioEditor2Markers::*set)(std::int64_t), bool& changed);
   IAudioEditor2Markers* markers_ = nullptr;
   bool rebuilding_ = false;
 };

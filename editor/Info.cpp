@@ -138,6 +138,20 @@ void TfrmInfo::btnApplyClick(TObject*) {
   if (TagValues(*info_) != before) MainWindow.Modified();
 }
 
+// Writes one number field when it lies in min..max; otherwise tells the
+// complaint and gives the field the focus.
+bool TfrmInfo::WriteNumber(TzelEdit* edit, int min, int max, const std::string& complaint,
+                           void (IAudioEditor2FileInfo::*set)(int)) {
+  int value = 0;
+  if (TryStrToInt(edit->Text(), value) && value >= min && value <= max) {
+    (info_->*set)(value);
+    return true;
+  }
+  MainWindow.Tell(complaint);
+  SetActiveControl(edit);
+  return false;
+}
+
 void TfrmInfo::WriteFields() {
   info_->SetTitle(infoTitle->Text());
   info_->SetArtist(infoArtist->Text());
@@ -147,19 +161,8 @@ void TfrmInfo::WriteFields() {
   info_->SetComment(infoComment->Text());
 
   // A refused year or track stops here; what came before stays written.
-  const auto number = [this](TzelEdit* edit, int min, int max, const std::string& complaint,
-                             void (IAudioEditor2FileInfo::*set)(int)) {
-    int value = 0;
-    if (TryStrToInt(edit->Text(), value) && value >= min && value <= max) {
-      (info_->*set)(value);
-      return true;
-    }
-    MainWindow.Tell(complaint);
-    SetActiveControl(edit);
-    return false;
-  };
-  if (!number(infoYear, 0, 9999, "Invalid Year Value", &IAudioEditor2FileInfo::SetYear)) return;
-  if (!number(infoTrack, 0, kMaxTrack, "Invalid Track Value", &IAudioEditor2FileInfo::SetTrack)) return;
+  if (!WriteNumber(infoYear, 0, 9999, "Invalid Year Value", &IAudioEditor2FileInfo::SetYear)) return;
+  if (!WriteNumber(infoTrack, 0, kMaxTrack, "Invalid Track Value", &IAudioEditor2FileInfo::SetTrack)) return;
 
   info_->SetURL(infoURL->Text());
   info_->SetComposer(infoComposer->Text());

@@ -51,6 +51,8 @@ class TfrmInfo : public TForm {
   void FillGenres();
   // The fields into the engine in the window's order, up to a refused number.
   void WriteFields();
+  bool WriteNumber(TzelEdit* edit, int min, int max, const std::string& complaint,
+                   void (IAudioEditor2FileInfo::*set)(int));
 
   IAudioEditor2FileInfo* info_ = nullptr;
 };

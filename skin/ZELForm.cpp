@@ -68,9 +68,13 @@ TzelForm::~TzelForm() {
   // The form frees its components before its window goes: its end is now.
   // Once the form part of the owner has gone (the screen no longer lists
   // it), only its component part may be asked anything.
-  if (form_ != nullptr && form_->IsDestroying() && ScreenListsForm() && IsMDIChild() && form_->HandleAllocated() &&
-      !destroying_)
-    MDIChildDestroyed();
+  if (form_ != nullptr && form_->IsDestroying() && !destroying_) {
+    if (!ScreenListsForm()) {
+      if (wasMDIChild_) MDIChildGone(zoomedMDIWindow_);
+    } else if (IsMDIChild() && form_->HandleAllocated()) {
+      MDIChildDestroyed();
+    }
+  }
   destroying_ = true;
   // Hooks first, so nothing reaches a frame that is going.
   if (formHook_) formHook_->Release();

@@ -170,6 +170,7 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   void MDIChildSized(bool maximized);
   void MDIChildActivated(HWND activated);
   void MDIChildDestroyed();
+  void MDIChildGone(HWND zoomedWindow);
   void SendToMDIFrame(UINT msg, WPARAM wParam) const;
   // Shows or hides the title bar without taking it as the user's wish.
   void SetTitleBarShownByFrame(bool value);
@@ -234,6 +235,9 @@ class TzelForm : public TCustomPanel, public TzelMenuFrame {
   TFormBorderStyle borderStyleBefore_ = bsSizeable;
   // An MDI child's maximize bookkeeping.
   bool mdiMaximized_ = false, restoredOnce_ = false, maximizePending_ = false;
+  // Kept for the end: a form frees its frame after its form part has gone.
+  bool wasMDIChild_ = false;
+  HWND zoomedMDIWindow_ = nullptr;
   // The last visibility asked of the title bar from outside, and whether
   // the frame itself is changing it now.
   bool titleBarWanted_ = true, selfChange_ = false;

@@ -188,20 +188,27 @@ void TzelForm::MDIChildActivated(HWND activated) {
 }
 
 void TzelForm::MDIChildDestroyed() {
+  const bool zoomed = form_->HandleAllocated() && IsZoomed(form_->Handle());
+  MDIChildGone(zoomed ? form_->Handle() : nullptr);
+}
+
+// Asks nothing of the child itself: it may be half gone already.
+void TzelForm::MDIChildGone(HWND zoomedWindow) {
   bool last = true;
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* other = Screen->Forms(i);
     if (other != form_ && other->FormStyle() == fsMDIChild) last = false;
   }
   if (last) SendToMDIFrame(WM_MDIREFRESHMENU, 0);
-  if (form_->HandleAllocated() && IsZoomed(form_->Handle()))
-    SendToMDIFrame(WM_MDIRESTORE, reinterpret_cast<WPARAM>(form_->Handle()));
+  if (zoomedWindow != nullptr) SendToMDIFrame(WM_MDIRESTORE, reinterpret_cast<WPARAM>(zoomedWindow));
 }
 
 // A maximized child shows its caption in the MDI frame: its own title bar
 // goes and the contents move up into its place, and back on restore.
 void TzelForm::MDIChildSized(bool maximized) {
   const WPARAM child = reinterpret_cast<WPARAM>(form_->Handle());
+  wasMDIChild_ = true;
+  zoomedMDIWindow_ = maximized ? form_->Handle() : nullptr;
   if (maximized) {
     SetTitleBarShownByFrame(false);
     if (mdiMaximized_) return;
