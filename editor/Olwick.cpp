@@ -6,24 +6,12 @@
 #include <string>
 
 #include "editor/About.h"
-#include "editor/Amplify.h"
-#include "editor/BandPassFilter.h"
 #include "editor/Convert.h"
 #include "editor/CueList.h"
-#include "editor/Delay.h"
-#include "editor/FadeInOut.h"
-#include "editor/Flanger.h"
-#include "editor/HighPassFilter.h"
-#include "editor/HighShelfFilter.h"
+#include "editor/EffectDialogs.h"
 #include "editor/Info.h"
-#include "editor/InsertSilence.h"
-#include "editor/LowPassFilter.h"
-#include "editor/LowShelfFilter.h"
 #include "editor/Main.h"
-#include "editor/Normalize.h"
-#include "editor/NotchFilter.h"
 #include "editor/Options.h"
-#include "editor/Vibrato.h"
 #include "platform/framework/Forms.h"
 #include "platform/os/ComServer.h"
 #include "platform/os/Folders.h"
@@ -51,19 +39,7 @@ void CreateWindows() {
     frmMain->UpdateFileInfo();
   };
   Application->CreateForm(frmOptions, link);
-  Application->CreateForm(frmAmplify);
-  Application->CreateForm(frmNormalize);
-  Application->CreateForm(frmFadeInOut);
-  Application->CreateForm(frmInsertSilence);
-  Application->CreateForm(frmFlanger);
-  Application->CreateForm(frmVibrato);
-  Application->CreateForm(frmDelay);
-  Application->CreateForm(frmNotchFilter);
-  Application->CreateForm(frmBandPassFilter);
-  Application->CreateForm(frmHighPassFilter);
-  Application->CreateForm(frmLowPassFilter);
-  Application->CreateForm(frmHighShelfFilter);
-  Application->CreateForm(frmLowShelfFilter);
+  CreateEffectDialogs();
   Application->CreateForm(frmCueList, frmMain->DocumentLink());
   Application->CreateForm(frmInfo, frmMain->DocumentLink());
   Application->CreateForm(frmConvert, frmMain->DocumentLink());

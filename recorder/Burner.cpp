@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kWidth = 661, kHeight = 629;
 
-struct ColumnLook {
-  const char* caption;
-  int width;
-  TAlignment alignment;
-};
-
 TzelListView* ReportList(TfrmBurner* form, const std::string& name, TRect bounds,
                          std::initializer_list<ColumnLook> columns) {
   auto* list = new TzelListView(form);
@@ -34,12 +28,7 @@ TzelListView* ReportList(TfrmBurner* form, const std::string& name, TRect bounds
   list->SetReadOnly(true);
   list->SetGridLines(true);
   list->SetDoubleBuffered(true);
-  for (const ColumnLook& look : columns) {
-    TListColumn* column = list->Columns()->Add();
-    column->SetCaption(look.caption);
-    column->SetWidth(look.width);
-    column->SetAlignment(look.alignment);
-  }
+  AddColumns(list, columns);
   return list;
 }
 

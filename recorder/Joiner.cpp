@@ -16,12 +16,6 @@ namespace {
 
 constexpr TColor kLightText = 0xF0E8E0;
 
-struct ColumnLook {
-  const char* caption;
-  int width;
-  TAlignment alignment;
-};
-
 TzelListView* FileListView(TForm* form, const std::string& name, int left, int top, int width, int height,
                            std::initializer_list<ColumnLook> columns) {
   auto* list = new TzelListView(form);
@@ -32,12 +26,7 @@ TzelListView* FileListView(TForm* form, const std::string& name, int left, int t
   list->SetReadOnly(true);
   list->SetRowSelect(true);
   list->SetDoubleBuffered(true);
-  for (const ColumnLook& look : columns) {
-    TListColumn* column = list->Columns()->Add();
-    column->SetCaption(look.caption);
-    column->SetWidth(look.width);
-    column->SetAlignment(look.alignment);
-  }
+  AddColumns(list, columns);
   return list;
 }
 

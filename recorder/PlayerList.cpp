@@ -50,19 +50,8 @@ void TfrmPlayer::CreateFileList() {
   lvPlayList->SetRowSelect(true);
   lvPlayList->SetGridLines(true);
   lvPlayList->SetReadOnly(true);
-  struct ColumnLook {
-    const char* caption;
-    int width;
-    TAlignment alignment;
-  };
-  for (const ColumnLook& look : {ColumnLook{"File name", 155, taLeftJustify}, ColumnLook{"Format", 48, taLeftJustify},
-                                 ColumnLook{"Duration", 86, taRightJustify}, ColumnLook{"Size", 70, taRightJustify},
-                                 ColumnLook{"Status", 140, taCenter}}) {
-    TListColumn* column = lvPlayList->Columns()->Add();
-    column->SetCaption(look.caption);
-    column->SetWidth(look.width);
-    column->SetAlignment(look.alignment);
-  }
+  AddColumns(lvPlayList, {{"File name", 155, taLeftJustify}, {"Format", 48, taLeftJustify},
+                          {"Duration", 86, taRightJustify}, {"Size", 70, taRightJustify}, {"Status", 140, taCenter}});
   CompanionScrollBars(lvPlayList, sbPlayListV, sbPlayListH);
   lvPlayList->OnColumnClick = [this](TObject*, TListColumn* column) { SortByColumn(column->Index()); };
   lvPlayList->OnClick = [this](TObject*) { ShowFormatOfClickedRow(); };

@@ -215,16 +215,7 @@ void TfrmSplitter::CreateListControls() {
   lvSplitList->SetRowSelect(true);
   lvSplitList->SetGridLines(true);
   lvSplitList->SetDoubleBuffered(true);
-  struct ColumnLook {
-    const char* caption;
-    int width;
-  };
-  for (const ColumnLook& look : {ColumnLook{"Use", 36}, ColumnLook{"Start", 90}, ColumnLook{"End", 90},
-                                 ColumnLook{"Duration", 90}, ColumnLook{"Status", 150}}) {
-    TListColumn* column = lvSplitList->Columns()->Add();
-    column->SetCaption(look.caption);
-    column->SetWidth(look.width);
-  }
+  AddColumns(lvSplitList, {{"Use", 36}, {"Start", 90}, {"End", 90}, {"Duration", 90}, {"Status", 150}});
   CompanionScrollBars(lvSplitList, sbSplitListV, sbSplitListH);
 
   lvSplitList->OnChange = [this](TObject*, TListItem* item, TItemChange change) {

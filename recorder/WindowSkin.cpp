@@ -151,6 +151,15 @@ TzelTrackBar* SkinnedSlider(TWinControl* parent, const std::string& name, int le
   return slider;
 }
 
+void AddColumns(TzelListView* list, std::initializer_list<ColumnLook> columns) {
+  for (const ColumnLook& look : columns) {
+    TListColumn* column = list->Columns()->Add();
+    column->SetCaption(look.caption);
+    column->SetWidth(look.width);
+    column->SetAlignment(look.alignment);
+  }
+}
+
 void CompanionScrollBars(TzelListView* list, TzelScrollBar*& vertical, TzelScrollBar*& horizontal) {
   const std::string base = "sb" + list->Name().substr(2);
   TWinControl* parent = list->Parent();

@@ -4,6 +4,7 @@
 // buttons cut from three-state strips, and the theme their skinned
 // controls take.
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/framework/ExtCtrls.h"
@@ -49,6 +50,14 @@ TImage* AlternatePictures(TForm* form, const std::string& name, const std::strin
 
 // Exchanges the button's three pictures with the strip the image holds.
 void SwapButtonPictures(TzelImageButton* button, TImage* image);
+
+// One column of a report list: caption, width and alignment.
+struct ColumnLook {
+  const char* caption;
+  int width;
+  TAlignment alignment = taLeftJustify;
+};
+void AddColumns(TzelListView* list, std::initializer_list<ColumnLook> columns);
 
 // Two skinned scroll bars beside the list, in step with it, named after
 // it; the list takes over its header's painting.

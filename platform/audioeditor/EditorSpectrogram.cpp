@@ -1,5 +1,6 @@
-// The spectral view: for each pixel column the spectrum of the audio
-// there, low frequencies at the bottom, louder in brighter colour.
+// The frequency view: for each pixel column the loudness of each
+// frequency of the audio there, low frequencies at the bottom, louder in
+// brighter colour.
 
 #include "platform/audiodisplay/FrequencyAnalysis.h"
 #include "platform/audioeditor/AudioEditor2.h"

@@ -9,6 +9,7 @@
 #include "editor/Amplify.h"
 #include "editor/BandPassFilter.h"
 #include "editor/Delay.h"
+#include "editor/EffectDialogs.h"
 #include "editor/FadeInOut.h"
 #include "editor/Flanger.h"
 #include "editor/HighPassFilter.h"
@@ -27,19 +28,7 @@ class EffectDialogTest : public ::testing::Test {
   void SetUp() override {
     InitWindowSystem(TBackendKind::Headless);
     HeadlessSetScreen(Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 740));
-    Application->CreateForm(frmAmplify);
-    Application->CreateForm(frmNormalize);
-    Application->CreateForm(frmFadeInOut);
-    Application->CreateForm(frmInsertSilence);
-    Application->CreateForm(frmFlanger);
-    Application->CreateForm(frmVibrato);
-    Application->CreateForm(frmDelay);
-    Application->CreateForm(frmNotchFilter);
-    Application->CreateForm(frmBandPassFilter);
-    Application->CreateForm(frmHighPassFilter);
-    Application->CreateForm(frmLowPassFilter);
-    Application->CreateForm(frmHighShelfFilter);
-    Application->CreateForm(frmLowShelfFilter);
+    CreateEffectDialogs();
   }
   void TearDown() override {
     Application->DestroyForms();
