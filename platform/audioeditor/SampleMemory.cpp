@@ -2,9 +2,12 @@
 
 #include <sys/mman.h>
 
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <new>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -41,6 +44,66 @@ void Populate(char* block) {
 #endif
 }
 
+// New blocks, mapped and filled by a thread of their own a few blocks
+// ahead of the caller: while a long file is decoded, the system clears the
+// memory it goes into beside the decoding instead of in its way. The
+// thread sleeps until a block is taken and never fills more than a few.
+class BlockReserve {
+ public:
+  // A filled block, or one mapped now when none is ready. Throws
+  // std::bad_alloc when there is no memory.
+  char* Take() {
+    char* block = nullptr;
+    {
+      std::lock_guard lock(mutex_);
+      if (!ready_.empty()) {
+        block = ready_.front();
+        ready_.pop_front();
+      }
+      wanted_ = true;
+      StartFiller();
+    }
+    wake_.notify_one();
+    if (block) return block;
+    block = MapBlock();
+    if (!block) throw std::bad_alloc();
+    Populate(block);
+    return block;
+  }
+
+ private:
+  static constexpr std::size_t kAhead = 8;
+
+  void StartFiller() {
+    if (started_) return;
+    started_ = true;
+    // The reserve lives as long as the process, and so does its thread.
+    std::thread([this] { Fill(); }).detach();
+  }
+
+  void Fill() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return wanted_; });
+      while (ready_.size() < kAhead) {
+        lock.unlock();
+        char* block = MapBlock();
+        if (block) Populate(block);
+        lock.lock();
+        if (!block) break;  // out of memory: callers map, and fail, themselves
+        ready_.push_back(block);
+      }
+      wanted_ = false;
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<char*> ready_;
+  bool wanted_ = false;
+  bool started_ = false;
+};
+
 // Whole chunks, from blocks shared by all documents and threads.
 class ChunkPool {
  public:
@@ -51,11 +114,10 @@ class ChunkPool {
     if (!free_.empty()) {
       block = free_.back();
       free_.pop_back();
+      Populate(block);
     } else {
-      block = MapBlock();
-      if (!block) throw std::bad_alloc();
+      block = reserve_.Take();
     }
-    Populate(block);
     partial_.push_back(block);
     return TakeFrom(block, used_[block]);
   }
@@ -88,6 +150,7 @@ class ChunkPool {
     return reinterpret_cast<float*>(block + static_cast<std::size_t>(slot) * kChunkBytes);
   }
 
+  BlockReserve reserve_;
   std::mutex mutex_;
   std::unordered_map<char*, std::uint32_t> used_;  // a bit per chunk in use
   std::vector<char*> partial_;                      // the blocks with room

@@ -5,7 +5,9 @@
 // An hour of stereo audio is over a gigabyte of floats, and the system
 // hands memory out a small page at a time, each page a fault on its first
 // write. Whole chunks therefore come in groups from large blocks the
-// system backs with huge pages and fills in one request. A block whose
+// system backs with huge pages and fills in one request, a few blocks
+// ahead of need on a thread of its own (so up to 16 MB wait filled for
+// the next document). A block whose
 // last chunk is released stays mapped for the next chunks, its pages
 // given up to the system whenever the system wants them.
 
