@@ -14,8 +14,10 @@ namespace detail {
 
 namespace {
 
-// Labels on the horizontal scale stand at least this far apart.
+// Labels on the horizontal scale stand at least this far apart, those
+// on the frequency scale at least this high.
 constexpr int kMinLabelSpacing = 90;
+constexpr int kMinYLabelSpacing = 28;
 
 // The smallest of 1, 2, 5 times a power of ten that is at least `least`.
 double NiceStep(double least) {
@@ -102,35 +104,58 @@ void EditorView::PaintGridAndScales(TCanvas& canvas, const ViewLayout& layout) {
       LabelText(canvas, x + 2, layout.scaleX.Top + 3, XLabel(static_cast<std::int64_t>(std::llround(tick))));
     }
   }
-  // Vertical: full scale, half and zero in each lane.
+  // Vertical: levels for the waveform, frequencies for the spectrogram.
   if (!layout.scaleY.IsEmpty()) {
     canvas.Brush()->SetColor(colors.scales);
     canvas.FillRect(layout.scaleY);
+    if (!layout.scaleX.IsEmpty())
+      canvas.FillRect({layout.scaleY.Left, layout.scaleX.Top, layout.scaleY.Right, layout.scaleX.Bottom});
   }
-  static constexpr std::array<double, 5> kLevels{1.0, 0.5, 0.0, -0.5, -1.0};
-  for (const TRect& lane : layout.lanes) {
-    for (double level : kLevels) {
-      const int y = YOf(lane, level);
-      if (editor_.scaleYSettings_.gridVisible && level != 0) HorizontalLine(canvas, lane.Left, lane.Right, y, colors.grid);
+  for (const TRect& lane : layout.lanes)
+    for (const YTick& tick : YTicks(lane)) {
+      if (editor_.scaleYSettings_.gridVisible && tick.grid) HorizontalLine(canvas, lane.Left, lane.Right, tick.y, colors.grid);
       if (layout.scaleY.IsEmpty()) continue;
-      std::string label;
-      switch (editor_.scaleYSettings_.scaleType) {
-        case kScaleValues: label = std::to_string(static_cast<int>(std::lround(level * 32767))); break;
-        case kScaleNormalised: {
-          char text[16];
-          std::snprintf(text, sizeof text, "%.1f", level);
-          label = text;
-          break;
-        }
-        default:
-          label = level == 0 ? "-inf" : std::to_string(static_cast<int>(std::lround(20 * std::log10(std::fabs(level))))) + " dB";
-      }
-      HorizontalLine(canvas, layout.scaleY.Right - 4, layout.scaleY.Right, y, colors.font);
-      const int height = canvas.TextHeight(label);
-      const int top = std::clamp(y - height / 2, lane.Top, lane.Bottom - height);
-      LabelText(canvas, layout.scaleY.Right - 6 - canvas.TextWidth(label), top, label);
+      HorizontalLine(canvas, layout.scaleY.Right - 4, layout.scaleY.Right, tick.y, colors.font);
+      const int height = canvas.TextHeight(tick.label);
+      const int top = std::clamp(tick.y - height / 2, lane.Top, lane.Bottom - height);
+      LabelText(canvas, layout.scaleY.Right - 6 - canvas.TextWidth(tick.label), top, tick.label);
     }
+}
+
+std::vector<EditorView::YTick> EditorView::YTicks(const TRect& lane) const {
+  std::vector<YTick> ticks;
+  if (editor_.typeView_ == TAudioEditor2::kViewSpectral) {
+    // The spectrogram runs from 0 Hz at the bottom to half the rate at the top.
+    const double top = std::max(1, editor_.state_.document.sampleRate) / 2.0;
+    const double rows = std::max(1, lane.Height() - 1);
+    const double step = NiceStep(top * kMinYLabelSpacing / rows);
+    for (double hz = 0; hz <= top; hz += step) {
+      char text[32];
+      if (hz < 1000)
+        std::snprintf(text, sizeof text, "%.0f Hz", hz);
+      else
+        std::snprintf(text, sizeof text, "%g kHz", hz / 1000);
+      ticks.push_back({static_cast<int>(std::lround(lane.Bottom - 1 - hz / top * rows)), text, hz > 0});
+    }
+    return ticks;
   }
+  // Full scale, half and zero.
+  for (double level : {1.0, 0.5, 0.0, -0.5, -1.0}) {
+    std::string label;
+    switch (editor_.scaleYSettings_.scaleType) {
+      case kScaleValues: label = std::to_string(static_cast<int>(std::lround(level * 32767))); break;
+      case kScaleNormalised: {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", level);
+        label = text;
+        break;
+      }
+      default:
+        label = level == 0 ? "-inf" : std::to_string(static_cast<int>(std::lround(20 * std::log10(std::fabs(level))))) + " dB";
+    }
+    ticks.push_back({YOf(lane, level), label, level != 0});
+  }
+  return ticks;
 }
 
 void EditorView::PaintLane(TCanvas& canvas, const TRect& lane, int channel) {

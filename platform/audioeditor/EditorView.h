@@ -74,6 +74,14 @@ class EditorView {
   void PaintMarkers(TCanvas& canvas, const ViewLayout& layout);
   void PaintCursors(TCanvas& canvas, const ViewLayout& layout);
   std::string XLabel(std::int64_t frame) const;
+  // The marks of the vertical scale in one lane, top to bottom or bottom
+  // to top; `grid` says whether a grid line goes across the lane there.
+  struct YTick {
+    int y;
+    std::string label;
+    bool grid;
+  };
+  std::vector<YTick> YTicks(const TRect& lane) const;
 
   TAudioEditor2& editor_;
   TScrollBar* scrollBar_ = nullptr;  // a child of the editor

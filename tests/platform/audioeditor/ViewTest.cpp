@@ -80,6 +80,9 @@ TEST_F(ViewTest, ShowsWaveformSelectionCursorAndMarkersInTheirColours) {
   EXPECT_GT(CountInBox(XOf(0) + 3, scaleTop + 4, 24, 8, colors->Scales()), labelBox / 3);
   EXPECT_GT(CountInBox(XOf(kRate / 2) + 4, 2, 24, 8, colors->CueMarker()), 0);
   EXPECT_LT(CountInBox(XOf(kRate / 2) + 4, 2, 24, 8, colors->CueMarker()), labelBox * 2 / 3);
+  // Where the two scales meet is scale, not background.
+  EXPECT_EQ(CountInBox(0, scaleTop, 20, detail::EditorView::kScaleXHeight, colors->Scales()),
+            20 * detail::EditorView::kScaleXHeight);
   // A colour change shows at once; a hidden channel gives its lane away.
   colors->SetCursor(RGB(1, 2, 3));
   EXPECT_GT(CountInColumn(XOf(3 * kRate), RGB(1, 2, 3)), 200);
@@ -101,6 +104,12 @@ TEST_F(ViewTest, ShowsWaveformSelectionCursorAndMarkersInTheirColours) {
   for (int y = laneBottom - 20; y < laneBottom; ++y) bright += PixelAt(XOf(kRate / 4), y) != colors->Background();
   EXPECT_GT(bright, 0);
   EXPECT_EQ(PixelAt(XOf(kRate / 4), 20), colors->Background());
+  // Its scale reads frequencies from 0 Hz at the bottom to 22.05 kHz at
+  // the top, marked every 5 kHz at this height.
+  const int tickX = detail::EditorView::kScaleYWidth - 2;
+  const auto hzY = [&](double hz) { return laneBottom - static_cast<int>(std::lround(hz / 22050 * laneBottom)); };
+  for (double hz : {0.0, 5000.0, 10000.0, 20000.0}) EXPECT_EQ(PixelAt(tickX, hzY(hz)), colors->Font()) << hz;
+  EXPECT_NE(PixelAt(tickX, hzY(2500)), colors->Font());
 }
 
 TEST_F(ViewTest, ZoomScrollAndTheMouse) {
