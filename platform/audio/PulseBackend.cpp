@@ -4,14 +4,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 namespace detail {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Every server request gives up after this long, so a stuck server can
 // never hang the program.
@@ -29,23 +25,44 @@ class LoopLock {
   pa_threaded_mainloop* loop_;
 };
 
+// Wakes a thread waiting in WaitLocked; the callbacks of everything
+// waited for call it, on the loop's thread.
+void SignalLoop(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 0); }
+void OnContextState(pa_context*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+void OnStreamState(pa_stream*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+void OnOperationState(pa_operation*, void* loop) { SignalLoop(static_cast<pa_threaded_mainloop*>(loop)); }
+
+struct Deadline {
+  pa_threaded_mainloop* loop;
+  bool passed = false;
+};
+
+void OnDeadline(pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
+  auto* deadline = static_cast<Deadline*>(userdata);
+  deadline->passed = true;
+  SignalLoop(deadline->loop);
+}
+
 // Waits, with the loop locked, until `done` holds or the time is up. The
-// lock is let go between checks so the loop thread can make progress.
+// wait lets the lock go; what is waited for wakes it through its state
+// callback, a timer on the loop at the deadline.
 template <typename Done>
 bool WaitLocked(pa_threaded_mainloop* loop, int timeoutMs, Done done) {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (Clock::now() >= deadline) return false;
-    pa_threaded_mainloop_unlock(loop);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    pa_threaded_mainloop_lock(loop);
-  }
-  return true;
+  if (done()) return true;
+  Deadline deadline{loop};
+  timeval when{};
+  pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(timeoutMs) * PA_USEC_PER_MSEC);
+  pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+  pa_time_event* timer = api->time_new(api, &when, OnDeadline, &deadline);
+  while (!done() && !deadline.passed) pa_threaded_mainloop_wait(loop);
+  api->time_free(timer);
+  return done();
 }
 
 // Runs one request to its end (loop locked); false when it failed or timed out.
 bool Complete(pa_threaded_mainloop* loop, pa_operation* op) {
   if (!op) return false;
+  pa_operation_set_state_callback(op, OnOperationState, loop);
   const bool finished = WaitLocked(loop, kRequestTimeoutMs,
                                    [op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; });
   if (!finished) pa_operation_cancel(op);
@@ -123,6 +140,7 @@ pa_stream* ConnectStream(pa_threaded_mainloop* loop, pa_context* context, const 
     error = pa_strerror(pa_context_errno(context));
     return nullptr;
   }
+  pa_stream_set_state_callback(stream, OnStreamState, loop);
   bool ready = connect(stream) == 0 &&
                WaitLocked(loop, kRequestTimeoutMs, [stream] {
                  const auto s = pa_stream_get_state(stream);
@@ -334,6 +352,7 @@ class PulseBackend : public AudioBackend {
     context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "Velmora", props);
     pa_proplist_free(props);
     if (!context_) return false;
+    pa_context_set_state_callback(context_, OnContextState, loop_);
     // Never start a server of our own: an absent server means virtual devices.
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
     WaitLocked(loop_, timeoutMs, [this] {
