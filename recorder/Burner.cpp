@@ -87,12 +87,7 @@ void TfrmBurner::CreateSkin() {
   zelSkinForm1->SetParent(this);
   ShapeWindow(zelSkinForm1, kWidth, kHeight + 1);
   imgBurnerBack = BackgroundImage(this, "imgBurnerBack", "BURNER_BACKGROUND");
-  // The one-pixel panel down the right side closes the frame there.
-  plSide = Place<TPanel>(this, this, kWidth - 2, 4, 1, kHeight - 8);
-  plSide->SetName("plSide");
-  plSide->SetBevelOuter(bvNone);
-  plSide->SetColor(clBlack);
-  plSide->SetVisible(true);
+  plSide = SidePanel(this, kWidth, kHeight);
   titleMain = WindowTitle(this, "titleMain", "Velmora MP3 Recorder Pro: CD Burner", kWidth);
 
   btnStartBurn = PictureButton(this, "btnStartBurn", 6, 24, 60, 37, "BURNER_START", "Start burn");

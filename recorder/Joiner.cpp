@@ -90,6 +90,7 @@ void TfrmJoiner::CreateSkin() {
   zelSkinForm1->SetParent(this);
   ShapeWindow(zelSkinForm1, 658, 430);
   imgJoinerBack = BackgroundImage(this, "imgJoinerBack", "JOINER_BACKGROUND");
+  plSide = SidePanel(this, ClientWidth(), ClientHeight());
   titleJoiner = WindowTitle(this, "titleJoiner", "Velmora MP3 Recorder Pro: Joiner", 658);
 
   btnStartMerge = PictureButton(this, "btnStartMerge", 6, 24, 60, 37, "JOIN_START", "Start merge");

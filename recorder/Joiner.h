@@ -42,6 +42,7 @@ class TfrmJoiner : public TForm {
   const std::string& CurrentFolder() const { return currentFolder_; }
 
   TzelSkinForm* zelSkinForm1;
+  TPanel* plSide;
   TImage* imgJoinerBack;
   TzelTitleBar* titleJoiner;
   TShellTreeView* STV;

@@ -79,6 +79,7 @@ void TfrmMain::CreateSkin() {
   zelSkinForm1->SetParent(this);
   ShapeWindow(zelSkinForm1, 608, 431);
   imgBackground = BackgroundImage(this, "imgBackground", "MAIN_BACKGROUND");
+  plSide = SidePanel(this, ClientWidth(), ClientHeight());
   titleMain = WindowTitle(this, "titleMain", "Velmora MP3 Recorder", 608);
 }
 

@@ -65,6 +65,7 @@ class TfrmMain : public TForm {
   TzelBuiltInFileTheme* themeMp12;
   TzelBuiltInFileTheme* themeMp13;
   TzelSkinForm* zelSkinForm1;
+  TPanel* plSide;
   TImage* imgBackground;
   TzelTitleBar* titleMain;
   TPanel* plVisualizationBG;

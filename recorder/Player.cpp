@@ -81,6 +81,7 @@ void TfrmPlayer::CreateSkin() {
   zelSkinForm1->SetParent(this);
   ShapeWindow(zelSkinForm1, 718, 550);
   imgBackground = BackgroundImage(this, "imgBackground", "PLAYER_BACKGROUND");
+  plSide = SidePanel(this, ClientWidth(), ClientHeight());
   titlePlayer = WindowTitle(this, "titlePlayer", "Velmora MP3 Recorder Pro:  Player", 718);
 }
 

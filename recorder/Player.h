@@ -44,6 +44,7 @@ class TfrmPlayer : public TForm {
   std::string ClassName() const override { return "TfrmPlayer"; }
 
   TzelSkinForm* zelSkinForm1;
+  TPanel* plSide;
   TImage* imgBackground;
   TzelTitleBar* titlePlayer;
   TShellTreeView* STV;

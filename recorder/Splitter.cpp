@@ -96,6 +96,7 @@ void TfrmSplitter::CreateSkin() {
   zelSkinForm1->SetParent(this);
   ShapeWindow(zelSkinForm1, 581, 345);
   imgSplitterBack = BackgroundImage(this, "imgSplitterBack", "SPLITTER_BACKGROUND");
+  plSide = SidePanel(this, ClientWidth(), ClientHeight());
   titleSplitter = WindowTitle(this, "titleSplitter", "Velmora MP3 Recorder Pro: Splitter", 581);
 
   btnSplit = PictureButton(this, "btnSplit", 6, 24, 60, 37, "SPLIT_START", "Start to split the file(s)");

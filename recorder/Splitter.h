@@ -41,6 +41,7 @@ class TfrmSplitter : public TForm {
   void CancelAndWait();
 
   TzelSkinForm* zelSkinForm1;
+  TPanel* plSide;
   TImage* imgSplitterBack;
   TzelTitleBar* titleSplitter;
   TMyTrackBar* Timeline;

@@ -57,6 +57,17 @@ void ShapeWindow(TzelSkinForm* skin, int width, int height) {
   skin->SetGlyph(&glyph);
 }
 
+TPanel* SidePanel(TForm* form, int width, int height) {
+  auto* side = new TPanel(form);
+  side->SetName("plSide");
+  side->SetParent(form);
+  side->SetBounds(width - 2, 4, 1, height - 8);
+  side->SetBevelOuter(bvNone);
+  side->SetColor(clBlack);
+  side->SetVisible(true);
+  return side;
+}
+
 TImage* BackgroundImage(TForm* form, const std::string& name, const std::string& picture) {
   auto* image = new TImage(form);
   image->SetName(name);

@@ -33,6 +33,10 @@ void DressInRecorderTheme(TControl* control);
 // glyph with the four corner pictures, white around them cut away.
 void ShapeWindow(TzelSkinForm* skin, int width, int height);
 
+// The one-pixel strip down the window's right side, below the rounded
+// corner, that closes the frame there (the window's client size given).
+TPanel* SidePanel(TForm* form, int width, int height);
+
 // The window's background picture at 0, 0, as named; a press on it drags
 // the window, as on the shaped form itself.
 TImage* BackgroundImage(TForm* form, const std::string& name, const std::string& picture);
