@@ -265,12 +265,14 @@ TEST_F(Commands, CommandsWhileTheEngineIsBusyAreIgnoredAndCloseIsRefused) {
 namespace {
 
 TEST_F(Commands, PlayingASelectionMovesTheLevelBars) {
-  WriteHandOver(WriteTone("tone.wav", 88200), 0, 0);
+  // Twenty seconds, so that the end of play, which lowers the bars, cannot
+  // come before this thread looks even when a loaded machine holds it up.
+  WriteHandOver(WriteTone("tone.wav", 20 * 44100), 0, 0);
   ShowMain();
-  Select(0, 88200);
+  Select(0, 20 * 44100);
   int highest = 0;
   frmMain->btnPlay->Click();
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (highest == 0 && std::chrono::steady_clock::now() < deadline) {
     RunMainThreadQueue();
     HeadlessPumpUntilIdle();
