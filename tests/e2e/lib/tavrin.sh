@@ -78,13 +78,15 @@ main_window_or_end() {
   visible_window "$TAVRIN_TITLE" || ! kill -0 "$TAVRIN_PID" 2>/dev/null
 }
 
-# click X Y: a left click at a place of the main window's client area.
-click() {
-  xdotool mousemove --window "$TAVRIN_WINDOW" "$1" "$2" click 1
-}
+# click_in WINDOW X Y: a left click at a place of that window. The
+# program takes clicks in the order they came, so one needs no pause
+# before the next; wait for what a click shows before looking at it.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-# Places in the main window, from its layout. The program takes clicks
-# in the order they came, so one needs no pause before the next.
+# click X Y: a left click at a place of the main window's client area.
+click() { click_in "$TAVRIN_WINDOW" "$1" "$2"; }
+
+# Places in the main window, from its layout.
 click_format() {
   case $1 in
     wav) click 376 84 ;;
@@ -98,13 +100,17 @@ click_play() { click 87 406; }
 click_pause() { click 113 406; }
 click_stop() { click 139 406; }
 
-# screenshot NAME: the main window as NAME.png in the screenshot folder.
-screenshot() {
+# window_shot WINDOW NAME: that window as NAME.png in the screenshot
+# folder, without the pointer.
+window_shot() {
   local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
-    "$shots/$1.png" || fail "cannot take the screenshot $1"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
+    "$shots/$2.png" || fail "cannot take the screenshot $2"
 }
+
+# screenshot NAME: the main window as NAME.png in the screenshot folder.
+screenshot() { window_shot "$TAVRIN_WINDOW" "$1"; }
 
 # Rows of the record list, from the window's layout: the list's panel
 # starts at 7,167, its header is HEADER_HEIGHT tall and rows ROW_HEIGHT.
@@ -176,6 +182,11 @@ closed_at() {
 }
 
 file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
+file_larger_than() { (($(file_size "$1") > $2)); }
+
+# wait_file_larger FILE BYTES: waits until FILE holds more than BYTES.
+wait_file_larger() { wait_until file_larger_than "$1" "$2"; }
 
 # check_name NAME EXTENSION START: the name follows the recorder's rule
 # ("Recorded" + start date and time + extension) for a start about then.
