@@ -152,19 +152,16 @@ recordings() { ls -1tr "$RECORDED_FOLDER" 2>/dev/null; }
 # RECORDING_SEEN to when it was made, from the folder's change time:
 # capture starts right after the file is made, so its audio begins there.
 wait_new_recording() {
-  local made end=$((SECONDS + E2E_DEADLINE))
-  while ((SECONDS < end)); do
-    made=$(comm -13 <(sort <<<"$1") <(recordings | sort))
-    if [[ -n "$made" ]]; then
-      [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
-      NEW_RECORDING=$made
-      RECORDING_SEEN=$(stat -c %.9Y "$RECORDED_FOLDER")
-      return 0
-    fi
-    sleep 0.02
-  done
-  fail "no recording was started"
+  local made
+  made=$(wait_until new_recordings "$1") || fail "no recording was started"
+  [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
+  NEW_RECORDING=$made
+  RECORDING_SEEN=$(stat -c %.9Y "$RECORDED_FOLDER")
 }
+
+# new_recordings BEFORE: prints the recordings not in BEFORE; false when
+# there are none.
+new_recordings() { comm -13 <(sort <<<"$1") <(recordings | sort) | grep .; }
 
 # closed_at FILE: when the program last wrote FILE, once it has stopped
 # writing: a writer's last act is finishing the file, so that is when the
