@@ -140,6 +140,12 @@ row_shows_text() { cell_shows_text "$1" 4 200; }
 # size_shows_text N: row N shows something in its "Size" column.
 size_shows_text() { cell_shows_text "$1" 474 96; }
 
+# status_running: the status line under the list names a running
+# recording or playback ("Recording...", "Playing..."), not a resting
+# state ("Idle", "Pause"): its word reaches past where those end.
+status_running() { shows_text "$TAVRIN_WINDOW" 240 398 16 14; }
+status_resting() { ! status_running; }
+
 now() { date +%s.%N; }
 # elapsed FROM TO: seconds between two `now` readings.
 elapsed() { awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; }
