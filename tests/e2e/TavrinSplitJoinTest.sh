@@ -166,8 +166,11 @@ window_shot "$joiner" joiner-merging
 click_in "$joiner" 36 43 # Cancel merge
 closed_at "$MERGED_FOLDER/$cancelled" >/dev/null
 # The join list scrolled to its end shows the rows' status; its header
-# then shows "Duration" where the name's column was blank.
-xdotool mousemove --window "$joiner" 390 362 mousedown 1 mousemove --window "$joiner" 700 362 mouseup 1
+# then shows "Duration" where the name's column was blank. The bar drags
+# its thumb only with moves that come once it has taken the pointer, which
+# it does after the press: short pauses keep the three steps apart.
+xdotool mousemove --window "$joiner" 390 362 mousedown 1 sleep 0.2 mousemove --window "$joiner" 700 362 sleep 0.2 \
+  mouseup 1
 scrolled_to_end() { shows_text "$joiner" 360 72 40 12; }
 wait_until scrolled_to_end || fail "the join list does not scroll"
 window_shot "$joiner" joiner-cancelled
