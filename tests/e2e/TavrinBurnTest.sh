@@ -26,29 +26,19 @@ for take in 1 2 3; do
 done
 [[ $(recordings | grep -c .) -eq 3 ]] || fail "three recordings were not made: $(recordings)"
 
-# window_click WINDOW X Y: a left click at a place of that window.
-window_click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-# window_shot WINDOW NAME: the window as NAME.png in the screenshot folder.
-window_shot() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
-    "$shots/$2.png" || fail "cannot take the screenshot $2"
-}
-
-window_click "$TAVRIN_WINDOW" 36 42
+click_in "$TAVRIN_WINDOW" 36 42
 player=$(wait_window "Velmora MP3 Player") || fail "the player did not open"
-window_click "$player" 219 42
+click_in "$player" 219 42
 # The burner lists the folder before its window shows, and takes clicks
 # in the order they came.
 burner=$(wait_window "Velmora MP3 CD Burner") || fail "the burner did not open from the player"
-window_click "$burner" 250 78   # sort the folder by name
-window_click "$burner" 46 313  # Add all
+click_in "$burner" 250 78   # sort the folder by name
+click_in "$burner" 46 313  # Add all
 window_shot "$burner" burner
-window_click "$burner" 36 42   # Start burn
+click_in "$burner" 36 42   # Start burn
 progress=$(wait_window "Burn Audio CD") || fail "Start burn did not open the progress window"
 window_shot "$progress" progress
-window_click "$progress" 221 176  # Start
+click_in "$progress" 221 176  # Start
 cue_sheet() { ls "$FOXBURNER_IMAGE_DIR"/*.cue 2>/dev/null | head -n 1 | grep .; }
 cue=$(wait_until cue_sheet)
 [[ -n "$cue" ]] || fail "no cue sheet was written into $FOXBURNER_IMAGE_DIR: $(ls "$FOXBURNER_IMAGE_DIR" 2>&1)"

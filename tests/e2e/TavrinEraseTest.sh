@@ -19,15 +19,6 @@ done
 write_settings
 start_tavrin
 
-# window_shot ID NAME: that window as NAME.png in the screenshot folder.
-window_shot() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
-    "$shots/$2.png" || fail "cannot take the screenshot $2"
-}
-# click_in ID X Y: a left click at a place of that window.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # folder_row_shows_text N: row N of the burner's folder list shows a name.
 folder_row_shows_text() { shows_text "$burner" 206 $((68 + HEADER_HEIGHT + $1 * ROW_HEIGHT + 3)) 150 $((ROW_HEIGHT - 6)); }
 
@@ -75,7 +66,7 @@ done
 [[ $(ls "$work/read" | grep -c .) -eq 2 ]] || fail "the disc holds more than the list: $(ls "$work/read")"
 
 # The result's Ok, then Close: the burn is over, so the window may close.
-xdotool windowfocus --sync "$message" 2>/dev/null
+focus_window "$message" || fail "the result never got the keyboard"
 xdotool key Return
 wait_window_gone "^Message$" || fail "the result stays"
 click_in "$progress" 400 267

@@ -13,10 +13,11 @@ source "$2/tests/e2e/lib/tavrin.sh"
 START_KEYS=ctrl+alt+F9
 STOP_KEYS=ctrl+alt+F11
 
-# press KEYS SECONDS: holds the keys down that long.
+# press KEYS: a short press, held a moment as a hand does, so that the
+# program looks at the keys while they are down.
 press() {
   xdotool keydown "$1"
-  sleep "$2"
+  sleep 0.2
   xdotool keyup "$1"
 }
 
@@ -35,30 +36,30 @@ focus_window "$other" || fail "the other program did not get the keyboard"
 start=$(now)
 xdotool keydown "$START_KEYS"
 wait_new_recording ""
+# Held on after the start, as a slow hand does.
 sleep 1.5
 xdotool keyup "$START_KEYS"
-sleep 0.5
-[[ $(recordings | grep -c .) -eq 1 ]] || fail "holding the start keys made $(recordings | grep -c .) recordings, not one"
 file="$RECORDED_FOLDER/$NEW_RECORDING"
 check_name "$NEW_RECORDING" wav "$start"
 size1=$(file_size "$file")
-grown() { (($(file_size "$file") > size1)); }
-wait_until grown || fail "the recording does not grow (stays at $size1 bytes)"
+wait_file_larger "$file" "$size1" || fail "the recording does not grow (stays at $size1 bytes)"
 
-press "$START_KEYS" 0.2
-sleep 0.5
-[[ $(recordings | grep -c .) -eq 1 ]] || fail "the start keys during a recording started another one"
-
-press "$STOP_KEYS" 0.2
+press "$START_KEYS"
+# Held until the recording has ended, however long the program takes.
+xdotool keydown "$STOP_KEYS"
 stop=$(closed_at "$file")
+xdotool keyup "$STOP_KEYS"
 size3=$(file_size "$file")
-sleep 1.5
-size4=$(file_size "$file")
-((size4 == size3)) || fail "the recording goes on after the stop keys ($size3 then $size4 bytes)"
+# The program takes the keys in the order they came: once the stop has
+# ended the recording, every start before it has had its effect.
+[[ $(recordings | grep -c .) -eq 1 ]] ||
+  fail "holding the start keys, then pressing them while recording, made $(recordings | grep -c .) recordings, not one"
 check_audio "$file" --duration "$(elapsed "$RECORDING_SEEN" "$stop")" --duration-tolerance 0.7 \
   --frequency "$TONE_HZ" --level "$TONE_DBFS"
 [[ $(xdotool getwindowfocus) == "$other" ]] || fail "the keys took the keyboard from the other program"
 row_shows_text 0 || fail "the record list shows no row for the recording"
 row_shows_text 1 && fail "the record list shows a second row"
+# Looked at again after all the checks above.
+(($(file_size "$file") == size3)) || fail "the recording goes on after the stop keys ($size3 then $(file_size "$file") bytes)"
 screenshot after-hotkeys
 echo "PASS"

@@ -71,7 +71,7 @@ ran_for() { awk -v from="$1" -v to="$(now)" -v s="$2" 'BEGIN { exit !(to - from 
 
 # record_input SOURCE HERTZ DBFS LOUDNESS: records for at least 2 s and
 # checks that the recording and the monitor read SOURCE, the meters show
-# it (LOUDNESS loud: they rise to half, within 20 s; quiet: they stay
+# it (LOUDNESS loud: they rise to half before the deadline; quiet: they stay
 # down all along) and the file holds its tone.
 record_input() {
   local source=$1 hertz=$2 dbfs=$3 loudness=$4 before start height highest=0 file
@@ -83,7 +83,7 @@ record_input() {
   captures_read "$source" 2
   # The meters watched for 2 s, and for a loud input until they rise.
   while ! ran_for "$start" 2 ||
-    { [[ $loudness == loud ]] && ((highest < LOUD_METER)) && ! ran_for "$start" 20; }; do
+    { [[ $loudness == loud ]] && ((highest < LOUD_METER)) && ! ran_for "$start" "$E2E_DEADLINE"; }; do
     height=$(meter_height)
     ((height > highest)) && highest=$height
   done

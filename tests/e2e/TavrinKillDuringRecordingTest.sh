@@ -13,7 +13,7 @@ start_tavrin
 start=$(now)
 click_record
 wait_new_recording ""
-sleep 4
+sleep 4  # recording time: a few header updates before the kill
 killed=$(now)
 kill -9 "$TAVRIN_PID"
 wait "$TAVRIN_PID" 2>/dev/null

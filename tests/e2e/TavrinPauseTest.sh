@@ -12,14 +12,19 @@ start_tavrin
 
 click_record
 wait_new_recording ""
+file="$RECORDED_FOLDER/$NEW_RECORDING"
+wait_until status_running || fail "the status line does not show the recording"
+# Each sleep lets recording (or pause) time pass; the file's length is
+# checked against the times taken here.
 sleep 1.5
 paused=$(now)
 click_pause
-sleep 1.5
+wait_until status_resting || fail "the status line does not show the pause"
 screenshot paused
-file="$RECORDED_FOLDER/$NEW_RECORDING"
+sleep 1.5
 resumed=$(now)
 click_pause
+wait_until status_running || fail "the status line does not show the recording again"
 sleep 1.5
 click_stop
 stopped=$(closed_at "$file")

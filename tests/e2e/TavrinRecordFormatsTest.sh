@@ -25,6 +25,8 @@ for format in wav mp3 ogg wma; do
   click_record
   wait_new_recording "$before"
   made=$NEW_RECORDING
+  wait_until status_running || fail "$format: the status line does not show the recording"
+  # Recording time, for a file long enough to measure.
   sleep 1.5
   [[ $format == wav ]] && screenshot recording
   sleep 1.5
@@ -44,9 +46,9 @@ screenshot recorded
 
 # Playing back: a click on the first row, then the Play button.
 click 60 $((LIST_TOP + HEADER_HEIGHT + ROW_HEIGHT / 2))
-sleep 1
+wait_until status_running || fail "a click on the first row does not play it"
 screenshot playing-row
 click_play
-sleep 1
+wait_until status_running || fail "after the Play button nothing plays"
 screenshot playing-button
 echo "PASS"

@@ -35,14 +35,10 @@ write_schedule "$entry_start" "$entry_stop"
 start_tavrin
 [[ -z $(recordings) ]] || fail "a recording exists before the entry's start"
 
-# The start acts within ten seconds after the start time.
-made=""
-while [[ -z $made ]] && (($(date +%s) <= entry_start + 15)); do
-  made=$(recordings | head -n 1)
-  sleep 0.05
-done
-[[ -n $made ]] || fail "the entry started no recording (log: $(cat "$work/tavrin.log"))"
-seen=$(stat -c %.9Y "$RECORDED_FOLDER")
+# The start acts within ten seconds after the start time; its name tells
+# when.
+wait_new_recording ""
+made=$NEW_RECORDING seen=$RECORDING_SEEN
 screenshot schedule-recording
 [[ $made =~ ^Recorded\ ([0-9-]{10})\ ([0-9]{2})-([0-9]{2})-([0-9]{2})\.wav$ ]] ||
   fail "\"$made\" is not named \"Recorded YYYY-MM-DD hh-mm-ss.wav\""

@@ -13,7 +13,7 @@ start_tavrin
 click_record
 wait_new_recording ""
 file="$RECORDED_FOLDER/$NEW_RECORDING"
-sleep 2
+sleep 2  # recording time, so the file holds some tone before the loss
 lost=$(now)
 kill -9 "$PULSE_PID"
 wait "$PULSE_PID" 2>/dev/null

@@ -34,65 +34,54 @@ tone "$RECORDED_FOLDER/tone.mp3" 12 44100 2 -c:a libmp3lame -b:a 128k
 LIST_HEADER=19 LIST_ROW=16
 duration() { ffprobe -v error -show_entries format=duration -of csv=p=0 "$1"; }
 
-# click_in WINDOW X Y: a left click at a place of that window.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
-# shot_of WINDOW NAME: the window as NAME.png in the screenshot folder.
-shot_of() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$2.png" ||
-    fail "cannot take the screenshot $2"
-}
-# shows_text WINDOW LEFT TOP WIDTH HEIGHT: something is written in that
-# stretch of the window, not just its background.
-shows_text() {
-  local levels WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  levels=$(ffmpeg -v error -f x11grab -video_size "$4x$5" -i "$DISPLAY+$((X + $2)),$((Y + $3))" -frames:v 1 \
-    -pix_fmt gray -f rawvideo - | od -An -v -tu1 | tr -s ' ' '\n' | grep . | sort -u | wc -l)
-  [[ $levels -ge 4 ]]
-}
+# list_row_shows_text WINDOW LEFT TOP N: row N of the list whose first
+# column starts at LEFT,TOP in that window shows something there.
+list_row_shows_text() { shows_text "$1" "$2" $(($3 + LIST_HEADER + $4 * LIST_ROW + 3)) 80 $((LIST_ROW - 6)); }
 # answer_message TEXT: waits for the message box, keeps a picture of it
 # and closes it.
 answer_message() {
   local message
   message=$(wait_window '^Message$') || fail "no message \"$1\" appeared"
-  shot_of "$message" "message-$2"
-  xdotool windowfocus --sync "$message"
+  window_shot "$message" "message-$2"
+  focus_window "$message" || fail "the message \"$1\" never got the keyboard"
   xdotool key Return
   wait_window_gone '^Message$' || fail "the message does not close"
 }
 
+# The section list's header starts at 217; the whole file is its first
+# section once the file is read.
+file_loaded() { list_row_shows_text "$splitter" 48 217 0; }
+
 start_tavrin
 click 36 43 # the main window's Player button
 player=$(wait_window "Velmora MP3 Player") || fail "the player does not open"
-sleep 1
+PLAYER_LIST_TOP=262
+wait_until list_row_shows_text "$player" 205 $PLAYER_LIST_TOP 6 || fail "the player does not list the folder's seven files"
 
 # ---- Splitting ---------------------------------------------------------------------
 # The player's list, sorted by name: join1, join2, join3, long1, long2, split-me.
-click_in "$player" 260 $((262 + LIST_HEADER + 5 * LIST_ROW + LIST_ROW / 2))
+click_in "$player" 260 $((PLAYER_LIST_TOP + LIST_HEADER + 5 * LIST_ROW + LIST_ROW / 2))
 click_in "$player" 97 43 # Split
 splitter=$(wait_window "Splitter$") || fail "the splitter does not open"
-sleep 1
-shot_of "$splitter" splitter-idle
+wait_until file_loaded || fail "the splitter shows no section for the file"
+window_shot "$splitter" splitter-idle
 
 # The timeline lies at 7,63; its thumb, 33 wide, starts at its left end
 # and its cursor 16 pixels into the thumb. A drag of 178 pixels is about
 # ten seconds of thirty.
 drag_thumb() { # drag_thumb FROM_LEFT TO_LEFT
-  xdotool mousemove --window "$splitter" $((7 + $1 + 16)) 70 mousedown 1 sleep 0.2 \
-    mousemove --window "$splitter" $((7 + $2 + 16)) 70 sleep 0.2 mouseup 1
-  sleep 0.3
+  xdotool mousemove --window "$splitter" $((7 + $1 + 16)) 70 mousedown 1 \
+    mousemove --window "$splitter" $((7 + $2 + 16)) 70 mouseup 1
 }
 drag_thumb 0 178
 click_in "$splitter" 274 196 # Add
 drag_thumb 178 356
 click_in "$splitter" 274 196
 click_in "$splitter" 20 $((217 + LIST_HEADER + LIST_ROW / 2)) # untick the first section
-shot_of "$splitter" splitter-sections
+window_shot "$splitter" splitter-sections
 click_in "$splitter" 36 43 # Split
 answer_message "Split finished" split-finished
-shot_of "$splitter" splitter-split
+window_shot "$splitter" splitter-split
 
 [[ -f "$RECORDED_FOLDER/split-me-Splitted0.wav" && -f "$RECORDED_FOLDER/split-me-Splitted1.wav" ]] ||
   fail "the split did not write two parts: $(ls "$RECORDED_FOLDER")"
@@ -117,10 +106,11 @@ wait_window_gone "Splitter$" || fail "the splitter does not close"
 # An MP3 splits at its frames (1152 samples): each part may end up to a
 # frame longer than its section, never shorter.
 # The list now holds the parts as well: tone.mp3 is its ninth row.
-click_in "$player" 260 $((262 + LIST_HEADER + 8 * LIST_ROW + LIST_ROW / 2))
+wait_until list_row_shows_text "$player" 205 $PLAYER_LIST_TOP 8 || fail "the player does not list the split parts"
+click_in "$player" 260 $((PLAYER_LIST_TOP + LIST_HEADER + 8 * LIST_ROW + LIST_ROW / 2))
 click_in "$player" 97 43
 splitter=$(wait_window "Splitter$") || fail "the splitter does not open on the MP3"
-sleep 1
+wait_until file_loaded || fail "the splitter shows no section for the MP3"
 drag_thumb 0 266 # about 6 of 12 seconds
 click_in "$splitter" 274 196
 click_in "$splitter" 36 43
@@ -139,20 +129,19 @@ wait_window_gone "Splitter$" || fail "the splitter does not close"
 # ---- Joining -----------------------------------------------------------------------
 click_in "$player" 158 43 # Join
 joiner=$(wait_window "Joiner$") || fail "the joiner does not open"
-sleep 1
 # The folder's files at 8,207, sorted by a click on the name's header:
 # join1, join2, join3, long1, long2, split-me-Splitted0, ...
 FILES_TOP=207
+wait_until list_row_shows_text "$joiner" 12 $FILES_TOP 6 || fail "the joiner does not list the folder"
 file_row() { echo $((FILES_TOP + LIST_HEADER + $1 * LIST_ROW + LIST_ROW / 2)); }
 pick_files() { # pick_files FIRST LAST: selects those rows and adds them
   click_in "$joiner" 60 "$(file_row "$1")"
   xdotool keydown shift mousemove --window "$joiner" 60 "$(file_row "$2")" click 1 keyup shift
-  sleep 0.3
   click_in "$joiner" 267 109 # Add
 }
 click_in "$joiner" 60 $((FILES_TOP + LIST_HEADER / 2))
 pick_files 0 2
-shot_of "$joiner" joiner-idle
+window_shot "$joiner" joiner-idle
 click_in "$joiner" 36 43 # Start merge
 answer_message "Merge finished" merge-finished
 merged=$(ls "$MERGED_FOLDER")
@@ -169,22 +158,26 @@ check_audio "$MERGED_FOLDER/$merged" --frequency "$TONE_HZ" --breaks 2
 click_in "$joiner" 267 201 # Remove all
 pick_files 3 4
 click_in "$joiner" 36 43
-sleep 1.5
-shot_of "$joiner" joiner-merging
+new_merge() { comm -13 <(echo "$merged") <(ls "$MERGED_FOLDER") | grep .; }
+cancelled=$(wait_until new_merge) || fail "the long merge wrote nothing"
+# A second or so of MP3 at 128 kbit/s, so there is something to keep.
+wait_file_larger "$MERGED_FOLDER/$cancelled" 20000 || fail "the long merge does not go on"
+window_shot "$joiner" joiner-merging
 click_in "$joiner" 36 43 # Cancel merge
-cancelled=$(comm -13 <(echo "$merged") <(ls "$MERGED_FOLDER"))
-[[ -n "$cancelled" ]] || fail "the cancelled merge wrote nothing"
 closed_at "$MERGED_FOLDER/$cancelled" >/dev/null
-sleep 0.5
-# The join list scrolled to its end shows the rows' status.
+# The join list scrolled to its end shows the rows' status; its header
+# then shows "Duration" where the name's column was blank. The bar drags
+# its thumb only with moves that come once it has taken the pointer, which
+# it does after the press: short pauses keep the three steps apart.
 xdotool mousemove --window "$joiner" 390 362 mousedown 1 sleep 0.2 mousemove --window "$joiner" 700 362 sleep 0.2 \
   mouseup 1
-sleep 0.5
-shot_of "$joiner" joiner-cancelled
+scrolled_to_end() { shows_text "$joiner" 360 72 40 12; }
+wait_until scrolled_to_end || fail "the join list does not scroll"
+window_shot "$joiner" joiner-cancelled
 # The first file's row says "Canceled"; the second was never started.
-shows_text "$joiner" 500 $((69 + LIST_HEADER + 3)) 120 $((LIST_ROW - 6)) || fail "the cancelled row shows no status"
-shows_text "$joiner" 500 $((69 + LIST_HEADER + LIST_ROW + 3)) 120 $((LIST_ROW - 6)) &&
-  fail "the file after the cancelled one shows a status"
+status_shows_text() { shows_text "$joiner" 500 $((69 + LIST_HEADER + $1 * LIST_ROW + 3)) 120 $((LIST_ROW - 6)); }
+status_shows_text 0 || fail "the cancelled row shows no status"
+status_shows_text 1 && fail "the file after the cancelled one shows a status"
 got=$(duration "$MERGED_FOLDER/$cancelled") || fail "the cancelled merge left no readable file"
 awk -v g="$got" 'BEGIN { exit !(g > 0.5 && g < 599) }' || fail "the cancelled merge lasts $got s of 600"
 check_audio "$MERGED_FOLDER/$cancelled" --frequency "$TONE_HZ" --breaks 2

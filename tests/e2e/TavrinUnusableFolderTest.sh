@@ -14,7 +14,7 @@ click_record
 message=$(wait_window '^Message$') || fail "recording into an unusable folder shows no message"
 screenshot unusable-folder
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended"
-xdotool windowfocus --sync "$message"
+focus_window "$message" || fail "the message never got the keyboard"
 xdotool key Return
 wait_window_gone '^Message$' || fail "the message does not close"
 kill -0 "$TAVRIN_PID" 2>/dev/null || fail "the program ended after the message"

@@ -211,7 +211,8 @@ TEST_F(HotkeyThreadTest, FreeingTheDetectorEndsTheThreadAtOnce) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     detector.reset();
   }
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  // Only a detector that waits for the next key to end takes this long.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
   auto detector = std::make_unique<THotkeyDetector>(window);
   detector.reset();
   EXPECT_TRUE(DestroyWindow(window));

@@ -9,6 +9,8 @@
 #
 # Needs: pulseaudio, pactl, pacat. Callers remove the folder.
 
+source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"  # wait_until
+
 TONE_INPUT_NAME="Monitor of KnownTone"  # the input as the recorder lists it
 TONE_SOURCE=knowntone.monitor           # and as the server names it
 TONE_DBFS=-6.02
@@ -34,21 +36,20 @@ start_private_pulse() {
       </dev/null >/dev/null 2>&1 &
   PULSE_PID=$!
   export PULSE_SERVER="unix:$dir/native"
-  local _
-  for _ in $(seq 100); do
-    if ! kill -0 "$PULSE_PID" 2>/dev/null; then
-      PULSE_PID=""
-      echo "pulseaudio ended at start: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
-      return 1
-    fi
-    if pactl list short sinks 2>/dev/null | grep -q knowntone; then
-      start_tone "$hertz"
-      return
-    fi
-    sleep 0.1
-  done
-  echo "pulseaudio did not come up within 10 s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
-  return 1
+  if ! wait_until server_up_or_ended; then
+    echo "pulseaudio did not come up within $E2E_DEADLINE s: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
+    return 1
+  fi
+  if ! kill -0 "$PULSE_PID" 2>/dev/null; then
+    PULSE_PID=""
+    echo "pulseaudio ended at start: $(tail -n 5 "$dir/server.log" 2>/dev/null)" >&2
+    return 1
+  fi
+  start_tone "$hertz"
+}
+
+server_up_or_ended() {
+  ! kill -0 "$PULSE_PID" 2>/dev/null || pactl list short sinks 2>/dev/null | grep -q knowntone
 }
 
 # start_tone HERTZ: the tone into "knowntone", kept working in small steps.
@@ -60,15 +61,13 @@ start_tone() {
   pacat --playback --latency-msec=20 --device=knowntone --client-name=keeper /dev/zero \
     </dev/null >/dev/null 2>&1 &
   KEEPER_PID=$!
-  local _
-  for _ in $(seq 100); do
-    pactl list short sink-inputs 2>/dev/null | grep -q . && break
-    sleep 0.1
-  done
+  wait_until server_has_streams
   pactl load-module module-sine sink=knowntone frequency="$1" >/dev/null ||
     { echo "the sound server's sine generator does not start" >&2; return 1; }
   sleep 2.5
 }
+
+server_has_streams() { pactl list short sink-inputs 2>/dev/null | grep -q .; }
 
 # Lists the server's source names that recording streams read from.
 capture_sources_in_use() {

@@ -78,13 +78,15 @@ main_window_or_end() {
   visible_window "$TAVRIN_TITLE" || ! kill -0 "$TAVRIN_PID" 2>/dev/null
 }
 
-# click X Y: a left click at a place of the main window's client area.
-click() {
-  xdotool mousemove --window "$TAVRIN_WINDOW" "$1" "$2" click 1
-}
+# click_in WINDOW X Y: a left click at a place of that window. The
+# program takes clicks in the order they came, so one needs no pause
+# before the next; wait for what a click shows before looking at it.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-# Places in the main window, from its layout. The program takes clicks
-# in the order they came, so one needs no pause before the next.
+# click X Y: a left click at a place of the main window's client area.
+click() { click_in "$TAVRIN_WINDOW" "$1" "$2"; }
+
+# Places in the main window, from its layout.
 click_format() {
   case $1 in
     wav) click 376 84 ;;
@@ -98,13 +100,17 @@ click_play() { click 87 406; }
 click_pause() { click 113 406; }
 click_stop() { click 139 406; }
 
-# screenshot NAME: the main window as NAME.png in the screenshot folder.
-screenshot() {
+# window_shot WINDOW NAME: that window as NAME.png in the screenshot
+# folder, without the pointer.
+window_shot() {
   local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$TAVRIN_WINDOW")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
-    "$shots/$1.png" || fail "cannot take the screenshot $1"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
+    "$shots/$2.png" || fail "cannot take the screenshot $2"
 }
+
+# screenshot NAME: the main window as NAME.png in the screenshot folder.
+screenshot() { window_shot "$TAVRIN_WINDOW" "$1"; }
 
 # Rows of the record list, from the window's layout: the list's panel
 # starts at 7,167, its header is HEADER_HEIGHT tall and rows ROW_HEIGHT.
@@ -134,6 +140,12 @@ row_shows_text() { cell_shows_text "$1" 4 200; }
 # size_shows_text N: row N shows something in its "Size" column.
 size_shows_text() { cell_shows_text "$1" 474 96; }
 
+# status_running: the status line under the list names a running
+# recording or playback ("Recording...", "Playing..."), not a resting
+# state ("Idle", "Pause"): its word reaches past where those end.
+status_running() { shows_text "$TAVRIN_WINDOW" 240 398 16 14; }
+status_resting() { ! status_running; }
+
 now() { date +%s.%N; }
 # elapsed FROM TO: seconds between two `now` readings.
 elapsed() { awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; }
@@ -146,19 +158,16 @@ recordings() { ls -1tr "$RECORDED_FOLDER" 2>/dev/null; }
 # RECORDING_SEEN to when it was made, from the folder's change time:
 # capture starts right after the file is made, so its audio begins there.
 wait_new_recording() {
-  local made end=$((SECONDS + E2E_DEADLINE))
-  while ((SECONDS < end)); do
-    made=$(comm -13 <(sort <<<"$1") <(recordings | sort))
-    if [[ -n "$made" ]]; then
-      [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
-      NEW_RECORDING=$made
-      RECORDING_SEEN=$(stat -c %.9Y "$RECORDED_FOLDER")
-      return 0
-    fi
-    sleep 0.02
-  done
-  fail "no recording was started"
+  local made
+  made=$(wait_until new_recordings "$1") || fail "no recording was started"
+  [[ $(grep -c . <<<"$made") -eq 1 ]] || fail "more than one new recording: $made"
+  NEW_RECORDING=$made
+  RECORDING_SEEN=$(stat -c %.9Y "$RECORDED_FOLDER")
 }
+
+# new_recordings BEFORE: prints the recordings not in BEFORE; false when
+# there are none.
+new_recordings() { comm -13 <(sort <<<"$1") <(recordings | sort) | grep .; }
 
 # closed_at FILE: when the program last wrote FILE, once it has stopped
 # writing: a writer's last act is finishing the file, so that is when the
@@ -176,6 +185,11 @@ closed_at() {
 }
 
 file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
+file_larger_than() { (($(file_size "$1") > $2)); }
+
+# wait_file_larger FILE BYTES: waits until FILE holds more than BYTES.
+wait_file_larger() { wait_until file_larger_than "$1" "$2"; }
 
 # check_name NAME EXTENSION START: the name follows the recorder's rule
 # ("Recorded" + start date and time + extension) for a start about then.

@@ -54,7 +54,9 @@ TEST(BackendFallback, ServerThatNeverAnswersTimesOutToVirtualDevices) {
   testpump::ScopedEnv server("PULSE_SERVER", "unix:" + path);
   Clock::duration took{};
   EXPECT_EQ(FirstDeviceName(took), "Virtual capture");
-  EXPECT_LT(took, std::chrono::seconds(4));
+  // The server is given a second and a half; only a wait for its answer
+  // without end takes this long.
+  EXPECT_LT(took, std::chrono::seconds(30));
 
   close(fd);
   unlink(path.c_str());

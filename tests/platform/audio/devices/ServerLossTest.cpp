@@ -39,19 +39,20 @@ TEST(ServerLoss, RecordingAndPlaybackSurviveTheServerGoingAway) {
   player.Play();
   ASSERT_EQ(player.LastError(), 0);
   recorder.Start();
-  testpump::PumpFor(400);
+  ASSERT_TRUE(testpump::PumpUntil([&] { return blocks > 0; }, 30000)) << "nothing was recorded";
 
   EXPECT_TRUE(errors.empty());
   server.Kill();
-  testpump::PumpFor(500);
+  ASSERT_TRUE(testpump::PumpUntil([&] { return !errors.empty(); }, 30000)) << "the loss is not told";
+  testpump::PumpFor(500);  // a second message would follow at once
   // The loss is told once, naming the device.
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find(testserver::kSignalInputName), std::string::npos) << errors[0];
   const auto stopping = std::chrono::steady_clock::now();
   recorder.Stop();
   player.Stop();
-  EXPECT_LT(std::chrono::steady_clock::now() - stopping, std::chrono::seconds(1));
-  EXPECT_GT(blocks, 0);
+  // Only a stop that waits for the lost server takes this long.
+  EXPECT_LT(std::chrono::steady_clock::now() - stopping, std::chrono::seconds(30));
 
   ASSERT_EQ(recorder.DeviceCount(), 0);
   recorder.SetDevice(0);
