@@ -110,6 +110,10 @@ void TScrollingControl::Dispatch(TMessage& m) {
       case WM_MOUSEMOVE:
         tracker_.Move({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
         return;
+      case WM_NCMOUSEMOVE: {  // a quick drag can move before the capture took hold
+        tracker_.Move(ScreenToClient({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
+        return;
+      }
       case WM_LBUTTONUP:
       case WM_NCLBUTTONUP:  // a quick release can come before the capture took hold
         tracker_.End();

@@ -283,6 +283,22 @@ TEST_F(ScrollInfoTest, ClicksOnTheBarSendScrollMessagesAWindowProcedureHookSees)
   list->WindowProc = previous;
 }
 
+TEST_F(ScrollInfoTest, AQuickDragMovingBeforeTheCaptureTookHoldStillMovesTheThumb) {
+  TForm* form = ShownForm();
+  TListBox* list = TenRowList(form, 25);
+  SCROLLBARINFO sbi;
+  GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, &sbi);
+  const int x = sbi.rcScrollBar.Left + 8;
+  HeadlessMouseMove({x, sbi.rcScrollBar.Top + sbi.xyThumbTop + 5});
+  HeadlessMouseDown();
+  // The move and the release come as the bar's own (non-client) messages,
+  // in screen coordinates, as before the press's capture.
+  SendMessage(list->Handle(), WM_NCMOUSEMOVE, HTVSCROLL, MAKELPARAM(x, sbi.rcScrollBar.Bottom - 20));
+  SendMessage(list->Handle(), WM_NCLBUTTONUP, HTVSCROLL, MAKELPARAM(x, sbi.rcScrollBar.Bottom - 20));
+  EXPECT_EQ(list->TopIndex(), 15);
+  HeadlessMouseUp();
+}
+
 TEST_F(ScrollInfoTest, HeldArrowRepeatsOnTheTimer) {
   TForm* form = ShownForm();
   TListBox* list = TenRowList(form, 25);
