@@ -6,38 +6,13 @@
 # is left; New starts a second copy beside it; closing an unmodified
 # document asks nothing.
 set -uo pipefail
-exe=$1
-root=$2
-shots=${3:-}
-source "$root/tests/e2e/lib/windows.sh"
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_private_display "$work" || { echo "FAIL: no display"; exit 1; }
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-settings="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
-mkdir -p "$settings"
-
-fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
+source "$2/tests/e2e/lib/olwick.sh" "$@"
+begin_session
 
 duration() { ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$1"; }
 # within VALUE LOW HIGH
 within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
 lasts_two_seconds() { within "$(duration "$1" 2>/dev/null)" 1.8 2.2; }
-screenshot() {
-  [[ -z "$shots" ]] && return
-  mkdir -p "$shots"
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$1.png"
-}
 
 # Three seconds of a tone, handed over as the player does.
 ffmpeg -v error -f lavfi -i "sine=frequency=440:duration=3" -ac 2 -ar 44100 "$work/tone.wav" || fail "no tone"
@@ -100,10 +75,5 @@ xdotool mousemove --window "$second" $((B_WIDTH - 15)) 16 click 1
 wait_window_gone "^Velmora Audio Editor$" || fail "the second copy did not close"
 
 # Exported, the document counts as saved: closing asks nothing.
-xdotool mousemove --window "$window" 805 16 click 1
-wait_exit "$pid"
-status=$?
-[[ $status -eq 124 ]] && fail "closing the window did not end the program"
-pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+close_window
 echo "PASS"

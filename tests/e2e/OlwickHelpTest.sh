@@ -3,26 +3,12 @@
 # page of the help shipped beside the program: the desktop's launcher (a
 # stand-in that writes down what it is asked) gets the page's address.
 set -uo pipefail
-exe=$1
-root=$2
-source "$root/tests/e2e/lib/windows.sh"
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_private_display "$work" || { echo "FAIL: no display"; exit 1; }
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run VELMORA_AUDIO=virtual
-mkdir -p "$XDG_RUNTIME_DIR" "$work/bin" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$2/tests/e2e/lib/olwick.sh" "$@"
+begin_session
+mkdir -p "$work/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
-
-fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
 
 "$exe" >"$work/olwick.log" 2>&1 &
 pid=$!

@@ -3,30 +3,8 @@
 # server of its own: the level bars fill while it plays and the server's
 # output receives the stream.
 set -uo pipefail
-exe=$1
-root=$2
-shots=${3:-}
-source "$root/tests/e2e/lib/windows.sh"
-source "$root/tests/e2e/lib/pulse.sh"
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-  stop_private_pulse
-  stop_private_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_private_display "$work" || { echo "FAIL: no display"; exit 1; }
-start_private_pulse "$work/pulse" 1000 || { echo "FAIL: no sound server"; exit 1; }
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/run
-unset VELMORA_AUDIO
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-settings="$XDG_CONFIG_HOME/Velmora Mp3 Recorder"
-mkdir -p "$settings"
-
-fail() { echo "FAIL: $*"; [[ -f "$work/olwick.log" ]] && cat "$work/olwick.log"; exit 1; }
+source "$2/tests/e2e/lib/olwick.sh" "$@"
+begin_session sound-server
 
 # The level bars sit in the bottom right corner of the window, 112 pixels
 # wide: their picture as raw pixels, summed to one number.
@@ -38,13 +16,6 @@ bars_picture() {
 }
 bars_changed() { [[ "$(bars_picture)" != "$idle_bars" ]]; }
 bars_idle() { ! bars_changed; }
-screenshot() {
-  [[ -z "$shots" ]] && return
-  mkdir -p "$shots"
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  ffmpeg -v error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$shots/$1.png"
-}
 # The speakers output is running: a stream plays into it.
 speakers_running() { pactl list short sinks 2>/dev/null | awk '$2 == "speakers" {print $NF}' | grep -q RUNNING; }
 
@@ -73,10 +44,5 @@ pactl list short sink-inputs | grep -q . || fail "no stream plays into the serve
 # At the end of the selection the bars fall back to empty.
 wait_until bars_idle || fail "the level bars stay up after playing"
 
-xdotool mousemove --window "$window" 805 16 click 1
-wait_exit "$pid"
-status=$?
-[[ $status -eq 124 ]] && fail "closing the window did not end the program"
-pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+close_window
 echo "PASS"

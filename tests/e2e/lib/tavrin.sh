@@ -78,11 +78,6 @@ main_window_or_end() {
   visible_window "$TAVRIN_TITLE" || ! kill -0 "$TAVRIN_PID" 2>/dev/null
 }
 
-# click_in WINDOW X Y: a left click at a place of that window. The
-# program takes clicks in the order they came, so one needs no pause
-# before the next; wait for what a click shows before looking at it.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-
 # click X Y: a left click at a place of the main window's client area.
 click() { click_in "$TAVRIN_WINDOW" "$1" "$2"; }
 
@@ -99,15 +94,6 @@ click_record() { click 28 407; }
 click_play() { click 87 406; }
 click_pause() { click 113 406; }
 click_stop() { click 139 406; }
-
-# window_shot WINDOW NAME: that window as NAME.png in the screenshot
-# folder, without the pointer.
-window_shot() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
-    "$shots/$2.png" || fail "cannot take the screenshot $2"
-}
 
 # screenshot NAME: the main window as NAME.png in the screenshot folder.
 screenshot() { window_shot "$TAVRIN_WINDOW" "$1"; }

@@ -93,3 +93,17 @@ new_window() {
 # wait_new_window BEFORE: waits for a window that was not on the screen
 # (a menu, a dialog without a name) and prints its id.
 wait_new_window() { wait_until new_window "$1"; }
+
+# click_in WINDOW X Y: a left click at a place of that window. The
+# program takes clicks in the order they came, so one needs no pause
+# before the next; wait for what a click shows before looking at it.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# window_shot WINDOW NAME: that window as NAME.png in the screenshot
+# folder ($shots), without the pointer; the sourcing script defines fail.
+window_shot() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ffmpeg -v error -y -f x11grab -draw_mouse 0 -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 \
+    "$shots/$2.png" || fail "cannot take the screenshot $2"
+}
